@@ -1,0 +1,200 @@
+#include "CtlCommand.h"
+
+#include "CtlOptions.h"
+#include "CtlSession.h"
+#include "device/DeviceModel.h"
+#include "settings/ProgramVersion.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+const char* const kUsageText =
+    "usage: qlx700ctl LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
+    "\n"
+    "LINK:\n"
+    "  --serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
+    "  --udp HOST[:PORT] | --tcp HOST[:PORT]   (default port 43101) [--local ADDR]\n"
+    "\n"
+    "COMMAND:\n"
+    "  info                  model, serial number, firmware version and clock (no password)\n"
+    "  read REG [COUNT]      print REG VALUE lines (COUNT 1..147)\n"
+    "  write REG VALUE...    write and read back one or more registers\n"
+    "  command CODE          write CODE to the command register 3000\n"
+    "\n"
+    "Every command but info first proves the device password, taken from --password\n"
+    "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
+    "device's own (the P's wire offset is added by the tool).\n"
+    "\n"
+    "Exit status: 0 success, 1 link or device failure, 2 usage error.\n";
+
+struct Outcome {
+    int status;
+    std::string message;
+};
+
+Outcome usage(const std::string& message)
+{
+    return {kUsage, message};
+}
+
+std::string twoDigits(int v)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", v % 100);
+    return text;
+}
+
+Outcome runInfo(CtlSession& session, std::ostream& out)
+{
+    TEquipComm& equip = session.equip();
+    const RegisterImage& img = equip.image();
+    const Field& clock = img.clockField();
+    if (!equip.readRegisters(2000, 2) || !equip.readRegisters(2501, 2))
+        return {kFailure, "the device does not answer (register 2000)"};
+    const bool haveClock = equip.readRegisters(clock.first, clock.size);
+    out << "model      " << modelName(equip.deviceType()) << " (signature " << session.signature() << ")\n";
+    out << "serial     " << img.SerialNumber() << "\n";
+    out << "firmware   " << VersionToText(static_cast<std::uint16_t>(img.value(reg::common::FirmwareVersion))) << "\n";
+    const auto required = static_cast<std::uint16_t>(img.value(reg::common::VersaoSoftwareMinima));
+    out << "requires   tool " << VersionToText(required) << " or later"
+        << (required > GetProgramVersion() ? " (this tool is older: update it)" : "") << "\n";
+    if (haveClock) {
+        out << "clock      20" << twoDigits(img.Relogio(5)) << "-" << twoDigits(img.Relogio(4)) << "-"
+            << twoDigits(img.Relogio(3)) << " " << twoDigits(img.Relogio(0)) << ":" << twoDigits(img.Relogio(1))
+            << ":" << twoDigits(img.Relogio(2)) << "\n";
+    } else {
+        out << "clock      (no answer)\n";
+    }
+    return {kOk, {}};
+}
+
+Outcome runRead(CtlSession& session, const std::vector<std::string>& args, std::ostream& out)
+{
+    if (args.empty() || args.size() > 2)
+        return usage("read needs REG [COUNT]");
+    const auto first = parseNumber(args[0], 0, 0x7FFF);
+    const auto count = args.size() == 2 ? parseNumber(args[1], 1, 147) : std::optional<long>(1);
+    if (!first || !count)
+        return usage("read needs a register 0..32767 and a count 1..147");
+    TEquipComm& equip = session.equip();
+    if (!equip.readRegisters(static_cast<int>(*first), static_cast<int>(*count)))
+        return {kFailure, "read of " + std::to_string(*count) + " register(s) from " + std::to_string(*first) + " failed"};
+    for (long r = *first; r < *first + *count; ++r)
+        out << r << " " << equip.registerValue(static_cast<int>(r)) << "\n";
+    return {kOk, {}};
+}
+
+Outcome runWrite(CtlSession& session, const std::vector<std::string>& args)
+{
+    if (args.size() < 2)
+        return usage("write needs REG VALUE...");
+    const auto first = parseNumber(args[0], 0, 0x7FFF);
+    if (!first)
+        return usage("write needs a register 0..32767");
+    std::vector<std::uint16_t> values;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const auto v = parseNumber(args[i], -32768, 65535);
+        if (!v)
+            return usage("write values are 16-bit numbers, not " + args[i]);
+        values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
+    }
+    if (values.size() > 145)
+        return usage("write takes at most 145 values");
+    TEquipComm& equip = session.equip();
+    const int reg = static_cast<int>(*first);
+    const bool ok = values.size() == 1 ? equip.writeRegister(reg, values[0], false, true)
+                                       : equip.writeRegisters(reg, values, false, true);
+    if (!ok) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const int r = reg + static_cast<int>(i);
+            if (equip.registerValue(r) != values[i])
+                return {kFailure, "write of register " + std::to_string(r) + " failed (device holds "
+                                      + std::to_string(equip.registerValue(r)) + ")"};
+        }
+        return {kFailure, "write of register " + std::to_string(reg) + " failed"};
+    }
+    return {kOk, {}};
+}
+
+Outcome runCommand(CtlSession& session, const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return usage("command needs CODE");
+    const auto code = parseNumber(args[0], 0, 65535);
+    if (!code)
+        return usage("command needs a code 0..65535");
+    if (!session.equip().sendCommand(static_cast<int>(*code)))
+        return {kFailure, "command " + std::to_string(*code) + " failed (register 3000)"};
+    return {kOk, {}};
+}
+
+Outcome run(const CtlOptions& options, std::ostream& out)
+{
+    static const std::vector<std::string> known{"info", "read", "write", "command"};
+    bool isKnown = false;
+    for (const auto& k : known)
+        isKnown = isKnown || k == options.command;
+    if (options.command.empty())
+        return usage("no command given");
+    if (!isKnown)
+        return usage("unknown command " + options.command);
+    if (options.link == CtlOptions::Link::None)
+        return usage("no link given (--serial, --udp or --tcp)");
+    std::optional<std::string> password = options.password;
+    if (!password) {
+        if (const char* env = std::getenv("QLX700_PASSWORD"))
+            password = env;
+    }
+    if (options.command != "info" && !password)
+        return usage(options.command + " needs the device password (--password or QLX700_PASSWORD)");
+
+    CtlSession session(options);
+    std::string error;
+    if (!session.open(error) || !session.identify(error))
+        return {kFailure, error};
+    if (options.command == "info")
+        return runInfo(session, out);
+    if (!session.provePassword(*password, error))
+        return {kFailure, error};
+    if (options.command == "read")
+        return runRead(session, options.arguments, out);
+    if (options.command == "write")
+        return runWrite(session, options.arguments);
+    return runCommand(session, options.arguments);
+}
+
+} // namespace
+
+int runCtl(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = parseCtlOptions(args, error);
+    if (!options) {
+        err << "qlx700ctl: " << error << "\n";
+        return kUsage;
+    }
+    if (options->help) {
+        out << kUsageText;
+        return kOk;
+    }
+    if (options->version) {
+        out << "qlx700ctl " << QLX700_VERSION_TEXT << "\n";
+        return kOk;
+    }
+    const Outcome outcome = run(*options, out);
+    if (outcome.status != kOk) {
+        err << "qlx700ctl: " << outcome.message << "\n";
+        if (outcome.status == kUsage)
+            err << "Try 'qlx700ctl --help'.\n";
+    }
+    return outcome.status;
+}

@@ -1,0 +1,125 @@
+#include "CtlOptions.h"
+
+#include "device/DeviceModel.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+std::optional<long> parseNumber(const std::string& text, long low, long high)
+{
+    if (text.empty())
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 0);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
+bool parseFormat(const std::string& text, SerialLinkSettings& s)
+{
+    if (text == "8N1") { s.parity = 0; s.stopBits = 0; return true; }
+    if (text == "8E1") { s.parity = 1; s.stopBits = 0; return true; }
+    if (text == "8O1") { s.parity = 2; s.stopBits = 0; return true; }
+    if (text == "8N2") { s.parity = 0; s.stopBits = 2; return true; }
+    return false;
+}
+
+bool parseHostPort(const std::string& text, CtlOptions& o)
+{
+    const auto colon = text.rfind(':');
+    o.host = text.substr(0, colon);
+    if (colon == std::string::npos)
+        return !o.host.empty();
+    const auto port = parseNumber(text.substr(colon + 1), 1, 65535);
+    if (!port || o.host.empty())
+        return false;
+    o.port = static_cast<std::uint16_t>(*port);
+    return true;
+}
+
+} // namespace
+
+std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, std::string& error)
+{
+    CtlOptions o;
+    std::size_t i = 0;
+    const auto value = [&](const std::string& flag) -> std::optional<std::string> {
+        if (i + 1 >= args.size()) {
+            error = flag + " needs a value";
+            return std::nullopt;
+        }
+        return args[++i];
+    };
+    const auto setLink = [&](CtlOptions::Link link) {
+        if (o.link != CtlOptions::Link::None) {
+            error = "give one link: --serial, --udp or --tcp";
+            return false;
+        }
+        o.link = link;
+        return true;
+    };
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!o.command.empty()) {
+            if (a == "--count" && o.command == "monitor") {
+                const auto v = value(a);
+                const auto n = v ? parseNumber(*v, 1, 1000000) : std::nullopt;
+                if (!n) { if (error.empty()) error = "--count needs a number from 1"; return std::nullopt; }
+                o.count = static_cast<int>(*n);
+                continue;
+            }
+            o.arguments.push_back(a);
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--serial") {
+            const auto v = value(a);
+            if (!v || !setLink(CtlOptions::Link::Serial)) return std::nullopt;
+            o.serialPath = *v;
+        } else if (a == "--udp" || a == "--tcp") {
+            const auto v = value(a);
+            if (!v || !setLink(a == "--udp" ? CtlOptions::Link::Udp : CtlOptions::Link::Tcp)) return std::nullopt;
+            if (!parseHostPort(*v, o)) { error = a + " needs HOST[:PORT]"; return std::nullopt; }
+        } else if (a == "--local") {
+            const auto v = value(a);
+            if (!v) return std::nullopt;
+            o.localAddress = *v;
+        } else if (a == "--baud") {
+            const auto v = value(a);
+            const auto n = v ? parseNumber(*v, 1, 4000000) : std::nullopt;
+            if (!n) { if (error.empty()) error = "--baud needs a positive number"; return std::nullopt; }
+            o.serial.baudRate = static_cast<std::int32_t>(*n);
+        } else if (a == "--format") {
+            const auto v = value(a);
+            if (!v) return std::nullopt;
+            if (!parseFormat(*v, o.serial)) { error = "--format is one of 8N1, 8E1, 8O1, 8N2"; return std::nullopt; }
+        } else if (a == "--address") {
+            const auto v = value(a);
+            const auto n = v ? parseNumber(*v, 1, 247) : std::nullopt;
+            if (!n) { if (error.empty()) error = "--address needs a number from 1 to 247"; return std::nullopt; }
+            o.address = static_cast<int>(*n);
+        } else if (a == "--model") {
+            const auto v = value(a);
+            if (!v) return std::nullopt;
+            o.model = deviceTypeFromShortName(*v);
+            if (!o.model) { error = "--model is one of T, P, R, IRR, C"; return std::nullopt; }
+        } else if (a == "--password") {
+            const auto v = value(a);
+            if (!v) return std::nullopt;
+            o.password = *v;
+        } else if (!a.empty() && a[0] == '-') {
+            error = "unknown option " + a;
+            return std::nullopt;
+        } else {
+            o.command = a;
+        }
+    }
+    return o;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CtlOptions.h"
+#include "device/EquipCommF.h"
+#include "link/PollEventPump.h"
+
+#include <string>
+
+// One connection of the command-line tool: opens the link, identifies the model
+// from its signature and proves the password, as the general frames' connect flow does.
+class CtlSession {
+public:
+    explicit CtlSession(const CtlOptions& options);
+
+    // Each step returns false and sets `error` (one line) on failure.
+    bool open(std::string& error);
+    bool identify(std::string& error);
+    bool provePassword(const std::string& password, std::string& error);
+
+    TEquipComm& equip() { return equip_; }
+    int signature() const { return signature_; }
+
+private:
+    bool readSignature(int deviceType);
+    std::string linkName() const;
+
+    const CtlOptions& options_;
+    PollEventPump pump_;
+    TEquipComm equip_;
+    int signature_ = 0;
+};

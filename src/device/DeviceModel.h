@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Names and signatures of the five models.
+std::string_view modelName(int deviceType);            // "QLX700-T" ...
+std::string_view modelShortName(int deviceType);       // "T", "P", "R", "IRR", "C"
+std::optional<int> deviceTypeFromShortName(std::string_view name);
+// The device type a signature (register 2002) identifies; nullopt for none.
+std::optional<int> deviceTypeFromSignature(int signature);
+// True when the signature belongs to the device type (the T accepts its membrane variant).
+bool signatureMatches(int deviceType, int signature);

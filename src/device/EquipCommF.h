@@ -1,0 +1,88 @@
+#pragma once
+
+#include "device/RegisterImage.h"
+#include "link/EventPump.h"
+#include "link/RtuFrame.h"
+#include "link/SerialCommF.h"
+#include "link/UdpLink.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// The one object through which the tool talks to a device: the link (serial port,
+// UDP socket or asynchronous TCP socket), the Modbus master and the register image.
+// Every operation returns a boolean and shows nothing; callers show the messages.
+class TEquipComm {
+public:
+    explicit TEquipComm(EventPump& pump);
+    ~TEquipComm();
+    TEquipComm(const TEquipComm&) = delete;
+    TEquipComm& operator=(const TEquipComm&) = delete;
+
+    // --- set by the screens before connecting
+    int deviceType() const { return image_.deviceType(); }
+    void setDeviceType(int type) { image_.setDeviceType(type); }
+    int slaveAddress() const { return slaveAddress_; }
+    void setSlaveAddress(int address) { slaveAddress_ = address & 0xFF; }
+
+    // --- links
+    // `portName` is the device path the user chose. `onSerialPort` records that the
+    // connection came through the serial (not the USB) button.
+    bool openSerial(const std::string& portName, const SerialLinkSettings& settings, bool onSerialPort);
+    bool openUdp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port);
+    void close();
+
+    bool connected() const { return connected_; }
+    bool network() const { return network_; }
+    bool asynchronous() const { return asynchronous_; }
+    bool linkOnSerialPort() const { return linkOnSerialPort_; }
+    const std::string& portName() const { return portName_; }
+    int lastSerialOpenError() const { return serial_.lastOpenError(); }
+
+    Seconds readTimeout() const { return readTimeout_; }
+    Seconds writeSettleDelay() const { return writeSettleDelay_; }
+    static constexpr Seconds kAsyncReplyTimeout{5.0};
+
+    // --- transactions
+    bool readRegisters(int first, int count, bool queue = false);
+    bool writeRegister(int reg, int value, bool queue = false, bool force = false);
+    bool writeRegisters(int first, std::span<const std::uint16_t> values, bool queue = false, bool force = false);
+    bool sendCommand(int code);
+    // A time-out of zero means the asynchronous reply time-out (5 s).
+    bool flushQueuedReads(Seconds timeout = Seconds::zero());
+    bool flushQueuedWrites(Seconds timeout = Seconds::zero());
+
+    // --- register image
+    int registerValue(int reg) const { return image_.registerValue(reg); }
+    void storeRegisterValue(int reg, int value) { image_.storeRegisterValue(reg, value); }
+    const RegisterImage& image() const { return image_; }
+    RegisterImage& image() { return image_; }
+
+private:
+    std::uint16_t wireAddress(int reg) const;
+    bool sendFrame(std::size_t length);
+    std::size_t receiveReply(std::size_t wanted);
+    void drainLink();
+    void pauseSettle();
+    bool writeRefused(std::uint8_t function);
+
+    EventPump& pump_;
+    TSerialComm serial_;
+    UdpLink udp_;
+    RegisterImage image_;
+
+    bool connected_ = false;
+    bool network_ = false;
+    bool asynchronous_ = false;
+    bool linkOnSerialPort_ = false;
+    std::string portName_;
+    int slaveAddress_ = 1;
+    Seconds readTimeout_{0.025};
+    Seconds writeSettleDelay_{0.025};
+
+    std::array<std::uint8_t, rtu::kBufferSize> request_{};
+    std::array<std::uint8_t, rtu::kBufferSize> reply_{};
+};

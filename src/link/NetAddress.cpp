@@ -1,0 +1,50 @@
+#include "link/NetAddress.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <sys/socket.h>
+
+namespace {
+
+std::string leftTrimmed(const std::string& text)
+{
+    const auto start = text.find_first_not_of(" \t\r\n");
+    return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+} // namespace
+
+std::optional<in_addr> dottedAddress(const std::string& text)
+{
+    in_addr address{};
+    if (inet_pton(AF_INET, leftTrimmed(text).c_str(), &address) != 1)
+        return std::nullopt;
+    return address;
+}
+
+std::optional<in_addr> localBindAddress(const std::string& text)
+{
+    if (leftTrimmed(text).empty()) {
+        in_addr any{};
+        any.s_addr = htonl(INADDR_ANY);
+        return any;
+    }
+    return dottedAddress(text);
+}
+
+std::optional<std::string> resolveIPv4(const std::string& host)
+{
+    const std::string name = leftTrimmed(host);
+    if (name.empty())
+        return std::nullopt;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || found == nullptr)
+        return std::nullopt;
+    char text[INET_ADDRSTRLEN] = {};
+    const auto* address = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
+    inet_ntop(AF_INET, &address->sin_addr, text, sizeof text);
+    freeaddrinfo(found);
+    return std::string(text);
+}

@@ -1,0 +1,90 @@
+#include "link/PollEventPump.h"
+
+#include "link/SocketReadiness.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <thread>
+
+namespace {
+
+// Milliseconds to the deadline, rounded up so that a wait never ends early and
+// then spins on a zero time-out.
+int millisecondsUntil(Deadline deadline)
+{
+    const auto left = deadline - LinkClock::now();
+    if (left <= LinkClock::duration::zero())
+        return 0;
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+    return static_cast<int>(std::min<long long>(ms, 1000 * 60 * 60));
+}
+
+} // namespace
+
+short PollEventPump::waitReady(int fd, short events, Deadline deadline)
+{
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int timeout = millisecondsUntil(deadline);
+        const int n = poll(&p, 1, timeout);
+        if (n > 0)
+            return p.revents;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 || LinkClock::now() >= deadline)
+            return 0;
+    }
+}
+
+void PollEventPump::sleepUntil(Deadline deadline)
+{
+    std::this_thread::sleep_until(deadline);
+}
+
+void PollEventPump::watchSocket(int fd, SocketEventSink& sink, bool connecting)
+{
+    unwatchSocket(fd);
+    watches_.push_back({fd, &sink, connecting});
+}
+
+void PollEventPump::unwatchSocket(int fd)
+{
+    std::erase_if(watches_, [fd](const Watch& w) { return w.fd == fd; });
+}
+
+void PollEventPump::runUntil(const std::function<bool()>& done, Deadline deadline)
+{
+    while (!done()) {
+        const int timeout = millisecondsUntil(deadline);
+        if (timeout == 0)
+            return;
+        if (watches_.empty()) {
+            sleepUntil(deadline);
+            return;
+        }
+        std::vector<pollfd> fds;
+        fds.reserve(watches_.size());
+        for (const Watch& w : watches_)
+            fds.push_back({w.fd, static_cast<short>(w.connecting ? POLLOUT : POLLIN), 0});
+        const int n = poll(fds.data(), fds.size(), timeout);
+        if (n < 0 && errno != EINTR)
+            return;
+        for (const pollfd& p : fds) {
+            if (p.revents == 0)
+                continue;
+            // A handler may unwatch or rewatch sockets, so look the watch up again.
+            auto it = std::find_if(watches_.begin(), watches_.end(), [&](const Watch& w) { return w.fd == p.fd; });
+            if (it == watches_.end())
+                continue;
+            SocketEventSink* sink = it->sink;
+            const std::uint32_t word = socketEventFromReadiness(p.fd, p.revents, it->connecting);
+            if (word == 0)
+                continue;
+            // A closed socket would report hang-up forever; it is done.
+            if ((word & 0xFFFF) == kSocketClose || ((word & 0xFFFF) == kSocketConnect && (word >> 16) != 0))
+                unwatchSocket(p.fd);
+            sink->socketEvent(word);
+        }
+    }
+}

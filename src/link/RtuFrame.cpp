@@ -1,0 +1,94 @@
+#include "link/RtuFrame.h"
+
+#include "link/Crc16.h"
+
+#include <algorithm>
+
+namespace rtu {
+
+namespace {
+
+std::size_t appendCrc(std::uint8_t* frame, std::size_t length)
+{
+    const std::uint16_t crc = crc16Modbus(frame, length);
+    frame[length] = static_cast<std::uint8_t>(crc & 0xFF);
+    frame[length + 1] = static_cast<std::uint8_t>(crc >> 8);
+    return length + 2;
+}
+
+void putWord(std::uint8_t* at, std::uint16_t word)
+{
+    at[0] = static_cast<std::uint8_t>(word >> 8);
+    at[1] = static_cast<std::uint8_t>(word & 0xFF);
+}
+
+} // namespace
+
+std::size_t buildRead(std::uint8_t* out, std::uint8_t slave, std::uint16_t address, std::uint16_t count)
+{
+    out[0] = slave;
+    out[1] = 3;
+    putWord(out + 2, address);
+    putWord(out + 4, count);
+    return appendCrc(out, 6);
+}
+
+std::size_t buildWriteSingle(std::uint8_t* out, std::uint8_t slave, std::uint16_t address, std::uint16_t value)
+{
+    out[0] = slave;
+    out[1] = 6;
+    putWord(out + 2, address);
+    putWord(out + 4, value);
+    return appendCrc(out, 6);
+}
+
+std::size_t buildWriteMultiple(std::uint8_t* out, std::uint8_t slave, std::uint16_t address,
+                               std::span<const std::uint16_t> values)
+{
+    out[0] = slave;
+    out[1] = 16;
+    putWord(out + 2, address);
+    putWord(out + 4, static_cast<std::uint16_t>(values.size()));
+    out[6] = static_cast<std::uint8_t>(2 * values.size());
+    std::size_t at = 7;
+    for (std::uint16_t v : values) {
+        putWord(out + at, v);
+        at += 2;
+    }
+    return appendCrc(out, at);
+}
+
+bool crcValid(const std::uint8_t* frame, std::size_t length)
+{
+    if (length < 3)
+        return false;
+    const std::uint16_t crc = crc16Modbus(frame, length - 2);
+    return frame[length - 2] == (crc & 0xFF) && frame[length - 1] == (crc >> 8);
+}
+
+int readReplyValueCount(const std::uint8_t* reply, std::size_t length, int countAsked)
+{
+    if (length < 5 || !crcValid(reply, length) || reply[1] != 3)
+        return -1;
+    const std::size_t byteCount = reply[2];
+    if (byteCount % 2 != 0 || byteCount > 2u * static_cast<std::size_t>(std::max(countAsked, 0))
+        || length != byteCount + 5)
+        return -1;
+    return static_cast<int>(byteCount / 2);
+}
+
+bool isExceptionReply(const std::uint8_t* reply, std::size_t length, std::uint8_t function)
+{
+    return length == 5 && reply[1] == (function | 0x80) && crcValid(reply, length);
+}
+
+std::size_t expectedReplyLength(const std::uint8_t* header, std::size_t wanted)
+{
+    if (header[1] & 0x80)
+        return std::min<std::size_t>(5, wanted);
+    if (header[1] == 3)
+        return std::min<std::size_t>(header[2] + 5u, wanted);
+    return wanted;
+}
+
+} // namespace rtu

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/EventPump.h"
+#include "link/SerialLinkSettings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// One serial port (termios), over which the link sends and receives RTU frames.
+// It knows nothing of frames: open with a speed and format, write a block, read up
+// to a count before a deadline, drain what is pending.
+class TSerialComm {
+public:
+    static constexpr std::size_t kMaxRead = 2048;
+
+    explicit TSerialComm(EventPump& pump);
+    ~TSerialComm();
+    TSerialComm(const TSerialComm&) = delete;
+    TSerialComm& operator=(const TSerialComm&) = delete;
+
+    // Opens the device path (/dev/ttyUSB0, a /dev/serial/by-id link, a pseudo-terminal)
+    // exclusively; three tries, 0.5 s and 1 s apart. False when it cannot be opened or
+    // refuses the settings.
+    bool open(const std::string& path, const SerialLinkSettings& settings);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    // errno of the last failed open try (EACCES tells the user to join the port's group).
+    int lastOpenError() const { return lastOpenError_; }
+
+    // True when every byte was written; a blocked write gives up after 2 s.
+    bool write(const std::uint8_t* data, std::size_t length);
+
+    // Reads until `wanted` bytes arrived (at most kMaxRead and at most `capacity`) or
+    // the deadline passed. Returns the count received: a short count is the failure.
+    std::size_t read(std::uint8_t* buffer, std::size_t capacity, std::size_t wanted, Deadline deadline);
+
+    // Discards every byte already received.
+    void drain();
+
+private:
+    bool tryOpen(const std::string& path, const SerialLinkSettings& settings);
+
+    EventPump& pump_;
+    int fd_ = -1;
+    int lastOpenError_ = 0;
+};

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets everything up on a fresh Debian/Ubuntu machine and runs every test
+# (unit, integration against the simulator, GUI views offscreen, fuzz corpora)
+# under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+build=build/test
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -g" \
+  -DQLX700_SANITIZE=ON -DQLX700_TESTS=ON
+cmake --build "$build"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" --timeout 300

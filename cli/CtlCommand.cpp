@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,76 +77,97 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     return {kOk, {}};
 }
 
-Outcome runRead(CtlSession& session, const std::vector<std::string>& args, std::ostream& out)
-{
-    if (args.empty() || args.size() > 2)
-        return usage("read needs REG [COUNT]");
-    const auto first = parseNumber(args[0], 0, 0x7FFF);
-    const auto count = args.size() == 2 ? parseNumber(args[1], 1, 147) : std::optional<long>(1);
-    if (!first || !count)
-        return usage("read needs a register 0..32767 and a count 1..147");
-    TEquipComm& equip = session.equip();
-    if (!equip.readRegisters(static_cast<int>(*first), static_cast<int>(*count)))
-        return {kFailure, "read of " + std::to_string(*count) + " register(s) from " + std::to_string(*first) + " failed"};
-    for (long r = *first; r < *first + *count; ++r)
-        out << r << " " << equip.registerValue(static_cast<int>(r)) << "\n";
-    return {kOk, {}};
-}
-
-Outcome runWrite(CtlSession& session, const std::vector<std::string>& args)
-{
-    if (args.size() < 2)
-        return usage("write needs REG VALUE...");
-    const auto first = parseNumber(args[0], 0, 0x7FFF);
-    if (!first)
-        return usage("write needs a register 0..32767");
+// A command's arguments, checked before anything goes on the line.
+struct Request {
+    int first = 0;
+    int count = 1;
     std::vector<std::uint16_t> values;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const auto v = parseNumber(args[i], -32768, 65535);
-        if (!v)
-            return usage("write values are 16-bit numbers, not " + args[i]);
-        values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
+};
+
+std::optional<std::string> parseRequest(const CtlOptions& options, Request& request)
+{
+    const auto& args = options.arguments;
+    if (options.command == "info")
+        return args.empty() ? std::nullopt : std::optional<std::string>("info takes no arguments");
+    if (options.command == "read") {
+        if (args.empty() || args.size() > 2)
+            return "read needs REG [COUNT]";
+        const auto first = parseNumber(args[0], 0, 0x7FFF);
+        const auto count = args.size() == 2 ? parseNumber(args[1], 1, 147) : std::optional<long>(1);
+        if (!first || !count)
+            return "read needs a register 0..32767 and a count 1..147";
+        request.first = static_cast<int>(*first);
+        request.count = static_cast<int>(*count);
+        return std::nullopt;
     }
-    if (values.size() > 145)
-        return usage("write takes at most 145 values");
-    TEquipComm& equip = session.equip();
-    const int reg = static_cast<int>(*first);
-    const bool ok = values.size() == 1 ? equip.writeRegister(reg, values[0], false, true)
-                                       : equip.writeRegisters(reg, values, false, true);
-    if (!ok) {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const int r = reg + static_cast<int>(i);
-            if (equip.registerValue(r) != values[i])
-                return {kFailure, "write of register " + std::to_string(r) + " failed (device holds "
-                                      + std::to_string(equip.registerValue(r)) + ")"};
+    if (options.command == "write") {
+        if (args.size() < 2)
+            return "write needs REG VALUE...";
+        const auto first = parseNumber(args[0], 0, 0x7FFF);
+        if (!first)
+            return "write needs a register 0..32767";
+        request.first = static_cast<int>(*first);
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            const auto v = parseNumber(args[i], -32768, 65535);
+            if (!v)
+                return "write values are 16-bit numbers, not " + args[i];
+            request.values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
         }
-        return {kFailure, "write of register " + std::to_string(reg) + " failed"};
+        if (request.values.size() > 145)
+            return "write takes at most 145 values";
+        return std::nullopt;
     }
+    if (options.command == "command") {
+        const auto code = args.size() == 1 ? parseNumber(args[0], 0, 65535) : std::nullopt;
+        if (!code)
+            return "command needs a code 0..65535";
+        request.first = static_cast<int>(*code);
+        return std::nullopt;
+    }
+    return "unknown command " + options.command;
+}
+
+Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
+{
+    TEquipComm& equip = session.equip();
+    if (!equip.readRegisters(request.first, request.count))
+        return {kFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first) + " failed"};
+    for (int r = request.first; r < request.first + request.count; ++r)
+        out << r << " " << equip.registerValue(r) << "\n";
     return {kOk, {}};
 }
 
-Outcome runCommand(CtlSession& session, const std::vector<std::string>& args)
+Outcome runWrite(CtlSession& session, const Request& request)
 {
-    if (args.size() != 1)
-        return usage("command needs CODE");
-    const auto code = parseNumber(args[0], 0, 65535);
-    if (!code)
-        return usage("command needs a code 0..65535");
-    if (!session.equip().sendCommand(static_cast<int>(*code)))
-        return {kFailure, "command " + std::to_string(*code) + " failed (register 3000)"};
+    TEquipComm& equip = session.equip();
+    const auto& values = request.values;
+    const bool ok = values.size() == 1 ? equip.writeRegister(request.first, values[0], false, true)
+                                       : equip.writeRegisters(request.first, values, false, true);
+    if (ok)
+        return {kOk, {}};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int r = request.first + static_cast<int>(i);
+        if (equip.registerValue(r) != values[i])
+            return {kFailure, "write of register " + std::to_string(r) + " failed (device holds "
+                                  + std::to_string(equip.registerValue(r)) + ")"};
+    }
+    return {kFailure, "write of register " + std::to_string(request.first) + " failed (the device refused it)"};
+}
+
+Outcome runCommand(CtlSession& session, const Request& request)
+{
+    if (!session.equip().sendCommand(request.first))
+        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000)"};
     return {kOk, {}};
 }
 
 Outcome run(const CtlOptions& options, std::ostream& out)
 {
-    static const std::vector<std::string> known{"info", "read", "write", "command"};
-    bool isKnown = false;
-    for (const auto& k : known)
-        isKnown = isKnown || k == options.command;
     if (options.command.empty())
         return usage("no command given");
-    if (!isKnown)
-        return usage("unknown command " + options.command);
+    Request request;
+    if (const auto problem = parseRequest(options, request))
+        return usage(*problem);
     if (options.link == CtlOptions::Link::None)
         return usage("no link given (--serial, --udp or --tcp)");
     std::optional<std::string> password = options.password;
@@ -165,10 +187,10 @@ Outcome run(const CtlOptions& options, std::ostream& out)
     if (!session.provePassword(*password, error))
         return {kFailure, error};
     if (options.command == "read")
-        return runRead(session, options.arguments, out);
+        return runRead(session, request, out);
     if (options.command == "write")
-        return runWrite(session, options.arguments);
-    return runCommand(session, options.arguments);
+        return runWrite(session, request);
+    return runCommand(session, request);
 }
 
 } // namespace

@@ -70,6 +70,11 @@ int readReplyValueCount(const std::uint8_t* reply, std::size_t length, int count
 {
     if (length < 5 || !crcValid(reply, length) || reply[1] != 3)
         return -1;
+    // The byte count is one byte: a device answering more than 127 registers sends it
+    // modulo 256. Such a reply is taken whole only when its length proves it.
+    const std::size_t asked = static_cast<std::size_t>(std::max(countAsked, 0));
+    if (2 * asked > 255 && length == 2 * asked + 5 && reply[2] == ((2 * asked) & 0xFF))
+        return countAsked;
     const std::size_t byteCount = reply[2];
     if (byteCount % 2 != 0 || byteCount > 2u * static_cast<std::size_t>(std::max(countAsked, 0))
         || length != byteCount + 5)
@@ -86,7 +91,8 @@ std::size_t expectedReplyLength(const std::uint8_t* header, std::size_t wanted)
 {
     if (header[1] & 0x80)
         return std::min<std::size_t>(5, wanted);
-    if (header[1] == 3)
+    // Past 127 registers the byte count wraps and says nothing about the length.
+    if (header[1] == 3 && wanted <= 255 + 5)
         return std::min<std::size_t>(header[2] + 5u, wanted);
     return wanted;
 }

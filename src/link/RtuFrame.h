@@ -24,7 +24,8 @@ bool crcValid(const std::uint8_t* frame, std::size_t length);
 
 // The number of register values a function-3 reply carries, or -1 when it must be
 // refused: bad CRC, another function, an odd byte count, more values than asked,
-// or a length that is not byte count + 5.
+// or a length that is not byte count + 5. A read of more than 127 registers
+// (whose byte count cannot fit its byte) is taken when the length is exactly right.
 int readReplyValueCount(const std::uint8_t* reply, std::size_t length, int countAsked);
 
 // A well-formed exception reply (function | 0x80, code, CRC) to `function`.

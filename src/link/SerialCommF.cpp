@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 #include <utility>
@@ -33,11 +35,29 @@ bool speedCode(std::int32_t baud, speed_t& code)
 
 constexpr tcflag_t kParityBits = PARENB | PARODD;
 
-// Applies 8 data bits, the parity and stop bits (unknown codes keep the driver's
-// choice), raw binary mode and no flow control.
-void applySettings(termios& t, speed_t speed, const SerialLinkSettings& s)
+// Unix98 pseudo-terminal slaves (majors 136..143) have no line, and their driver
+// drops any parity setting.
+bool isPseudoTerminal(int fd)
 {
+    struct stat st{};
+    return fstat(fd, &st) == 0 && major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143;
+}
+
+bool sameSettings(const termios& want, const termios& got, bool checkParity)
+{
+    const tcflag_t mask = CSIZE | CSTOPB | CRTSCTS | (checkParity ? kParityBits : 0);
+    return cfgetispeed(&want) == cfgetispeed(&got) && cfgetospeed(&want) == cfgetospeed(&got)
+        && (want.c_cflag & mask) == (got.c_cflag & mask)
+        && (want.c_iflag & (IXON | IXOFF)) == (got.c_iflag & (IXON | IXOFF));
+}
+
+} // namespace
+
+void applySerialSettings(termios& t, speed_t speed, const SerialLinkSettings& s)
+{
+    const tcflag_t driverParity = t.c_cflag & kParityBits;
     cfmakeraw(&t);
+    t.c_cflag = (t.c_cflag & ~kParityBits) | driverParity;
     cfsetispeed(&t, speed);
     cfsetospeed(&t, speed);
     t.c_cflag &= ~CSIZE;
@@ -58,15 +78,6 @@ void applySettings(termios& t, speed_t speed, const SerialLinkSettings& s)
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
 }
-
-bool sameSettings(const termios& want, const termios& got)
-{
-    return cfgetispeed(&want) == cfgetispeed(&got) && cfgetospeed(&want) == cfgetospeed(&got)
-        && (want.c_cflag & (CSIZE | kParityBits | CSTOPB | CRTSCTS)) == (got.c_cflag & (CSIZE | kParityBits | CSTOPB | CRTSCTS))
-        && (want.c_iflag & (IXON | IXOFF)) == (got.c_iflag & (IXON | IXOFF));
-}
-
-} // namespace
 
 TSerialComm::TSerialComm(EventPump& pump)
     : pump_(pump)
@@ -110,9 +121,9 @@ bool TSerialComm::tryOpen(const std::string& path, const SerialLinkSettings& set
         return false;
     }
     termios wanted = current;
-    applySettings(wanted, speed, settings);
+    applySerialSettings(wanted, speed, settings);
     termios applied{};
-    if (tcsetattr(fd, TCSANOW, &wanted) != 0 || tcgetattr(fd, &applied) != 0 || !sameSettings(wanted, applied)) {
+    if (tcsetattr(fd, TCSANOW, &wanted) != 0 || tcgetattr(fd, &applied) != 0 || !sameSettings(wanted, applied, !isPseudoTerminal(fd))) {
         lastOpenError_ = errno ? errno : EINVAL;
         ::close(fd);
         return false;

@@ -6,6 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <termios.h>
+
+// Puts 8 data bits, the parity and stop bits of `settings` (unknown codes keep the
+// driver's choice), raw binary mode and no flow control into `t`.
+void applySerialSettings(termios& t, speed_t speed, const SerialLinkSettings& settings);
 
 // One serial port (termios), over which the link sends and receives RTU frames.
 // It knows nothing of frames: open with a speed and format, write a block, read up

@@ -1,0 +1,205 @@
+#include "device/DeviceType.h"
+#include "device/EquipCommF.h"
+#include "support/RecordingPump.h"
+#include "support/RegisterPeer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EquipCommSerial : public ::testing::Test {
+protected:
+    EquipCommSerial()
+        : pty(device.handler())
+        , equip(pump)
+    {
+    }
+
+    void open(int type = kQLX700T)
+    {
+        equip.setDeviceType(type);
+        equip.setSlaveAddress(1);
+        ASSERT_TRUE(equip.openSerial(pty.path(), {9600, 0, 0}, true));
+        pump.pauses.clear();
+    }
+
+    RegisterPeer device;
+    PtyPeer pty;
+    RecordingPump pump;
+    TEquipComm equip;
+};
+
+} // namespace
+
+TEST_F(EquipCommSerial, ReadPutsTheExactFrameOnTheWireAndStoresTheValues)
+{
+    open();
+    device.set(201, 2);
+    device.set(202, 20);
+    device.set(203, 21);
+    ASSERT_TRUE(equip.readRegisters(201, 3));
+    ASSERT_EQ(pty.requests().size(), 1u);
+    EXPECT_EQ(pty.requests()[0], (Bytes{0x01, 0x03, 0x00, 0xC9, 0x00, 0x03, 0xD5, 0xF5}));
+    EXPECT_EQ(equip.image().value(reg::T::UnidadeIndicacao), 2);
+    EXPECT_EQ(equip.image().value(reg::T::DeltaT, 1), 21);
+}
+
+TEST_F(EquipCommSerial, PReadsCarryTheWireOffset)
+{
+    open(kQLX700P);
+    device.set(0x8001, 4);
+    device.set(0x8003, 6);
+    ASSERT_TRUE(equip.readRegisters(1, 3));
+    EXPECT_EQ(pty.requests().at(0), (Bytes{0x01, 0x03, 0x80, 0x01, 0x00, 0x03, 0x7D, 0xCB}));
+    EXPECT_EQ(equip.registerValue(1), 4);
+    EXPECT_EQ(equip.registerValue(3), 6);
+}
+
+TEST_F(EquipCommSerial, RefusedAndInconsistentRepliesLeaveTheImage)
+{
+    open();
+    device.set(201, 2);
+    ASSERT_TRUE(equip.readRegisters(201, 1));
+
+    device.set(201, 1);
+    device.badByteCount = true;
+    EXPECT_FALSE(equip.readRegisters(201, 1));
+    EXPECT_EQ(equip.registerValue(201), 2);
+
+    // A shorter reply that is consistent stores only what it carries.
+    device.set(202, 30);
+    device.set(203, 31);
+    device.shortReplyCount = 1;
+    EXPECT_TRUE(equip.readRegisters(201, 3));
+    EXPECT_EQ(equip.registerValue(201), 1);
+    EXPECT_EQ(equip.registerValue(202), 0);
+}
+
+TEST_F(EquipCommSerial, ExceptionReplyFails)
+{
+    PtyPeer exceptional([](const Bytes&) { return Bytes{0x01, 0x83, 0x02, 0xC0, 0xF1}; });
+    equip.setDeviceType(kQLX700T);
+    ASSERT_TRUE(equip.openSerial(exceptional.path(), {}, false));
+    equip.storeRegisterValue(201, 5);
+    EXPECT_FALSE(equip.readRegisters(201, 1));
+    EXPECT_EQ(equip.registerValue(201), 5);
+}
+
+TEST_F(EquipCommSerial, UnchangedWriteSendsNothingEvenWhenClosed)
+{
+    equip.setDeviceType(kQLX700T);
+    EXPECT_TRUE(equip.writeRegister(201, 0));
+    const std::uint16_t zeros[] = {0, 0};
+    EXPECT_TRUE(equip.writeRegisters(1, zeros));
+    EXPECT_FALSE(equip.writeRegister(201, 1));
+    open();
+    EXPECT_TRUE(equip.writeRegister(201, 0));
+    EXPECT_TRUE(pty.requests().empty());
+}
+
+TEST_F(EquipCommSerial, WriteRegisterSendsSettlesAndReadsBack)
+{
+    open();
+    ASSERT_TRUE(equip.writeRegister(201, 2));
+    const auto requests = pty.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0], withCrc({0x01, 0x06, 0x00, 0xC9, 0x00, 0x02}));
+    EXPECT_EQ(requests[1], withCrc({0x01, 0x03, 0x00, 0xC9, 0x00, 0x01}));
+    ASSERT_EQ(pump.pauses.size(), 1u);
+    EXPECT_EQ(pump.pauses[0], std::chrono::milliseconds(150));
+    EXPECT_EQ(device.get(201), 2);
+}
+
+TEST_F(EquipCommSerial, WriteThatDoesNotStickFailsAndKeepsTheReadBack)
+{
+    open();
+    device.set(201, 1);
+    device.sticky.insert(201);
+    EXPECT_FALSE(equip.writeRegister(201, 2));
+    EXPECT_EQ(equip.registerValue(201), 1);
+}
+
+TEST_F(EquipCommSerial, RefusedWriteFailsEvenWhenTheValueIsAlreadyThere)
+{
+    open();
+    device.set(208, 1);
+    device.refused.insert(208);
+    ASSERT_TRUE(equip.readRegisters(208, 1));
+    EXPECT_FALSE(equip.writeRegister(208, 1, false, true));
+    const std::uint16_t values[] = {0, 1};
+    EXPECT_FALSE(equip.writeRegisters(207, values, false, true));
+}
+
+TEST_F(EquipCommSerial, WriteRegistersIsOneBlockAndOneRead)
+{
+    open();
+    const std::uint16_t password[] = {'Q', 'W', 'K', 'Z'};
+    ASSERT_TRUE(equip.writeRegisters(1600, password));
+    const auto requests = pty.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].size(), 2u * 4 + 9);
+    EXPECT_EQ(requests[0], withCrc({0x01, 0x10, 0x06, 0x40, 0x00, 0x04, 0x08, 0, 'Q', 0, 'W', 0, 'K', 0, 'Z'}));
+    EXPECT_EQ(requests[1], withCrc({0x01, 0x03, 0x06, 0x40, 0x00, 0x04}));
+    EXPECT_EQ(equip.image().Senha(3), 'Z');
+
+    device.sticky.insert(1602);
+    const std::uint16_t other[] = {'A', 'B', 'C', 'D'};
+    EXPECT_FALSE(equip.writeRegisters(1600, other));
+}
+
+TEST_F(EquipCommSerial, SendCommandChecksOnlyFunctionAndAddressOfTheEcho)
+{
+    open();
+    device.commandEcho = 0x1234;
+    ASSERT_TRUE(equip.sendCommand(100));
+    EXPECT_EQ(pty.requests().at(0), (Bytes{0x01, 0x06, 0x0B, 0xB8, 0x00, 0x64, 0x0A, 0x20}));
+    EXPECT_EQ(pty.requests().size(), 1u); // no read-back
+
+    device.refused.insert(3000);
+    EXPECT_FALSE(equip.sendCommand(100));
+}
+
+TEST_F(EquipCommSerial, PCommandUsesTheOffsetAddress)
+{
+    open(kQLX700P);
+    ASSERT_TRUE(equip.sendCommand(1000));
+    EXPECT_EQ(pty.requests().at(0), (Bytes{0x01, 0x06, 0x8B, 0xB8, 0x03, 0xE8, 0x22, 0xB5}));
+}
+
+TEST_F(EquipCommSerial, SizesOutsideTheBuffersAreRefusedWithoutSending)
+{
+    open();
+    EXPECT_FALSE(equip.readRegisters(1, 0));
+    EXPECT_FALSE(equip.readRegisters(1, 148));
+    EXPECT_FALSE(equip.writeRegisters(1, std::vector<std::uint16_t>(146, 1)));
+    EXPECT_FALSE(equip.writeRegisters(1, std::vector<std::uint16_t>{}));
+    EXPECT_TRUE(pty.requests().empty());
+    EXPECT_TRUE(equip.readRegisters(1, 147));
+}
+
+TEST_F(EquipCommSerial, TimingsAndFlushesFollowTheLink)
+{
+    EXPECT_EQ(equip.readTimeout(), Seconds(0.025));
+    EXPECT_FALSE(equip.flushQueuedReads());
+    open();
+    EXPECT_EQ(equip.readTimeout(), Seconds(2.0));
+    EXPECT_EQ(equip.writeSettleDelay(), Seconds(0.15));
+    EXPECT_TRUE(equip.linkOnSerialPort());
+    EXPECT_TRUE(equip.flushQueuedReads());
+    EXPECT_TRUE(equip.flushQueuedWrites());
+    EXPECT_TRUE(pty.requests().empty());
+    equip.close();
+    EXPECT_FALSE(equip.connected());
+    EXPECT_FALSE(equip.linkOnSerialPort());
+    EXPECT_FALSE(equip.flushQueuedWrites());
+}
+
+TEST_F(EquipCommSerial, OpeningALinkForgetsThePreviousDevice)
+{
+    open();
+    device.set(1600, 'Q');
+    ASSERT_TRUE(equip.readRegisters(1600, 1));
+    ASSERT_EQ(equip.image().Senha(0), 'Q');
+    open();
+    EXPECT_EQ(equip.registerValue(1600), 0);
+}

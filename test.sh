@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 build=build/test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -g" \
-  -DQLX700_SANITIZE=ON -DQLX700_TESTS=ON
+  -DQLX700_SANITIZE=ON -DQLX700_TESTS=ON -DQLX700_BENCH=ON
 cmake --build "$build"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev libxkbcommon-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxkbcommon-dev
   fonts-dejavu-core xvfb xauth socat
   clang-14 libclang-rt-14-dev
   mbpoll libmodbus-dev

@@ -9,4 +9,4 @@ build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQLX700_TESTS=OFF
 cmake --build "$build"
 
-"$build/cli/qlx700ctl" --help
+scripts/cli-demo.sh "$build"

@@ -1,0 +1,124 @@
+#include "SimOptions.h"
+
+#include "ScenarioPreset.h"
+
+#include <stdexcept>
+
+namespace qlxsim {
+
+namespace {
+
+long long number(const std::string& option, const std::string& text, long long lo, long long hi)
+{
+    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw std::invalid_argument(option + " expects a number, got '" + text + "'");
+    const auto n = std::stoull(text);
+    if (n < static_cast<unsigned long long>(lo) || n > static_cast<unsigned long long>(hi))
+        throw std::invalid_argument(option + " must be " + std::to_string(lo) + ".." + std::to_string(hi));
+    return static_cast<long long>(n);
+}
+
+} // namespace
+
+SimOptions SimOptions::parse(const std::vector<std::string>& args)
+{
+    SimOptions o;
+    bool modelGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw std::invalid_argument(a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--help" || a == "-h")
+            o.help = true;
+        else if (a == "--model") {
+            o.config.model = value();
+            modelGiven = true;
+        } else if (a == "--serial-link") {
+            o.transports.serial = true;
+            o.transports.serialLink = value();
+        } else if (a == "--udp") {
+            o.transports.udp = true;
+            o.transports.udpEndpoint = value();
+        } else if (a == "--tcp") {
+            o.transports.tcp = true;
+            o.transports.tcpEndpoint = value();
+        } else if (a == "--address")
+            o.config.address = static_cast<int>(number(a, value(), 1, 247));
+        else if (a == "--password") {
+            o.config.password = value();
+            if (o.config.password.size() != 4)
+                throw std::invalid_argument("--password expects four characters");
+        } else if (a == "--faults")
+            o.config.faults = value();
+        else if (a == "--preset")
+            o.config.preset = value();
+        else if (a == "--wire-timing")
+            o.config.wireTiming = true;
+        else if (a == "--wire-bits")
+            o.config.wireBitsPerByte = static_cast<int>(number(a, value(), 10, 12));
+        else if (a == "--strict")
+            o.config.strict = true;
+        else if (a == "--fast-events")
+            o.config.fastEvents = true;
+        else if (a == "--seed")
+            o.config.seed = static_cast<std::uint64_t>(number(a, value(), 0, 0x7FFFFFFFFFFFFFFFLL));
+        else
+            throw std::invalid_argument("unknown option '" + a + "'");
+    }
+    if (o.help)
+        return o;
+    if (!modelGiven)
+        throw std::invalid_argument("--model is required");
+    if (!o.transports.serial && !o.transports.udp && !o.transports.tcp)
+        throw std::invalid_argument("give at least one of --serial-link, --udp, --tcp");
+    return o;
+}
+
+std::string SimOptions::usage()
+{
+    return R"(Usage: qlx700-sim --model T|T-membrane|P|R|IRR|C [--serial-link PATH] [--udp ADDR:PORT]
+                  [--tcp ADDR:PORT] [--address N] [--password ABCD] [--faults LIST]
+                  [--preset NAMES] [--wire-timing [--wire-bits N]] [--strict] [--fast-events] [--seed N]
+
+A simulated QLX700 device. It prints one line per transport ("listening serial PATH",
+"listening udp ADDR:PORT", "listening tcp ADDR:PORT") and serves until SIGINT or SIGTERM.
+
+  --model M           T, T-membrane (signature 15012), P, R, IRR or C
+  --serial-link PATH  open a pseudo-terminal and link PATH to it (Modbus RTU); removed on exit
+  --udp ADDR:PORT     Modbus RTU, one frame per datagram (port 0: any free port)
+  --tcp ADDR:PORT     the asynchronous TCP framing, one client at a time (port 0: any free port)
+  --address N         Modbus slave address, 1..247 (default 1)
+  --password ABCD     device password in 1600..1603 (default QWKZ)
+  --wire-timing       pace serial replies at the line's baud rate as the tool set it
+                      (10 bit times per byte for 8N1, 11 with two stop bits) + 2 ms
+  --wire-bits N       bits per byte for --wire-timing (10..12); a Linux pseudo-terminal
+                      drops the parity setting, so give 11 for 8E1 or 8O1
+  --strict            unknown registers give exception 2 instead of reading as 0
+  --fast-events       T: one minute of the event interval (214) lasts one second
+  --seed N            seed for noise and random faults (default 1)
+  --preset NAMES      comma-separated scenario presets (below)
+  --faults LIST       comma-separated faults:
+      drop[=P]            no reply, with probability P (default 1)
+      badcrc[=P]          serial/UDP replies with a corrupted CRC, probability P (default 1)
+      exception=CODE      serial/UDP requests get exception CODE; TCP writes get status CODE
+      slow=TIME           every reply waits TIME first (300ms, 2s; a bare number is ms)
+      silent-after=N      no replies after the first N requests
+      silent-for=TIME     with silent-after: answer again after TIME of silence
+      bad-bytecount       read replies claim two bytes (TCP: one pair) more than they carry
+      short-reply         serial/UDP read replies carry one register fewer than asked
+      oversize-datagram   UDP replies padded to 400 bytes
+      split               TCP replies sent in two segments 10 ms apart
+      reset-after=N       TCP: the connection is reset instead of answering request N+1
+      no-accept           TCP: connections never complete
+      oversize-frame      TCP replies announce a length of 2100 bytes
+      ignore-writes       writes are acknowledged but do not stick
+      unsolicited=TIME    TCP: register data with sequence 0xFFFF every TIME
+
+Presets:
+)" + ScenarioPreset::help();
+}
+
+} // namespace qlxsim

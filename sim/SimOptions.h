@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SimConfig.h"
+
+#include <string>
+#include <vector>
+
+namespace qlxsim {
+
+// The command line of qlx700-sim.
+struct SimOptions {
+    SimConfig config;
+    SimTransports transports;
+    bool help = false;
+
+    // Throws std::invalid_argument with a message for the user.
+    static SimOptions parse(const std::vector<std::string>& args);
+    static std::string usage();
+};
+
+} // namespace qlxsim

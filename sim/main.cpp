@@ -1,0 +1,55 @@
+// qlx700-sim: a simulated QLX700 device on a pseudo-terminal, UDP and TCP.
+#include "SimOptions.h"
+#include "SimServer.h"
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+
+int main(int argc, char** argv)
+{
+    qlxsim::SimOptions options;
+    try {
+        options = qlxsim::SimOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "qlx700-sim: " << e.what() << "\n(see qlx700-sim --help)\n";
+        return 2;
+    }
+    if (options.help) {
+        std::cout << qlxsim::SimOptions::usage();
+        return 0;
+    }
+
+    // Block the stop signals before any thread starts, then wait for one here.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    std::unique_ptr<qlxsim::SimServer> sim;
+    try {
+        sim = qlxsim::SimServer::start(options.config, options.transports);
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "qlx700-sim: " << e.what() << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "qlx700-sim: " << e.what() << "\n";
+        return 1;
+    }
+    const auto& t = options.transports;
+    auto host = [](const std::string& endpoint) { return endpoint.substr(0, endpoint.rfind(':')); };
+    if (t.serial)
+        std::cout << "listening serial " << (t.serialLink.empty() ? sim->serialPath() : t.serialLink) << "\n";
+    if (t.udp)
+        std::cout << "listening udp " << host(t.udpEndpoint) << ":" << sim->udpPort() << "\n";
+    if (t.tcp)
+        std::cout << "listening tcp " << host(t.tcpEndpoint) << ":" << sim->tcpPort() << "\n";
+    std::cout.flush();
+
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    sim->stop();
+    return 0;
+}

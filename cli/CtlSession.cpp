@@ -8,6 +8,19 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+// As long as the general frames wait for a TCP connection.
+constexpr Seconds kConnectTimeout{20.0};
+
+std::string socketErrorText(const TEquipComm& equip)
+{
+    const int e = equip.lastSocketError();
+    return e != 0 ? ": " + std::string(std::strerror(e)) : std::string();
+}
+
+} // namespace
+
 CtlSession::CtlSession(const CtlOptions& options)
     : options_(options)
     , equip_(pump_)
@@ -46,9 +59,26 @@ bool CtlSession::open(std::string& error)
         error = "cannot open UDP link to " + linkName();
         return false;
     }
-    case CtlOptions::Link::Tcp:
-        error = "the TCP link is not available in this build";
+    case CtlOptions::Link::Tcp: {
+        const auto address = resolveIPv4(options_.host);
+        if (!address) {
+            error = "cannot resolve host " + options_.host;
+            return false;
+        }
+        if (!equip_.openTcp(*address, options_.localAddress, options_.port)) {
+            error = "cannot open TCP link to " + linkName() + socketErrorText(equip_);
+            return false;
+        }
+        // A refused connection ends the wait at once; a silent network at the time-out.
+        const AsyncLink& link = equip_.asyncLink();
+        pump_.runUntil([&] { return link.connected() || link.lastError() != 0; }, deadlineAfter(kConnectTimeout));
+        if (equip_.connected())
+            return true;
+        error = "cannot connect to " + linkName()
+            + (equip_.lastSocketError() != 0 ? socketErrorText(equip_) : std::string(" (no answer within 20 s)"));
+        equip_.close();
         return false;
+    }
     case CtlOptions::Link::None:
         break;
     }

@@ -19,6 +19,7 @@ TEquipComm::TEquipComm(EventPump& pump)
     : pump_(pump)
     , serial_(pump)
     , udp_(pump)
+    , async_(pump, [this](std::uint16_t reg, std::uint16_t value) { image_.storeRegisterValue(reg, value); })
 {
 }
 
@@ -29,8 +30,7 @@ TEquipComm::~TEquipComm()
 
 bool TEquipComm::openSerial(const std::string& portName, const SerialLinkSettings& settings, bool onSerialPort)
 {
-    if (connected_)
-        close();
+    close();
     // A new link may reach another device: never judge it by the last one's values.
     image_.clear();
     portName_ = portName;
@@ -46,8 +46,7 @@ bool TEquipComm::openSerial(const std::string& portName, const SerialLinkSetting
 
 bool TEquipComm::openUdp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port)
 {
-    if (connected_)
-        close();
+    close();
     image_.clear();
     if (!udp_.open(deviceAddress, localAddress, port))
         return false;
@@ -59,11 +58,23 @@ bool TEquipComm::openUdp(const std::string& deviceAddress, const std::string& lo
     return true;
 }
 
+bool TEquipComm::openTcp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port)
+{
+    close();
+    image_.clear();
+    if (!async_.open(deviceAddress, localAddress, port))
+        return false;
+    network_ = true;
+    asynchronous_ = true;
+    return true;
+}
+
 void TEquipComm::close()
 {
-    if (connected_ || udp_.isOpen() || serial_.isOpen()) {
+    if (connected_ || udp_.isOpen() || serial_.isOpen() || async_.isOpen()) {
         udp_.close();
         serial_.close();
+        async_.close();
     }
     connected_ = false;
     linkOnSerialPort_ = false;
@@ -125,9 +136,29 @@ bool TEquipComm::writeRefused(std::uint8_t function)
     return rtu::isExceptionReply(reply_.data(), got, function);
 }
 
-bool TEquipComm::readRegisters(int first, int count, bool /*queue*/)
+std::vector<std::uint16_t> TEquipComm::wireAddresses(int first, std::size_t count) const
 {
-    if (count < 1 || count > rtu::kMaxReadCount || !connected_)
+    std::vector<std::uint16_t> addresses;
+    addresses.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        addresses.push_back(wireAddress(first + static_cast<int>(i)));
+    return addresses;
+}
+
+bool TEquipComm::readRegisters(int first, int count, bool queue)
+{
+    if (count < 1)
+        return false;
+    if (asynchronous_) {
+        const std::vector<std::uint16_t> addresses = wireAddresses(first, static_cast<std::size_t>(count));
+        if (queue) {
+            for (std::uint16_t a : addresses)
+                async_.queueRead(a);
+            return true;
+        }
+        return async_.read(addresses, kAsyncReplyTimeout);
+    }
+    if (count > rtu::kMaxReadCount || !connected_)
         return false;
     const std::uint16_t address = wireAddress(first);
     const std::size_t length = rtu::buildRead(request_.data(), static_cast<std::uint8_t>(slaveAddress_), address,
@@ -144,10 +175,18 @@ bool TEquipComm::readRegisters(int first, int count, bool /*queue*/)
     return true;
 }
 
-bool TEquipComm::writeRegister(int reg, int value, bool /*queue*/, bool force)
+bool TEquipComm::writeRegister(int reg, int value, bool queue, bool force)
 {
     if (value == image_.registerValue(reg) && !force)
         return true;
+    if (asynchronous_) {
+        const asyncframe::Pair pair{wireAddress(reg), static_cast<std::uint16_t>(value & 0xFFFF)};
+        if (queue) {
+            async_.queueWrite(pair);
+            return true;
+        }
+        return async_.writeAndReadBack(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
+    }
     if (!connected_)
         return false;
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
@@ -160,9 +199,9 @@ bool TEquipComm::writeRegister(int reg, int value, bool /*queue*/, bool force)
     return readRegisters(reg, 1) && image_.registerValue(reg) == (value & 0xFFFF);
 }
 
-bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values, bool /*queue*/, bool force)
+bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values, bool queue, bool force)
 {
-    if (values.empty() || values.size() > static_cast<std::size_t>(rtu::kMaxWriteCount))
+    if (values.empty() || (!asynchronous_ && values.size() > static_cast<std::size_t>(rtu::kMaxWriteCount)))
         return false;
     const auto unchanged = [&] {
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -173,6 +212,18 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
     };
     if (!force && unchanged())
         return true;
+    if (asynchronous_) {
+        std::vector<asyncframe::Pair> pairs;
+        pairs.reserve(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            pairs.push_back({wireAddress(first + static_cast<int>(i)), values[i]});
+        if (queue) {
+            for (const asyncframe::Pair& p : pairs)
+                async_.queueWrite(p);
+            return true;
+        }
+        return async_.writeAndReadBack(pairs, kAsyncReplyTimeout);
+    }
     if (!connected_)
         return false;
     const std::size_t length = rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
@@ -187,6 +238,11 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
 
 bool TEquipComm::sendCommand(int code)
 {
+    if (asynchronous_) {
+        // The device takes the command pair as is, without the P's offset.
+        const asyncframe::Pair pair{kCommandRegister, static_cast<std::uint16_t>(code & 0xFFFF)};
+        return async_.write(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
+    }
     if (!connected_)
         return false;
     // The command register takes the wire offset of the P like any other register.
@@ -202,12 +258,16 @@ bool TEquipComm::sendCommand(int code)
         && reply_[2] == request_[2] && reply_[3] == request_[3];
 }
 
-bool TEquipComm::flushQueuedReads(Seconds /*timeout*/)
+bool TEquipComm::flushQueuedReads(Seconds timeout)
 {
-    return connected_;
+    if (!asynchronous_)
+        return connected_;
+    return async_.flushReads(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout);
 }
 
-bool TEquipComm::flushQueuedWrites(Seconds /*timeout*/)
+bool TEquipComm::flushQueuedWrites(Seconds timeout)
 {
-    return connected_;
+    if (!asynchronous_)
+        return connected_;
+    return async_.flushWrites(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/RegisterImage.h"
+#include "link/AsyncLink.h"
 #include "link/EventPump.h"
 #include "link/RtuFrame.h"
 #include "link/SerialCommF.h"
@@ -33,14 +34,24 @@ public:
     // connection came through the serial (not the USB) button.
     bool openSerial(const std::string& portName, const SerialLinkSettings& settings, bool onSerialPort);
     bool openUdp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port);
+    // Starts connecting; the link is connected once the connect event arrives.
+    bool openTcp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port);
     void close();
 
-    bool connected() const { return connected_; }
+    // Events of the TCP socket (low 16 bits read, connect or close; high 16 bits the
+    // error code). The event pump delivers them; this entry is for pumps that route
+    // them through the window instead.
+    void socketEvent(std::uint32_t eventWord) { async_.socketEvent(eventWord); }
+
+    bool connected() const { return asynchronous_ ? async_.connected() : connected_; }
     bool network() const { return network_; }
     bool asynchronous() const { return asynchronous_; }
     bool linkOnSerialPort() const { return linkOnSerialPort_; }
     const std::string& portName() const { return portName_; }
     int lastSerialOpenError() const { return serial_.lastOpenError(); }
+    // errno of the last failed TCP connection or of the error that ended it.
+    int lastSocketError() const { return async_.lastError(); }
+    AsyncLink& asyncLink() { return async_; }
 
     Seconds readTimeout() const { return readTimeout_; }
     Seconds writeSettleDelay() const { return writeSettleDelay_; }
@@ -68,10 +79,12 @@ private:
     void drainLink();
     void pauseSettle();
     bool writeRefused(std::uint8_t function);
+    std::vector<std::uint16_t> wireAddresses(int first, std::size_t count) const;
 
     EventPump& pump_;
     TSerialComm serial_;
     UdpLink udp_;
+    AsyncLink async_;
     RegisterImage image_;
 
     bool connected_ = false;

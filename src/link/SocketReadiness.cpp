@@ -25,10 +25,12 @@ std::uint16_t pendingError(int fd, int fallback)
 std::uint32_t socketEventFromReadiness(int fd, short revents, bool& connecting)
 {
     if (connecting) {
-        if ((revents & (POLLOUT | POLLERR | POLLHUP)) == 0)
+        // POLLNVAL too: a socket closed behind the pump's back would otherwise be
+        // reported by every poll and never handled.
+        if ((revents & (POLLOUT | POLLERR | POLLHUP | POLLNVAL)) == 0)
             return 0;
         connecting = false;
-        const int fallback = (revents & (POLLERR | POLLHUP)) ? ECONNREFUSED : 0;
+        const int fallback = (revents & POLLNVAL) ? EBADF : (revents & (POLLERR | POLLHUP)) ? ECONNREFUSED : 0;
         return makeSocketEventWord(kSocketConnect, pendingError(fd, fallback));
     }
     if (revents & POLLIN) {

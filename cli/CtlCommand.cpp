@@ -1,5 +1,6 @@
 #include "CtlCommand.h"
 
+#include "CtlConfigFiles.h"
 #include "CtlOptions.h"
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
@@ -29,6 +30,9 @@ const char* const kUsageText =
     "  read REG [COUNT]      print REG VALUE lines (COUNT 1..147)\n"
     "  write REG VALUE...    write and read back one or more registers\n"
     "  command CODE          write CODE to the command register 3000\n"
+    "  save FILE             save the device's configuration to FILE\n"
+    "  load FILE             load FILE into the device (after a backup into the\n"
+    "                        data folder's backups/)\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -124,6 +128,8 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         request.first = static_cast<int>(*code);
         return std::nullopt;
     }
+    if (options.command == "save" || options.command == "load")
+        return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
     return "unknown command " + options.command;
 }
 
@@ -190,6 +196,11 @@ Outcome run(const CtlOptions& options, std::ostream& out)
         return runRead(session, request, out);
     if (options.command == "write")
         return runWrite(session, request);
+    if (options.command == "save" || options.command == "load") {
+        const CtlConfigResult r = options.command == "save" ? runSaveConfig(session, options.arguments[0], out)
+                                                            : runLoadConfig(session, options.arguments[0], out);
+        return {r.status, r.message};
+    }
     return runCommand(session, request);
 }
 

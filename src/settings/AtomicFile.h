@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames
+// it over `path`, so a reader sees either the old file or the whole new one, never
+// a half-written file. On failure returns false with a one-line reason naming the
+// file in `error`, and the old file is untouched.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error);
+
+// The whole content of a file; false with a reason when it exists but cannot be read.
+// A missing file is reported through `exists` = false and counts as success.
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes, bool& exists, std::string& error);

@@ -1,0 +1,90 @@
+#include "settings/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string reason(const std::string& what, const std::filesystem::path& path, int err)
+{
+    return what + " " + path.string() + ": " + std::strerror(err);
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error)
+{
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        error = reason("cannot write", path, errno);
+        return false;
+    }
+    // mkstemp creates the file for the owner only; give it the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(pattern.c_str());
+        error = reason("cannot write", path, written ? errno : writeErrno);
+        return false;
+    }
+    if (::rename(pattern.c_str(), path.c_str()) != 0) {
+        const int renameErrno = errno;
+        ::unlink(pattern.c_str());
+        error = reason("cannot replace", path, renameErrno);
+        return false;
+    }
+    return true;
+}
+
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes, bool& exists, std::string& error)
+{
+    bytes.clear();
+    exists = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return true;
+        error = reason("cannot read", path, errno);
+        return false;
+    }
+    exists = true;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = reason("cannot read", path, errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}

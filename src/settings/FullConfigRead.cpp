@@ -1,0 +1,93 @@
+#include "settings/FullConfigRead.h"
+
+#include "device/DeviceType.h"
+#include "device/EquipCommF.h"
+#include "link/RtuFrame.h"
+#include "settings/DeviceConfigLayout.h"
+
+#include <set>
+
+namespace {
+
+constexpr int kUnitIndexRegister = 1951;
+
+void addRange(std::set<int>& regs, int first, int count)
+{
+    for (int r = first; r < first + count; ++r)
+        regs.insert(r);
+}
+
+} // namespace
+
+std::vector<RegisterRun> configurationRuns(int deviceType, int busPosition)
+{
+    std::set<int> regs;
+    addRange(regs, 1500, 1); // Language
+    addRange(regs, 1600, 4); // Senha
+    addRange(regs, 1700, 3); // IpAddr, IpPort
+    if (deviceType == kQLX700IRR) {
+        addRange(regs, 1720, 16);
+        addRange(regs, 1740, 16);
+        addRange(regs, 1760, 3);
+    }
+    addRange(regs, 2000, 1); // FirmwareVersion
+    addRange(regs, 2002, 1); // DeviceSignature
+    addRange(regs, 2501, 2); // SerialNumber
+    for (const ConfigRow& row : configRows(deviceType))
+        regs.insert(row.registerAt(busPosition));
+
+    std::vector<RegisterRun> runs;
+    for (int r : regs) {
+        if (!runs.empty() && runs.back().first + runs.back().count == r && runs.back().count < rtu::kMaxReadCount)
+            ++runs.back().count;
+        else
+            runs.push_back({r, 1});
+    }
+    return runs;
+}
+
+bool readFullConfiguration(TEquipComm& equip, int& failedRegister)
+{
+    int p = 0;
+    if (equip.deviceType() == kQLX700P) {
+        if (!equip.readRegisters(kUnitIndexRegister, 1, false)) {
+            failedRegister = kUnitIndexRegister;
+            return false;
+        }
+        p = equip.registerValue(kUnitIndexRegister);
+        if (p > 15) {
+            failedRegister = kUnitIndexRegister;
+            return false;
+        }
+    }
+    // On the asynchronous link the queued reads go out in batches whose replies stay
+    // well inside the frame's 2000-byte payload.
+    int batchFirst = 0;
+    int batchCount = 0;
+    const auto flush = [&] {
+        if (batchCount == 0)
+            return true;
+        batchCount = 0;
+        return equip.flushQueuedReads();
+    };
+    for (const RegisterRun& run : configurationRuns(equip.deviceType(), p)) {
+        if (equip.asynchronous() && batchCount + run.count > rtu::kMaxReadCount && !flush()) {
+            failedRegister = batchFirst;
+            return false;
+        }
+        if (batchCount == 0)
+            batchFirst = run.first;
+        if (!equip.readRegisters(run.first, run.count, true)) {
+            failedRegister = run.first;
+            return false;
+        }
+        if (equip.asynchronous())
+            batchCount += run.count;
+    }
+    if (!flush()) {
+        failedRegister = batchFirst;
+        return false;
+    }
+    failedRegister = 0;
+    return true;
+}

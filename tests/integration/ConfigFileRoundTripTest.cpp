@@ -1,0 +1,88 @@
+// Configuration files against the simulated devices: save, change the device, load,
+// and every register the file covers is back; a second save is byte-identical.
+#include "ConfigFileSimChanges.h"
+#include "SimServer.h"
+#include "device/DeviceModel.h"
+#include "device/DeviceType.h"
+#include "device/EquipCommF.h"
+#include "link/PollEventPump.h"
+#include "settings/DeviceConfigFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+
+namespace {
+
+const auto kWhen = std::chrono::system_clock::from_time_t(1704110400);
+
+struct Param {
+    int type;
+    bool tcp;
+};
+
+std::string paramName(const ::testing::TestParamInfo<Param>& info)
+{
+    return std::string(modelShortName(info.param.type)) + (info.param.tcp ? "_Tcp" : "_Serial");
+}
+
+class ConfigFileRoundTrip : public ::testing::TestWithParam<Param> {
+protected:
+    void SetUp() override
+    {
+        const std::string model(modelShortName(GetParam().type));
+        sim = qlxsim::SimServer::start({.model = model}, {.serial = !GetParam().tcp, .tcp = GetParam().tcp});
+        equip.setDeviceType(GetParam().type);
+        equip.setSlaveAddress(1);
+        if (GetParam().tcp) {
+            ASSERT_TRUE(equip.openTcp("127.0.0.1", "", sim->tcpPort()));
+            pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+            ASSERT_TRUE(equip.connected());
+        } else {
+            ASSERT_TRUE(equip.openSerial(sim->serialPath(), {9600, 0, 0}, true));
+        }
+    }
+
+    bool save(const std::filesystem::path& file)
+    {
+        int failed = 0;
+        std::string error;
+        return readFullConfiguration(equip, failed) && SalvarConfiguracao(equip, file, error, kWhen);
+    }
+
+    std::unique_ptr<qlxsim::SimServer> sim;
+    PollEventPump pump;
+    TEquipComm equip{pump};
+    TempFolder tmp;
+};
+
+} // namespace
+
+TEST_P(ConfigFileRoundTrip, LoadRestoresEverySavedRegister)
+{
+    const int type = GetParam().type;
+    const auto before = configSnapshot(*sim, type);
+    ASSERT_TRUE(save(tmp / "a.conf"));
+    changeConfigBehindTheTool(*sim, type);
+    EXPECT_NE(configSnapshot(*sim, type), before);
+
+    int failed = 0;
+    ASSERT_TRUE(readFullConfiguration(equip, failed)) << failed;
+    int errorRegister = -99;
+    std::string reason;
+    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "a.conf", {}, errorRegister, &reason)) << errorRegister << " " << reason;
+    EXPECT_EQ(errorRegister, 0);
+    const auto after = configSnapshot(*sim, type);
+    for (const auto& [reg, value] : before)
+        EXPECT_EQ(after.at(reg), value) << "register " << reg;
+
+    ASSERT_TRUE(save(tmp / "b.conf"));
+    EXPECT_EQ(TempFolder::read(tmp / "b.conf"), TempFolder::read(tmp / "a.conf"));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModels, ConfigFileRoundTrip,
+                         ::testing::Values(Param{kQLX700T, false}, Param{kQLX700P, false}, Param{kQLX700R, false},
+                                           Param{kQLX700IRR, false}, Param{kQLX700C, false}, Param{kQLX700T, true},
+                                           Param{kQLX700P, true}, Param{kQLX700R, true}, Param{kQLX700IRR, true},
+                                           Param{kQLX700C, true}),
+                         paramName);

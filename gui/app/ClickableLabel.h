@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture or caption that reacts to the mouse like a button.
+class ClickableLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    // Any button, as it went down, with the keyboard modifiers held.
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The left button, released over the label.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

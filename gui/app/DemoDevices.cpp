@@ -1,0 +1,30 @@
+#include "gui/app/DemoDevices.h"
+
+#include "SimServer.h"
+#include "app/ConnectionSources.h"
+#include "device/DeviceModel.h"
+#include "device/DeviceType.h"
+
+DemoDevices::DemoDevices()
+{
+    for (int type = 0; type < kDeviceTypeCount; ++type) {
+        qlxsim::SimConfig config;
+        config.model = std::string(modelShortName(type));
+        config.seed = static_cast<std::uint64_t>(type + 1);
+        qlxsim::SimTransports transports;
+        transports.serial = true;
+        transports.tcp = true;
+        servers_.push_back(qlxsim::SimServer::start(config, transports));
+    }
+}
+
+DemoDevices::~DemoDevices() = default;
+
+void DemoDevices::describe(ConnectionSources& sources) const
+{
+    for (int type = 0; type < kDeviceTypeCount; ++type) {
+        const qlxsim::SimServer& s = *servers_[static_cast<std::size_t>(type)];
+        const std::string name = std::string(modelName(type)) + " demo (" + s.serialPath() + ")";
+        sources.setDemoDevice(type, {s.serialPath(), name, s.tcpPort()});
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class ConnectionSources;
+
+namespace qlxsim {
+class SimServer;
+}
+
+// Demo mode: one simulated device of every model, in this process, each on a
+// pseudo-terminal and a loopback TCP port.
+class DemoDevices {
+public:
+    // Throws std::runtime_error when a device cannot be started.
+    DemoDevices();
+    ~DemoDevices();
+    DemoDevices(const DemoDevices&) = delete;
+    DemoDevices& operator=(const DemoDevices&) = delete;
+
+    // Puts the devices into the connection dialogs' lists.
+    void describe(ConnectionSources& sources) const;
+
+private:
+    std::vector<std::unique_ptr<qlxsim::SimServer>> servers_; // by device type
+};

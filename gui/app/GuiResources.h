@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the pictures and the style sheet compiled into the static library (a
+// static library's resources are not registered on their own).
+void initGuiResources();

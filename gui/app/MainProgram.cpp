@@ -1,0 +1,106 @@
+#include "gui/app/MainProgram.h"
+
+#include "app/AppFrameFactory.h"
+#include "app/AppOptions.h"
+#include "app/ConnectionSources.h"
+#include "app/FormMainF.h"
+#include "app/GlobalAppSettings.h"
+#include "app/PosixHostResolver.h"
+#include "app/PosixLocalAddressSource.h"
+#include "app/PosixSerialPortSource.h"
+#include "gui/app/DemoDevices.h"
+#include "gui/app/FormMainView.h"
+#include "gui/app/GuiResources.h"
+#include "gui/app/QtEventPump.h"
+#include "gui/app/QtUi.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace {
+
+void applyStyle(QApplication& app)
+{
+    initGuiResources();
+    QFile style(":/qlx700.qss");
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+}
+
+// Draws the window into `file` once it has been shown for `afterMs`, then quits.
+void scheduleScreenshot(QWidget& window, const QString& file, int afterMs)
+{
+    QTimer::singleShot(afterMs, &window, [&window, file] {
+        const bool saved = window.grab().save(file, "PNG");
+        if (!saved)
+            std::fprintf(stderr, "qlx700: cannot write %s\n", qPrintable(file));
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
+
+} // namespace
+
+int runMainProgram(int argc, char** argv)
+{
+    // Help and version need no display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::printf("%s", appUsage().c_str());
+            return 0;
+        }
+        if (a == "--version") {
+            std::printf("qlx700 %s\n", QLX700_VERSION_TEXT);
+            return 0;
+        }
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("qlx700");
+    QApplication::setApplicationDisplayName("QLX700");
+    QApplication::setApplicationVersion(QLX700_VERSION_TEXT);
+
+    std::vector<std::string> args;
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        args.push_back(arguments[i].toStdString());
+    std::string error;
+    const std::optional<AppOptions> options = parseAppOptions(args, error);
+    if (!options) {
+        std::fprintf(stderr, "qlx700: %s\n%s", error.c_str(), appUsage().c_str());
+        return 2;
+    }
+    applyStyle(app);
+
+    PosixSerialPortSource serialPorts;
+    PosixLocalAddressSource localAddresses;
+    PosixHostResolver resolver;
+    ConnectionSources sources(serialPorts, localAddresses, resolver);
+    std::unique_ptr<DemoDevices> demo;
+    if (options->demo) {
+        try {
+            demo = std::make_unique<DemoDevices>();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "qlx700: the demo devices cannot start: %s\n", e.what());
+            return 1;
+        }
+        demo->describe(sources);
+    }
+
+    QtEventPump pump;
+    GlobalAppSettings settings;
+    QtUi ui;
+    AppFrameFactory frames(sources);
+    TFormMain logic(pump, settings, ui, frames);
+    logic.FormCreate();
+    FormMainView window(logic);
+    ui.setAnchor(&window);
+    window.show();
+    if (!options->screenshotFile.empty())
+        scheduleScreenshot(window, QString::fromStdString(options->screenshotFile), options->screenshotAfterMs);
+    return QApplication::exec();
+}

@@ -1,0 +1,130 @@
+#include "gui/app/QtUi.h"
+
+#include "app/FormAlterarRelogioF.h"
+#include "app/FormChangeIpF.h"
+#include "app/FormConectaComF.h"
+#include "app/FormEntraIPF.h"
+#include "app/FormMemoF.h"
+#include "app/FormNotificacaoF.h"
+#include "app/FormSenhaF.h"
+#include "app/FormTrocarSenhaF.h"
+#include "gui/app/FormAlterarRelogioView.h"
+#include "gui/app/FormChangeIpView.h"
+#include "gui/app/FormConectaComView.h"
+#include "gui/app/FormEntraIPView.h"
+#include "gui/app/FormMemoView.h"
+#include "gui/app/FormNotificacaoView.h"
+#include "gui/app/FormSenhaView.h"
+#include "gui/app/FormTrocarSenhaView.h"
+#include "gui/app/WidgetText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    case MessageKind::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+template <typename View, typename Form>
+void run(Form& form, QWidget* anchor)
+{
+    View view(form, anchor);
+    view.execAt(anchor);
+}
+
+} // namespace
+
+QtUi::QtUi(QWidget* anchor)
+    : anchor_(anchor)
+{
+}
+
+QtUi::~QtUi() = default;
+
+void QtUi::closeNotices()
+{
+    notices_.clear();
+}
+
+void QtUi::showMessage(MessageKind kind, const std::string& text)
+{
+    closeNotices();
+    QMessageBox box(iconOf(kind), QApplication::applicationDisplayName(), qs(text), QMessageBox::Ok, anchor_);
+    box.exec();
+}
+
+bool QtUi::ask(MessageKind kind, const std::string& text)
+{
+    closeNotices();
+    QMessageBox box(iconOf(kind), QApplication::applicationDisplayName(), qs(text), QMessageBox::Yes | QMessageBox::No,
+                    anchor_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtUi::openNotice(TFormNotificacao& notice)
+{
+    auto view = std::make_unique<FormNotificacaoView>(notice, anchor_);
+    view->show();
+    view->render();
+    notices_[&notice] = std::move(view);
+}
+
+void QtUi::refreshNotice(TFormNotificacao& notice)
+{
+    const auto it = notices_.find(&notice);
+    if (it != notices_.end())
+        it->second->render();
+}
+
+void QtUi::closeNotice(TFormNotificacao& notice)
+{
+    notices_.erase(&notice);
+}
+
+void QtUi::exec(TFormSenha& form)
+{
+    run<FormSenhaView>(form, anchor_);
+}
+
+void QtUi::exec(TFormTrocarSenha& form)
+{
+    run<FormTrocarSenhaView>(form, anchor_);
+}
+
+void QtUi::exec(TFormAlterarRelogio& form)
+{
+    run<FormAlterarRelogioView>(form, anchor_);
+}
+
+void QtUi::exec(TFormMemo& form)
+{
+    run<FormMemoView>(form, anchor_);
+}
+
+void QtUi::exec(TFormConectaCom& form)
+{
+    run<FormConectaComView>(form, anchor_);
+}
+
+void QtUi::exec(TFormEntraIP& form)
+{
+    run<FormEntraIPView>(form, anchor_);
+}
+
+void QtUi::exec(TFormChangeIp& form)
+{
+    run<FormChangeIpView>(form, anchor_);
+}

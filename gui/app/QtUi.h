@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Ui.h"
+
+#include <QPointer>
+
+#include <map>
+#include <memory>
+
+class FormNotificacaoView;
+class QWidget;
+
+// Message boxes, the busy notice and the dialogs as real windows, placed relative to
+// the screen that opens them (the anchor).
+class QtUi final : public Ui {
+public:
+    explicit QtUi(QWidget* anchor = nullptr);
+    ~QtUi() override;
+
+    void setAnchor(QWidget* anchor) { anchor_ = anchor; }
+
+    void showMessage(MessageKind kind, const std::string& text) override;
+    bool ask(MessageKind kind, const std::string& text) override;
+    void openNotice(TFormNotificacao& notice) override;
+    void refreshNotice(TFormNotificacao& notice) override;
+    void closeNotice(TFormNotificacao& notice) override;
+    void exec(TFormSenha& form) override;
+    void exec(TFormTrocarSenha& form) override;
+    void exec(TFormAlterarRelogio& form) override;
+    void exec(TFormMemo& form) override;
+    void exec(TFormConectaCom& form) override;
+    void exec(TFormEntraIP& form) override;
+    void exec(TFormChangeIp& form) override;
+
+private:
+    // A result message never sits under a busy notice.
+    void closeNotices();
+
+    QPointer<QWidget> anchor_;
+    std::map<const TFormNotificacao*, std::unique_ptr<FormNotificacaoView>> notices_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QString>
+
+#include <string>
+
+// The logic's texts are UTF-8.
+inline QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A redraw never overwrites what the user is typing.
+inline void setEditText(QLineEdit* edit, const std::string& text)
+{
+    if (!edit->hasFocus() && edit->text() != qs(text))
+        edit->setText(qs(text));
+}
+
+inline void setComboText(QComboBox* box, const std::string& text)
+{
+    if (!box->hasFocus() && box->currentText() != qs(text))
+        box->setEditText(qs(text));
+}
+
+// An edit box named after its control, as the tests find it.
+inline QLineEdit* namedEdit(const char* name, QWidget* parent, bool readOnly = false)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(readOnly);
+    return e;
+}

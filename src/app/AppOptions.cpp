@@ -1,0 +1,47 @@
+#include "app/AppOptions.h"
+
+#include "app/IntegerText.h"
+
+std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, std::string& error)
+{
+    AppOptions o;
+    bool afterGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--demo") {
+            o.demo = true;
+        } else if (a == "--screenshot") {
+            if (!hasValue || args[i + 1].empty()) {
+                error = "--screenshot needs a file name";
+                return std::nullopt;
+            }
+            o.screenshotFile = args[++i];
+        } else if (a == "--after") {
+            const std::optional<int> ms = hasValue ? parseInteger(args[i + 1]) : std::nullopt;
+            if (!ms || *ms < 0) {
+                error = "--after needs a number of milliseconds";
+                return std::nullopt;
+            }
+            o.screenshotAfterMs = *ms;
+            afterGiven = true;
+            ++i;
+        } else {
+            error = "unknown argument: " + a;
+            return std::nullopt;
+        }
+    }
+    if (afterGiven && o.screenshotFile.empty()) {
+        error = "--after goes with --screenshot";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::string appUsage()
+{
+    return "usage: qlx700 [--demo] [--screenshot FILE [--after MS]]\n"
+           "  --demo             simulated devices of every model on pseudo-terminals and loopback TCP ports\n"
+           "  --screenshot FILE  draw the main window into FILE (PNG) and quit\n"
+           "  --after MS         wait MS milliseconds before drawing\n";
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "app/AccessWord.h"
+#include "app/FrameId.h"
+#include "app/MainIcon.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class AppSettings;
+class EventPump;
+class FrameFactory;
+class TEquipComm;
+class TFrame;
+class Ui;
+
+// The main window: owns the one link, creates every page once and shows one at a
+// time in the client area, chosen by the icon column; selects the device type and
+// the language; reveals the calibration page to those who know the access word.
+class TFormMain {
+public:
+    struct ImageState {
+        bool visible = false;
+        int top = 0;
+    };
+    struct LabelState {
+        bool visible = false;
+        int top = 0;
+        std::string text;
+    };
+
+    TFormMain(EventPump& pump, AppSettings& settings, Ui& ui, FrameFactory& frames);
+    ~TFormMain();
+    TFormMain(const TFormMain&) = delete;
+    TFormMain& operator=(const TFormMain&) = delete;
+
+    // The start-up sequence: link, settings, pages, first page, device type, language.
+    void FormCreate();
+
+    void ShowPage(int page);
+    void HideAllPages();
+    void SetIdioma(int language);
+
+    // --- handlers
+    void imageClick(MainImage image);
+    void rgTipoEquipClick(int index);
+    void languageClick(int language);
+    void FormKeyDown(int keyCode, bool shift);
+    void Image1MouseDown(bool rightButton, bool ctrl);
+
+    // --- for the pages
+    // Selects a device type as a click on the selector does (a general frame that
+    // finds another model's signature).
+    void selectDeviceType(int index);
+    // The QLX700-R general frame reports how many current outputs the device has;
+    // the current output icon of the R shows when there is at least one.
+    void setCurrentOutputCount(int count);
+    TEquipComm& comm() { return *comm_; }
+    AppSettings& settings() { return settings_; }
+    Ui& ui() { return ui_; }
+    TFrame* frame(FrameId id) const { return frames_[static_cast<std::size_t>(id)].get(); }
+
+    // --- state for the view
+    int language() const { return language_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& tipoEquipLabel() const { return tipoEquipLabel_; }
+    const std::array<std::string, 5>& deviceTypeItems() const { return deviceTypeItems_; }
+    int deviceTypeIndex() const { return deviceTypeIndex_; } // -1: nothing selected
+    const ImageState& image(MainImage i) const { return images_[static_cast<std::size_t>(i)]; }
+    const LabelState& label(MainLabel l) const { return labels_[static_cast<std::size_t>(l)]; }
+    // The page in the client area; none when the client area is empty.
+    std::optional<FrameId> shownFrame() const { return shownFrame_; }
+    // The client width the view must widen to at least, once (0: no request).
+    int takeClientWidthRequest();
+
+    // Called after every change of the state above.
+    void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+private:
+    void setImage(MainImage i, bool visible);
+    void moveImage(MainImage i, int slot);
+    void applyIconsForType(int type);
+    void showFrame(std::optional<FrameId> id, bool timer);
+    void save();
+    void notify();
+
+    EventPump& pump_;
+    AppSettings& settings_;
+    Ui& ui_;
+    FrameFactory& factory_;
+    std::unique_ptr<TEquipComm> comm_;
+    std::array<std::unique_ptr<TFrame>, kFrameCount> frames_;
+
+    int language_ = 0;
+    std::string version_;
+    std::string caption_;
+    std::string tipoEquipLabel_;
+    std::array<std::string, 5> deviceTypeItems_;
+    int deviceTypeIndex_ = -1;
+    std::array<ImageState, kMainImageCount> images_{};
+    std::array<LabelState, kMainLabelCount> labels_{};
+    std::optional<FrameId> shownFrame_;
+    int clientWidthRequest_ = 0;
+    int currentOutputCount_ = 0;
+    AccessWord accessWord_;
+    std::function<void()> changed_;
+};

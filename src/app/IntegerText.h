@@ -1,0 +1,8 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// A whole number typed by the user: optional blanks around, an optional sign, then
+// decimal digits only. Empty when the text is anything else or does not fit an int.
+std::optional<int> parseInteger(std::string_view text);

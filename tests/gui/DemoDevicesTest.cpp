@@ -1,0 +1,57 @@
+#include "NullConnectionSources.h"
+#include "app/FormEntraIPF.h"
+#include "device/DeviceType.h"
+#include "device/EquipCommF.h"
+#include "gui/app/DemoDevices.h"
+#include "gui/app/QtEventPump.h"
+#include "unit/AppScriptedUi.h"
+
+#include <QtTest>
+
+// Demo mode: every model answers on its own pseudo-terminal and loopback TCP port,
+// and the connection dialogs offer them.
+class DemoDevicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyModelAnswersWhereTheDialogsSay();
+};
+
+void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
+{
+    NullConnectionSources none;
+    ConnectionSources& sources = none.sources;
+    DemoDevices demo;
+    demo.describe(sources);
+
+    const std::vector<SerialPortEntry> list = sources.serialPorts();
+    QCOMPARE(list.size(), std::size_t(kDeviceTypeCount));
+    QVERIFY(list[3].name.rfind("QLX700-IRR demo (", 0) == 0);
+    QCOMPARE(sources.localAddresses(), std::vector<std::string>{"127.0.0.1"});
+
+    const std::array<int, kDeviceTypeCount> signatures{kSignatureT, kSignatureP, kSignatureR, kSignatureIRR, kSignatureC};
+    QtEventPump pump;
+    ScriptedUi ui;
+    for (int type = 0; type < kDeviceTypeCount; ++type) {
+        TEquipComm comm(pump);
+        comm.setDeviceType(type);
+        QVERIFY(comm.openSerial(list[static_cast<std::size_t>(type)].path, {9600, 0, 0}, true));
+        QVERIFY(comm.readRegisters(2002, 1));
+        QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
+
+        // The network dialog, prefilled as a general frame does, reaches the same model.
+        TFormEntraIP dialog(0, sources.localAddresses(), sources.resolver(), ui);
+        dialog.prefill(sources.networkDefaults(type, ConnectionSettings{}));
+        QCOMPARE(dialog.pcIpText(), std::string("127.0.0.1"));
+        dialog.bbOkClick();
+        QCOMPARE(dialog.modalResult(), int(mrOk));
+        QVERIFY(comm.openTcp(dialog.resultAddress(), dialog.pcIpText(), static_cast<std::uint16_t>(dialog.resultPort())));
+        pump.runUntil([&] { return comm.connected(); }, deadlineAfter(Seconds(5)));
+        QVERIFY(comm.connected());
+        QVERIFY(comm.readRegisters(2002, 1));
+        QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
+    }
+}
+
+QTEST_MAIN(DemoDevicesTest)
+#include "DemoDevicesTest.moc"

@@ -1,0 +1,160 @@
+#include "NullConnectionSources.h"
+#include "SimServer.h"
+#include "app/AppFrameFactory.h"
+#include "app/FolderAppSettings.h"
+#include "app/FormMainF.h"
+#include "device/EquipCommF.h"
+#include "gui/app/ClickableLabel.h"
+#include "gui/app/FormMainView.h"
+#include "gui/app/QtEventPump.h"
+#include "settings/ProgramVersion.h"
+#include "support/TempFolder.h"
+#include "unit/AppScriptedUi.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QtTest>
+
+// The main window's wiring: clicks and keys reach the logic, its state reaches the
+// widgets.
+class FormMainViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startupDrawsTheLogicsState();
+    void aDeviceTypeClickSwitchesTheModel();
+    void aFlagSwitchesTheLanguage();
+    void theAccessWordTypedAnywhereRevealsCalibration();
+    void ctrlRightClickOnTheLogoRevealsCalibration();
+    void iconsOpenPagesOnlyWhileConnected();
+
+private:
+    QWidget* client() const { return view->findChild<QStackedWidget*>("pnAlClient")->currentWidget(); }
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<FolderAppSettings> settings;
+    QtEventPump pump;
+    ScriptedUi ui;
+    NullConnectionSources none;
+    AppFrameFactory frames{none.sources};
+    std::unique_ptr<TFormMain> logic;
+    std::unique_ptr<FormMainView> view;
+};
+
+void FormMainViewTest::init()
+{
+    folder = std::make_unique<TempFolder>();
+    settings = std::make_unique<FolderAppSettings>(folder->path());
+    logic = std::make_unique<TFormMain>(pump, *settings, ui, frames);
+    logic->FormCreate();
+    view = std::make_unique<FormMainView>(*logic);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+}
+
+void FormMainViewTest::cleanup()
+{
+    view.reset();
+    logic.reset();
+}
+
+void FormMainViewTest::startupDrawsTheLogicsState()
+{
+    QCOMPARE(view->windowTitle(), QString("Controle do QLX700-T  ") + QString::fromStdString(VersionToText(GetProgramVersion())));
+    QCOMPARE(view->size(), QSize(778, 680));
+    QVERIFY(view->deviceTypeButton(0)->isChecked());
+    QCOMPARE(view->deviceTypeButton(3)->text(), QString("QLX700-IRR"));
+    QVERIFY(view->image(MainImage::ConfSetPoint)->isVisible());
+    QVERIFY(!view->image(MainImage::Calibracao)->isVisible());
+    QVERIFY(!view->image(MainImage::ConfEquip)->isVisible());
+    QCOMPARE(view->image(MainImage::Download)->y(), 404);
+    QCOMPARE(view->label(MainLabel::Download)->y(), 466);
+    QCOMPARE(view->label(MainLabel::Geral)->text(), QString("Conf. Geral"));
+    QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
+    // Pages not built yet are empty hosts.
+    QVERIFY(view->pageHost(FrameId::ConfGeral)->children().isEmpty());
+}
+
+void FormMainViewTest::aDeviceTypeClickSwitchesTheModel()
+{
+    QTest::mouseClick(view->deviceTypeButton(3), Qt::LeftButton);
+    QCOMPARE(logic->comm().deviceType(), 3);
+    QVERIFY(view->windowTitle().startsWith("Controle do QLX700IRR  "));
+    QCOMPARE(view->image(MainImage::ConfEquip)->y(), 110);
+    QCOMPARE(view->image(MainImage::Download)->y(), 208);
+    QCOMPARE(view->label(MainLabel::Download)->text(), QString("Registros"));
+    QVERIFY(!view->image(MainImage::ConfSerial)->isVisible());
+    QCOMPARE(client(), view->pageHost(FrameId::ConfGeralIRR));
+    QVERIFY(TempFolder::read(*folder / "conf.ini").find("LastDevice=3") != std::string::npos);
+
+    // A model switch made by the logic (a general frame finding another signature)
+    // reaches the selector too.
+    logic->selectDeviceType(1);
+    QVERIFY(view->deviceTypeButton(1)->isChecked());
+    QVERIFY(view->image(MainImage::ConfParalelismo)->isVisible());
+    QCOMPARE(view->image(MainImage::Download)->y(), 404);
+}
+
+void FormMainViewTest::aFlagSwitchesTheLanguage()
+{
+    QTest::mouseClick(view->languageSelector(1), Qt::LeftButton);
+    QVERIFY(view->windowTitle().startsWith("QLX700-T Control  "));
+    QCOMPARE(view->label(MainLabel::ConfSaida)->text(), QString("Output Conf."));
+    QCOMPARE(view->findChild<QLabel*>("lblTipoEquip")->text(), QString("Device:"));
+    QTest::mouseClick(view->findChild<ClickableLabel*>("lblEspanhol"), Qt::LeftButton);
+    QCOMPARE(view->label(MainLabel::Geral)->text(), QString("Conf. General"));
+    QVERIFY(TempFolder::read(*folder / "conf.ini").find("LastLanguage=2") != std::string::npos);
+}
+
+void FormMainViewTest::theAccessWordTypedAnywhereRevealsCalibration()
+{
+    QApplication::setActiveWindow(view.get());
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QWidget* target = view->deviceTypeButton(2);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    for (QChar c : QString("TorvaKelmDrusi")) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_A + (c.toUpper().unicode() - 'A'));
+        QTest::keyClick(target, key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    QVERIFY(!view->image(MainImage::Calibracao)->isVisible());
+    QTest::keyClick(target, Qt::Key_N);
+    QVERIFY(view->image(MainImage::Calibracao)->isVisible());
+    QVERIFY(view->label(MainLabel::Calibracao)->isVisible());
+    QCOMPARE(view->image(MainImage::Calibracao)->y(), 502);
+}
+
+void FormMainViewTest::ctrlRightClickOnTheLogoRevealsCalibration()
+{
+    QTest::mouseClick(view->logo(), Qt::RightButton);
+    QVERIFY(!view->image(MainImage::Calibracao)->isVisible());
+    QTest::mouseClick(view->logo(), Qt::RightButton, Qt::ControlModifier);
+    QVERIFY(view->image(MainImage::Calibracao)->isVisible());
+}
+
+void FormMainViewTest::iconsOpenPagesOnlyWhileConnected()
+{
+    QTest::mouseClick(view->image(MainImage::ConfSetPoint), Qt::LeftButton);
+    QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
+
+    auto sim = qlxsim::SimServer::start(qlxsim::SimConfig{}, {.serial = true});
+    QVERIFY(logic->comm().openSerial(sim->serialPath(), {9600, 0, 0}, true));
+    QTest::mouseClick(view->image(MainImage::ConfSetPoint), Qt::LeftButton);
+    QCOMPARE(client(), view->pageHost(FrameId::ConfSetPoints));
+    QVERIFY(view->width() >= 900);
+    QTest::mouseClick(view->image(MainImage::ConfSaidaCorrente), Qt::LeftButton);
+    QCOMPARE(client(), view->pageHost(FrameId::ConfSaidaCorrente));
+    QTest::mouseClick(view->image(MainImage::ConfGerais), Qt::LeftButton);
+    QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
+
+    // Page 7 of the T has no frame: the client area is empty.
+    logic->ShowPage(7);
+    QVERIFY(client() != view->pageHost(FrameId::ConfGeral));
+    QVERIFY(client()->children().isEmpty());
+}
+
+QTEST_MAIN(FormMainViewTest)
+#include "FormMainViewTest.moc"

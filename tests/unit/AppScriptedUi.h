@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/FormAlterarRelogioF.h"
+#include "app/FormChangeIpF.h"
+#include "app/FormConectaComF.h"
+#include "app/FormEntraIPF.h"
+#include "app/FormMemoF.h"
+#include "app/FormNotificacaoF.h"
+#include "app/FormSenhaF.h"
+#include "app/FormTrocarSenhaF.h"
+#include "app/Ui.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The Ui of the headless tests: records every message and notice in order, answers
+// questions from a script and plays each dialog with the test's own steps (after
+// the dialog's show event, as a window would).
+class ScriptedUi final : public Ui {
+public:
+    struct Message {
+        MessageKind kind;
+        std::string text;
+    };
+
+    void showMessage(MessageKind kind, const std::string& text) override
+    {
+        messages.push_back({kind, text});
+        log.push_back("message: " + text);
+    }
+    bool ask(MessageKind kind, const std::string& text) override
+    {
+        showMessage(kind, text);
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void openNotice(TFormNotificacao& n) override { log.push_back("notice open: " + n.mensagem()); }
+    void refreshNotice(TFormNotificacao& n) override { log.push_back("notice: " + n.mensagem()); }
+    void closeNotice(TFormNotificacao&) override { log.push_back("notice closed"); }
+
+    void exec(TFormSenha& f) override { play(f, senha); }
+    void exec(TFormTrocarSenha& f) override
+    {
+        f.FormShow();
+        play(f, trocarSenha);
+    }
+    void exec(TFormAlterarRelogio& f) override { play(f, relogio); }
+    void exec(TFormMemo& f) override { play(f, memo); }
+    void exec(TFormConectaCom& f) override { play(f, conectaCom); }
+    void exec(TFormEntraIP& f) override { play(f, entraIP); }
+    void exec(TFormChangeIp& f) override
+    {
+        f.FormShow();
+        play(f, changeIp);
+    }
+
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> t;
+        for (const Message& m : messages)
+            t.push_back(m.text);
+        return t;
+    }
+
+    std::vector<Message> messages;
+    std::vector<std::string> log;
+    std::deque<bool> answers;
+    std::function<void(TFormSenha&)> senha;
+    std::function<void(TFormTrocarSenha&)> trocarSenha;
+    std::function<void(TFormAlterarRelogio&)> relogio;
+    std::function<void(TFormMemo&)> memo;
+    std::function<void(TFormConectaCom&)> conectaCom;
+    std::function<void(TFormEntraIP&)> entraIP;
+    std::function<void(TFormChangeIp&)> changeIp;
+
+private:
+    template <typename Form>
+    void play(Form& f, const std::function<void(Form&)>& script)
+    {
+        log.push_back("dialog");
+        if (script)
+            script(f);
+        if (!f.closed())
+            f.cancel();
+    }
+};

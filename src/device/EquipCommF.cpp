@@ -13,6 +13,24 @@ constexpr Seconds kSerialSettleDelay{0.15};
 constexpr Seconds kUdpTimeout{0.025};
 constexpr std::uint16_t kCommandRegister = 3000;
 
+// Serial and UDP transactions keep the user-interface thread waiting in the pump,
+// where a timer may fire: a transaction started from there must fail at once
+// instead of interleaving its frames with the one in progress.
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag)
+        : flag_(flag)
+    {
+        flag_ = true;
+    }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 } // namespace
 
 TEquipComm::TEquipComm(EventPump& pump)
@@ -158,8 +176,14 @@ bool TEquipComm::readRegisters(int first, int count, bool queue)
         }
         return async_.read(addresses, kAsyncReplyTimeout);
     }
-    if (count > rtu::kMaxReadCount || !connected_)
+    if (count > rtu::kMaxReadCount || !connected_ || rtuBusy_)
         return false;
+    const BusyScope busy(rtuBusy_);
+    return rtuRead(first, count);
+}
+
+bool TEquipComm::rtuRead(int first, int count)
+{
     const std::uint16_t address = wireAddress(first);
     const std::size_t length = rtu::buildRead(request_.data(), static_cast<std::uint8_t>(slaveAddress_), address,
                                               static_cast<std::uint16_t>(count));
@@ -187,8 +211,9 @@ bool TEquipComm::writeRegister(int reg, int value, bool queue, bool force)
         }
         return async_.writeAndReadBack(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
     }
-    if (!connected_)
+    if (!connected_ || rtuBusy_)
         return false;
+    const BusyScope busy(rtuBusy_);
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
                                                      wireAddress(reg), static_cast<std::uint16_t>(value & 0xFFFF));
     if (!sendFrame(length))
@@ -196,7 +221,7 @@ bool TEquipComm::writeRegister(int reg, int value, bool queue, bool force)
     pauseSettle();
     if (writeRefused(6))
         return false;
-    return readRegisters(reg, 1) && image_.registerValue(reg) == (value & 0xFFFF);
+    return rtuRead(reg, 1) && image_.registerValue(reg) == (value & 0xFFFF);
 }
 
 bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values, bool queue, bool force)
@@ -224,8 +249,9 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
         }
         return async_.writeAndReadBack(pairs, kAsyncReplyTimeout);
     }
-    if (!connected_)
+    if (!connected_ || rtuBusy_)
         return false;
+    const BusyScope busy(rtuBusy_);
     const std::size_t length = rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
                                                        wireAddress(first), values);
     if (!sendFrame(length))
@@ -233,7 +259,7 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
     pauseSettle();
     if (writeRefused(16))
         return false;
-    return readRegisters(first, static_cast<int>(values.size())) && unchanged();
+    return rtuRead(first, static_cast<int>(values.size())) && unchanged();
 }
 
 bool TEquipComm::sendCommand(int code)
@@ -243,8 +269,9 @@ bool TEquipComm::sendCommand(int code)
         const asyncframe::Pair pair{kCommandRegister, static_cast<std::uint16_t>(code & 0xFFFF)};
         return async_.write(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
     }
-    if (!connected_)
+    if (!connected_ || rtuBusy_)
         return false;
+    const BusyScope busy(rtuBusy_);
     // The command register takes the wire offset of the P like any other register.
     const std::uint16_t address = wireAddress(kCommandRegister);
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),

@@ -79,12 +79,14 @@ private:
     void drainLink();
     void pauseSettle();
     bool writeRefused(std::uint8_t function);
+    bool rtuRead(int first, int count);
     std::vector<std::uint16_t> wireAddresses(int first, std::size_t count) const;
 
     EventPump& pump_;
     TSerialComm serial_;
     UdpLink udp_;
     AsyncLink async_;
+    bool rtuBusy_ = false; // a serial or UDP transaction is in progress
     RegisterImage image_;
 
     bool connected_ = false;

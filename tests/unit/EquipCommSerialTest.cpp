@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 class EquipCommSerial : public ::testing::Test {
@@ -202,4 +205,68 @@ TEST_F(EquipCommSerial, OpeningALinkForgetsThePreviousDevice)
     ASSERT_EQ(equip.image().Senha(0), 'Q');
     open();
     EXPECT_EQ(equip.registerValue(1600), 0);
+}
+
+namespace {
+
+// Runs a callback from inside the link's first wait, as a window's timer would.
+class NestingPump final : public EventPump {
+public:
+    std::function<void()> duringWait;
+
+    short waitReady(int fd, short events, Deadline deadline) override
+    {
+        if (auto call = std::exchange(duringWait, nullptr))
+            call();
+        return inner_.waitReady(fd, events, deadline);
+    }
+    void sleepUntil(Deadline deadline) override
+    {
+        if (auto call = std::exchange(duringWait, nullptr))
+            call();
+        inner_.sleepUntil(deadline);
+    }
+    void watchSocket(int fd, SocketEventSink& sink, bool connecting) override { inner_.watchSocket(fd, sink, connecting); }
+    void unwatchSocket(int fd) override { inner_.unwatchSocket(fd); }
+    void runUntil(const std::function<bool()>& done, Deadline deadline) override { inner_.runUntil(done, deadline); }
+
+private:
+    PollEventPump inner_;
+};
+
+} // namespace
+
+TEST(EquipCommBusy, TransactionStartedDuringAWaitFailsAtOnce)
+{
+    RegisterPeer device;
+    device.set(201, 2);
+    PtyPeer pty(device.handler());
+    NestingPump pump;
+    TEquipComm equip(pump);
+    equip.setDeviceType(kQLX700T);
+    ASSERT_TRUE(equip.openSerial(pty.path(), {}, false));
+
+    struct Nested {
+        const char* what;
+        std::function<bool()> call;
+    };
+    const std::uint16_t values[] = {1, 2};
+    const Nested cases[] = {
+        {"read", [&] { return equip.readRegisters(1, 1); }},
+        {"write", [&] { return equip.writeRegister(1, 7); }},
+        {"block write", [&] { return equip.writeRegisters(1, values); }},
+        {"command", [&] { return equip.sendCommand(100); }},
+    };
+    for (const Nested& n : cases) {
+        pty.clearRequests();
+        bool nested = true;
+        pump.duringWait = [&] { nested = n.call(); };
+        EXPECT_TRUE(equip.writeRegister(201, 3)) << n.what;
+        EXPECT_FALSE(nested) << n.what;
+        ASSERT_EQ(pty.requests().size(), 2u) << n.what; // only the write and its read-back
+        EXPECT_EQ(pty.requests()[0][1], 6) << n.what;
+        equip.storeRegisterValue(201, 2);
+        device.set(201, 2);
+    }
+    EXPECT_TRUE(equip.readRegisters(201, 1)); // the flag is released afterwards
 }

@@ -32,7 +32,10 @@ bool writeAll(int fd, std::string_view bytes)
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string name(".");
+    name += path.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (folder / name).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = reason("cannot write", path, errno);

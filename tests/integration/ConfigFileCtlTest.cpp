@@ -1,6 +1,6 @@
 // qlx700ctl save and load against the simulated devices, over serial and TCP.
 #include "ConfigFileSimChanges.h"
-#include "CtlCommand.h"
+#include "support/CtlRunner.h"
 #include "SimServer.h"
 #include "device/DeviceModel.h"
 #include "support/TempFolder.h"
@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -20,24 +19,6 @@ struct Param {
 std::string paramName(const ::testing::TestParamInfo<Param>& info)
 {
     return std::string(modelShortName(info.param.type)) + (info.param.tcp ? "_Tcp" : "_Serial");
-}
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CtlRun ctl(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "qlx700ctl");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCtl(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
 }
 
 // The file without its creation time, the one line two saves may differ in.

@@ -1,33 +1,14 @@
 // qlx700ctl over UDP and TCP against the simulated device on loopback.
-#include "CtlCommand.h"
+#include "support/CtlRunner.h"
 #include "SimServer.h"
 
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
-#include <sstream>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CtlRun ctl(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "qlx700ctl");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCtl(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
 
 // --udp or --tcp against the simulator, the value of the parameter.
 class NetworkCtlTest : public ::testing::TestWithParam<std::string> {

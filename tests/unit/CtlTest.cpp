@@ -1,29 +1,11 @@
-#include "CtlCommand.h"
+#include "support/CtlRunner.h"
 #include "support/RegisterPeer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
 namespace {
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CtlRun ctl(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "qlx700ctl");
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    std::ostringstream out, err;
-    const int status = runCtl(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
 
 class Ctl : public ::testing::Test {
 protected:

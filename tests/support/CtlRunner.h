@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One run of qlx700ctl in-process: its exit status and what it printed.
+struct CtlRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs qlx700ctl with `args` (without the program name).
+CtlRun ctl(std::vector<std::string> args);

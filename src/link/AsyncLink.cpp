@@ -33,30 +33,23 @@ bool AsyncLink::open(const std::string& deviceAddress, const std::string& localA
 {
     close();
     lastError_ = 0;
-    const auto local = localBindAddress(localAddress);
-    const auto device = dottedAddress(deviceAddress);
-    if (!local || !device)
+    const auto ends = linkEndpoints(deviceAddress, localAddress, port);
+    if (!ends)
         return false;
     const int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         lastError_ = errno;
         return false;
     }
-    sockaddr_in bindTo{};
-    bindTo.sin_family = AF_INET;
-    bindTo.sin_addr = *local;
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_addr = *device;
-    peer.sin_port = htons(port);
     // Set before connecting so that the window is negotiated with the large buffer.
     const int size = kReceiveBuffer;
     setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
     // One frame per request and nothing else to coalesce it with.
     const int on = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&bindTo), sizeof bindTo) != 0
-        || (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0 && errno != EINPROGRESS)) {
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&ends->local), sizeof ends->local) != 0
+        || (connect(fd, reinterpret_cast<const sockaddr*>(&ends->device), sizeof ends->device) != 0
+            && errno != EINPROGRESS)) {
         lastError_ = errno;
         ::close(fd);
         return false;

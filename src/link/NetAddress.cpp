@@ -48,3 +48,19 @@ std::optional<std::string> resolveIPv4(const std::string& host)
     freeaddrinfo(found);
     return std::string(text);
 }
+
+std::optional<LinkEndpoints> linkEndpoints(const std::string& deviceAddress, const std::string& localAddress,
+                                           std::uint16_t port)
+{
+    const auto local = localBindAddress(localAddress);
+    const auto device = dottedAddress(deviceAddress);
+    if (!local || !device)
+        return std::nullopt;
+    LinkEndpoints ends{};
+    ends.local.sin_family = AF_INET;
+    ends.local.sin_addr = *local;
+    ends.device.sin_family = AF_INET;
+    ends.device.sin_addr = *device;
+    ends.device.sin_port = htons(port);
+    return ends;
+}

@@ -22,22 +22,14 @@ UdpLink::~UdpLink()
 bool UdpLink::open(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port)
 {
     close();
-    const auto local = localBindAddress(localAddress);
-    const auto device = dottedAddress(deviceAddress);
-    if (!local || !device)
+    const auto ends = linkEndpoints(deviceAddress, localAddress, port);
+    if (!ends)
         return false;
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    sockaddr_in bindTo{};
-    bindTo.sin_family = AF_INET;
-    bindTo.sin_addr = *local;
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_addr = *device;
-    peer.sin_port = htons(port);
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&bindTo), sizeof bindTo) != 0
-        || connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&ends->local), sizeof ends->local) != 0
+        || connect(fd, reinterpret_cast<const sockaddr*>(&ends->device), sizeof ends->device) != 0) {
         ::close(fd);
         return false;
     }

@@ -8,9 +8,12 @@
 #include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "screens/common/FileChooser.h"
+#include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralF.h"
+#include "screens/thermal/ThermalUi.h"
 #include "support/TempFolder.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +41,16 @@ public:
         }
         std::optional<std::filesystem::path> answer;
         std::vector<std::string> asked;
+    };
+
+    // Plays the membrane form with the test's own steps.
+    struct ScriptedThermalUi final : ThermalUi {
+        void exec(TFormDetectFalhaParam& form) override
+        {
+            if (script)
+                script(form);
+        }
+        std::function<void(TFormDetectFalhaParam&)> script;
     };
 
     explicit FrameConfGeralFixture(int language = 0)
@@ -71,7 +84,8 @@ public:
     PosixHostResolver resolver;
     ConnectionSources sources{ports, local, resolver};
     ScriptedFiles files;
+    ScriptedThermalUi thermalUi;
     std::vector<int> selected;
-    TFrameConfGeral frame{{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }}};
+    TFrameConfGeral frame{{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }}, thermalUi};
     std::unique_ptr<qlxsim::SimServer> sim;
 };

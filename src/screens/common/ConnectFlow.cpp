@@ -1,0 +1,142 @@
+#include "screens/common/ConnectFlow.h"
+
+#include "app/FormSenhaF.h"
+#include "app/ModalResult.h"
+#include "app/Ui.h"
+#include "device/EquipCommF.h"
+#include "device/PasswordCheck.h"
+#include "screens/common/GeneralFrameTexts.h"
+#include "settings/ProgramVersion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+constexpr int kSignatureRegister = 2002;
+constexpr int kLanguageRegister = 1500;
+constexpr int kRequiredVersionRegister = 2001;
+constexpr int kNetworkNoticeWidth = 600;
+constexpr Seconds kTcpPollStep{0.1};
+} // namespace
+
+TConnectFlow::TConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks)
+    : model_(std::move(model))
+    , ui_(ui)
+    , pump_(pump)
+    , hooks_(std::move(hooks))
+{
+}
+
+bool TConnectFlow::fail(TEquipComm& comm, const std::string& text)
+{
+    comm.close();
+    notice_.reset();
+    if (!text.empty())
+        ui_.showMessage(MessageKind::Error, text);
+    return false;
+}
+
+bool TConnectFlow::ConectarSerial(TEquipComm& comm, int language, const std::string& port, int address,
+                                  bool serialButton, const SerialLinkSettings& settings)
+{
+    notice_.emplace(ui_, geral::Conectando.in(language));
+    comm.setSlaveAddress(address);
+    comm.setDeviceType(model_.deviceType);
+    if (!comm.openSerial(port, settings, serialButton))
+        return fail(comm, geral::ErroAcesso.in(language));
+
+    notice_->setMensagem(geral::Conectando2.in(language));
+    return identify(comm, language, true);
+}
+
+bool TConnectFlow::ConectarIP(TEquipComm& comm, int language, const std::string& deviceIp, const std::string& pcIp,
+                              bool tcp, std::uint16_t port)
+{
+    notice_.emplace(ui_, geral::Conectando.in(language), kNetworkNoticeWidth);
+    comm.setDeviceType(model_.deviceType);
+    const bool opened = tcp ? comm.openTcp(deviceIp, pcIp, port) && waitTcpConnect(comm, language)
+                            : comm.openUdp(deviceIp, pcIp, port);
+    if (!opened || !comm.connected())
+        return fail(comm, geral::ErroAcesso.in(language));
+
+    notice_->setMensagem(geral::Conectando2.in(language));
+    if (!comm.readRegisters(kLanguageRegister, 1))
+        return fail(comm, geral::IpNaoResponde.in(language));
+    return identify(comm, language, false);
+}
+
+bool TConnectFlow::identify(TEquipComm& comm, int language, bool serial)
+{
+    if (!comm.readRegisters(kSignatureRegister, 1))
+        return fail(comm, geral::SemAssinatura.in(language));
+    const int signature = comm.registerValue(kSignatureRegister);
+    return checkSignature(comm, language, signature, serial) && finishConnect(comm, language, signature, serial);
+}
+
+// The connection completes with a socket event. An event that carries an error
+// ends the wait at once; so does the limit.
+bool TConnectFlow::waitTcpConnect(TEquipComm& comm, int language)
+{
+    const Deadline start = LinkClock::now();
+    const Deadline limit = start + std::chrono::duration_cast<LinkClock::duration>(tcpLimit_);
+    const auto settled = [&] { return comm.connected() || comm.lastSocketError() != 0; };
+    while (!settled() && LinkClock::now() < limit) {
+        const double elapsed = std::chrono::duration<double>(LinkClock::now() - start).count();
+        notice_->setMensagem(geral::Conectando.in(language) + "  (" +
+                             std::to_string(static_cast<long>(std::lround(elapsed))) + "s (max 20s))");
+        pump_.runUntil(settled, std::min(deadlineAfter(kTcpPollStep), limit));
+    }
+    return comm.connected();
+}
+
+bool TConnectFlow::checkSignature(TEquipComm& comm, int language, int signature, bool serial)
+{
+    if (signature == model_.signature || (serial && signature == model_.serialVariant)) {
+        signature_ = signature;
+        return true;
+    }
+    for (const SignatureSwitch& s : model_.switches) {
+        if (s.signature == signature) {
+            fail(comm, s.message.in(language));
+            if (hooks_.selectDeviceType)
+                hooks_.selectDeviceType(s.selectorIndex);
+            return false;
+        }
+    }
+    return fail(comm, geral::AssinaturaInvalida.in(language));
+}
+
+bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, bool serial)
+{
+    // Results of the other reads are ignored: the live refresh retries them. The
+    // password letters must come from this device.
+    // A device that does not give its password letters is not waited on further.
+    const std::string silent = (serial ? geral::SemAssinatura : geral::IpNaoResponde).in(language);
+    bool passwordRead = false;
+    for (const RegisterRun& run : model_.initialReads(signature, serial)) {
+        const bool ok = comm.readRegisters(run.first, run.count, true);
+        if (run.first == kPasswordRegister) {
+            if (!ok)
+                return fail(comm, silent);
+            passwordRead = true;
+        }
+    }
+    if (!comm.flushQueuedReads() || !passwordRead)
+        return fail(comm, silent);
+
+    notice_.reset();
+    TFormSenha senha(language);
+    ui_.exec(senha);
+    if (senha.modalResult() != mrOk)
+        return fail(comm, "");
+    if (!passwordMatches(comm.image(), senha.edSenha()))
+        return fail(comm, geral::SenhaIncorreta.in(language));
+
+    if (hooks_.connected)
+        hooks_.connected();
+    const auto required = static_cast<std::uint16_t>(comm.registerValue(kRequiredVersionRegister));
+    if (GetProgramVersion() < required)
+        ui_.showMessage(MessageKind::Warning, geral::VersaoSoftware.in(language) + VersionToText(required));
+    return true;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/FormNotificacaoF.h"
+#include "link/EventPump.h"
+#include "link/SerialLinkSettings.h"
+#include "screens/common/ConnectModel.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class TEquipComm;
+class Ui;
+
+// The connect road shared by the general frames: open the link, check the
+// signature, read the model's registers, prove the password, warn about an old tool.
+// Every failure closes the link again, so a frame never keeps a link whose password
+// was not proved.
+class TConnectFlow {
+public:
+    static constexpr int kPasswordRegister = 1600;
+    static constexpr Seconds kTcpConnectLimit{20.0};
+
+    struct Hooks {
+        // Moves the main window's model selector.
+        std::function<void(int)> selectDeviceType;
+        // Redraws the frame once the password is proved, before the version check.
+        std::function<void()> connected;
+    };
+
+    TConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks);
+
+    bool ConectarSerial(TEquipComm& comm, int language, const std::string& port, int address, bool serialButton,
+                        const SerialLinkSettings& settings);
+    bool ConectarIP(TEquipComm& comm, int language, const std::string& deviceIp, const std::string& pcIp, bool tcp,
+                    std::uint16_t port);
+
+    // The signature of the last device whose signature was accepted (0 before any).
+    int signature() const { return signature_; }
+    // Tests shorten the TCP connect wait; the shown limit stays the device's 20 s.
+    void setTcpConnectLimit(Seconds limit) { tcpLimit_ = limit; }
+
+private:
+    bool waitTcpConnect(TEquipComm& comm, int language);
+    bool identify(TEquipComm& comm, int language, bool serial);
+    bool checkSignature(TEquipComm& comm, int language, int signature, bool serial);
+    bool finishConnect(TEquipComm& comm, int language, int signature, bool serial);
+    bool fail(TEquipComm& comm, const std::string& text);
+
+    ConnectModel model_;
+    Ui& ui_;
+    EventPump& pump_;
+    Hooks hooks_;
+    Seconds tcpLimit_ = kTcpConnectLimit;
+    int signature_ = 0;
+    // The busy notice of the road in progress; gone before any message or dialog.
+    std::optional<TFormNotificacao> notice_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/LanguageText.h"
+#include "settings/FullConfigRead.h"
+
+#include <functional>
+#include <vector>
+
+// A signature of another model: the connect road stops, tells the user and moves
+// the main window's model selector.
+struct SignatureSwitch {
+    int signature;
+    int selectorIndex;
+    LangText message;
+};
+
+// What differs between the models' connect roads.
+struct ConnectModel {
+    int deviceType;
+    int signature;
+    // A variant accepted over the serial port only (-1: none).
+    int serialVariant = -1;
+    std::vector<SignatureSwitch> switches;
+    // The reads queued once the signature is accepted; `serial` tells the link kind.
+    // The run at the password register must be there: the password is checked only
+    // against letters read from this device.
+    std::function<std::vector<RegisterRun>(int signature, bool serial)> initialReads;
+};

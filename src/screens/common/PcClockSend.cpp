@@ -1,0 +1,32 @@
+#include "screens/common/PcClockSend.h"
+
+#include "app/Ui.h"
+#include "device/EquipCommF.h"
+#include "screens/common/GeneralFrameTexts.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+constexpr int kClockRegister = 401;
+constexpr int kFirstYear = 2000;
+constexpr int kLastYear = 2099;
+} // namespace
+
+void sendPcClock(TEquipComm& comm, Ui& ui, int language, const LocalDateTime& now)
+{
+    if (!comm.connected())
+        return;
+    if (!ui.ask(MessageKind::Confirmation, geral::PerguntaRelogioPc.in(language)))
+        return;
+    if (now.year < kFirstYear || now.year > kLastYear) {
+        ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language));
+        return;
+    }
+    const std::array<std::uint16_t, 6> block{
+        static_cast<std::uint16_t>(now.hour),  static_cast<std::uint16_t>(now.minute),
+        static_cast<std::uint16_t>(now.second), static_cast<std::uint16_t>(now.day),
+        static_cast<std::uint16_t>(now.month), static_cast<std::uint16_t>(now.year - kFirstYear)};
+    if (!comm.writeRegisters(kClockRegister, block, false, true))
+        ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language));
+}

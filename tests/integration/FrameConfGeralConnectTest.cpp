@@ -1,0 +1,197 @@
+// The QLX700-T general frame's connect roads against the simulated device.
+#include "FrameConfGeralFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kSenhaIncorreta = "Senha incorreta";
+} // namespace
+
+TEST(FrameConfGeralConnect, PasswordIsCheckedAgainstTheDevice)
+{
+    struct Case {
+        std::string typed;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"qwkz", true}, Case{"QWKZ123", true}, Case{"", false}, Case{"QWK", false}}) {
+        FrameConfGeralFixture f;
+        f.startSim("T");
+        f.typePassword(c.typed);
+        EXPECT_EQ(f.connectSerial(), c.accepted) << c.typed;
+        EXPECT_EQ(f.comm.connected(), c.accepted) << c.typed;
+        EXPECT_EQ(f.frame.captions().bbConectar, c.accepted ? "Desconectar" : "Conectar Serial");
+        if (c.accepted)
+            EXPECT_TRUE(f.ui.messages.empty()) << f.ui.messages.front().text;
+        else
+            EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{kSenhaIncorreta}) << c.typed;
+    }
+}
+
+// Devices that report another model's signature.
+TEST(FrameConfGeralConnect, OtherModelsSwitchTheSelectorAndLeaveTheLinkClosed)
+{
+    struct Case {
+        int signature;
+        int language;
+        std::vector<int> selected;
+        std::string text;
+    };
+    for (const Case& c :
+         {Case{10146, 0, {1}, "Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado para QLX700P."},
+          Case{58202, 1, {2}, "Device signature matches the QLX700R. The box on the top of the screen will switch to QLX700R."},
+          Case{18447, 2, {}, "firma de dispositivo no válida."}}) {
+        FrameConfGeralFixture f(c.language);
+        f.startSim("T");
+        f.sim->setReg(2002, static_cast<std::uint16_t>(c.signature));
+        EXPECT_FALSE(f.connectSerial());
+        EXPECT_FALSE(f.comm.connected());
+        EXPECT_EQ(f.selected, c.selected) << c.signature;
+        EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.text});
+    }
+}
+
+TEST(FrameConfGeralConnect, MembraneVariantOnlyOverSerial)
+{
+    FrameConfGeralFixture serial;
+    serial.startSim("T-membrane");
+    serial.typePassword("QWKZ");
+    EXPECT_TRUE(serial.connectSerial());
+    EXPECT_TRUE(serial.frame.state().BitBtn1Visible);
+
+    FrameConfGeralFixture tcp;
+    tcp.startSim("T-membrane", true);
+    EXPECT_FALSE(tcp.connectTcp(tcp.sim->tcpPort()));
+    EXPECT_FALSE(tcp.comm.connected());
+    EXPECT_EQ(tcp.ui.messageTexts(), std::vector<std::string>{"Assinatura do equipamento inválida."});
+    EXPECT_FALSE(tcp.frame.state().BitBtn1Visible);
+}
+
+TEST(FrameConfGeralConnect, UnreadPasswordIsNeverAccepted)
+{
+    // The signature and the language register answer; the password read does not.
+    FrameConfGeralFixture f(1);
+    f.startSim("T");
+    f.sim->setFaults("silent-after=2");
+    bool asked = false;
+    f.ui.senha = [&](TFormSenha& s) {
+        asked = true;
+        s.bbOkClick();
+    };
+    EXPECT_FALSE(f.connectSerial());
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(f.comm.connected());
+    EXPECT_EQ(f.ui.messageTexts(),
+              std::vector<std::string>{"Device did not answer the signature. It is possible that the firmware is outdated."});
+}
+
+TEST(FrameConfGeralConnect, TcpConnectsReadsAndShowsTheDevice)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T", true);
+    f.typePassword("QWKZ");
+    ASSERT_TRUE(f.connectTcp(f.sim->tcpPort()));
+    EXPECT_EQ(f.ui.log.front(), "notice open: Conectando...");
+    EXPECT_TRUE(f.frame.state().edReleEnabled);
+    EXPECT_EQ(f.comm.registerValue(110), f.sim->reg(110));
+    EXPECT_EQ(f.frame.state().pnNumSerie.text.rfind("Num. Serie: ", 0), 0u);
+}
+
+TEST(FrameConfGeralConnect, RefusedTcpConnectionEndsAtOnceAndClosesTheLink)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T", true);
+    const std::uint16_t port = f.sim->tcpPort();
+    f.sim.reset();
+    EXPECT_FALSE(f.connectTcp(port));
+    EXPECT_FALSE(f.comm.connected());
+    EXPECT_FALSE(f.comm.asyncLink().isOpen());
+    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso"});
+}
+
+TEST(FrameConfGeralConnect, TcpWaitShowsItsProgressAndGivesUp)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T", true);
+    f.sim->setFaults("no-accept");
+    f.frame.connectFlow().setTcpConnectLimit(Seconds(1.0));
+    EXPECT_FALSE(f.connectTcp(f.sim->tcpPort()));
+    EXPECT_FALSE(f.comm.asyncLink().isOpen());
+    EXPECT_NE(std::find(f.ui.log.begin(), f.ui.log.end(), "notice: Conectando...  (0s (max 20s))"), f.ui.log.end());
+    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso"});
+}
+
+TEST(FrameConfGeralConnect, OldToolIsWarnedAndStaysConnected)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T");
+    f.sim->setReg(2001, 0xF123);
+    f.typePassword("QWKZ");
+    EXPECT_TRUE(f.connectSerial());
+    EXPECT_TRUE(f.comm.connected());
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(f.ui.messages[0].text,
+              "O firmware do equipamento exige uma versão de software mais atualizada do que a atual. Atualize o "
+              "software para a versão igual ou superior a 15.1.35");
+}
+
+TEST(FrameConfGeralConnect, ConnectButtonsRunTheirDialogs)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T", true);
+    f.typePassword("QWKZ");
+    f.ui.entraIP = [](TFormEntraIP& d) {
+        d.setPCIPText("  127.0.0.1");
+        d.setEdEquipIP("127.0.0.300");
+        d.bbOkClick();
+    };
+    f.frame.bbConectarIPClick();
+    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"IP inválido"});
+    EXPECT_FALSE(f.comm.asyncLink().isOpen());
+
+    const std::uint16_t port = f.sim->tcpPort();
+    f.ui.entraIP = [port](TFormEntraIP& d) {
+        d.setPCIPText("127.0.0.1");
+        d.setEdEquipIP("127.0.0.1");
+        d.edPortaChange(std::to_string(port));
+        d.bbOkClick();
+    };
+    f.frame.bbConectarIPClick();
+    EXPECT_TRUE(f.comm.connected());
+    EXPECT_FALSE(f.frame.state().bbConectarIPEnabled);
+    EXPECT_EQ(f.settings.record().connection(0).LastIPPort, port);
+    EXPECT_NE(TempFolder::read(f.folder / "conf.ini").find(std::to_string(port)), std::string::npos);
+
+    f.frame.bbConectarClick(false); // "Desconectar"
+    EXPECT_FALSE(f.comm.connected());
+    EXPECT_EQ(f.frame.captions().bbConectar, "Conectar Serial");
+    EXPECT_EQ(f.frame.state().pnNumSerie.text, "Não Conectado");
+
+    f.startSim("T");
+    const std::string path = f.sim->serialPath();
+    f.ui.conectaCom = [path](TFormConectaCom& d) {
+        d.setPortaComText(path);
+        d.bbOkClick();
+    };
+    f.frame.bbConectarClick(true);
+    EXPECT_TRUE(f.comm.connected());
+    EXPECT_FALSE(f.comm.linkOnSerialPort());
+}
+
+TEST(FrameConfGeralConnect, UdpRoadAndItsSilentDevice)
+{
+    FrameConfGeralFixture f(2);
+    f.sim = qlxsim::SimServer::start({.model = "T"}, {.udp = true});
+    f.typePassword("QWKZ");
+    ASSERT_TRUE(f.frame.ConectarIP("127.0.0.1", "127.0.0.1", false, f.sim->udpPort()));
+    EXPECT_TRUE(f.comm.network());
+    EXPECT_FALSE(f.comm.asynchronous());
+    f.frame.Desconectar();
+
+    // 1500 and 2002 answer, the password letters do not.
+    f.sim->setFaults("silent-after=2");
+    EXPECT_FALSE(f.frame.ConectarIP("127.0.0.1", "127.0.0.1", false, f.sim->udpPort()));
+    EXPECT_FALSE(f.comm.connected());
+    EXPECT_EQ(f.ui.messageTexts(),
+              std::vector<std::string>{"El dispositivo no está respondiendo. Es posible que la dirección IP esté incorrecta."});
+}

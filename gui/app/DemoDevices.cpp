@@ -11,6 +11,9 @@ DemoDevices::DemoDevices()
         qlxsim::SimConfig config;
         config.model = std::string(modelShortName(type));
         config.seed = static_cast<std::uint64_t>(type + 1);
+        // Some of the T's relays move with its temperatures.
+        if (type == kQLX700T)
+            config.preset = "t-demo";
         qlxsim::SimTransports transports;
         transports.serial = true;
         transports.tcp = true;

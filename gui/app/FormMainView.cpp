@@ -4,6 +4,7 @@
 #include "gui/app/ClickableLabel.h"
 #include "gui/app/GuiResources.h"
 #include "gui/app/KeyCode.h"
+#include "gui/app/PageView.h"
 #include "gui/app/WidgetText.h"
 
 #include <QApplication>
@@ -184,6 +185,16 @@ QWidget* FormMainView::buildBottom()
     return bottom;
 }
 
+void FormMainView::setPageView(FrameId id, PageView* view)
+{
+    QWidget* host = pageHost(id);
+    auto* layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    pageViews_[static_cast<std::size_t>(id)] = view;
+    view->render();
+}
+
 QWidget* FormMainView::image(MainImage i) const
 {
     return images_[static_cast<std::size_t>(i)];
@@ -224,6 +235,8 @@ void FormMainView::render()
     }
     const std::optional<FrameId> shown = logic_.shownFrame();
     pnAlClient_->setCurrentWidget(shown ? pageHost(*shown) : emptyPage_);
+    if (shown && pageViews_[static_cast<std::size_t>(*shown)] != nullptr)
+        pageViews_[static_cast<std::size_t>(*shown)]->render();
     const int wanted = logic_.takeClientWidthRequest();
     if (wanted > width())
         resize(wanted, height());

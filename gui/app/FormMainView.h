@@ -8,6 +8,7 @@
 #include <array>
 
 class ClickableLabel;
+class PageView;
 class QButtonGroup;
 class QLabel;
 class QRadioButton;
@@ -28,6 +29,8 @@ public:
 
     // Where a page's view goes; empty until the page is built.
     QWidget* pageHost(FrameId id) const { return hosts_[static_cast<std::size_t>(id)]; }
+    // Puts a page's view into its host; the window redraws it with its own state.
+    void setPageView(FrameId id, PageView* view);
     QWidget* image(MainImage i) const;
     QLabel* label(MainLabel l) const { return labels_[static_cast<std::size_t>(l)]; }
     QRadioButton* deviceTypeButton(int type) const;
@@ -54,6 +57,7 @@ private:
     QStackedWidget* pnAlClient_ = nullptr;
     QWidget* emptyPage_ = nullptr;
     std::array<QWidget*, kFrameCount> hosts_{};
+    std::array<PageView*, kFrameCount> pageViews_{};
     ClickableLabel* image1_ = nullptr;
     bool rendering_ = false;
 };

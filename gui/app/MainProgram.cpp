@@ -1,21 +1,9 @@
 #include "gui/app/MainProgram.h"
 
-#include "app/AppFrameFactory.h"
 #include "app/AppOptions.h"
-#include "app/ConnectionSources.h"
-#include "app/FormMainF.h"
-#include "app/GlobalAppSettings.h"
-#include "app/PosixHostResolver.h"
-#include "app/PosixLocalAddressSource.h"
-#include "app/PosixSerialPortSource.h"
-#include "gui/app/DemoDevices.h"
-#include "gui/app/FormMainView.h"
-#include "gui/app/GuiResources.h"
-#include "gui/app/QtEventPump.h"
-#include "gui/app/QtUi.h"
+#include "gui/app/AppAssembly.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,14 +11,6 @@
 #include <optional>
 
 namespace {
-
-void applyStyle(QApplication& app)
-{
-    initGuiResources();
-    QFile style(":/qlx700.qss");
-    if (style.open(QIODevice::ReadOnly))
-        app.setStyleSheet(QString::fromUtf8(style.readAll()));
-}
 
 // Draws the window into `file` once it has been shown for `afterMs`, then quits.
 void scheduleScreenshot(QWidget& window, const QString& file, int afterMs)
@@ -74,31 +54,15 @@ int runMainProgram(int argc, char** argv)
         std::fprintf(stderr, "qlx700: %s\n%s", error.c_str(), appUsage().c_str());
         return 2;
     }
-    applyStyle(app);
 
-    PosixSerialPortSource serialPorts;
-    PosixLocalAddressSource localAddresses;
-    PosixHostResolver resolver;
-    ConnectionSources sources(serialPorts, localAddresses, resolver);
-    std::unique_ptr<DemoDevices> demo;
-    if (options->demo) {
-        try {
-            demo = std::make_unique<DemoDevices>();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "qlx700: the demo devices cannot start: %s\n", e.what());
-            return 1;
-        }
-        demo->describe(sources);
+    std::unique_ptr<AppAssembly> program;
+    try {
+        program = std::make_unique<AppAssembly>(options->demo);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qlx700: the demo devices cannot start: %s\n", e.what());
+        return 1;
     }
-
-    QtEventPump pump;
-    GlobalAppSettings settings;
-    QtUi ui;
-    AppFrameFactory frames(sources);
-    TFormMain logic(pump, settings, ui, frames);
-    logic.FormCreate();
-    FormMainView window(logic);
-    ui.setAnchor(&window);
+    FormMainView& window = program->window();
     window.show();
     if (!options->screenshotFile.empty())
         scheduleScreenshot(window, QString::fromStdString(options->screenshotFile), options->screenshotAfterMs);

@@ -1,8 +1,17 @@
 #include "app/AppFrameFactory.h"
 
-#include "app/TFrame.h"
+#include "app/FormMainF.h"
+#include "screens/common/GeneralFrameContext.h"
+#include "screens/thermal/FrameConfGeralF.h"
 
-std::unique_ptr<TFrame> AppFrameFactory::create(FrameId, TFormMain&)
+std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
 {
-    return nullptr;
+    const GeneralFrameContext context{main.settings(), main.ui(),    services_.pump,
+                                      services_.sources, services_.files, [&main](int type) { main.selectDeviceType(type); }};
+    switch (id) {
+    case FrameId::ConfGeral:
+        return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
+    default:
+        return nullptr;
+    }
 }

@@ -1,5 +1,6 @@
 #include "device/EquipCommF.h"
 
+#include "device/BusyHold.h"
 #include "device/DeviceType.h"
 
 #include <algorithm>
@@ -12,24 +13,6 @@ constexpr Seconds kSerialReadTimeout{2.0};
 constexpr Seconds kSerialSettleDelay{0.15};
 constexpr Seconds kUdpTimeout{0.025};
 constexpr std::uint16_t kCommandRegister = 3000;
-
-// Serial and UDP transactions keep the user-interface thread waiting in the pump,
-// where a timer may fire: a transaction started from there must fail at once
-// instead of interleaving its frames with the one in progress.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag)
-        : flag_(flag)
-    {
-        flag_ = true;
-    }
-    ~BusyScope() { flag_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -178,7 +161,7 @@ bool TEquipComm::readRegisters(int first, int count, bool queue)
     }
     if (count > rtu::kMaxReadCount || !connected_ || rtuBusy_)
         return false;
-    const BusyScope busy(rtuBusy_);
+    const BusyHold busy(rtuBusy_);
     return rtuRead(first, count);
 }
 
@@ -213,7 +196,7 @@ bool TEquipComm::writeRegister(int reg, int value, bool queue, bool force)
     }
     if (!connected_ || rtuBusy_)
         return false;
-    const BusyScope busy(rtuBusy_);
+    const BusyHold busy(rtuBusy_);
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
                                                      wireAddress(reg), static_cast<std::uint16_t>(value & 0xFFFF));
     if (!sendFrame(length))
@@ -251,7 +234,7 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
     }
     if (!connected_ || rtuBusy_)
         return false;
-    const BusyScope busy(rtuBusy_);
+    const BusyHold busy(rtuBusy_);
     const std::size_t length = rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
                                                        wireAddress(first), values);
     if (!sendFrame(length))
@@ -271,7 +254,7 @@ bool TEquipComm::sendCommand(int code)
     }
     if (!connected_ || rtuBusy_)
         return false;
-    const BusyScope busy(rtuBusy_);
+    const BusyHold busy(rtuBusy_);
     // The command register takes the wire offset of the P like any other register.
     const std::uint16_t address = wireAddress(kCommandRegister);
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),

@@ -86,7 +86,10 @@ private:
     TSerialComm serial_;
     UdpLink udp_;
     AsyncLink async_;
-    bool rtuBusy_ = false; // a serial or UDP transaction is in progress
+    // A serial or UDP transaction is in progress. It waits in the pump, where a timer
+    // may fire: a transaction started from there fails at once instead of
+    // interleaving its frames with this one.
+    bool rtuBusy_ = false;
     RegisterImage image_;
 
     bool connected_ = false;

@@ -30,6 +30,9 @@ struct ConfigLoadOptions {
 // a window supplies one that keeps drawing.
 using ConfigPause = std::function<void(std::chrono::milliseconds)>;
 
+// Told after each written row: how many of the chosen rows are done, of how many.
+using ConfigProgress = std::function<void(int done, int total)>;
+
 // Writes the configuration held in the register image of `equip` (refreshed first by
 // the full configuration read) to `file`, for the model of its device type. The
 // file is written anew through a temporary file. False with a reason on a write
@@ -42,4 +45,5 @@ bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& fi
 // (or cannot be read), otherwise the register (or block) whose write failed.
 // `reason` gets a one-line description of a failure.
 bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          int& errorRegister, std::string* reason = nullptr, const ConfigPause& pause = {});
+                          int& errorRegister, std::string* reason = nullptr, const ConfigPause& pause = {},
+                          const ConfigProgress& progress = {});

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -27,24 +28,40 @@ constexpr int kMaxBusPosition = 15;
 // the final flush decides the outcome.
 class ConfigLoader {
 public:
-    ConfigLoader(TEquipComm& equip, const IniFile& ini, const ConfigLoadOptions& options, const ConfigPause& pause)
+    ConfigLoader(TEquipComm& equip, const IniFile& ini, const ConfigLoadOptions& options, const ConfigPause& pause,
+                 const ConfigProgress& progress)
         : equip_(equip)
         , ini_(ini)
         , options_(options)
         , pause_(pause)
+        , progress_(progress)
     {
     }
 
     bool run()
     {
-        if (options_.general && !loadGeneral())
-            return false;
+        std::vector<const ConfigRow*> rows;
         for (const ConfigRow& row : configRows(equip_.deviceType())) {
-            if (row.group == LoadGroup::NotLoaded || !options_.chosen(row.group))
-                continue;
-            const bool ok = row.kind == ConfigRow::Kind::EnderecoBus ? loadBusAddress(row) : loadRow(row);
+            if (row.group != LoadGroup::NotLoaded && options_.chosen(row.group))
+                rows.push_back(&row);
+        }
+        // The general block counts as one row.
+        const int total = static_cast<int>(rows.size()) + (options_.general ? 1 : 0);
+        int done = 0;
+        const auto advance = [&] {
+            if (progress_)
+                progress_(++done, total);
+        };
+        if (options_.general) {
+            if (!loadGeneral())
+                return false;
+            advance();
+        }
+        for (const ConfigRow* row : rows) {
+            const bool ok = row->kind == ConfigRow::Kind::EnderecoBus ? loadBusAddress(*row) : loadRow(*row);
             if (!ok)
                 return false;
+            advance();
         }
         return flushPending();
     }
@@ -221,6 +238,7 @@ private:
     const IniFile& ini_;
     const ConfigLoadOptions& options_;
     const ConfigPause& pause_;
+    const ConfigProgress& progress_;
     int busPosition_ = 0;
     bool pending_ = false;
     int pendingError_ = 0;
@@ -249,7 +267,8 @@ bool ConfigLoadOptions::chosen(LoadGroup group) const
 }
 
 bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          int& errorRegister, std::string* reason, const ConfigPause& pause)
+                          int& errorRegister, std::string* reason, const ConfigPause& pause,
+                          const ConfigProgress& progress)
 {
     const auto refuse = [&](int reg, const std::string& why) {
         errorRegister = reg;
@@ -275,7 +294,7 @@ bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, 
         return refuse(-1, file.string() + " holds no " + model + " configuration");
 
     const ConfigPause sleeper = [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); };
-    ConfigLoader loader(equip, ini, options, pause ? pause : sleeper);
+    ConfigLoader loader(equip, ini, options, pause ? pause : sleeper, progress);
     if (!loader.run())
         return refuse(loader.errorRegister(), loader.reason());
     errorRegister = 0;

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
 #include "app/HostResolver.h"
@@ -31,15 +32,6 @@ public:
         return {HostResolution::Status::Found, "127.0.0.1", 0};
     }
 };
-
-template <typename T>
-T* child(QWidget& parent, const char* name)
-{
-    T* w = parent.findChild<T*>(name);
-    if (w == nullptr)
-        qFatal("no child %s", name);
-    return w;
-}
 
 } // namespace
 

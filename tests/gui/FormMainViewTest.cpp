@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
 #include "app/AppFrameFactory.h"
@@ -6,12 +7,16 @@
 #include "device/EquipCommF.h"
 #include "gui/app/ClickableLabel.h"
 #include "gui/app/FormMainView.h"
+#include "gui/app/PageViews.h"
 #include "gui/app/QtEventPump.h"
 #include "settings/ProgramVersion.h"
+#include "screens/common/FileChooser.h"
+#include "screens/thermal/ThermalUi.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -39,7 +44,9 @@ private:
     QtEventPump pump;
     ScriptedUi ui;
     NullConnectionSources none;
-    AppFrameFactory frames{none.sources};
+    NoFiles files;
+    NoThermalUi thermalUi;
+    AppFrameFactory frames{{pump, none.sources, files, thermalUi}};
     std::unique_ptr<TFormMain> logic;
     std::unique_ptr<FormMainView> view;
 };
@@ -51,6 +58,7 @@ void FormMainViewTest::init()
     logic = std::make_unique<TFormMain>(pump, *settings, ui, frames);
     logic->FormCreate();
     view = std::make_unique<FormMainView>(*logic);
+    attachPageViews(*logic, *view);
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
 }
@@ -74,8 +82,9 @@ void FormMainViewTest::startupDrawsTheLogicsState()
     QCOMPARE(view->label(MainLabel::Download)->y(), 466);
     QCOMPARE(view->label(MainLabel::Geral)->text(), QString("Conf. Geral"));
     QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
+    QVERIFY(view->pageHost(FrameId::ConfGeral)->findChild<QPushButton*>("bbConectar")->isVisible());
     // Pages not built yet are empty hosts.
-    QVERIFY(view->pageHost(FrameId::ConfGeral)->children().isEmpty());
+    QVERIFY(view->pageHost(FrameId::ConfGeralP)->children().isEmpty());
 }
 
 void FormMainViewTest::aDeviceTypeClickSwitchesTheModel()
@@ -102,6 +111,8 @@ void FormMainViewTest::aFlagSwitchesTheLanguage()
 {
     QTest::mouseClick(view->languageSelector(1), Qt::LeftButton);
     QVERIFY(view->windowTitle().startsWith("QLX700-T Control  "));
+    // The page shown follows at once.
+    QCOMPARE(view->pageHost(FrameId::ConfGeral)->findChild<QPushButton*>("bbConectar")->text(), QString("Connect Serial"));
     QCOMPARE(view->label(MainLabel::ConfSaida)->text(), QString("Output Conf."));
     QCOMPARE(view->findChild<QLabel*>("lblTipoEquip")->text(), QString("Device:"));
     QTest::mouseClick(view->findChild<ClickableLabel*>("lblEspanhol"), Qt::LeftButton);

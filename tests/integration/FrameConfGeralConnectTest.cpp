@@ -27,6 +27,31 @@ TEST(FrameConfGeralConnect, PasswordIsCheckedAgainstTheDevice)
     }
 }
 
+// A timer tick that fires inside the connect road (its dialogs, its waits) leaves
+// the link and the screen to it.
+TEST(FrameConfGeralConnect, TimerTicksWaitWhileConnecting)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T");
+    f.frame.setTimerEnabled(true);
+    std::uint64_t before = 0;
+    std::uint64_t after = 0;
+    f.ui.senha = [&](TFormSenha& form) {
+        before = f.sim->requestCount();
+        f.frame.Timer1Timer();
+        after = f.sim->requestCount();
+        EXPECT_FALSE(f.frame.state().connected);
+        form.setEdSenha("QWKZ");
+        form.bbOkClick();
+    };
+    ASSERT_TRUE(f.connectSerial());
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(f.frame.state().connected);
+    const std::uint64_t connected = f.sim->requestCount();
+    f.frame.Timer1Timer();
+    EXPECT_GT(f.sim->requestCount(), connected);
+}
+
 // Devices that report another model's signature.
 TEST(FrameConfGeralConnect, OtherModelsSwitchTheSelectorAndLeaveTheLinkClosed)
 {

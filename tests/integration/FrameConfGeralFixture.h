@@ -6,11 +6,11 @@
 #include "app/FolderAppSettings.h"
 #include "app/PosixHostResolver.h"
 #include "device/EquipCommF.h"
-#include "link/PollEventPump.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/ThermalUi.h"
+#include "support/RecordingPump.h"
 #include "support/TempFolder.h"
 
 #include <functional>
@@ -77,7 +77,7 @@ public:
     TempFolder folder;
     FolderAppSettings settings{folder.path()};
     ScriptedUi ui;
-    PollEventPump pump;
+    RecordingPump pump;
     TEquipComm comm{pump};
     NoPorts ports;
     Loopback local;

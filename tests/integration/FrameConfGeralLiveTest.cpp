@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class FrameConfGeralLive : public ::testing::Test, public FrameConfGeralFixture {
@@ -95,6 +97,16 @@ TEST_F(FrameConfGeralLive, SaveAndLoadThroughTheFrame)
     frame.bbCarregarConfClick();
     EXPECT_EQ(ui.messageTexts().back(), "Configuração carregada com sucesso");
     EXPECT_EQ(ui.log.front(), "notice open: Carregando configuração...");
+    // The notice counts the written rows up to the end.
+    std::vector<int> percents;
+    for (const std::string& line : ui.log) {
+        const std::string prefix = "notice: Carregando configuração... ";
+        if (line.rfind(prefix, 0) == 0)
+            percents.push_back(std::stoi(line.substr(prefix.size())));
+    }
+    ASSERT_GE(percents.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 100);
     EXPECT_EQ(files.asked, (std::vector<std::string>{"Salvar Configuração", "Carregar Configuração"}));
 }
 

@@ -87,6 +87,20 @@ TEST_F(FrameConfGeralMembrane, TickShowsAndRecordsTheTest)
     EXPECT_EQ(settings.record().DetectFalhaSave, (folder / "rec.txt").string());
 }
 
+TEST_F(FrameConfGeralMembrane, ATickFiringInsideATickIsSkipped)
+{
+    files.answer = folder / "rec.txt";
+    withForm([&](TFormDetectFalhaParam& form) {
+        sim->setReg(1209, 2);
+        form.sbSalvarClick(true);
+        pump.duringWait = [&] { form.timerUpdate(); };
+        form.timerUpdate();
+        EXPECT_FALSE(pump.duringWait);
+        const std::vector<std::string> expected{"Estado:  Estímulo", form.pnMedida()};
+        EXPECT_EQ(form.lines(), expected);
+    });
+}
+
 TEST_F(FrameConfGeralMembrane, RecordingStopsAtTheFirstWriteFailure)
 {
     files.answer = folder / "missing" / "rec.txt";

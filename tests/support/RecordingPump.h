@@ -2,13 +2,20 @@
 
 #include "link/PollEventPump.h"
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 // The core's pump, recording every pause the link asks for, so tests can check the
 // settle delays and retry pauses without timing them.
 class RecordingPump final : public EventPump {
 public:
-    short waitReady(int fd, short events, Deadline deadline) override { return inner_.waitReady(fd, events, deadline); }
+    short waitReady(int fd, short events, Deadline deadline) override
+    {
+        if (duringWait)
+            std::exchange(duringWait, nullptr)();
+        return inner_.waitReady(fd, events, deadline);
+    }
     void sleepUntil(Deadline deadline) override
     {
         pauses.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - LinkClock::now() + std::chrono::microseconds(500)));
@@ -19,6 +26,7 @@ public:
     void runUntil(const std::function<bool()>& done, Deadline deadline) override { inner_.runUntil(done, deadline); }
 
     std::vector<std::chrono::milliseconds> pauses;
+    std::function<void()> duringWait;
 
 private:
     PollEventPump inner_;

@@ -5,6 +5,7 @@
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
 #include "device/EquipCommF.h"
+#include "link/EventPump.h"
 #include "screens/common/FileChooser.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "settings/FullConfigRead.h"
@@ -16,9 +17,11 @@ namespace {
 constexpr const char* kExtension = "conf";
 } // namespace
 
-TConfigFileFlow::TConfigFileFlow(AppSettings& settings, Ui& ui, FileChooser& files, ConfigLoadOptions options)
+TConfigFileFlow::TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files,
+                                 ConfigLoadOptions options)
     : settings_(settings)
     , ui_(ui)
+    , pump_(pump)
     , files_(files)
     , options_(options)
 {
@@ -81,7 +84,17 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
     notice.emplace(ui_, geral::CarregandoConfig.in(language), kLoadNoticeWidth);
     remember(comm.deviceType(), *file, language);
     int errorRegister = 0;
-    const bool loaded = CarregarConfiguracao(comm, *file, options_, errorRegister);
+    // The device's settle pauses keep the window drawing.
+    const ConfigPause pause = [this](std::chrono::milliseconds ms) { pump_.sleepUntil(deadlineAfter(ms)); };
+    int shownPercent = 0;
+    const ConfigProgress progress = [&](int done, int total) {
+        const int percent = total > 0 ? done * 100 / total : 100;
+        if (percent != shownPercent) {
+            shownPercent = percent;
+            notice->setMensagem(geral::CarregandoConfig.in(language) + " " + std::to_string(percent) + "%");
+        }
+    };
+    const bool loaded = CarregarConfiguracao(comm, *file, options_, errorRegister, nullptr, pause, progress);
     notice.reset();
     if (loaded)
         ui_.showMessage(MessageKind::Information, geral::ConfigCarregada.in(language));

@@ -3,18 +3,19 @@
 #include "settings/DeviceConfigFile.h"
 
 class AppSettings;
+class EventPump;
 class FileChooser;
 class TEquipComm;
 class Ui;
 
 // The general frames' save and load buttons. Both first read every register the
 // model's file holds, so a save writes what the device has now and a load compares
-// its writes against it.
+// its writes against it. The busy notice of a load counts the written rows.
 class TConfigFileFlow {
 public:
     static constexpr int kLoadNoticeWidth = 500;
 
-    TConfigFileFlow(AppSettings& settings, Ui& ui, FileChooser& files, ConfigLoadOptions options);
+    TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files, ConfigLoadOptions options);
 
     void bbSalvarConfClick(TEquipComm& comm, int language);
     void bbCarregarConfClick(TEquipComm& comm, int language);
@@ -26,6 +27,7 @@ private:
 
     AppSettings& settings_;
     Ui& ui_;
+    EventPump& pump_;
     FileChooser& files_;
     ConfigLoadOptions options_;
 };

@@ -4,6 +4,7 @@
 #include "app/LanguageText.h"
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
+#include "device/BusyHold.h"
 #include "device/EquipCommF.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/ValueFormTexts.h"
@@ -107,8 +108,9 @@ void TFormDetectFalhaParam::fillRows()
 
 void TFormDetectFalhaParam::timerUpdate()
 {
-    if (comm_ == nullptr)
+    if (comm_ == nullptr || busy_)
         return;
+    const BusyHold hold(busy_);
     comm_->readRegisters(kStateRegister, 3, true);
     comm_->readRegisters(kRtd1Register, 1, true);
     comm_->flushQueuedReads();
@@ -149,6 +151,7 @@ void TFormDetectFalhaParam::bbEnviaClick()
 {
     if (comm_ == nullptr)
         return;
+    const BusyHold hold(busy_);
     std::array<std::uint16_t, kRowCount> block{};
     for (int row = 1; row <= kRowCount; ++row) {
         const std::string& text = valores_[static_cast<std::size_t>(row - 1)];

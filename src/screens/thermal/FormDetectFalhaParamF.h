@@ -64,4 +64,7 @@ private:
     std::filesystem::path file_;
     std::vector<std::string> lines_;
     int previousState_ = kStateNone;
+    // A tick that fires inside a wait of the previous one or of a send is skipped,
+    // so no line is recorded from reads that could not run.
+    bool busy_ = false;
 };

@@ -12,6 +12,7 @@
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
 #include "device/DeviceType.h"
+#include "device/BusyHold.h"
 #include "device/EquipCommF.h"
 #include "link/NetAddress.h"
 #include "screens/common/GeneralFrameTexts.h"
@@ -41,6 +42,7 @@ constexpr std::size_t kMaxIpText = 20;
 double temperature(int value) { return (value - 1500) / 10.0; }
 
 int selectIndex(int value, int items) { return std::clamp(value, 0, items - 1); }
+
 } // namespace
 
 TFrameConfGeral::TFrameConfGeral(GeneralFrameContext context, ThermalUi& thermalUi)
@@ -48,7 +50,7 @@ TFrameConfGeral::TFrameConfGeral(GeneralFrameContext context, ThermalUi& thermal
     , thermalUi_(thermalUi)
     , connect_(thermalConnectModel(), context_.ui, context_.pump,
                {context_.selectDeviceType, [this] { AtualizarTela(); }})
-    , files_(context_.settings, context_.ui, context_.files, ConfigLoadOptions{})
+    , files_(context_.settings, context_.ui, context_.pump, context_.files, ConfigLoadOptions{})
     , testeValores_(context_.ui)
 {
     captions_ = frameConfGeralCaptions(language_, false);
@@ -149,6 +151,7 @@ void TFrameConfGeral::EnviarAjustes()
 {
     if (updating_ || !connected())
         return;
+    const BusyHold hold(busy_);
     auto& names = context_.settings.record().RelayNames;
     if (!std::equal(names.begin(), names.end(), state_.edRele.begin())) {
         std::copy(state_.edRele.begin(), state_.edRele.end(), names.begin());
@@ -198,6 +201,7 @@ bool TFrameConfGeral::ConectarSerial(const std::string& port, int address, bool 
 {
     if (comm_ == nullptr)
         return false;
+    const BusyHold hold(busy_);
     const bool ok = connect_.ConectarSerial(*comm_, language_, port, address, serialButton, settings);
     afterConnect(ok);
     return ok;
@@ -207,6 +211,7 @@ bool TFrameConfGeral::ConectarIP(const std::string& deviceIp, const std::string&
 {
     if (comm_ == nullptr)
         return false;
+    const BusyHold hold(busy_);
     const bool ok = connect_.ConectarIP(*comm_, language_, deviceIp, pcIp, tcp, port);
     afterConnect(ok);
     return ok;
@@ -221,6 +226,7 @@ void TFrameConfGeral::Desconectar()
 
 void TFrameConfGeral::bbConectarClick(bool usbButton)
 {
+    const BusyHold hold(busy_);
     if (connected()) {
         Desconectar();
         return;
@@ -234,6 +240,7 @@ void TFrameConfGeral::bbConectarClick(bool usbButton)
 
 void TFrameConfGeral::bbConectarIPClick()
 {
+    const BusyHold hold(busy_);
     if (connected()) {
         Desconectar();
         return;
@@ -266,7 +273,7 @@ void TFrameConfGeral::Timer1Timer()
 {
     if (busy_)
         return;
-    busy_ = true;
+    const BusyHold hold(busy_);
     if (connected()) {
         if (connect_.signature() == kSignatureTMembrane) {
             comm_->readRegisters(510, 2);
@@ -279,11 +286,11 @@ void TFrameConfGeral::Timer1Timer()
         }
     }
     AtualizarTela();
-    busy_ = false;
 }
 
 void TFrameConfGeral::bbAjustarRelogioComputadorClick(const LocalDateTime& now)
 {
+    const BusyHold hold(busy_);
     if (connected())
         sendPcClock(*comm_, context_.ui, language_, now);
 }
@@ -292,6 +299,7 @@ void TFrameConfGeral::bbAjustarRelogioManualClick()
 {
     if (!connected())
         return;
+    const BusyHold hold(busy_);
     TFormAlterarRelogio dialog(*comm_, language_, context_.ui);
     context_.ui.exec(dialog);
 }
@@ -300,6 +308,7 @@ void TFrameConfGeral::bbAlterarSenhaClick()
 {
     if (!connected())
         return;
+    const BusyHold hold(busy_);
     TFormTrocarSenha dialog(*comm_, language_, context_.ui);
     context_.ui.exec(dialog);
 }
@@ -308,6 +317,7 @@ void TFrameConfGeral::bbAlterarIPClick()
 {
     if (!connected())
         return;
+    const BusyHold hold(busy_);
     TFormChangeIp dialog(*comm_, language_, context_.ui);
     context_.ui.exec(dialog);
 }
@@ -316,6 +326,7 @@ void TFrameConfGeral::BitBtn1Click()
 {
     if (!connected())
         return;
+    const BusyHold hold(busy_);
     TFormDetectFalhaParam form(context_.settings, context_.ui, context_.files);
     form.Ativar(*comm_, language_);
     const bool ticking = timerEnabled_;
@@ -326,12 +337,14 @@ void TFrameConfGeral::BitBtn1Click()
 
 void TFrameConfGeral::bbSalvarConfClick()
 {
+    const BusyHold hold(busy_);
     if (connected())
         files_.bbSalvarConfClick(*comm_, language_);
 }
 
 void TFrameConfGeral::bbCarregarConfClick()
 {
+    const BusyHold hold(busy_);
     if (connected())
         files_.bbCarregarConfClick(*comm_, language_);
 }

@@ -11,9 +11,9 @@
 #include "screens/thermal/FormTesteValoresF.h"
 
 #include <cstdint>
+#include <string>
 
 class ThermalUi;
-#include <string>
 
 // The QLX700-T general page: connect, password, live measurements every second, the
 // three device settings, the clock, the relay names and the configuration files.
@@ -79,6 +79,7 @@ private:
     TEquipComm* comm_ = nullptr;
     int language_ = 0;
     bool timerEnabled_ = false;
+    // Set while a tick or a handler that talks to the device runs; ticks skip then.
     bool busy_ = false;
     bool updating_ = false;
     int focusedEdit_ = kNoFocus;

@@ -1,0 +1,41 @@
+#include "gui/app/AppAssembly.h"
+
+#include "gui/app/DemoDevices.h"
+#include "gui/app/GuiResources.h"
+#include "gui/app/PageViews.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace {
+
+void applyStyle()
+{
+    initGuiResources();
+    QFile style(":/qlx700.qss");
+    if (style.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+}
+
+} // namespace
+
+AppAssembly::AppAssembly(bool demo)
+{
+    applyStyle();
+    if (demo) {
+        demo_ = std::make_unique<DemoDevices>();
+        demo_->describe(sources_);
+    }
+    logic_.FormCreate();
+    window_ = std::make_unique<FormMainView>(logic_);
+    attachPageViews(logic_, *window_);
+    ui_.setAnchor(window_.get());
+    files_.setAnchor(window_.get());
+    thermalUi_.setAnchor(window_.get());
+}
+
+// The window goes before the logic it draws, the demo devices after the link.
+AppAssembly::~AppAssembly()
+{
+    window_.reset();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/AppFrameFactory.h"
+#include "app/ConnectionSources.h"
+#include "app/FormMainF.h"
+#include "app/GlobalAppSettings.h"
+#include "app/PosixHostResolver.h"
+#include "app/PosixLocalAddressSource.h"
+#include "app/PosixSerialPortSource.h"
+#include "gui/app/FormMainView.h"
+#include "gui/app/QtEventPump.h"
+#include "gui/app/QtFileChooser.h"
+#include "gui/app/QtUi.h"
+#include "gui/screens/thermal/QtThermalUi.h"
+
+#include <memory>
+
+class DemoDevices;
+
+// The whole program in one piece: where connections go, the settings, the windows,
+// the main window's logic with its pages, and the main window itself. With `demo`
+// the simulated devices start first (throws std::runtime_error when one cannot).
+class AppAssembly {
+public:
+    explicit AppAssembly(bool demo);
+    ~AppAssembly();
+    AppAssembly(const AppAssembly&) = delete;
+    AppAssembly& operator=(const AppAssembly&) = delete;
+
+    FormMainView& window() { return *window_; }
+    TFormMain& logic() { return logic_; }
+
+private:
+    PosixSerialPortSource serialPorts_;
+    PosixLocalAddressSource localAddresses_;
+    PosixHostResolver resolver_;
+    ConnectionSources sources_{serialPorts_, localAddresses_, resolver_};
+    std::unique_ptr<DemoDevices> demo_;
+    QtEventPump pump_;
+    GlobalAppSettings settings_;
+    QtUi ui_;
+    QtFileChooser files_;
+    QtThermalUi thermalUi_;
+    AppFrameFactory frames_{{pump_, sources_, files_, thermalUi_}};
+    TFormMain logic_{pump_, settings_, ui_, frames_};
+    std::unique_ptr<FormMainView> window_;
+};

@@ -1,0 +1,94 @@
+#include "app/FormMainF.h"
+#include "device/EquipCommF.h"
+#include "gui/app/AppAssembly.h"
+#include "gui/app/FormConectaComView.h"
+#include "gui/app/FormEntraIPView.h"
+#include "gui/app/FormSenhaView.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdlib>
+
+// The whole program in demo mode, as a user meets it: the connection and password
+// dialogs are answered through their widgets while the connect click runs.
+// QLX700_SCREENSHOT=FILE keeps a picture of the connected window.
+class DemoConnectTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void connectsToTheDemoThermalDeviceOverSerialAndTcp();
+
+private:
+    // Answers whichever dialog is open; a message box is recorded and closed.
+    void answerDialogs();
+    QPushButton* pageButton(const char* name) const
+    {
+        return program->window().pageHost(FrameId::ConfGeral)->findChild<QPushButton*>(name);
+    }
+    QString cell(int row, int column) const
+    {
+        return program->window().findChild<QTableWidget*>("sgMedidasEnrolamento")->item(row, column)->text();
+    }
+
+    std::unique_ptr<AppAssembly> program;
+    QStringList messages;
+};
+
+void DemoConnectTest::answerDialogs()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr)
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages << box->text();
+        box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click() : box->reject();
+    } else if (qobject_cast<FormConectaComView*>(modal) != nullptr) {
+        auto* ports = modal->findChild<QComboBox*>("cbPortaCom");
+        // The demo's QLX700-T is the first entry.
+        ports->setCurrentIndex(0);
+        modal->findChild<QPushButton*>("bbOk")->click();
+    } else if (auto* senha = qobject_cast<FormSenhaView*>(modal)) {
+        QTest::keyClicks(senha->edSenha(), "qwkz");
+        modal->findChild<QPushButton*>("bbOk")->click();
+    } else if (qobject_cast<FormEntraIPView*>(modal) != nullptr) {
+        // Prefilled with the demo's address and port.
+        modal->findChild<QPushButton*>("bbOk")->click();
+    }
+}
+
+void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
+{
+    program = std::make_unique<AppAssembly>(true);
+    program->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); });
+    answering.start(20);
+
+    for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
+        QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
+        QVERIFY(program->logic().comm().connected());
+        QCOMPARE(pageButton("bbConectar")->text(), QString("Desconectar"));
+        // The page's timer keeps the measurements live.
+        QTRY_VERIFY(!cell(0, 1).isEmpty());
+        QTRY_VERIFY(!program->window().findChild<QLabel*>("pnRelogio")->text().isEmpty());
+        const QString first = program->window().findChild<QLabel*>("pnRelogio")->text();
+        QTRY_VERIFY_WITH_TIMEOUT(program->window().findChild<QLabel*>("pnRelogio")->text() != first, 5000);
+
+        if (const char* file = std::getenv("QLX700_SCREENSHOT"); file != nullptr && connectButton == std::string("bbConectar"))
+            QVERIFY(program->window().grab().save(file, "PNG"));
+        QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+        QVERIFY(!program->logic().comm().connected());
+    }
+}
+
+QTEST_MAIN(DemoConnectTest)
+#include "DemoConnectTest.moc"

@@ -1,0 +1,177 @@
+#include "GuiTestSupport.h"
+#include "NullConnectionSources.h"
+#include "SimServer.h"
+#include "app/FolderAppSettings.h"
+#include "device/EquipCommF.h"
+#include "gui/app/QtEventPump.h"
+#include "gui/screens/thermal/FrameConfGeralView.h"
+#include "screens/common/FileChooser.h"
+#include "screens/thermal/FrameConfGeralF.h"
+#include "screens/thermal/ThermalUi.h"
+#include "support/TempFolder.h"
+#include "unit/AppScriptedUi.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+// The QLX700-T general page's wiring against a simulated device on a pseudo-terminal:
+// clicks reach the logic, the logic's state and the timer's refresh reach the widgets.
+class FrameConfGeralViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void disconnectedPageShowsNothingLive();
+    void serialConnectDrawsTheDeviceAndTheTimerFollowsIt();
+    void radioClicksAndRelayNamesReachTheDevice();
+
+private:
+    void connectSerial();
+    QString cell(const char* grid, int row, int column)
+    {
+        return child<QTableWidget>(*view, grid)->item(row, column)->text();
+    }
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<FolderAppSettings> settings;
+    QtEventPump pump;
+    ScriptedUi ui;
+    NullConnectionSources none;
+    NoFiles files;
+    NoThermalUi thermalUi;
+    std::unique_ptr<TEquipComm> comm;
+    std::unique_ptr<TFrameConfGeral> frame;
+    std::unique_ptr<FrameConfGeralView> view;
+    std::unique_ptr<qlxsim::SimServer> sim;
+};
+
+void FrameConfGeralViewTest::init()
+{
+    // Numbers follow the system's decimal separator.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    folder = std::make_unique<TempFolder>();
+    settings = std::make_unique<FolderAppSettings>(folder->path());
+    std::string error;
+    QVERIFY(settings->load(error));
+    ui = ScriptedUi{};
+    comm = std::make_unique<TEquipComm>(pump);
+    frame = std::make_unique<TFrameConfGeral>(
+        GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}}, thermalUi);
+    view = std::make_unique<FrameConfGeralView>(*frame);
+    frame->AtivarFrame(*comm, 0);
+    frame->setTimerEnabled(true);
+    view->render();
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+}
+
+void FrameConfGeralViewTest::cleanup()
+{
+    view.reset();
+    frame.reset();
+    comm.reset();
+    sim.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+void FrameConfGeralViewTest::connectSerial()
+{
+    sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    const std::string port = sim->serialPath();
+    ui.conectaCom = [port](TFormConectaCom& f) {
+        f.setPortaComText(port);
+        f.bbOkClick();
+    };
+    ui.senha = [](TFormSenha& f) {
+        f.setEdSenha("qwkz");
+        f.bbOkClick();
+    };
+    QTest::mouseClick(child<QPushButton>(*view, "bbConectar"), Qt::LeftButton);
+}
+
+void FrameConfGeralViewTest::disconnectedPageShowsNothingLive()
+{
+    QCOMPARE(child<QPushButton>(*view, "bbConectar")->text(), QString("Conectar Serial"));
+    QCOMPARE(child<QLabel>(*view, "pnNumSerie")->text(), QString("Não Conectado"));
+    QVERIFY(!child<QPushButton>(*view, "BitBtn1")->isVisible());
+    QVERIFY(!child<QLineEdit>(*view, "edRele1")->isEnabled());
+    QCOMPARE(child<QLineEdit>(*view, "edRele10")->text(), QString("RL10"));
+    QVERIFY(child<QLabel>(*view, "imgRele1")->pixmap().isNull());
+    QCOMPARE(cell("sgMedidas", 0, 1), QString());
+    QCOMPARE(child<QTableWidget>(*view, "sgMedidasEnrolamento")->horizontalHeaderItem(3)->text(),
+             QString("Corrente (%)"));
+    // The clock and file buttons do nothing without a link.
+    QTest::mouseClick(child<QPushButton>(*view, "bbAjustarRelogioComputador"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*view, "bbSalvarConf"), Qt::LeftButton);
+    QVERIFY(ui.log.empty());
+}
+
+void FrameConfGeralViewTest::serialConnectDrawsTheDeviceAndTheTimerFollowsIt()
+{
+    connectSerial();
+    QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages.front().text.c_str());
+    QCOMPARE(child<QPushButton>(*view, "bbConectar")->text(), QString("Desconectar"));
+    QVERIFY(!child<QPushButton>(*view, "bbConectarUsb")->isEnabled());
+    QVERIFY(!child<QPushButton>(*view, "bbConectarIP")->isEnabled());
+    QVERIFY(child<QLabel>(*view, "pnNumSerie")->text().startsWith("Num. Serie: "));
+    QVERIFY(child<QLineEdit>(*view, "edRele1")->isEnabled());
+
+    sim->setReg(501, 1612);
+    sim->setReg(406, 7);
+    sim->setReg(603, 1);
+    sim->setReg(103, 0);
+    QTRY_COMPARE(cell("sgMedidasEnrolamento", 0, 1), QString("11,2ºC"));
+    QVERIFY(child<QLabel>(*view, "pnRelogio")->text().contains("/2007 "));
+    QTRY_VERIFY(child<QLabel>(*view, "spRele3")->styleSheet().contains("#ff0000"));
+    QCOMPARE(child<QLabel>(*view, "imgRele3")->property("contact").toString(), QString("closed"));
+    QVERIFY(!child<QLabel>(*view, "imgRele3")->pixmap().isNull());
+
+    // Away from the page the timer stops asking.
+    frame->setTimerEnabled(false);
+    sim->setReg(501, 1700);
+    const std::uint64_t before = sim->requestCount();
+    QSignalSpy ticks(view->timer1(), &QTimer::timeout);
+    QVERIFY(ticks.wait(3 * FrameConfGeralView::kTimerMs));
+    QCOMPARE(sim->requestCount(), before);
+    QCOMPARE(cell("sgMedidasEnrolamento", 0, 1), QString("11,2ºC"));
+
+    QTest::mouseClick(child<QPushButton>(*view, "bbConectar"), Qt::LeftButton);
+    QVERIFY(!comm->connected());
+    QCOMPARE(child<QPushButton>(*view, "bbConectar")->text(), QString("Conectar Serial"));
+    QCOMPARE(child<QLabel>(*view, "pnNumSerie")->text(), QString("Não Conectado"));
+}
+
+void FrameConfGeralViewTest::radioClicksAndRelayNamesReachTheDevice()
+{
+    connectSerial();
+    QVERIFY(comm->connected());
+    const int mode = comm->registerValue(201);
+    QVERIFY(child<QAbstractButton>(*view, qPrintable(QString("rgVisualizacao%1").arg(mode)))->isChecked());
+    const int next = (mode + 1) % 3;
+    QTest::mouseClick(child<QAbstractButton>(*view, qPrintable(QString("rgVisualizacao%1").arg(next))), Qt::LeftButton);
+    QCOMPARE(int(sim->reg(201)), next);
+
+    QLineEdit* name = child<QLineEdit>(*view, "edRele2");
+    QApplication::setActiveWindow(view.get());
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Trip");
+    // A redraw while the edit has the focus keeps what is being typed.
+    view->render();
+    QCOMPARE(name->text(), QString("Trip"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QVERIFY(!name->hasFocus());
+    QVERIFY(TempFolder::read(folder->path() / "conf.ini").find("Name2=Trip") != std::string::npos);
+    QVERIFY(ui.messages.empty());
+}
+
+QTEST_MAIN(FrameConfGeralViewTest)
+#include "FrameConfGeralViewTest.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "screens/common/FileChooser.h"
+#include "screens/thermal/ThermalUi.h"
+
+#include <QWidget>
+
+// The named child of a view; a missing one ends the test run, since every later
+// check would only repeat that.
+template <typename T>
+T* child(QWidget& parent, const char* name)
+{
+    T* w = parent.findChild<T*>(name);
+    if (w == nullptr)
+        qFatal("no child %s", name);
+    return w;
+}
+
+// File dialogs that are always cancelled.
+class NoFiles final : public FileChooser {
+public:
+    std::optional<std::filesystem::path> chooseSaveFile(const Request&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseOpenFile(const Request&) override { return std::nullopt; }
+};
+
+// A membrane form that closes as soon as it opens.
+class NoThermalUi final : public ThermalUi {
+public:
+    void exec(TFormDetectFalhaParam&) override {}
+};

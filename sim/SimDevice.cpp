@@ -116,7 +116,11 @@ std::optional<std::uint16_t> SimDevice::registerOf(std::uint16_t wire, bool tcp)
 
 std::optional<std::uint16_t> SimDevice::readWire(std::uint16_t wire, bool tcp) const
 {
-    const auto reg = registerOf(wire, tcp);
+    auto reg = registerOf(wire, tcp);
+    // The identity registers also answer without the offset, so a tool set up for
+    // another model still learns which device it reached.
+    if (!reg && readOnly(wire))
+        reg = wire;
     if (!reg || !bank_.known(*reg))
         return strict_ ? std::nullopt : std::optional<std::uint16_t>(0);
     if (*reg == kCommandRegister)

@@ -52,25 +52,24 @@ TEST(FrameConfGeralConnect, TimerTicksWaitWhileConnecting)
     EXPECT_GT(f.sim->requestCount(), connected);
 }
 
-// Devices that report another model's signature.
+// Other models' devices, reached with the T selected.
 TEST(FrameConfGeralConnect, OtherModelsSwitchTheSelectorAndLeaveTheLinkClosed)
 {
     struct Case {
-        int signature;
+        std::string model;
         int language;
         std::vector<int> selected;
         std::string text;
     };
     for (const Case& c :
-         {Case{10146, 0, {1}, "Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado para QLX700P."},
-          Case{58202, 1, {2}, "Device signature matches the QLX700R. The box on the top of the screen will switch to QLX700R."},
-          Case{18447, 2, {}, "firma de dispositivo no válida."}}) {
+         {Case{"P", 0, {1}, "Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado para QLX700P."},
+          Case{"R", 1, {2}, "Device signature matches the QLX700R. The box on the top of the screen will switch to QLX700R."},
+          Case{"C", 2, {}, "firma de dispositivo no válida."}}) {
         FrameConfGeralFixture f(c.language);
-        f.startSim("T");
-        f.sim->setReg(2002, static_cast<std::uint16_t>(c.signature));
+        f.startSim(c.model);
         EXPECT_FALSE(f.connectSerial());
         EXPECT_FALSE(f.comm.connected());
-        EXPECT_EQ(f.selected, c.selected) << c.signature;
+        EXPECT_EQ(f.selected, c.selected) << c.model;
         EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.text});
     }
 }

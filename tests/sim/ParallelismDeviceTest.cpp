@@ -20,6 +20,14 @@ protected:
 
 } // namespace
 
+TEST_F(ParallelismDevice, IdentityAnswersWithAndWithoutTheOffset)
+{
+    EXPECT_EQ(read1(P + 2002), 10146);
+    EXPECT_EQ(read1(2002), 10146) << "a tool set up for the T must see the P's signature";
+    EXPECT_EQ(read1(P + 1600), 'Q');
+    EXPECT_EQ(read1(1600), 0) << "the password only with the offset";
+}
+
 TEST_F(ParallelismDevice, UnitIndexAcceptsZeroToFifteen)
 {
     EXPECT_TRUE(master->write(P + 1951, 15).ok());

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -24,6 +25,7 @@ class DemoConnectTest : public QObject {
 
 private slots:
     void connectsToTheDemoThermalDeviceOverSerialAndTcp();
+    void theDemoParallelismDeviceSwitchesTheModel();
 
 private:
     // Answers whichever dialog is open; a message box is recorded and closed.
@@ -39,6 +41,8 @@ private:
 
     std::unique_ptr<AppAssembly> program;
     QStringList messages;
+    // The entry of the serial list to choose; the demo lists its devices by model.
+    int port = 0;
 };
 
 void DemoConnectTest::answerDialogs()
@@ -50,9 +54,7 @@ void DemoConnectTest::answerDialogs()
         messages << box->text();
         box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click() : box->reject();
     } else if (qobject_cast<FormConectaComView*>(modal) != nullptr) {
-        auto* ports = modal->findChild<QComboBox*>("cbPortaCom");
-        // The demo's QLX700-T is the first entry.
-        ports->setCurrentIndex(0);
+        modal->findChild<QComboBox*>("cbPortaCom")->setCurrentIndex(port);
         modal->findChild<QPushButton*>("bbOk")->click();
     } else if (auto* senha = qobject_cast<FormSenhaView*>(modal)) {
         QTest::keyClicks(senha->edSenha(), "qwkz");
@@ -88,6 +90,25 @@ void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
         QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
         QVERIFY(!program->logic().comm().connected());
     }
+}
+
+void DemoConnectTest::theDemoParallelismDeviceSwitchesTheModel()
+{
+    program = std::make_unique<AppAssembly>(true);
+    program->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); });
+    answering.start(20);
+    messages.clear();
+    port = 1;
+
+    QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+    QCOMPARE(messages, QStringList{"Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado "
+                                   "para QLX700P."});
+    QVERIFY(!program->logic().comm().connected());
+    QCOMPARE(program->logic().deviceTypeIndex(), 1);
+    QVERIFY(program->window().deviceTypeButton(1)->isChecked());
 }
 
 QTEST_MAIN(DemoConnectTest)

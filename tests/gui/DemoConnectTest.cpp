@@ -22,8 +22,12 @@
 // QLX700_SCREENSHOT=FILE keeps a picture of the connected window.
 class DemoConnectTest : public QObject {
     Q_OBJECT
+public:
+    DemoConnectTest() { connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); }); }
 
 private slots:
+    void init();
+    void cleanup();
     void connectsToTheDemoThermalDeviceOverSerialAndTcp();
     void theDemoParallelismDeviceSwitchesTheModel();
 
@@ -40,6 +44,7 @@ private:
     }
 
     std::unique_ptr<AppAssembly> program;
+    QTimer answering;
     QStringList messages;
     // The entry of the serial list to choose; the demo lists its devices by model.
     int port = 0;
@@ -65,14 +70,24 @@ void DemoConnectTest::answerDialogs()
     }
 }
 
-void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
+void DemoConnectTest::init()
 {
+    messages.clear();
+    port = 0;
     program = std::make_unique<AppAssembly>(true);
     program->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
-    QTimer answering;
-    connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); });
     answering.start(20);
+}
+
+void DemoConnectTest::cleanup()
+{
+    answering.stop();
+    program.reset();
+}
+
+void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
+{
 
     for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
         QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
@@ -94,13 +109,6 @@ void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
 
 void DemoConnectTest::theDemoParallelismDeviceSwitchesTheModel()
 {
-    program = std::make_unique<AppAssembly>(true);
-    program->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
-    QTimer answering;
-    connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); });
-    answering.start(20);
-    messages.clear();
     port = 1;
 
     QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);

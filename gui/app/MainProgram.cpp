@@ -59,7 +59,7 @@ int runMainProgram(int argc, char** argv)
     try {
         program = std::make_unique<AppAssembly>(options->demo);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "qlx700: the demo devices cannot start: %s\n", e.what());
+        std::fprintf(stderr, "qlx700: cannot start: %s\n", e.what());
         return 1;
     }
     FormMainView& window = program->window();

@@ -6,8 +6,9 @@
 
 std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
 {
-    const GeneralFrameContext context{main.settings(), main.ui(),    services_.pump,
-                                      services_.sources, services_.files, [&main](int type) { main.selectDeviceType(type); }};
+    const auto select = [&main](int type) { main.selectDeviceType(type); };
+    const GeneralFrameContext context{main.settings(),  main.ui(),       services_.pump,
+                                      services_.sources, services_.files, select};
     switch (id) {
     case FrameId::ConfGeral:
         return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);

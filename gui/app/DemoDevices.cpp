@@ -19,6 +19,10 @@ DemoDevices::DemoDevices()
         transports.tcp = true;
         servers_.push_back(qlxsim::SimServer::start(config, transports));
     }
+    // The membrane variant of the T speaks over its serial port only.
+    qlxsim::SimConfig membrane;
+    membrane.model = "T-membrane";
+    servers_.push_back(qlxsim::SimServer::start(membrane, {.serial = true}));
 }
 
 DemoDevices::~DemoDevices() = default;
@@ -30,4 +34,6 @@ void DemoDevices::describe(ConnectionSources& sources) const
         const std::string name = std::string(modelName(type)) + " demo (" + s.serialPath() + ")";
         sources.setDemoDevice(type, {s.serialPath(), name, s.tcpPort()});
     }
+    const qlxsim::SimServer& membrane = *servers_.back();
+    sources.addDemoSerialPort({membrane.serialPath(), "QLX700-T membrane demo (" + membrane.serialPath() + ")"});
 }

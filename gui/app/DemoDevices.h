@@ -10,7 +10,8 @@ class SimServer;
 }
 
 // Demo mode: one simulated device of every model, in this process, each on a
-// pseudo-terminal and a loopback TCP port.
+// pseudo-terminal and a loopback TCP port, and the T's membrane variant on a
+// pseudo-terminal.
 class DemoDevices {
 public:
     // Throws std::runtime_error when a device cannot be started.
@@ -23,5 +24,5 @@ public:
     void describe(ConnectionSources& sources) const;
 
 private:
-    std::vector<std::unique_ptr<qlxsim::SimServer>> servers_; // by device type
+    std::vector<std::unique_ptr<qlxsim::SimServer>> servers_; // by device type, then the membrane T
 };

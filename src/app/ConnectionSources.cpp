@@ -20,7 +20,7 @@ bool ConnectionSources::demo() const
         if (d)
             return true;
     }
-    return false;
+    return !demoPorts_.empty();
 }
 
 std::vector<SerialPortEntry> ConnectionSources::serialPorts()
@@ -30,6 +30,7 @@ std::vector<SerialPortEntry> ConnectionSources::serialPorts()
         if (d && !d->serialPath.empty())
             ports.push_back({d->serialPath, d->serialName});
     }
+    ports.insert(ports.end(), demoPorts_.begin(), demoPorts_.end());
     for (SerialPortEntry& p : serial_.ports())
         ports.push_back(std::move(p));
     return ports;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A simulated device of the demo mode: where it answers.
@@ -29,6 +30,8 @@ public:
     ConnectionSources(SerialPortSource& serial, LocalAddressSource& local, HostResolver& resolver);
 
     void setDemoDevice(int deviceType, DemoDevice device);
+    // A simulated device that only the serial list offers (a variant of a model).
+    void addDemoSerialPort(SerialPortEntry port) { demoPorts_.push_back(std::move(port)); }
     bool demo() const;
 
     std::vector<SerialPortEntry> serialPorts();
@@ -42,4 +45,5 @@ private:
     LocalAddressSource& local_;
     HostResolver& resolver_;
     std::array<std::optional<DemoDevice>, kDeviceTypeCount> demo_{};
+    std::vector<SerialPortEntry> demoPorts_;
 };

@@ -1,9 +1,12 @@
 #include "app/FormMainF.h"
+#include "device/DeviceType.h"
 #include "device/EquipCommF.h"
 #include "gui/app/AppAssembly.h"
 #include "gui/app/FormConectaComView.h"
 #include "gui/app/FormEntraIPView.h"
 #include "gui/app/FormSenhaView.h"
+#include "gui/screens/thermal/FormDetectFalhaParamView.h"
+#include "support/TempFolder.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,10 +29,12 @@ public:
     DemoConnectTest() { connect(&answering, &QTimer::timeout, this, [this] { answerDialogs(); }); }
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void connectsToTheDemoThermalDeviceOverSerialAndTcp();
     void theDemoParallelismDeviceSwitchesTheModel();
+    void theDemoMembraneDeviceOpensItsFaultTest();
 
 private:
     // Answers whichever dialog is open; a message box is recorded and closed.
@@ -43,11 +48,16 @@ private:
         return program->window().findChild<QTableWidget*>("sgMedidasEnrolamento")->item(row, column)->text();
     }
 
+    // Used when the run names no data folder of its own.
+    std::unique_ptr<TempFolder> data;
     std::unique_ptr<AppAssembly> program;
     QTimer answering;
     QStringList messages;
-    // The entry of the serial list to choose; the demo lists its devices by model.
+    // The entry of the serial list to choose; the demo lists its devices by model,
+    // then the membrane variant.
     int port = 0;
+    // The membrane form's state panel once its timer had filled it.
+    QString membraneState;
 };
 
 void DemoConnectTest::answerDialogs()
@@ -64,20 +74,39 @@ void DemoConnectTest::answerDialogs()
     } else if (auto* senha = qobject_cast<FormSenhaView*>(modal)) {
         QTest::keyClicks(senha->edSenha(), "qwkz");
         modal->findChild<QPushButton*>("bbOk")->click();
+    } else if (auto* membrane = qobject_cast<FormDetectFalhaParamView*>(modal)) {
+        const QString state = membrane->findChild<QLabel*>("pnEstado")->text();
+        if (!state.isEmpty()) {
+            membraneState = state;
+            QTest::keyClick(membrane, Qt::Key_Escape);
+        }
     } else if (qobject_cast<FormEntraIPView*>(modal) != nullptr) {
         // Prefilled with the demo's address and port.
         modal->findChild<QPushButton*>("bbOk")->click();
     }
 }
 
+void DemoConnectTest::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("QLX700_DATA_DIR")) {
+        data = std::make_unique<TempFolder>();
+        qputenv("QLX700_DATA_DIR", QByteArray::fromStdString(data->path().string()));
+    }
+}
+
 void DemoConnectTest::init()
 {
     messages.clear();
+    membraneState.clear();
     port = 0;
+    // Answering from the start: a message at start-up must not hang the run.
+    answering.start(20);
     program = std::make_unique<AppAssembly>(true);
+    // The program keeps its settings for the whole process: undo the last test's model.
+    program->logic().selectDeviceType(0);
     program->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
-    answering.start(20);
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
 }
 
 void DemoConnectTest::cleanup()
@@ -88,7 +117,6 @@ void DemoConnectTest::cleanup()
 
 void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
 {
-
     for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
         QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
@@ -117,6 +145,20 @@ void DemoConnectTest::theDemoParallelismDeviceSwitchesTheModel()
     QVERIFY(!program->logic().comm().connected());
     QCOMPARE(program->logic().deviceTypeIndex(), 1);
     QVERIFY(program->window().deviceTypeButton(1)->isChecked());
+}
+
+void DemoConnectTest::theDemoMembraneDeviceOpensItsFaultTest()
+{
+    port = kDeviceTypeCount;
+    QVERIFY(!pageButton("BitBtn1")->isVisible());
+    QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
+    QVERIFY(pageButton("BitBtn1")->isVisible());
+    QCOMPARE(pageButton("BitBtn1")->text(), QString("Teste Falha Membrana"));
+    // Returns once the form, its timer having ticked, is closed.
+    QTest::mouseClick(pageButton("BitBtn1"), Qt::LeftButton);
+    QVERIFY(membraneState.startsWith("Estado:  "));
+    QVERIFY(program->logic().comm().connected());
 }
 
 QTEST_MAIN(DemoConnectTest)

@@ -25,8 +25,9 @@ void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
     demo.describe(sources);
 
     const std::vector<SerialPortEntry> list = sources.serialPorts();
-    QCOMPARE(list.size(), std::size_t(kDeviceTypeCount));
+    QCOMPARE(list.size(), std::size_t(kDeviceTypeCount + 1));
     QVERIFY(list[3].name.rfind("QLX700-IRR demo (", 0) == 0);
+    QVERIFY(list.back().name.rfind("QLX700-T membrane demo (", 0) == 0);
     QCOMPARE(sources.localAddresses(), std::vector<std::string>{"127.0.0.1"});
 
     const std::array<int, kDeviceTypeCount> signatures{kSignatureT, kSignatureP, kSignatureR, kSignatureIRR, kSignatureC};
@@ -51,6 +52,10 @@ void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
         QVERIFY(comm.readRegisters(2002, 1));
         QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
     }
+    TEquipComm membrane(pump);
+    QVERIFY(membrane.openSerial(list.back().path, {9600, 0, 0}, true));
+    QVERIFY(membrane.readRegisters(2002, 1));
+    QCOMPARE(membrane.registerValue(2002), kSignatureTMembrane);
 }
 
 QTEST_MAIN(DemoDevicesTest)

@@ -157,6 +157,14 @@ void FrameConfGeralViewTest::radioClicksAndRelayNamesReachTheDevice()
     const int next = (mode + 1) % 3;
     QTest::mouseClick(child<QAbstractButton>(*view, qPrintable(QString("rgVisualizacao%1").arg(next))), Qt::LeftButton);
     QCOMPARE(int(sim->reg(201)), next);
+    // A redraw that moves the selection sends nothing.
+    const int shown = (next + 1) % 3;
+    comm->storeRegisterValue(201, shown);
+    const std::uint64_t before = sim->requestCount();
+    frame->AtualizarTela();
+    view->render();
+    QVERIFY(child<QAbstractButton>(*view, qPrintable(QString("rgVisualizacao%1").arg(shown)))->isChecked());
+    QCOMPARE(sim->requestCount(), before);
 
     QLineEdit* name = child<QLineEdit>(*view, "edRele2");
     QApplication::setActiveWindow(view.get());

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,12 +66,10 @@ QTableWidget* grid(const char* name, int columns, int rows, std::initializer_lis
     g->setFocusPolicy(Qt::NoFocus);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int total = 2;
-    int c = 0;
-    for (int w : widths) {
-        g->setColumnWidth(c++, w);
-        total += w;
-    }
+    QVariantList least;
+    for (int w : widths)
+        least << w;
+    g->setProperty("leastWidths", least);
     g->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < rows; ++r) {
         auto* label = new QTableWidgetItem(QString::number(r + 1));
@@ -80,17 +81,29 @@ QTableWidget* grid(const char* name, int columns, int rows, std::initializer_lis
             g->setItem(r, col, cell);
         }
     }
-    g->setFixedWidth(total);
     g->setFixedHeight(g->horizontalHeader()->sizeHint().height() + rows * g->verticalHeader()->defaultSectionSize() + 2);
     return g;
 }
 
+// Columns keep their set widths, widened where a language's header would not fit.
 void setHeader(QTableWidget* g, const auto& texts)
 {
     QStringList labels;
     for (const std::string& t : texts)
         labels << qs(t);
+    if (g->property("headerLabels").toStringList() == labels)
+        return;
+    g->setProperty("headerLabels", labels);
     g->setHorizontalHeaderLabels(labels);
+    const QFontMetrics metrics(g->horizontalHeader()->font());
+    const QVariantList least = g->property("leastWidths").toList();
+    int total = 2;
+    for (int c = 0; c < least.size(); ++c) {
+        const int w = std::max(least[c].toInt(), metrics.horizontalAdvance(labels[c]) + 12);
+        g->setColumnWidth(c, w);
+        total += w;
+    }
+    g->setFixedWidth(total);
 }
 
 void setCell(QTableWidget* g, int row, int column, const std::string& text)

@@ -1,6 +1,7 @@
 #include "CtlCommand.h"
 
 #include "CtlConfigFiles.h"
+#include "CtlMonitor.h"
 #include "CtlOptions.h"
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
@@ -33,6 +34,8 @@ const char* const kUsageText =
     "  save FILE             save the device's configuration to FILE\n"
     "  load FILE             load FILE into the device (after a backup into the\n"
     "                        data folder's backups/)\n"
+    "  monitor [--count N]   the QLX700-T's measurements, clock and relays once a\n"
+    "                        second, one line each (N samples, or until interrupted)\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -130,6 +133,8 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     }
     if (options.command == "save" || options.command == "load")
         return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
+    if (options.command == "monitor")
+        return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N");
     return "unknown command " + options.command;
 }
 
@@ -196,8 +201,12 @@ Outcome run(const CtlOptions& options, std::ostream& out)
         return runRead(session, request, out);
     if (options.command == "write")
         return runWrite(session, request);
+    if (options.command == "monitor") {
+        const CtlResult r = runMonitor(session, options.count, out);
+        return {r.status, r.message};
+    }
     if (options.command == "save" || options.command == "load") {
-        const CtlConfigResult r = options.command == "save" ? runSaveConfig(session, options.arguments[0], out)
+        const CtlResult r = options.command == "save" ? runSaveConfig(session, options.arguments[0], out)
                                                             : runLoadConfig(session, options.arguments[0], out);
         return {r.status, r.message};
     }

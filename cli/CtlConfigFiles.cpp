@@ -16,7 +16,7 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kFailure = 1;
 
-CtlConfigResult readConfiguration(CtlSession& session)
+CtlResult readConfiguration(CtlSession& session)
 {
     int failed = 0;
     if (!readFullConfiguration(session.equip(), failed))
@@ -50,7 +50,7 @@ std::filesystem::path backupPath(const TEquipComm& equip, std::string& error)
 
 } // namespace
 
-CtlConfigResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out)
+CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out)
 {
     if (auto read = readConfiguration(session); read.status != kOk)
         return read;
@@ -61,7 +61,7 @@ CtlConfigResult runSaveConfig(CtlSession& session, const std::string& file, std:
     return {kOk, {}};
 }
 
-CtlConfigResult runLoadConfig(CtlSession& session, const std::string& file, std::ostream& out)
+CtlResult runLoadConfig(CtlSession& session, const std::string& file, std::ostream& out)
 {
     if (!std::filesystem::is_regular_file(file))
         return {kFailure, "cannot read " + file};

@@ -18,6 +18,7 @@ public:
     bool provePassword(const std::string& password, std::string& error);
 
     TEquipComm& equip() { return equip_; }
+    EventPump& pump() { return pump_; }
     int signature() const { return signature_; }
 
 private:

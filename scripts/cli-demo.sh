@@ -11,7 +11,7 @@ sim_pid=""
 trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 # The simulator prints one "listening KIND WHERE" line per transport once it serves.
-exec {simout}< <(exec "$sim" --model T --serial-link "$work/ttyQLX700" --tcp 127.0.0.1:0)
+exec {simout}< <(exec "$sim" --model T --preset t-demo --serial-link "$work/ttyQLX700" --tcp 127.0.0.1:0)
 sim_pid=$!
 serial="" tcp=""
 while [ -z "$serial" ] || [ -z "$tcp" ]; do
@@ -30,3 +30,6 @@ echo "\$ qlx700ctl --serial $serial info"
 echo
 echo "\$ qlx700ctl --tcp $tcp --password QWKZ read 501 3    # winding temperatures, tenths + 1500"
 "$ctl" --tcp "$tcp" --password QWKZ read 501 3
+echo
+echo "\$ qlx700ctl --tcp $tcp --password QWKZ monitor --count 3"
+"$ctl" --tcp "$tcp" --password QWKZ monitor --count 3

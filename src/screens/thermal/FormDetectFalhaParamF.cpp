@@ -7,6 +7,7 @@
 #include "device/BusyHold.h"
 #include "device/EquipCommF.h"
 #include "screens/common/FileChooser.h"
+#include "screens/thermal/ThermalLive.h"
 #include "screens/thermal/ValueFormTexts.h"
 #include "settings/AtomicFile.h"
 #include "settings/DecimalParse.h"
@@ -117,7 +118,7 @@ void TFormDetectFalhaParam::timerUpdate()
     const float result = WordsToSingle(static_cast<std::uint16_t>(comm_->registerValue(kResultRegister)),
                                        static_cast<std::uint16_t>(comm_->registerValue(kResultRegister + 1)));
     pnResult_ = "Result:  " + fixed(static_cast<double>(result), 5);
-    pnMedida_ = kMedida.in(language_) + fixed((comm_->registerValue(kRtd1Register) - 1500) / 10.0, 1);
+    pnMedida_ = kMedida.in(language_) + fixed(thermalTemperature(comm_->registerValue(kRtd1Register)), 1);
     const int state = comm_->registerValue(kStateRegister);
     pnEstado_ = state >= 0 && state < static_cast<int>(kStates.size())
                     ? kStates[static_cast<std::size_t>(state)].in(language_)

@@ -19,6 +19,7 @@
 #include "screens/common/PcClockSend.h"
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralModel.h"
+#include "screens/thermal/ThermalLive.h"
 #include "screens/thermal/ThermalUi.h"
 #include "settings/ProgramVersion.h"
 
@@ -37,9 +38,6 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kGrey = 0x808080;
 constexpr unsigned kLightGreen = 0xC0DCC0;
 constexpr std::size_t kMaxIpText = 20;
-
-// A temperature register holds tenths of a degree plus 1500.
-double temperature(int value) { return (value - 1500) / 10.0; }
 
 int selectIndex(int value, int items) { return std::clamp(value, 0, items - 1); }
 
@@ -115,29 +113,24 @@ void TFrameConfGeral::showConnected()
     state_.rgVisualizacao = selectIndex(c.registerValue(201), 3);
     state_.rgFreqOperacao = selectIndex(c.registerValue(211), 2);
     state_.rgIdioma = selectIndex(c.registerValue(1500), 3);
-    for (std::size_t i = 0; i < state_.medidas.size(); ++i) {
-        const int reg = 510 + 2 * static_cast<int>(i);
-        state_.medidas[i] = {number("%.1fºC", temperature(c.registerValue(reg))),
-                             number("%.1f ohms", c.registerValue(reg + 1) / 10.0)};
-    }
+    const ThermalLive live = thermalLive(c);
+    for (std::size_t i = 0; i < state_.medidas.size(); ++i)
+        state_.medidas[i] = {number("%.1fºC", live.rtdCelsius[i]), number("%.1f ohms", live.rtdOhms[i])};
     for (std::size_t i = 0; i < state_.medidasEnrolamento.size(); ++i) {
-        const int n = static_cast<int>(i);
-        state_.medidasEnrolamento[i] = {number("%.1fºC", temperature(c.registerValue(501 + n))),
-                                        number("%.2f A", c.registerValue(504 + n) / 100.0),
-                                        number("%.1f %%", c.registerValue(507 + n) / 10.0)};
+        state_.medidasEnrolamento[i] = {number("%.1fºC", live.windingCelsius[i]),
+                                        number("%.2f A", live.windingAmps[i]),
+                                        number("%.1f %%", live.windingPercent[i])};
     }
-    for (int i = 1; i <= kRelayCount; ++i) {
-        // The contact is closed when the output is energised or its logic inverted, not both.
-        const bool closed = (c.registerValue(600 + i) != 0) != (c.registerValue(100 + i) != 0);
-        auto& relay = state_.relays[static_cast<std::size_t>(i - 1)];
-        relay.lamp = closed ? kRed : kBlack;
-        relay.picture = closed ? FrameConfGeralState::Contact::Closed : FrameConfGeralState::Contact::Open;
+    for (std::size_t i = 0; i < state_.relays.size(); ++i) {
+        const bool closed = live.relayClosed[i];
+        state_.relays[i].lamp = closed ? kRed : kBlack;
+        state_.relays[i].picture = closed ? FrameConfGeralState::Contact::Closed : FrameConfGeralState::Contact::Open;
     }
     const bool english = language_ == 1;
+    const auto& t = live.clock; // hour, minute, second, day, month, year - 2000
     char clock[64];
-    std::snprintf(clock, sizeof clock, "%.2d/%.2d/20%.2d %.2d:%.2d:%.2d",
-                  c.registerValue(english ? 405 : 404), c.registerValue(english ? 404 : 405), c.registerValue(406),
-                  c.registerValue(401), c.registerValue(402), c.registerValue(403));
+    std::snprintf(clock, sizeof clock, "%.2d/%.2d/20%.2d %.2d:%.2d:%.2d", english ? t[4] : t[3], english ? t[3] : t[4],
+                  t[5], t[0], t[1], t[2]);
     state_.pnRelogio = clock;
     const std::uint32_t serial = (static_cast<std::uint32_t>(c.registerValue(2501)) & 0xFFFFu) |
                                  ((static_cast<std::uint32_t>(c.registerValue(2502)) << 16) & 0x7FFF0000u);
@@ -278,11 +271,7 @@ void TFrameConfGeral::Timer1Timer()
         if (connect_.signature() == kSignatureTMembrane) {
             comm_->readRegisters(510, 2);
         } else {
-            comm_->readRegisters(1500, 1, true);
-            comm_->readRegisters(401, 6, true);
-            comm_->readRegisters(501, 21, true);
-            comm_->readRegisters(601, 10, true);
-            comm_->flushQueuedReads(Seconds(0.1));
+            readThermalLive(*comm_);
         }
     }
     AtualizarTela();

@@ -1,0 +1,98 @@
+// qlx700ctl monitor against the simulated QLX700-T over serial and TCP.
+#include "support/CtlRunner.h"
+#include "SimServer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+std::vector<std::string> tcp(const qlxsim::SimServer& sim)
+{
+    return {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())};
+}
+
+CtlRun monitor(std::vector<std::string> link, const std::string& count)
+{
+    link.insert(link.end(), {"--password", "QWKZ", "monitor", "--count", count});
+    return ctl(link);
+}
+
+} // namespace
+
+TEST(CtlMonitor, PrintsOneLinePerSecondWithTheLiveValues)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true, .tcp = true});
+    sim->setReg(404, 9);
+    sim->setReg(405, 3);
+    sim->setReg(406, 7);
+    sim->setReg(501, 1612); // winding 1 at 11.2 degC
+    sim->setReg(510, 0);    // RTD 1 at -150.0 degC
+    sim->setReg(603, 1);
+    sim->setReg(103, 0); // relay 3 energised, logic not inverted: closed
+    sim->setReg(608, 1);
+    sim->setReg(108, 1); // relay 8 energised, logic inverted: open
+
+    for (const auto& link : {std::vector<std::string>{"--serial", sim->serialPath()}, tcp(*sim)}) {
+        const CtlRun r = monitor(link, "2");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> out = lines(r.out);
+        ASSERT_EQ(out.size(), 3u) << r.out;
+        EXPECT_EQ(out[0].rfind("# device clock", 0), 0u) << out[0];
+        for (std::size_t i = 1; i < out.size(); ++i) {
+            EXPECT_EQ(out[i].rfind("2007-03-09 ", 0), 0u) << out[i];
+            EXPECT_NE(out[i].find(" -150.0 "), std::string::npos) << out[i];
+            EXPECT_NE(out[i].find("   11.2 "), std::string::npos) << out[i];
+            const std::string relays = out[i].substr(out[i].size() - 10);
+            EXPECT_EQ(relays[2], '1') << out[i];
+            EXPECT_EQ(relays[7], '0') << out[i];
+        }
+    }
+}
+
+TEST(CtlMonitor, ASilentSampleIsReportedAndFailsTheRun)
+{
+    // How many requests one whole run of one sample takes, then a device that falls
+    // silent right after that many: the second sample gets no answer.
+    auto probe = qlxsim::SimServer::start({.model = "T"}, {.tcp = true});
+    ASSERT_EQ(monitor(tcp(*probe), "1").status, 0);
+    const std::uint64_t oneSample = probe->requestCount();
+
+    auto sim = qlxsim::SimServer::start({.model = "T", .faults = "silent-after=" + std::to_string(oneSample)},
+                                        {.tcp = true});
+    const CtlRun r = monitor(tcp(*sim), "2");
+    EXPECT_EQ(r.status, 1);
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 3u) << r.out;
+    EXPECT_EQ(out[1].rfind("20", 0), 0u) << out[1];
+    EXPECT_EQ(out[2], "# sample 2: no answer");
+    EXPECT_NE(r.err.find("1 of 2 samples got no answer"), std::string::npos) << r.err;
+}
+
+TEST(CtlMonitor, OtherModelsAndTheMembraneVariantAreRefused)
+{
+    for (const std::string model : {"P", "T-membrane"}) {
+        auto sim = qlxsim::SimServer::start({.model = model}, {.serial = true});
+        const CtlRun r = monitor({"--serial", sim->serialPath()}, "1");
+        EXPECT_EQ(r.status, 2) << model;
+        EXPECT_NE(r.err.find(model == "P" ? "this is a QLX700-P" : "this is a membrane-variant QLX700-T"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    const CtlRun extra = ctl({"--serial", "/dev/null", "--password", "QWKZ", "monitor", "now"});
+    EXPECT_EQ(extra.status, 2);
+    EXPECT_NE(extra.err.find("monitor takes only --count N"), std::string::npos) << extra.err;
+}

@@ -15,6 +15,8 @@ QTableWidget* makeValueGrid(int rows, int labelWidth, int valueWidth, QWidget* p
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
+    // The edits take the focus; the grid itself would only mark a current label cell.
+    grid->setFocusPolicy(Qt::NoFocus);
     for (int r = 0; r < rows; ++r) {
         auto* label = new QTableWidgetItem;
         label->setFlags(Qt::ItemIsEnabled);

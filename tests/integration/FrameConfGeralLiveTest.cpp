@@ -40,6 +40,8 @@ TEST_F(FrameConfGeralLive, TimerShowsTheDevice)
 
     sim->setReg(603, 0);
     frame.SetIdioma(1);
+    EXPECT_EQ(frame.state().pnNumSerie.text.rfind("Serial Num.: ", 0), 0u);
+    EXPECT_EQ(frame.state().pnRelogio.substr(0, 10), "03/09/2007") << "the language's order at once";
     frame.setDecimalSeparator(',');
     frame.Timer1Timer();
     EXPECT_EQ(frame.state().relays[2].picture, FrameConfGeralState::Contact::Closed);
@@ -58,6 +60,19 @@ TEST_F(FrameConfGeralLive, SettingsAreWrittenOnlyWhenChanged)
     frame.rgVisualizacaoClick((mode + 1) % 3);
     EXPECT_EQ(sim->reg(201), (mode + 1) % 3);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// The radio group shows the device's value again once the refusal is known.
+TEST_F(FrameConfGeralLive, ARefusedSettingIsReportedAndTheDevicesValueComesBack)
+{
+    const int mode = comm.registerValue(201);
+    sim->setFaults("exception=2");
+    frame.rgVisualizacaoClick((mode + 1) % 3);
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Erro no envio do comando."});
+    sim->setFaults("");
+    frame.Timer1Timer();
+    EXPECT_EQ(frame.state().rgVisualizacao, mode);
+    EXPECT_EQ(sim->reg(201), mode);
 }
 
 TEST_F(FrameConfGeralLive, RelayNamesGoToConfIni)

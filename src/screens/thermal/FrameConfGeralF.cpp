@@ -68,6 +68,9 @@ void TFrameConfGeral::SetIdioma(int language)
     language_ = ValidLanguage(language);
     captions_ = frameConfGeralCaptions(language_, connected());
     testeValores_.SetIdioma(language_);
+    // The panels' prefixes and the clock's day/month order change at once, not at the next tick.
+    if (comm_ != nullptr)
+        AtualizarTela();
 }
 
 std::string TFrameConfGeral::number(const char* format, double value) const

@@ -38,6 +38,8 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kGrey = 0x808080;
 constexpr unsigned kLightGreen = 0xC0DCC0;
 constexpr std::size_t kMaxIpText = 20;
+// A late reply must not hold the window for long; the next tick asks again.
+constexpr Seconds kTimerFlushTimeout{0.1};
 
 int selectIndex(int value, int items) { return std::clamp(value, 0, items - 1); }
 
@@ -274,7 +276,7 @@ void TFrameConfGeral::Timer1Timer()
         if (connect_.signature() == kSignatureTMembrane) {
             comm_->readRegisters(510, 2);
         } else {
-            readThermalLive(*comm_);
+            readThermalLive(*comm_, kTimerFlushTimeout);
         }
     }
     AtualizarTela();

@@ -2,22 +2,18 @@
 
 #include "device/EquipCommF.h"
 
-namespace {
-constexpr Seconds kFlushTimeout{0.1};
-} // namespace
-
 double thermalTemperature(int word)
 {
     return (word - 1500) / 10.0;
 }
 
-bool readThermalLive(TEquipComm& equip)
+bool readThermalLive(TEquipComm& equip, Seconds flushTimeout)
 {
     bool ok = equip.readRegisters(1500, 1, true);
     ok = equip.readRegisters(401, 6, true) && ok;
     ok = equip.readRegisters(501, 21, true) && ok;
     ok = equip.readRegisters(601, 10, true) && ok;
-    return equip.flushQueuedReads(kFlushTimeout) && ok;
+    return equip.flushQueuedReads(flushTimeout) && ok;
 }
 
 ThermalLive thermalLive(const TEquipComm& equip)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/EventPump.h"
+
 #include <array>
 
 class TEquipComm;
@@ -22,9 +24,9 @@ struct ThermalLive {
 double thermalTemperature(int word);
 
 // Reads what changes: the device language (1500), the clock, the measurements and the
-// relay outputs; queued on the asynchronous link and flushed with a short time-out, so a
-// late reply never holds the window for long. The inverted-logic registers 101..110 are
-// read at connection. False when a read or the flush failed.
-bool readThermalLive(TEquipComm& equip);
+// relay outputs; queued on the asynchronous link and flushed with `flushTimeout` (zero:
+// the link's own). The inverted-logic registers 101..110 are read at connection. False
+// when a read or the flush failed.
+bool readThermalLive(TEquipComm& equip, Seconds flushTimeout);
 
 ThermalLive thermalLive(const TEquipComm& equip);

@@ -34,8 +34,4 @@ AppAssembly::AppAssembly(bool demo)
     thermalUi_.setAnchor(window_.get());
 }
 
-// The window goes before the logic it draws, the demo devices after the link.
-AppAssembly::~AppAssembly()
-{
-    window_.reset();
-}
+AppAssembly::~AppAssembly() = default;

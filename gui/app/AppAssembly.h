@@ -31,6 +31,8 @@ public:
     TFormMain& logic() { return logic_; }
 
 private:
+    // Destroyed from the bottom up: the window before the logic it draws, the link
+    // (in the logic) before the demo devices it talks to.
     PosixSerialPortSource serialPorts_;
     PosixLocalAddressSource localAddresses_;
     PosixHostResolver resolver_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 
@@ -32,4 +33,14 @@ inline QLineEdit* namedEdit(const char* name, QWidget* parent, bool readOnly = f
     e->setObjectName(name);
     e->setReadOnly(readOnly);
     return e;
+}
+
+// A read-only panel of a screen (serial number, state, result), named after its control.
+inline QLabel* namedPanel(const char* name, QWidget* parent)
+{
+    auto* p = new QLabel(parent);
+    p->setObjectName(name);
+    p->setFrameShape(QFrame::StyledPanel);
+    p->setFrameShadow(QFrame::Sunken);
+    return p;
 }

@@ -16,10 +16,7 @@ namespace {
 
 QLabel* panel(const char* name, QWidget* parent)
 {
-    auto* p = new QLabel(parent);
-    p->setObjectName(name);
-    p->setFrameShape(QFrame::StyledPanel);
-    p->setFrameShadow(QFrame::Sunken);
+    QLabel* p = namedPanel(name, parent);
     p->setMinimumWidth(180);
     return p;
 }

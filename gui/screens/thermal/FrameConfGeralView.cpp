@@ -46,10 +46,7 @@ void setPanel(QLabel* panel, const FrameConfGeralState::Panel& state)
 
 QLabel* panel(const char* name, QWidget* parent)
 {
-    auto* p = new QLabel(parent);
-    p->setObjectName(name);
-    p->setFrameShape(QFrame::Panel);
-    p->setFrameShadow(QFrame::Sunken);
+    QLabel* p = namedPanel(name, parent);
     p->setAlignment(Qt::AlignCenter);
     p->setMinimumHeight(24);
     return p;
@@ -132,6 +129,25 @@ void setItems(QGroupBox* box, QButtonGroup* group, const std::string& title, con
     box->setTitle(qs(title));
     for (std::size_t i = 0; i < N; ++i)
         group->button(static_cast<int>(i))->setText(qs(items[i]));
+}
+
+QString contactName(FrameConfGeralState::Contact contact)
+{
+    switch (contact) {
+    case FrameConfGeralState::Contact::Closed:
+        return "closed";
+    case FrameConfGeralState::Contact::Open:
+        return "open";
+    case FrameConfGeralState::Contact::None:
+        break;
+    }
+    return {};
+}
+
+QPixmap contactPicture(FrameConfGeralState::Contact contact)
+{
+    const bool closed = contact == FrameConfGeralState::Contact::Closed;
+    return QIcon(closed ? ":/icons/rele-fechado.svg" : ":/icons/rele-aberto.svg").pixmap(kContactSize);
 }
 
 char systemDecimalSeparator()
@@ -309,6 +325,7 @@ QWidget* FrameConfGeralView::buildRelays()
         edit->setObjectName(QString("edRele%1").arg(i + 1));
         edit->setAlignment(Qt::AlignCenter);
         edit->setMaximumWidth(60);
+        edit->setProperty("relay", i);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) { logic_.setEdRele(i, text.toStdString()); });
         connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
@@ -329,13 +346,11 @@ QWidget* FrameConfGeralView::buildRelays()
 
 bool FrameConfGeralView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (int i = 0; i < TFrameConfGeral::kRelayCount; ++i) {
-            if (watched != edRele_[static_cast<std::size_t>(i)])
-                continue;
-            logic_.setFocusedEdit(event->type() == QEvent::FocusIn ? i : TFrameConfGeral::kNoFocus);
-        }
-    }
+    // Only the name edits are watched.
+    if (event->type() == QEvent::FocusIn)
+        logic_.setFocusedEdit(watched->property("relay").toInt());
+    else if (event->type() == QEvent::FocusOut)
+        logic_.setFocusedEdit(TFrameConfGeral::kNoFocus);
     return PageView::eventFilter(watched, event);
 }
 
@@ -389,17 +404,14 @@ void FrameConfGeralView::render()
         const QString lamp = QString("background: %1; border-radius: %2px;").arg(colour(relay.lamp)).arg(kLampSize / 2);
         if (spRele_[i]->styleSheet() != lamp)
             spRele_[i]->setStyleSheet(lamp);
-        const QString picture = relay.picture == FrameConfGeralState::Contact::Closed ? "closed"
-                                : relay.picture == FrameConfGeralState::Contact::Open ? "open"
-                                                                                        : "";
         // The picture is reassigned only when it changes.
-        if (imgRele_[i]->property("contact").toString() != picture) {
-            imgRele_[i]->setProperty("contact", picture);
-            if (picture.isEmpty())
+        const QString contact = contactName(relay.picture);
+        if (imgRele_[i]->property("contact").toString() != contact) {
+            imgRele_[i]->setProperty("contact", contact);
+            if (contact.isEmpty())
                 imgRele_[i]->clear();
             else
-                imgRele_[i]->setPixmap(
-                    QIcon(picture == "closed" ? ":/icons/rele-fechado.svg" : ":/icons/rele-aberto.svg").pixmap(kContactSize));
+                imgRele_[i]->setPixmap(contactPicture(relay.picture));
         }
         setEditText(edRele_[i], s.edRele[i]);
         edRele_[i]->setEnabled(s.edReleEnabled);

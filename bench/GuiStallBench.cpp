@@ -107,7 +107,7 @@ int pageRefresh(QtEventPump& pump)
         const Stall s = measure([&] {
             frame.Timer1Timer();
             view.render();
-            return equip.connected() && !frame.state().pnRelogio.empty();
+            return equip.connected() && !frame.general().pnRelogio.empty();
         });
         if (!s.ok)
             return 1;

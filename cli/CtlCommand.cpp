@@ -5,8 +5,10 @@
 #include "CtlOptions.h"
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
+#include "link/LinkError.h"
 #include "settings/ProgramVersion.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -32,14 +34,21 @@ const char* const kUsageText =
     "  write REG VALUE...    write and read back one or more registers\n"
     "  command CODE          write CODE to the command register 3000\n"
     "  save FILE             save the device's configuration to FILE\n"
-    "  load FILE             load FILE into the device (after a backup into the\n"
-    "                        data folder's backups/)\n"
-    "  monitor [--count N]   the QLX700-T's measurements, clock and relays once a\n"
-    "                        second, one line each (N samples, or until interrupted)\n"
+    "  load FILE [--strict]  load FILE into the device (after a backup into the\n"
+    "                        data folder's backups/); the whole file is checked\n"
+    "                        first, and a value out of range writes nothing. A value\n"
+    "                        that is not an integer takes its default with a warning\n"
+    "                        (with --strict it refuses the file)\n"
+    "  monitor [--count N] [--give-up S]\n"
+    "                        the QLX700-T's measurements, clock and relays once a\n"
+    "                        second, one line each (N samples, or until interrupted);\n"
+    "                        a lost TCP link is opened again; gives up after S seconds\n"
+    "                        without an answer (default 60)\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
-    "device's own (the P's wire offset is added by the tool).\n"
+    "device's own (the P's wire offset is added by the tool). Numbers are decimal;\n"
+    "registers, values and command codes may also be given as 0x hexadecimal.\n"
     "\n"
     "Exit status: 0 success, 1 link or device failure, 2 usage error.\n";
 
@@ -99,7 +108,7 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     if (options.command == "read") {
         if (args.empty() || args.size() > 2)
             return "read needs REG [COUNT]";
-        const auto first = parseNumber(args[0], 0, 0x7FFF);
+        const auto first = parseNumber(args[0], 0, 0x7FFF, true);
         const auto count = args.size() == 2 ? parseNumber(args[1], 1, 147) : std::optional<long>(1);
         if (!first || !count)
             return "read needs a register 0..32767 and a count 1..147";
@@ -110,12 +119,12 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     if (options.command == "write") {
         if (args.size() < 2)
             return "write needs REG VALUE...";
-        const auto first = parseNumber(args[0], 0, 0x7FFF);
+        const auto first = parseNumber(args[0], 0, 0x7FFF, true);
         if (!first)
             return "write needs a register 0..32767";
         request.first = static_cast<int>(*first);
         for (std::size_t i = 1; i < args.size(); ++i) {
-            const auto v = parseNumber(args[i], -32768, 65535);
+            const auto v = parseNumber(args[i], -32768, 65535, true);
             if (!v)
                 return "write values are 16-bit numbers, not " + args[i];
             request.values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
@@ -125,7 +134,7 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return std::nullopt;
     }
     if (options.command == "command") {
-        const auto code = args.size() == 1 ? parseNumber(args[0], 0, 65535) : std::nullopt;
+        const auto code = args.size() == 1 ? parseNumber(args[0], 0, 65535, true) : std::nullopt;
         if (!code)
             return "command needs a code 0..65535";
         request.first = static_cast<int>(*code);
@@ -133,18 +142,28 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     }
     if (options.command == "save" || options.command == "load")
         return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
+    if (options.strict && options.command != "load")
+        return "--strict goes with load";
     if (options.command == "monitor")
-        return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N");
+        return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N and --give-up S");
     return "unknown command " + options.command;
 }
 
+std::string why(const TEquipComm& equip)
+{
+    return describeLinkError(equip.lastError());
+}
+
+// The words of the device's reply, whether the model's map knows the registers or not.
 Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
 {
     TEquipComm& equip = session.equip();
-    if (!equip.readRegisters(request.first, request.count))
-        return {kFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first) + " failed"};
-    for (int r = request.first; r < request.first + request.count; ++r)
-        out << r << " " << equip.registerValue(r) << "\n";
+    std::vector<std::uint16_t> words;
+    if (!equip.readRaw(request.first, request.count, words))
+        return {kFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first)
+                              + " failed: " + why(equip)};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        out << request.first + static_cast<int>(i) << " " << words[i] << "\n";
     return {kOk, {}};
 }
 
@@ -152,27 +171,21 @@ Outcome runWrite(CtlSession& session, const Request& request)
 {
     TEquipComm& equip = session.equip();
     const auto& values = request.values;
-    const bool ok = values.size() == 1 ? equip.writeRegister(request.first, values[0], false, true)
-                                       : equip.writeRegisters(request.first, values, false, true);
-    if (ok)
+    if (equip.writeRegisters(request.first, values, false, true))
         return {kOk, {}};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const int r = request.first + static_cast<int>(i);
-        if (equip.registerValue(r) != values[i])
-            return {kFailure, "write of register " + std::to_string(r) + " failed (device holds "
-                                  + std::to_string(equip.registerValue(r)) + ")"};
-    }
-    return {kFailure, "write of register " + std::to_string(request.first) + " failed (the device refused it)"};
+    const LinkError e = equip.lastError();
+    const int reg = e.fault == LinkFault::ReadBackDiffers ? e.reg : request.first;
+    return {kFailure, "write of register " + std::to_string(reg) + " failed: " + describeLinkError(e)};
 }
 
 Outcome runCommand(CtlSession& session, const Request& request)
 {
     if (!session.equip().sendCommand(request.first))
-        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000)"};
+        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000): " + why(session.equip())};
     return {kOk, {}};
 }
 
-Outcome run(const CtlOptions& options, std::ostream& out)
+Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
 {
     if (options.command.empty())
         return usage("no command given");
@@ -202,12 +215,12 @@ Outcome run(const CtlOptions& options, std::ostream& out)
     if (options.command == "write")
         return runWrite(session, request);
     if (options.command == "monitor") {
-        const CtlResult r = runMonitor(session, options.count, out);
+        const CtlResult r = runMonitor(session, {options.count, std::chrono::seconds(options.giveUp)}, out);
         return {r.status, r.message};
     }
     if (options.command == "save" || options.command == "load") {
         const CtlResult r = options.command == "save" ? runSaveConfig(session, options.arguments[0], out)
-                                                            : runLoadConfig(session, options.arguments[0], out);
+                                                            : runLoadConfig(session, options.arguments[0], options.strict, out, err);
         return {r.status, r.message};
     }
     return runCommand(session, request);
@@ -232,7 +245,7 @@ int runCtl(int argc, char** argv, std::ostream& out, std::ostream& err)
         out << "qlx700ctl " << QLX700_VERSION_TEXT << "\n";
         return kOk;
     }
-    const Outcome outcome = run(*options, out);
+    const Outcome outcome = run(*options, out, err);
     if (outcome.status != kOk) {
         err << "qlx700ctl: " << outcome.message << "\n";
         if (outcome.status == kUsage)

@@ -2,14 +2,12 @@
 
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
+#include "link/LinkError.h"
 #include "settings/DeviceConfigFile.h"
 #include "settings/FullConfigRead.h"
-#include "settings/SettingsFolder.h"
+#include "settings/ConfigBackup.h"
 
-#include <chrono>
-#include <ctime>
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -20,32 +18,9 @@ CtlResult readConfiguration(CtlSession& session)
 {
     int failed = 0;
     if (!readFullConfiguration(session.equip(), failed))
-        return {kFailure, "reading the device's configuration failed at register " + std::to_string(failed)};
+        return {kFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
+                              + describeLinkError(session.equip().lastError())};
     return {kOk, {}};
-}
-
-// backups/<model>-<serial>-<YYYYMMDD-HHMMSS>.conf in the data folder, never an
-// existing file.
-std::filesystem::path backupPath(const TEquipComm& equip, std::string& error)
-{
-    const std::filesystem::path folder = std::filesystem::path(GetSettingsFolder()) / "backups";
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        error = "cannot create " + folder.string() + ": " + ec.message();
-        return {};
-    }
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const std::string base = std::string(modelShortName(equip.deviceType())) + "-" +
-                             std::to_string(equip.image().SerialNumber()) + "-" + stamp;
-    std::filesystem::path path = folder / (base + ".conf");
-    for (int n = 2; std::filesystem::exists(path); ++n)
-        path = folder / (base + "-" + std::to_string(n) + ".conf");
-    return path;
 }
 
 } // namespace
@@ -61,25 +36,35 @@ CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostre
     return {kOk, {}};
 }
 
-CtlResult runLoadConfig(CtlSession& session, const std::string& file, std::ostream& out)
+CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool strict, std::ostream& out,
+                        std::ostream& err)
 {
-    if (!std::filesystem::is_regular_file(file))
-        return {kFailure, "cannot read " + file};
+    TEquipComm& equip = session.equip();
+    ConfigLoadOptions options;
+    options.strict = strict;
+    // The whole file first: a file that would be refused writes nothing, not even a backup.
+    ConfigLoadOutcome checked;
+    if (!checkConfigurationFile(equip.deviceType(), file, options, checked))
+        return {kFailure, "not loaded: " + checked.reason};
+    for (const std::string& key : checked.defaulted)
+        err << "qlx700ctl: warning: " << key << " is not an integer; the default is written\n";
     if (auto read = readConfiguration(session); read.status != kOk)
         return read;
 
     // What the device holds now, so a wrong file can be undone with another load.
-    TEquipComm& equip = session.equip();
     std::string error;
-    const std::filesystem::path backup = backupPath(equip, error);
-    if (backup.empty() || !SalvarConfiguracao(equip, backup, error))
+    const std::filesystem::path backup = saveConfigBackup(equip, error);
+    if (backup.empty())
         return {kFailure, "no backup of the device's configuration, nothing loaded: " + error};
     out << "backup of the device's configuration: " << backup.string() << "\n";
 
-    int errorRegister = 0;
-    std::string reason;
-    if (!CarregarConfiguracao(equip, file, ConfigLoadOptions{}, errorRegister, &reason))
-        return {kFailure, "loading " + file + " failed (error register " + std::to_string(errorRegister) + "): " + reason};
+    ConfigLoadOutcome outcome;
+    if (!CarregarConfiguracao(equip, file, options, outcome)) {
+        for (const std::string& d : outcome.differing)
+            err << "qlx700ctl: " << d << "\n";
+        return {kFailure, "loading " + file + " failed (error register " + std::to_string(outcome.errorRegister)
+                              + "): " + outcome.reason};
+    }
     out << "loaded " << file << " into the " << modelName(equip.deviceType()) << "\n";
     return {kOk, {}};
 }

@@ -2,11 +2,20 @@
 
 #include "CtlResult.h"
 
+#include <chrono>
 #include <ostream>
 
 class CtlSession;
 
-// `monitor [--count N]`: the QLX700-T's live measurements once a second, one line per
-// sample under a header, until N samples (0: until interrupted). A sample the device
-// does not answer prints a comment line; the run then ends with status 1.
-CtlResult runMonitor(CtlSession& session, int count, std::ostream& out);
+struct MonitorOptions {
+    int count = 0; // samples; 0: until interrupted
+    // The run ends with status 1 when no sample has been answered for this long.
+    std::chrono::seconds giveUpAfter{60};
+};
+
+// `monitor [--count N] [--give-up S]`: the QLX700-T's live measurements once a second,
+// one line per sample under a header, until N samples (0: until interrupted). A sample
+// the device does not answer prints a comment line with the cause, and the run then
+// ends with status 1; a lost TCP connection is opened again (and said so). A run that
+// got no answer for S seconds (60 by default) gives up with status 1.
+CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::ostream& out);

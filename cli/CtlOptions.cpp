@@ -1,18 +1,32 @@
 #include "CtlOptions.h"
 
 #include "device/DeviceModel.h"
+#include "link/SerialCommF.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
 
-std::optional<long> parseNumber(const std::string& text, long low, long high)
+std::optional<long> parseNumber(const std::string& text, long low, long high, bool hexAllowed)
 {
-    if (text.empty())
+    std::string_view digits = text;
+    bool negative = false;
+    if (!digits.empty() && digits.front() == '-') {
+        negative = true;
+        digits.remove_prefix(1);
+    }
+    int base = 10;
+    if (hexAllowed && (digits.starts_with("0x") || digits.starts_with("0X"))) {
+        base = 16;
+        digits.remove_prefix(2);
+    }
+    if (digits.empty() || digits.front() == '-' || digits.front() == '+')
         return std::nullopt;
-    errno = 0;
-    char* end = nullptr;
-    const long value = std::strtol(text.c_str(), &end, 0);
-    if (errno != 0 || end == text.c_str() || *end != '\0' || value < low || value > high)
+    long value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (ec != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    if (negative)
+        value = -value;
+    if (value < low || value > high)
         return std::nullopt;
     return value;
 }
@@ -65,6 +79,17 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (!o.command.empty()) {
+            if (a == "--strict" && o.command == "load") {
+                o.strict = true;
+                continue;
+            }
+            if (a == "--give-up" && o.command == "monitor") {
+                const auto v = value(a);
+                const auto n = v ? parseNumber(*v, 1, 86400) : std::nullopt;
+                if (!n) { if (error.empty()) error = "--give-up needs a number of seconds from 1"; return std::nullopt; }
+                o.giveUp = static_cast<int>(*n);
+                continue;
+            }
             if (a == "--count" && o.command == "monitor") {
                 const auto v = value(a);
                 const auto n = v ? parseNumber(*v, 1, 1000000) : std::nullopt;
@@ -94,7 +119,11 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
         } else if (a == "--baud") {
             const auto v = value(a);
             const auto n = v ? parseNumber(*v, 1, 4000000) : std::nullopt;
-            if (!n) { if (error.empty()) error = "--baud needs a positive number"; return std::nullopt; }
+            if (!n || !isSupportedBaudRate(static_cast<std::int32_t>(*n))) {
+                if (error.empty())
+                    error = "--baud needs a speed the serial port supports (1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, ...)";
+                return std::nullopt;
+            }
             o.serial.baudRate = static_cast<std::int32_t>(*n);
         } else if (a == "--format") {
             const auto v = value(a);

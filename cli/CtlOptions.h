@@ -24,10 +24,14 @@ struct CtlOptions {
     std::string command;
     std::vector<std::string> arguments;
     int count = 0; // monitor --count
+    int giveUp = 60; // monitor --give-up, seconds
+    bool strict = false; // load --strict
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error`.
 std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, std::string& error);
 
-// Parses a whole decimal or 0x-prefixed number within [low, high].
-std::optional<long> parseNumber(const std::string& text, long low, long high);
+// Parses a whole decimal number within [low, high]; leading zeros are decimal, never
+// octal. With `hexAllowed` a 0x-prefixed hexadecimal number is taken too (register
+// numbers and values, where device documents use it).
+std::optional<long> parseNumber(const std::string& text, long low, long high, bool hexAllowed = false);

@@ -3,6 +3,7 @@
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
 #include "device/PasswordCheck.h"
+#include "link/LinkError.h"
 #include "link/NetAddress.h"
 
 #include <cerrno>
@@ -43,10 +44,13 @@ bool CtlSession::open(std::string& error)
         if (equip_.openSerial(options_.serialPath, options_.serial, true))
             return true;
         error = "cannot open serial port " + options_.serialPath;
-        if (const int e = equip_.lastSerialOpenError(); e != 0)
-            error += ": " + std::string(std::strerror(e));
-        if (equip_.lastSerialOpenError() == EACCES)
-            error += " (join the port's group, usually dialout)";
+        switch (const int e = equip_.lastSerialOpenError()) {
+        case 0: break;
+        case EBUSY: error += ": port busy (another program is using it)"; break;
+        case EINVAL: error += ": the port does not accept this speed and format"; break;
+        case EACCES: error += ": " + std::string(std::strerror(e)) + " (join the port's group, usually dialout)"; break;
+        default: error += ": " + std::string(std::strerror(e)); break;
+        }
         return false;
     case CtlOptions::Link::Udp: {
         const auto address = resolveIPv4(options_.host);
@@ -89,48 +93,73 @@ bool CtlSession::open(std::string& error)
 bool CtlSession::readSignature(int deviceType)
 {
     equip_.setDeviceType(deviceType);
+    signature_ = 0;
     if (!equip_.readRegisters(2002, 1))
         return false;
     signature_ = equip_.registerValue(2002);
     return true;
 }
 
+std::string CtlSession::silence(int reg) const
+{
+    return "reading register " + std::to_string(reg) + " on " + linkName() + " failed: "
+        + describeLinkError(equip_.lastError());
+}
+
 bool CtlSession::identify(std::string& error)
 {
     if (options_.model) {
-        if (!readSignature(*options_.model)) {
-            error = "the device does not answer on " + linkName() + " (register 2002)";
-            return false;
-        }
-        if (!signatureMatches(*options_.model, signature_)) {
-            const auto found = deviceTypeFromSignature(signature_);
-            error = "the device is " + (found ? std::string("a ") + std::string(modelName(*found)) : std::string("of no known model"))
-                + " (signature " + std::to_string(signature_) + "), not a " + std::string(modelName(*options_.model));
-            return false;
-        }
-        return true;
+        const int wanted = *options_.model;
+        const bool answered = readSignature(wanted);
+        if (answered && signatureMatches(wanted, signature_))
+            return true;
+        const std::string failure = answered ? std::string() : silence(2002);
+        int seen = signature_;
+        // The P answers only with the wire offset, the others only without it: ask the
+        // other way to name the model the device really is.
+        if (signatureModelName(seen).empty() && readSignature(wanted == kQLX700P ? kQLX700T : kQLX700P)
+            && !signatureModelName(signature_).empty())
+            seen = signature_;
+        equip_.setDeviceType(wanted);
+        const std::string name = signatureModelName(seen);
+        const std::string notWanted = "), not a " + std::string(modelName(wanted));
+        if (!name.empty())
+            error = "the device is a " + name + " (signature " + std::to_string(seen) + notWanted;
+        else if (answered)
+            error = "the device is of no known model (signature " + std::to_string(seen) + notWanted;
+        else
+            error = failure;
+        return false;
     }
     // Without --model: ask as any model but the P first, then with the P's offset.
     const bool answered = readSignature(kQLX700T);
+    const std::string firstFailure = answered ? std::string() : silence(2002);
     const auto type = deviceTypeFromSignature(signature_);
     if (answered && type && *type != kQLX700P) {
         equip_.setDeviceType(*type);
         return true;
     }
+    const int plain = signature_;
     if (readSignature(kQLX700P) && signature_ == kSignatureP)
         return true;
-    if (!answered && signature_ == 0) {
-        error = "the device does not answer on " + linkName() + " (register 2002)";
+    if (!answered && !equip_.received(2002)) {
+        error = firstFailure;
         return false;
     }
-    error = "unknown device signature " + std::to_string(signature_) + " (register 2002)";
+    error = "unknown device signature " + std::to_string(answered ? plain : signature_) + " (register 2002)";
     return false;
+}
+
+bool CtlSession::reconnect(std::string& error)
+{
+    return open(error) && identify(error) && provePassword(password_, error);
 }
 
 bool CtlSession::provePassword(const std::string& password, std::string& error)
 {
+    password_ = password;
     if (!equip_.readRegisters(1600, 4)) {
-        error = "the device does not answer on " + linkName() + " (register 1600)";
+        error = silence(1600);
         return false;
     }
     if (!passwordMatches(equip_.image(), password)) {

@@ -16,6 +16,8 @@ public:
     bool open(std::string& error);
     bool identify(std::string& error);
     bool provePassword(const std::string& password, std::string& error);
+    // Opens the link again, identifies the device and proves the password given before.
+    bool reconnect(std::string& error);
 
     TEquipComm& equip() { return equip_; }
     EventPump& pump() { return pump_; }
@@ -24,9 +26,12 @@ public:
 private:
     bool readSignature(int deviceType);
     std::string linkName() const;
+    // "reading register R on LINK failed: <cause>".
+    std::string silence(int reg) const;
 
     const CtlOptions& options_;
     PollEventPump pump_;
     TEquipComm equip_;
     int signature_ = 0;
+    std::string password_;
 };

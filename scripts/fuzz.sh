@@ -38,8 +38,11 @@ for t in "${targets[@]}"; do
     -I "$root/src" "$root/fuzz/$t.cpp" "$build/src/libqlx700core.a" -o "$exe"
   mkdir -p "$build/corpus/$t"
   log="$build/$t.log"
+  # Configuration, settings and calibration files are read up to 1 MiB.
+  maxlen=()
+  [ "$t" = fuzz_ini ] && maxlen=(-max_len=1048576)
   echo "fuzz: $t, up to $runs runs or $seconds s"
-  if ! "$exe" -runs="$runs" -max_total_time="$seconds" -print_final_stats=1 \
+  if ! "$exe" "${maxlen[@]}" -runs="$runs" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$t-" "$build/corpus/$t" "$root/fuzz/corpus/$t" >"$log" 2>&1; then
     echo "fuzz: $t FOUND A FAULT, see $log and $build/artifacts/"
     status=1

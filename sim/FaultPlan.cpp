@@ -84,6 +84,8 @@ FaultPlan::FaultPlan(const std::string& list, std::uint64_t seed)
             flag(badByteCount);
         else if (name == "short-reply")
             flag(shortReply);
+        else if (name == "duplicate")
+            flag(duplicate);
         else if (name == "oversize-datagram")
             flag(oversizeDatagram);
         else if (name == "split")

@@ -17,6 +17,7 @@ namespace qlxsim {
 //   bad-bytecount        serial/UDP read replies claim two bytes more than they carry;
 //                        TCP register data counts one pair more than it carries
 //   short-reply          serial/UDP read replies carry one register fewer than asked
+//   duplicate            every reply is sent twice
 //   oversize-datagram    UDP replies padded to 400 bytes
 //   split                TCP replies sent in two segments 10 ms apart
 //   reset-after=N        TCP: the connection is reset instead of answering request N+1
@@ -49,6 +50,7 @@ public:
     Duration silentFor{0};
     bool badByteCount = false;
     bool shortReply = false;
+    bool duplicate = false;
     bool oversizeDatagram = false;
     bool split = false;
     std::uint64_t resetAfter = 0;

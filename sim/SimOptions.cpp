@@ -109,6 +109,7 @@ A simulated QLX700 device. It prints one line per transport ("listening serial P
       silent-for=TIME     with silent-after: answer again after TIME of silence
       bad-bytecount       read replies claim two bytes (TCP: one pair) more than they carry
       short-reply         serial/UDP read replies carry one register fewer than asked
+      duplicate           every reply is sent twice
       oversize-datagram   UDP replies padded to 400 bytes
       split               TCP replies sent in two segments 10 ms apart
       reset-after=N       TCP: the connection is reset instead of answering request N+1

@@ -24,6 +24,7 @@ void SimServer::setReg(std::uint16_t r, std::uint16_t value) { impl_->setReg(r, 
 void SimServer::setFaults(const std::string& list) { impl_->setFaults(list); }
 void SimServer::applyPreset(const std::string& names) { impl_->applyPreset(names); }
 std::uint64_t SimServer::requestCount() const { return impl_->requestCount(); }
+std::uint64_t SimServer::writeCount() const { return impl_->writeCount(); }
 bool SimServer::waitForRequests(std::uint64_t n, std::chrono::milliseconds timeout) const
 {
     return impl_->waitForRequests(n, timeout);

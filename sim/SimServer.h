@@ -48,6 +48,8 @@ public:
 
     // Requests received for this device (including those left unanswered on purpose).
     std::uint64_t requestCount() const;
+    // Write requests received (functions 6 and 16 and TCP writes), the command register's included.
+    std::uint64_t writeCount() const;
     // Waits until at least `n` requests have been received; false on time-out.
     bool waitForRequests(std::uint64_t n, std::chrono::milliseconds timeout) const;
     // TCP connections accepted so far.

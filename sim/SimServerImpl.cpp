@@ -178,6 +178,12 @@ bool SimServerImpl::waitForRequests(std::uint64_t n, std::chrono::milliseconds t
     return requestsChanged_.wait_for(lock, timeout, [&] { return requests_ >= n; });
 }
 
+std::uint64_t SimServerImpl::writeCount() const
+{
+    std::lock_guard lock(mutex_);
+    return writes_;
+}
+
 std::uint64_t SimServerImpl::tcpAcceptCount() const
 {
     std::lock_guard lock(mutex_);
@@ -290,6 +296,8 @@ void SimServerImpl::answerRtu(const Frame& request, Channel channel, const socka
     if (!rtu_->addressedToMe(request))
         return;
     countRequest();
+    if (request.size() > 1 && (request[1] == 6 || request[1] == 16))
+        ++writes_;
     const auto decision = faults_.decide(requests_ - faultBase_, now);
     std::optional<Frame> reply;
     if (faults_.exception != 0) {
@@ -334,6 +342,8 @@ void SimServerImpl::answerRtu(const Frame& request, Channel channel, const socka
         due = std::max(due, serialFreeAt_) + kTurnaround + std::chrono::duration_cast<Clock::duration>(wire);
         serialFreeAt_ = due;
     }
+    if (faults_.duplicate)
+        pending_.push_back({due, channel, out, from});
     pending_.push_back({due, channel, std::move(out), from});
 }
 
@@ -376,6 +386,8 @@ void SimServerImpl::answerAsync(const AsyncFrame& request, Clock::time_point now
     if (request.command != AsyncFrameSlave::kRead && request.command != AsyncFrameSlave::kWrite)
         return;
     countRequest();
+    if (request.command == AsyncFrameSlave::kWrite)
+        ++writes_;
     ++connectionRequests_;
     const auto due = now + faults_.slow;
     if (faults_.resetAfterSet && connectionRequests_ > faults_.resetAfter) {
@@ -414,6 +426,8 @@ void SimServerImpl::answerAsync(const AsyncFrame& request, Clock::time_point now
         pending_.push_back({due + kSplitGap, Channel::Tcp, Frame(out.begin() + half, out.end()), {}, connection_});
         return;
     }
+    if (faults_.duplicate)
+        pending_.push_back({due, Channel::Tcp, out, {}, connection_});
     pending_.push_back({due, Channel::Tcp, std::move(out), {}, connection_});
 }
 

@@ -40,6 +40,7 @@ public:
     void setFaults(const std::string& list);
     void applyPreset(const std::string& names);
     std::uint64_t requestCount() const;
+    std::uint64_t writeCount() const;
     bool waitForRequests(std::uint64_t n, std::chrono::milliseconds timeout) const;
     std::uint64_t tcpAcceptCount() const;
     void stop();
@@ -83,6 +84,7 @@ private:
     mutable std::mutex mutex_;
     mutable std::condition_variable requestsChanged_;
     std::uint64_t requests_ = 0;
+    std::uint64_t writes_ = 0;      // write requests (functions 6 and 16, TCP writes)
     std::uint64_t faultBase_ = 0;   // requests_ when the faults were last set
     std::uint64_t accepts_ = 0;
 

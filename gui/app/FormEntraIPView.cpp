@@ -3,6 +3,7 @@
 #include "app/FormEntraIPF.h"
 #include "gui/app/WidgetText.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -69,6 +70,23 @@ FormEntraIPView::FormEntraIPView(TFormEntraIP& logic, QWidget* parent)
     dGrid->setColumnStretch(0, 1);
     layout->addWidget(gbDominio);
     setMinimumWidth(420);
+
+    // Enter confirms the group the focus is in: the address and port, or the host name.
+    bbOk->setDefault(true);
+    connect(qApp, &QApplication::focusChanged, this, [bbOk, bbOkEndereco, gbDominio](QWidget*, QWidget* now) {
+        const bool byName = now != nullptr && gbDominio->isAncestorOf(now);
+        (byName ? bbOkEndereco : bbOk)->setDefault(true);
+    });
+    // Each group's fields, then its buttons.
+    setTabOrder(cbPCIP_, edEquipIP_);
+    setTabOrder(edEquipIP_, edPorta_);
+    setTabOrder(edPorta_, bbOk);
+    setTabOrder(bbOk, bbIPPadrao);
+    setTabOrder(bbIPPadrao, bbPortaPadrao);
+    setTabOrder(bbPortaPadrao, edEndereco_);
+    setTabOrder(edEndereco_, edDominioPorta_);
+    setTabOrder(edDominioPorta_, bbOkEndereco);
+    setTabOrder(bbOkEndereco, bbDominioPortaPadrao);
 
     connect(cbPCIP_, &QComboBox::currentTextChanged, this, [this](const QString& t) { logic_.setPCIPText(t.toStdString()); });
     forwardEdits(edEquipIP_, [this](const std::string& t) { logic_.setEdEquipIP(t); });

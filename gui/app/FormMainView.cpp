@@ -1,6 +1,7 @@
 #include "gui/app/FormMainView.h"
 
 #include "app/FormMainF.h"
+#include "device/EquipCommF.h"
 #include "gui/app/ClickableLabel.h"
 #include "gui/app/GuiResources.h"
 #include "gui/app/KeyCode.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -258,4 +260,15 @@ bool FormMainView::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FormMainView::closeEvent(QCloseEvent* event)
+{
+    LinkActivity& activity = logic_.comm().activity();
+    if (!activity.active()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    activity.whenIdle(LinkActivity::Key::Close, [this] { close(); });
 }

@@ -41,6 +41,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // While the link's work runs (its waits keep the window answering), the window
+    // closes as soon as that work has ended.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildTop();

@@ -11,6 +11,12 @@ LogicDialog::LogicDialog(TDialog& logic, QWidget* parent)
     : QDialog(parent)
     , logic_(logic)
 {
+    logic_.setChangedHandler([this] { render(); });
+}
+
+LogicDialog::~LogicDialog()
+{
+    logic_.setChangedHandler({});
 }
 
 int LogicDialog::execAt(QWidget* anchor)

@@ -17,6 +17,7 @@ class LogicDialog : public QDialog {
     Q_OBJECT
 public:
     LogicDialog(TDialog& logic, QWidget* parent);
+    ~LogicDialog() override;
 
     // Opens modally at the logic's offset from `anchor`'s client origin.
     int execAt(QWidget* anchor);

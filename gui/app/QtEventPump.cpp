@@ -62,7 +62,7 @@ short QtEventPump::waitReady(int fd, short events, Deadline deadline)
             return revents;
         if (LinkClock::now() >= deadline)
             return 0;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 }
 
@@ -70,7 +70,7 @@ void QtEventPump::sleepUntil(Deadline deadline)
 {
     const DeadlineAlarm alarm(deadline);
     while (LinkClock::now() < deadline)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 void QtEventPump::runUntil(const std::function<bool()>& done, Deadline deadline)

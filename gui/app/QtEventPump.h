@@ -8,11 +8,12 @@
 
 class QSocketNotifier;
 
-// The link's waits on the Qt event loop, so the window keeps drawing while the link
-// waits. Serial and UDP waits (waitReady, sleepUntil) run every event but the user's
-// input, which Qt keeps until the wait is over, so the user cannot start a second
-// transaction meanwhile. Asynchronous waits (runUntil) run all events. Watched
-// sockets report through socket notifiers.
+// The link's waits on the Qt event loop, so the window keeps drawing and answering
+// while the link waits: every wait runs all events, the user's input included. What a
+// click asks of the link meanwhile is refused at once or put off until the running
+// work ends (LinkActivity, the link's busy flag), so frames never interleave and no
+// click is kept back to be replayed later. Watched sockets report through socket
+// notifiers.
 class QtEventPump final : public QObject, public EventPump {
 public:
     explicit QtEventPump(QObject* parent = nullptr);

@@ -13,11 +13,13 @@ inline QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// A redraw never overwrites what the user is typing.
+// A redraw never overwrites what the user is typing, and shows a long text from its start.
 inline void setEditText(QLineEdit* edit, const std::string& text)
 {
-    if (!edit->hasFocus() && edit->text() != qs(text))
+    if (!edit->hasFocus() && edit->text() != qs(text)) {
         edit->setText(qs(text));
+        edit->setCursorPosition(0);
+    }
 }
 
 inline void setComboText(QComboBox* box, const std::string& text)

@@ -82,6 +82,8 @@ void TFormEntraIP::bbPadraoClick()
 {
     equipIp_ = kDefaultIP;
     porta_ = dominioPorta_ = std::to_string(kDefaultPort);
+    // The fields show the default before the message explains it.
+    changed();
     ui_.showMessage(MessageKind::Information,
                     kDefault1.in(language_) + std::to_string(kDefaultPort) + kDefault2.in(language_) + "\n"
                         + kDefault3.in(language_));

@@ -194,10 +194,8 @@ void TFormMain::SetIdioma(int language)
     const int stored = settings_.record().LastDevice;
     const int wanted = stored >= 1 && stored < kDeviceTypeCount ? stored : 0;
     // Selecting another item runs the selector's click, as a user's click would.
-    if (wanted != deviceTypeIndex_) {
-        deviceTypeIndex_ = wanted;
-        rgTipoEquipClick(wanted);
-    }
+    if (wanted != deviceTypeIndex_)
+        switchDeviceType(wanted);
     if (shownFrame_) {
         if (TFrame* f = frame(*shownFrame_))
             f->SetIdioma(language_);
@@ -205,20 +203,29 @@ void TFormMain::SetIdioma(int language)
     notify();
 }
 
+// Clicks of the window itself arrive during the link's waits too: they take effect as
+// soon as the running work ends, so pages, model and language never change under it.
+void TFormMain::whenIdle(LinkActivity::Key key, std::function<void()> action)
+{
+    comm_->activity().whenIdle(key, [this, action = std::move(action)] {
+        action();
+        notify();
+    });
+}
+
 void TFormMain::imageClick(MainImage image)
 {
-    if (!this->image(image).visible)
-        return;
-    if (image != MainImage::ConfGerais && !comm_->connected())
-        return;
-    ShowPage(imageInfo(image).page);
+    whenIdle(LinkActivity::Key::Page, [this, image] {
+        if (!this->image(image).visible)
+            return;
+        if (image != MainImage::ConfGerais && !comm_->connected())
+            return;
+        ShowPage(imageInfo(image).page);
+    });
 }
 
 void TFormMain::selectDeviceType(int index)
 {
-    if (index < 0 || index >= kDeviceTypeCount)
-        return;
-    deviceTypeIndex_ = index;
     rgTipoEquipClick(index);
 }
 
@@ -226,6 +233,11 @@ void TFormMain::rgTipoEquipClick(int index)
 {
     if (index < 0 || index >= kDeviceTypeCount)
         return;
+    whenIdle(LinkActivity::Key::DeviceType, [this, index] { switchDeviceType(index); });
+}
+
+void TFormMain::switchDeviceType(int index)
+{
     deviceTypeIndex_ = index;
     comm_->close();
     comm_->setDeviceType(index);
@@ -270,9 +282,11 @@ void TFormMain::setCurrentOutputCount(int count)
 
 void TFormMain::languageClick(int language)
 {
-    SetIdioma(language);
-    settings_.record().LastLanguage = language_;
-    save();
+    whenIdle(LinkActivity::Key::Language, [this, language] {
+        SetIdioma(language);
+        settings_.record().LastLanguage = language_;
+        save();
+    });
 }
 
 void TFormMain::FormKeyDown(int keyCode, bool shift)

@@ -3,6 +3,7 @@
 #include "app/AccessWord.h"
 #include "app/FrameId.h"
 #include "app/MainIcon.h"
+#include "device/LinkActivity.h"
 
 #include <array>
 #include <functional>
@@ -44,7 +45,7 @@ public:
     void HideAllPages();
     void SetIdioma(int language);
 
-    // --- handlers
+    // --- handlers (they take effect once the link's running work has ended)
     void imageClick(MainImage image);
     void rgTipoEquipClick(int index);
     void languageClick(int language);
@@ -53,7 +54,7 @@ public:
 
     // --- for the pages
     // Selects a device type as a click on the selector does (a general frame that
-    // finds another model's signature).
+    // finds another model's signature); it happens once the connect road has ended.
     void selectDeviceType(int index);
     // The QLX700-R general frame reports how many current outputs the device has;
     // the current output icon of the R shows when there is at least one.
@@ -83,6 +84,8 @@ private:
     void setImage(MainImage i, bool visible);
     void moveImage(MainImage i, int slot);
     void applyIconsForType(int type);
+    void switchDeviceType(int index);
+    void whenIdle(LinkActivity::Key key, std::function<void()> action);
     void showFrame(std::optional<FrameId> id, bool timer);
     void save();
     void notify();

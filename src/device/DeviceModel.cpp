@@ -54,3 +54,11 @@ bool signatureMatches(int deviceType, int signature)
     const auto type = deviceTypeFromSignature(signature);
     return type && *type == deviceType;
 }
+
+std::string signatureModelName(int signature)
+{
+    if (signature == kSignatureTMembrane)
+        return "membrane-variant QLX700-T";
+    const auto type = deviceTypeFromSignature(signature);
+    return type ? std::string(modelName(*type)) : std::string();
+}

@@ -37,6 +37,7 @@ bool TEquipComm::openSerial(const std::string& portName, const SerialLinkSetting
     portName_ = portName;
     readTimeout_ = kSerialReadTimeout;
     writeSettleDelay_ = kSerialSettleDelay;
+    baudRate_ = settings.baudRate;
     connected_ = serial_.open(portName, settings);
     network_ = false;
     asynchronous_ = false;
@@ -79,6 +80,24 @@ void TEquipComm::close()
     }
     connected_ = false;
     linkOnSerialPort_ = false;
+    closeRequested_ = false;
+    // What this connection received is no longer what any device holds.
+    image_.clear();
+}
+
+void TEquipComm::closeAfterTransaction()
+{
+    if (busy())
+        closeRequested_ = true;
+    else
+        close();
+}
+
+bool TEquipComm::finish(bool ok)
+{
+    if (closeRequested_ && !busy())
+        close();
+    return ok;
 }
 
 std::uint16_t TEquipComm::wireAddress(int reg) const
@@ -92,23 +111,6 @@ bool TEquipComm::sendFrame(std::size_t length)
     return network_ ? udp_.send(request_.data(), length) : serial_.write(request_.data(), length);
 }
 
-std::size_t TEquipComm::receiveReply(std::size_t wanted)
-{
-    const Deadline deadline = deadlineAfter(readTimeout_);
-    wanted = std::min(wanted, reply_.size());
-    if (network_)
-        return udp_.receive(reply_.data(), reply_.size(), wanted, deadline);
-    // Read the header first: an exception or a shorter read reply then ends the wait
-    // as soon as it is complete instead of at the deadline.
-    std::size_t got = serial_.read(reply_.data(), reply_.size(), std::min<std::size_t>(3, wanted), deadline);
-    if (got < 3 || got >= wanted)
-        return got;
-    const std::size_t total = rtu::expectedReplyLength(reply_.data(), wanted);
-    if (total > got)
-        got += serial_.read(reply_.data() + got, reply_.size() - got, total - got, deadline);
-    return got;
-}
-
 void TEquipComm::drainLink()
 {
     if (network_)
@@ -117,24 +119,24 @@ void TEquipComm::drainLink()
         serial_.drain();
 }
 
-void TEquipComm::pauseSettle()
+void TEquipComm::pauseUntil(Deadline deadline)
 {
-    const auto ms = std::chrono::milliseconds(std::lround(writeSettleDelay_.count() * 1000.0));
-    pump_.sleepUntil(LinkClock::now() + ms);
+    if (LinkClock::now() < deadline)
+        pump_.sleepUntil(deadline);
 }
 
-// After a write the device's answer is normally thrown away by the read-back's
-// drain; an exception reply among those bytes means the device refused the write,
-// even when the register already held the value.
-bool TEquipComm::writeRefused(std::uint8_t function)
+bool TEquipComm::fail(LinkError error)
 {
-    std::size_t got = 0;
-    if (network_) {
-        got = udp_.receive(reply_.data(), reply_.size(), 1, LinkClock::now());
-    } else {
-        got = serial_.read(reply_.data(), reply_.size(), 5, LinkClock::now());
-    }
-    return rtu::isExceptionReply(reply_.data(), got, function);
+    rtuFault_ = error;
+    return false;
+}
+
+LinkError TEquipComm::lastError() const
+{
+    LinkError e = asynchronous_ ? async_.lastFault() : rtuFault_;
+    if (deviceType() == kQLX700P)
+        e.reg &= 0x7FFF;
+    return e;
 }
 
 std::vector<std::uint16_t> TEquipComm::wireAddresses(int first, std::size_t count) const
@@ -146,79 +148,129 @@ std::vector<std::uint16_t> TEquipComm::wireAddresses(int first, std::size_t coun
     return addresses;
 }
 
-bool TEquipComm::readRegisters(int first, int count, bool queue)
+// Only a value received from this device counts: a register never read may hold
+// anything on the device, whatever the image's zero says.
+bool TEquipComm::unchanged(int first, std::span<const std::uint16_t> values) const
+{
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int reg = first + static_cast<int>(i);
+        if (!image_.received(reg) || image_.registerValue(reg) != values[i])
+            return false;
+    }
+    return true;
+}
+
+Seconds TEquipComm::quickReadTimeout(int count) const
+{
+    if (network_)
+        return readTimeout_;
+    // Request and reply at 11 bits a byte, twice over, plus the device's turnaround.
+    const double bytes = 8.0 + 2.0 * count + 5.0;
+    const Seconds wire{2.0 * 11.0 * bytes / std::max(baudRate_, 300)};
+    return std::min(readTimeout_, Seconds{0.3} + wire);
+}
+
+bool TEquipComm::readRegisters(int first, int count, bool queue, Seconds timeout)
 {
     if (count < 1)
         return false;
-    if (asynchronous_) {
-        const std::vector<std::uint16_t> addresses = wireAddresses(first, static_cast<std::size_t>(count));
-        if (queue) {
-            for (std::uint16_t a : addresses)
-                async_.queueRead(a);
-            return true;
-        }
-        return async_.read(addresses, kAsyncReplyTimeout);
+    if (asynchronous_ && queue) {
+        for (std::uint16_t a : wireAddresses(first, static_cast<std::size_t>(count)))
+            async_.queueRead(a);
+        return true;
     }
-    if (count > rtu::kMaxReadCount || !connected_ || rtuBusy_)
-        return false;
-    const BusyHold busy(rtuBusy_);
-    return rtuRead(first, count);
+    return finish(asynchronous_ ? asyncRead(first, count, nullptr) : rtuRead(first, count, nullptr, timeout));
 }
 
-bool TEquipComm::rtuRead(int first, int count)
+bool TEquipComm::readRaw(int first, int count, std::vector<std::uint16_t>& words)
 {
+    words.clear();
+    if (count < 1)
+        return false;
+    return finish(asynchronous_ ? asyncRead(first, count, &words) : rtuRead(first, count, &words));
+}
+
+bool TEquipComm::asyncRead(int first, int count, std::vector<std::uint16_t>* words)
+{
+    return async_.read(wireAddresses(first, static_cast<std::size_t>(count)), kAsyncReplyTimeout, words);
+}
+
+// One read transaction: only the frame that answers it counts, and only a reply with
+// every register asked is a success.
+bool TEquipComm::rtuRead(int first, int count, std::vector<std::uint16_t>* words, Seconds timeout)
+{
+    if (count > rtu::kMaxReadCount)
+        return fail({LinkFault::WrongReply});
+    if (!connected_)
+        return fail({LinkFault::NotConnected});
+    if (rtuBusy_)
+        return fail({LinkFault::Busy});
+    const BusyHold busy(rtuBusy_);
     const std::uint16_t address = wireAddress(first);
     const std::size_t length = rtu::buildRead(request_.data(), static_cast<std::uint8_t>(slaveAddress_), address,
                                               static_cast<std::uint16_t>(count));
     drainLink();
     if (!sendFrame(length))
+        return fail({LinkFault::SendFailed});
+    const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), 3, address,
+                                    static_cast<std::uint16_t>(count)};
+    const Seconds wait = timeout > Seconds::zero() ? std::min(timeout, readTimeout_) : readTimeout_;
+    const RtuReceiver::Result r = receiver_.await(network_, expected, deadlineAfter(wait));
+    if (r.kind != rtu::ScanKind::Answer)
+        return fail(r.error);
+    const std::uint8_t* reply = receiver_.frame();
+    const int values = rtu::readReplyValues(r.length);
+    for (int i = 0; i < values; ++i) {
+        const auto word = static_cast<std::uint16_t>(reply[3 + 2 * i] * 256 + reply[4 + 2 * i]);
+        image_.storeRegisterValue(address + i, word);
+        if (words != nullptr)
+            words->push_back(word);
+    }
+    return true;
+}
+
+// Sends a write already built in the request buffer, waits for the device's echo
+// (an exception is its refusal), lets it settle, and reads the registers back.
+bool TEquipComm::rtuWrite(int first, std::span<const std::uint16_t> values, std::size_t length)
+{
+    if (!connected_)
+        return fail({LinkFault::NotConnected});
+    if (rtuBusy_)
+        return fail({LinkFault::Busy});
+    std::vector<std::uint16_t> readBack;
+    {
+        const BusyHold busy(rtuBusy_);
+        drainLink();
+        if (!sendFrame(length))
+            return fail({LinkFault::SendFailed});
+        const Deadline settled = deadlineAfter(writeSettleDelay_);
+        const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), request_[1], wireAddress(first),
+                                        static_cast<std::uint16_t>(values.size())};
+        const RtuReceiver::Result echo = receiver_.await(network_, expected, deadlineAfter(readTimeout_));
+        if (echo.kind != rtu::ScanKind::Answer)
+            return fail(echo.error);
+        pauseUntil(settled);
+    }
+    if (!rtuRead(first, static_cast<int>(values.size()), &readBack))
         return false;
-    const std::size_t got = receiveReply(2u * static_cast<std::size_t>(count) + 5);
-    const int values = rtu::readReplyValueCount(reply_.data(), got, count);
-    if (values < 0)
-        return false;
-    for (int i = 0; i < values; ++i)
-        image_.storeRegisterValue(address + i, reply_[3 + 2 * i] * 256 + reply_[4 + 2 * i]);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (readBack[i] != values[i])
+            return fail({LinkFault::ReadBackDiffers, 0, first + static_cast<int>(i), readBack[i]});
+    }
     return true;
 }
 
 bool TEquipComm::writeRegister(int reg, int value, bool queue, bool force)
 {
-    if (value == image_.registerValue(reg) && !force)
-        return true;
-    if (asynchronous_) {
-        const asyncframe::Pair pair{wireAddress(reg), static_cast<std::uint16_t>(value & 0xFFFF)};
-        if (queue) {
-            async_.queueWrite(pair);
-            return true;
-        }
-        return async_.writeAndReadBack(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
-    }
-    if (!connected_ || rtuBusy_)
-        return false;
-    const BusyHold busy(rtuBusy_);
-    const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
-                                                     wireAddress(reg), static_cast<std::uint16_t>(value & 0xFFFF));
-    if (!sendFrame(length))
-        return false;
-    pauseSettle();
-    if (writeRefused(6))
-        return false;
-    return rtuRead(reg, 1) && image_.registerValue(reg) == (value & 0xFFFF);
+    const auto word = static_cast<std::uint16_t>(value & 0xFFFF);
+    return writeRegisters(reg, std::span<const std::uint16_t>(&word, 1), queue, force);
 }
 
 bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values, bool queue, bool force)
 {
     if (values.empty() || (!asynchronous_ && values.size() > static_cast<std::size_t>(rtu::kMaxWriteCount)))
         return false;
-    const auto unchanged = [&] {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (image_.registerValue(first + static_cast<int>(i)) != values[i])
-                return false;
-        }
-        return true;
-    };
-    if (!force && unchanged())
+    if (!force && unchanged(first, values))
         return true;
     if (asynchronous_) {
         std::vector<asyncframe::Pair> pairs;
@@ -230,19 +282,12 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
                 async_.queueWrite(p);
             return true;
         }
-        return async_.writeAndReadBack(pairs, kAsyncReplyTimeout);
+        return finish(async_.writeAndReadBack(pairs, kAsyncReplyTimeout));
     }
-    if (!connected_ || rtuBusy_)
-        return false;
-    const BusyHold busy(rtuBusy_);
-    const std::size_t length = rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
-                                                       wireAddress(first), values);
-    if (!sendFrame(length))
-        return false;
-    pauseSettle();
-    if (writeRefused(16))
-        return false;
-    return rtuRead(first, static_cast<int>(values.size())) && unchanged();
+    const std::size_t length = values.size() == 1
+        ? rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_), wireAddress(first), values[0])
+        : rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_), wireAddress(first), values);
+    return finish(rtuWrite(first, values, length));
 }
 
 bool TEquipComm::sendCommand(int code)
@@ -250,10 +295,17 @@ bool TEquipComm::sendCommand(int code)
     if (asynchronous_) {
         // The device takes the command pair as is, without the P's offset.
         const asyncframe::Pair pair{kCommandRegister, static_cast<std::uint16_t>(code & 0xFFFF)};
-        return async_.write(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout);
+        return finish(async_.write(std::span<const asyncframe::Pair>(&pair, 1), kAsyncReplyTimeout));
     }
-    if (!connected_ || rtuBusy_)
-        return false;
+    return finish(rtuCommand(code));
+}
+
+bool TEquipComm::rtuCommand(int code)
+{
+    if (!connected_)
+        return fail({LinkFault::NotConnected});
+    if (rtuBusy_)
+        return fail({LinkFault::Busy});
     const BusyHold busy(rtuBusy_);
     // The command register takes the wire offset of the P like any other register.
     const std::uint16_t address = wireAddress(kCommandRegister);
@@ -261,23 +313,24 @@ bool TEquipComm::sendCommand(int code)
                                                      address, static_cast<std::uint16_t>(code & 0xFFFF));
     drainLink();
     if (!sendFrame(length))
-        return false;
-    pauseSettle();
-    const std::size_t got = receiveReply(8);
-    return got == 8 && rtu::crcValid(reply_.data(), got) && reply_[1] == 6
-        && reply_[2] == request_[2] && reply_[3] == request_[3];
+        return fail({LinkFault::SendFailed});
+    pauseUntil(deadlineAfter(writeSettleDelay_));
+    // The echo names the command register; the value it echoes is not compared.
+    const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), 6, address, 1};
+    const RtuReceiver::Result echo = receiver_.await(network_, expected, deadlineAfter(readTimeout_));
+    return echo.kind == rtu::ScanKind::Answer || fail(echo.error);
 }
 
 bool TEquipComm::flushQueuedReads(Seconds timeout)
 {
     if (!asynchronous_)
         return connected_;
-    return async_.flushReads(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout);
+    return finish(async_.flushReads(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout));
 }
 
 bool TEquipComm::flushQueuedWrites(Seconds timeout)
 {
     if (!asynchronous_)
         return connected_;
-    return async_.flushWrites(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout);
+    return finish(async_.flushWrites(timeout > Seconds::zero() ? timeout : kAsyncReplyTimeout));
 }

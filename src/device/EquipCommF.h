@@ -1,9 +1,12 @@
 #pragma once
 
+#include "device/LinkActivity.h"
 #include "device/RegisterImage.h"
 #include "link/AsyncLink.h"
 #include "link/EventPump.h"
+#include "link/LinkError.h"
 #include "link/RtuFrame.h"
+#include "link/RtuReceiver.h"
 #include "link/SerialCommF.h"
 #include "link/UdpLink.h"
 
@@ -37,6 +40,9 @@ public:
     // Starts connecting; the link is connected once the connect event arrives.
     bool openTcp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port);
     void close();
+    // Closes now, or right after the transaction that is waiting for its answer (a
+    // "Desconectar" clicked during a wait), so no frame is cut in half.
+    void closeAfterTransaction();
 
     // Events of the TCP socket (low 16 bits read, connect or close; high 16 bits the
     // error code). The event pump delivers them; this entry is for pumps that route
@@ -44,6 +50,8 @@ public:
     void socketEvent(std::uint32_t eventWord) { async_.socketEvent(eventWord); }
 
     bool connected() const { return asynchronous_ ? async_.connected() : connected_; }
+    // A transaction is waiting for its answer (another one started now fails at once).
+    bool busy() const { return rtuBusy_ || async_.busy(); }
     bool network() const { return network_; }
     bool asynchronous() const { return asynchronous_; }
     bool linkOnSerialPort() const { return linkOnSerialPort_; }
@@ -52,22 +60,40 @@ public:
     // errno of the last failed TCP connection or of the error that ended it.
     int lastSocketError() const { return async_.lastError(); }
     AsyncLink& asyncLink() { return async_; }
+    // Who is using the link: pages hold it while a tick or an action runs.
+    LinkActivity& activity() { return activity_; }
 
     Seconds readTimeout() const { return readTimeout_; }
     Seconds writeSettleDelay() const { return writeSettleDelay_; }
     static constexpr Seconds kAsyncReplyTimeout{5.0};
 
     // --- transactions
-    bool readRegisters(int first, int count, bool queue = false);
+    // A read succeeds only when every register asked for arrived. A non-zero
+    // `timeout` shortens the serial or UDP wait (the asynchronous link's waits are
+    // set by its flush).
+    bool readRegisters(int first, int count, bool queue = false, Seconds timeout = Seconds::zero());
+    // A wait for a read of `count` registers long enough for the line's speed but far
+    // shorter than the link's own time-out, for refreshes that must notice a silent
+    // device quickly.
+    Seconds quickReadTimeout(int count) const;
+    // A read that also gives the words of the device's reply, for any register,
+    // whether the model's map knows it or not.
+    bool readRaw(int first, int count, std::vector<std::uint16_t>& words);
+    // Writes are skipped when the image holds the value as received from this device,
+    // and confirmed by reading the registers back on every link.
     bool writeRegister(int reg, int value, bool queue = false, bool force = false);
     bool writeRegisters(int first, std::span<const std::uint16_t> values, bool queue = false, bool force = false);
     bool sendCommand(int code);
     // A time-out of zero means the asynchronous reply time-out (5 s).
     bool flushQueuedReads(Seconds timeout = Seconds::zero());
     bool flushQueuedWrites(Seconds timeout = Seconds::zero());
+    // Why the last failed transaction failed (register numbers without the P's offset).
+    LinkError lastError() const;
 
     // --- register image
     int registerValue(int reg) const { return image_.registerValue(reg); }
+    // The register arrived from the device on this connection.
+    bool received(int reg) const { return image_.received(reg); }
     void storeRegisterValue(int reg, int value) { image_.storeRegisterValue(reg, value); }
     const RegisterImage& image() const { return image_; }
     RegisterImage& image() { return image_; }
@@ -75,22 +101,31 @@ public:
 private:
     std::uint16_t wireAddress(int reg) const;
     bool sendFrame(std::size_t length);
-    std::size_t receiveReply(std::size_t wanted);
     void drainLink();
-    void pauseSettle();
-    bool writeRefused(std::uint8_t function);
-    bool rtuRead(int first, int count);
+    void pauseUntil(Deadline deadline);
+    bool fail(LinkError error);
+    // Ends a transaction: a close asked for meanwhile happens now.
+    bool finish(bool ok);
+    bool unchanged(int first, std::span<const std::uint16_t> values) const;
+    bool rtuRead(int first, int count, std::vector<std::uint16_t>* words, Seconds timeout = Seconds::zero());
+    bool rtuWrite(int first, std::span<const std::uint16_t> values, std::size_t length);
+    bool rtuCommand(int code);
+    bool asyncRead(int first, int count, std::vector<std::uint16_t>* words);
     std::vector<std::uint16_t> wireAddresses(int first, std::size_t count) const;
 
     EventPump& pump_;
     TSerialComm serial_;
     UdpLink udp_;
     AsyncLink async_;
+    RtuReceiver receiver_{serial_, udp_};
     // A serial or UDP transaction is in progress. It waits in the pump, where a timer
     // may fire: a transaction started from there fails at once instead of
     // interleaving its frames with this one.
     bool rtuBusy_ = false;
     RegisterImage image_;
+    LinkError rtuFault_;
+    LinkActivity activity_;
+    bool closeRequested_ = false;
 
     bool connected_ = false;
     bool network_ = false;
@@ -98,9 +133,9 @@ private:
     bool linkOnSerialPort_ = false;
     std::string portName_;
     int slaveAddress_ = 1;
+    std::int32_t baudRate_ = 9600;
     Seconds readTimeout_{0.025};
     Seconds writeSettleDelay_{0.025};
 
     std::array<std::uint8_t, rtu::kBufferSize> request_{};
-    std::array<std::uint8_t, rtu::kBufferSize> reply_{};
 };

@@ -11,8 +11,32 @@ void RegisterImage::storeRegisterValue(int reg, int value)
 {
     reg = stripOffset(reg);
     const Bank bank = mappedBank(type_, reg);
-    if (bank != Bank::None)
+    if (bank != Bank::None) {
         slot(bank, reg) = static_cast<std::uint16_t>(value & 0xFFFF);
+        received_[static_cast<std::size_t>(bank)].set(static_cast<std::size_t>(reg));
+    }
+}
+
+bool RegisterImage::received(int reg) const
+{
+    reg = stripOffset(reg);
+    const Bank bank = mappedBank(type_, reg);
+    return bank != Bank::None && received_[static_cast<std::size_t>(bank)].test(static_cast<std::size_t>(reg));
+}
+
+bool RegisterImage::received(const Field& f, int i) const
+{
+    return i >= 0 && i < f.size
+        && received_[static_cast<std::size_t>(f.bank)].test(static_cast<std::size_t>(f.first + i));
+}
+
+bool RegisterImage::receivedAll(const Field& f) const
+{
+    for (int i = 0; i < f.size; ++i) {
+        if (!received(f, i))
+            return false;
+    }
+    return true;
 }
 
 int RegisterImage::registerValue(int reg) const
@@ -26,6 +50,8 @@ void RegisterImage::clear()
 {
     for (auto& bank : banks_)
         bank.fill(0);
+    for (auto& bank : received_)
+        bank.reset();
 }
 
 int RegisterImage::value(const Field& f, int i) const

@@ -3,13 +3,15 @@
 #include "device/RegisterMap.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
 // The typed copy of the device's holding registers. Every value received from the
 // device is stored through the map of the current device type; screens read named
 // fields back through the getters, and the write operations compare against
-// registerValue.
+// registerValue. The image also knows which registers this connection has really
+// received, so nothing shows, saves or skips a write on a value it never read.
 class RegisterImage {
 public:
     int deviceType() const { return type_; }
@@ -21,8 +23,14 @@ public:
     // The word held for `reg` under the current map; 0 for unmapped registers.
     int registerValue(int reg) const;
 
-    // Forgets every value (a new link may reach another device).
+    // Forgets every value and what was received (a new link may reach another device).
     void clear();
+
+    // The register was received on this connection (mapped registers only).
+    bool received(int reg) const;
+    // Element i of a field, or every element, was received.
+    bool received(const Field& f, int i) const;
+    bool receivedAll(const Field& f) const;
 
     // Element i of a field; 0 outside 0..size-1.
     int value(const Field& f, int i = 0) const;
@@ -54,4 +62,5 @@ private:
 
     int type_ = 0;
     std::array<std::array<std::uint16_t, kRegisterSpace>, kBankCount> banks_{};
+    std::array<std::bitset<kRegisterSpace>, kBankCount> received_{};
 };

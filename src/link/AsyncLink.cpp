@@ -83,6 +83,7 @@ void AsyncLink::resetExchange()
     writeQueue_.clear();
     busy_ = false;
     replyArrived_ = false;
+    matcher_.reset();
 }
 
 void AsyncLink::socketEvent(std::uint32_t eventWord)
@@ -131,16 +132,27 @@ void AsyncLink::receive()
 
 void AsyncLink::handleFrame(std::span<const std::uint8_t> payload)
 {
-    const std::uint16_t sequence = asyncframe::payloadSequence(payload);
-    lastReceivedSequence_ = sequence;
-    if (sequence == sequenceInFlight_) {
+    lastReceivedSequence_ = asyncframe::payloadSequence(payload);
+    switch (matcher_.classify(payload)) {
+    case AsyncReplyMatcher::Verdict::Reply:
+        // Its values count once the reply proves to answer what was asked (read()).
         replyPayload_.assign(payload.begin(), payload.end());
         replyArrived_ = true;
+        return;
+    case AsyncReplyMatcher::Verdict::Late:
+        return;
+    case AsyncReplyMatcher::Verdict::Other:
+        storeData(payload);
+        return;
     }
-    if (asyncframe::payloadCommand(payload) == asyncframe::kCommandRegisterData) {
-        for (const asyncframe::Pair& p : asyncframe::registerDataPairs(payload))
-            store_(p.reg, p.value);
-    }
+}
+
+void AsyncLink::storeData(std::span<const std::uint8_t> payload)
+{
+    if (asyncframe::payloadCommand(payload) != asyncframe::kCommandRegisterData)
+        return;
+    for (const asyncframe::Pair& p : asyncframe::registerDataPairs(payload))
+        store_(p.reg, p.value);
 }
 
 bool AsyncLink::sendAll(std::span<const std::uint8_t> frame, Deadline deadline)
@@ -161,35 +173,55 @@ bool AsyncLink::sendAll(std::span<const std::uint8_t> frame, Deadline deadline)
     return true;
 }
 
-bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint16_t)>& build, Seconds timeout,
-                        bool isWrite)
+bool AsyncLink::fail(LinkError error)
 {
-    if (busy_ || !connected_)
-        return false;
+    fault_ = error;
+    return false;
+}
+
+bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint16_t)>& build, Seconds timeout)
+{
+    if (busy_)
+        return fail({LinkFault::Busy});
+    if (!connected_)
+        return fail({LinkFault::NotConnected});
     const std::vector<std::uint8_t> frame = build(sequenceCounter_);
     busy_ = true;
     replyArrived_ = false;
     sequenceInFlight_ = sequenceCounter_;
+    matcher_.begin(sequenceInFlight_);
     ++sequenceCounter_;
     const unsigned generation = generation_;
     const Deadline deadline = deadlineAfter(timeout);
-    bool ok = sendAll(frame, deadline);
-    if (ok)
-        pump_.runUntil([&] { return replyArrived_ || generation_ != generation; }, deadline);
-    ok = ok && generation_ == generation && replyArrived_;
-    if (ok && isWrite)
-        ok = asyncframe::writeStatus(replyPayload_) == std::uint16_t{0};
+    if (!sendAll(frame, deadline)) {
+        busy_ = false;
+        matcher_.abandon();
+        return fail({LinkFault::SendFailed});
+    }
+    pump_.runUntil([&] { return replyArrived_ || generation_ != generation; }, deadline);
+    if (generation_ != generation)
+        return fail({LinkFault::ConnectionLost});
     busy_ = false;
-    return ok;
+    if (!replyArrived_) {
+        matcher_.abandon();
+        return fail({LinkFault::Timeout});
+    }
+    matcher_.end();
+    return true;
 }
 
-bool AsyncLink::read(std::span<const std::uint16_t> registers, Seconds timeout)
+bool AsyncLink::read(std::span<const std::uint16_t> registers, Seconds timeout, std::vector<std::uint16_t>* values)
 {
+    if (values != nullptr)
+        values->clear();
     for (std::size_t at = 0; at < registers.size(); at += asyncframe::kMaxReadRegisters) {
         const auto part = registers.subspan(at, std::min(asyncframe::kMaxReadRegisters, registers.size() - at));
         const auto build = [part](std::uint16_t sequence) { return asyncframe::buildRead(sequence, part); };
-        if (!request(build, timeout, false))
+        if (!request(build, timeout))
             return false;
+        if (const LinkError e = checkReadReply(replyPayload_, part, values); e.fault != LinkFault::None)
+            return fail(e);
+        storeData(replyPayload_);
     }
     return true;
 }
@@ -199,8 +231,11 @@ bool AsyncLink::write(std::span<const asyncframe::Pair> pairs, Seconds timeout)
     for (std::size_t at = 0; at < pairs.size(); at += asyncframe::kMaxWritePairs) {
         const auto part = pairs.subspan(at, std::min(asyncframe::kMaxWritePairs, pairs.size() - at));
         const auto build = [part](std::uint16_t sequence) { return asyncframe::buildWrite(sequence, part); };
-        if (!request(build, timeout, true))
+        if (!request(build, timeout))
             return false;
+        const std::uint16_t status = asyncframe::writeStatus(replyPayload_).value_or(0xFFFF);
+        if (status != 0)
+            return fail({LinkFault::Refused, status});
     }
     return true;
 }
@@ -210,7 +245,7 @@ bool AsyncLink::flushReads(Seconds timeout)
     // Taken out first: what is queued while the request waits belongs to the next flush.
     const std::vector<std::uint16_t> registers = std::exchange(readQueue_, {});
     if (!connected_)
-        return false;
+        return fail({LinkFault::NotConnected});
     return read(registers, timeout);
 }
 
@@ -221,16 +256,30 @@ bool AsyncLink::writeAndReadBack(std::span<const asyncframe::Pair> pairs, Second
     for (const asyncframe::Pair& p : pairs)
         registers.push_back(p.reg);
     // The read-back runs even after a failed write, so the image shows what the
-    // device holds now.
+    // device holds now; the write's own failure is the one reported.
     const bool written = write(pairs, timeout);
-    const bool readBack = read(registers, timeout);
-    return written && readBack;
+    const LinkError writeFault = fault_;
+    std::vector<std::uint16_t> values;
+    const bool readBack = read(registers, timeout, &values);
+    if (!written)
+        return fail(writeFault);
+    if (!readBack)
+        return false;
+    // A register queued twice must hold the value written last.
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        bool last = true;
+        for (std::size_t j = i + 1; j < pairs.size() && last; ++j)
+            last = pairs[j].reg != pairs[i].reg;
+        if (last && values[i] != pairs[i].value)
+            return fail({LinkFault::ReadBackDiffers, 0, pairs[i].reg, values[i]});
+    }
+    return true;
 }
 
 bool AsyncLink::flushWrites(Seconds timeout)
 {
     const std::vector<asyncframe::Pair> pairs = std::exchange(writeQueue_, {});
     if (!connected_)
-        return false;
+        return fail({LinkFault::NotConnected});
     return writeAndReadBack(pairs, timeout);
 }

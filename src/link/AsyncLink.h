@@ -2,7 +2,9 @@
 
 #include "link/AsyncFrame.h"
 #include "link/AsyncFrameParser.h"
+#include "link/AsyncReplyMatcher.h"
 #include "link/EventPump.h"
+#include "link/LinkError.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,8 +18,10 @@
 //
 // A request waits in the pump, so socket events (and, in the GUI, the whole window)
 // keep running; a request started from inside that wait fails at once on the busy
-// flag and sends nothing. Register-data frames are handed to `store` whichever
-// request they answer, or none.
+// flag and sends nothing. Register data is handed to `store` when it answers the read
+// that asked for it, or when it answers no request (the device may push values of
+// its own); a reply that does not answer its read, and the late reply of a request
+// that already gave up, are not stored: they are not what the device holds now.
 class AsyncLink final : public SocketEventSink {
 public:
     using RegisterStore = std::function<void(std::uint16_t reg, std::uint16_t value)>;
@@ -42,13 +46,17 @@ public:
     void socketEvent(std::uint32_t eventWord) override;
 
     // Lists longer than one frame carries go as several requests, one after the
-    // other; the first that fails ends the operation.
-    bool read(std::span<const std::uint16_t> registers, Seconds timeout);
+    // other; the first that fails ends the operation. A read succeeds only when its
+    // reply carries a pair for every register asked and none for another; `values`
+    // then holds them in the order asked.
+    bool read(std::span<const std::uint16_t> registers, Seconds timeout, std::vector<std::uint16_t>* values = nullptr);
     // True only when every reply arrived with a status word of 0.
     bool write(std::span<const asyncframe::Pair> pairs, Seconds timeout);
-    // A write confirmed by reading the registers back into the image; the values
-    // read back are not compared with those written.
+    // A write confirmed by reading the registers back: true only when each holds the
+    // last value written to it.
     bool writeAndReadBack(std::span<const asyncframe::Pair> pairs, Seconds timeout);
+    // Why the last request failed.
+    const LinkError& lastFault() const { return fault_; }
 
     void queueRead(std::uint16_t reg) { readQueue_.push_back(reg); }
     void queueWrite(asyncframe::Pair pair) { writeQueue_.push_back(pair); }
@@ -64,11 +72,14 @@ public:
     std::size_t droppedFrames() const { return parser_.droppedFrames(); }
 
 private:
-    // Sends one frame built with the next sequence number and waits for its reply.
-    bool request(const std::function<std::vector<std::uint8_t>(std::uint16_t)>& build, Seconds timeout, bool isWrite);
+    // Sends one frame built with the next sequence number and waits for its reply,
+    // which is then in replyPayload_.
+    bool request(const std::function<std::vector<std::uint8_t>(std::uint16_t)>& build, Seconds timeout);
+    bool fail(LinkError error);
     bool sendAll(std::span<const std::uint8_t> frame, Deadline deadline);
     void receive();
     void handleFrame(std::span<const std::uint8_t> payload);
+    void storeData(std::span<const std::uint8_t> payload);
     void resetExchange();
 
     EventPump& pump_;
@@ -86,6 +97,8 @@ private:
     std::uint16_t sequenceInFlight_ = 0;
     std::uint16_t lastReceivedSequence_ = 0;
     std::vector<std::uint8_t> replyPayload_;
+    LinkError fault_;
+    AsyncReplyMatcher matcher_;
 
     std::vector<std::uint16_t> readQueue_;
     std::vector<asyncframe::Pair> writeQueue_;

@@ -2,8 +2,6 @@
 
 #include "link/Crc16.h"
 
-#include <algorithm>
-
 namespace rtu {
 
 namespace {
@@ -64,37 +62,6 @@ bool crcValid(const std::uint8_t* frame, std::size_t length)
         return false;
     const std::uint16_t crc = crc16Modbus(frame, length - 2);
     return frame[length - 2] == (crc & 0xFF) && frame[length - 1] == (crc >> 8);
-}
-
-int readReplyValueCount(const std::uint8_t* reply, std::size_t length, int countAsked)
-{
-    if (length < 5 || !crcValid(reply, length) || reply[1] != 3)
-        return -1;
-    // The byte count is one byte: a device answering more than 127 registers sends it
-    // modulo 256. Such a reply is taken whole only when its length proves it.
-    const std::size_t asked = static_cast<std::size_t>(std::max(countAsked, 0));
-    if (2 * asked > 255 && length == 2 * asked + 5 && reply[2] == ((2 * asked) & 0xFF))
-        return countAsked;
-    const std::size_t byteCount = reply[2];
-    if (byteCount % 2 != 0 || byteCount > 2u * static_cast<std::size_t>(std::max(countAsked, 0))
-        || length != byteCount + 5)
-        return -1;
-    return static_cast<int>(byteCount / 2);
-}
-
-bool isExceptionReply(const std::uint8_t* reply, std::size_t length, std::uint8_t function)
-{
-    return length == 5 && reply[1] == (function | 0x80) && crcValid(reply, length);
-}
-
-std::size_t expectedReplyLength(const std::uint8_t* header, std::size_t wanted)
-{
-    if (header[1] & 0x80)
-        return std::min<std::size_t>(5, wanted);
-    // Past 127 registers the byte count wraps and says nothing about the length.
-    if (header[1] == 3 && wanted <= 255 + 5)
-        return std::min<std::size_t>(header[2] + 5u, wanted);
-    return wanted;
 }
 
 } // namespace rtu

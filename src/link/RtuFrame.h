@@ -22,18 +22,4 @@ std::size_t buildWriteMultiple(std::uint8_t* out, std::uint8_t slave, std::uint1
 // At least 3 bytes, and the last two are the CRC of the others, low byte first.
 bool crcValid(const std::uint8_t* frame, std::size_t length);
 
-// The number of register values a function-3 reply carries, or -1 when it must be
-// refused: bad CRC, another function, an odd byte count, more values than asked,
-// or a length that is not byte count + 5. A read of more than 127 registers
-// (whose byte count cannot fit its byte) is taken when the length is exactly right.
-int readReplyValueCount(const std::uint8_t* reply, std::size_t length, int countAsked);
-
-// A well-formed exception reply (function | 0x80, code, CRC) to `function`.
-bool isExceptionReply(const std::uint8_t* reply, std::size_t length, std::uint8_t function);
-
-// How many bytes the reply whose first three bytes are `header` will have, given
-// that `wanted` were expected: an exception reply is 5 bytes, a read reply is its
-// byte count + 5; never more than `wanted`.
-std::size_t expectedReplyLength(const std::uint8_t* header, std::size_t wanted);
-
 } // namespace rtu

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -53,6 +54,12 @@ bool sameSettings(const termios& want, const termios& got, bool checkParity)
 
 } // namespace
 
+bool isSupportedBaudRate(std::int32_t baud)
+{
+    speed_t code = B0;
+    return speedCode(baud, code);
+}
+
 void applySerialSettings(termios& t, speed_t speed, const SerialLinkSettings& s)
 {
     const tcflag_t driverParity = t.c_cflag & kParityBits;
@@ -96,7 +103,8 @@ bool TSerialComm::open(const std::string& path, const SerialLinkSettings& settin
     for (int attempt = 0;; ++attempt) {
         if (tryOpen(path, settings))
             return true;
-        if (attempt == 2)
+        // A speed or character format the port refuses will not change by waiting.
+        if (attempt == 2 || lastOpenError_ == EINVAL || lastOpenError_ == ENOTTY)
             return false;
         pump_.sleepUntil(deadlineAfter(std::chrono::milliseconds(kPausesMs[attempt])));
     }
@@ -115,8 +123,15 @@ bool TSerialComm::tryOpen(const std::string& path, const SerialLinkSettings& set
         return false;
     }
     termios current{};
-    if (!isatty(fd) || tcgetattr(fd, &current) != 0 || ioctl(fd, TIOCEXCL) != 0) {
-        lastOpenError_ = errno ? errno : ENOTTY;
+    if (!isatty(fd) || tcgetattr(fd, &current) != 0) {
+        lastOpenError_ = ENOTTY;
+        ::close(fd);
+        return false;
+    }
+    // TIOCEXCL keeps other users out but not root; the advisory lock keeps out every
+    // copy of this tool, whoever runs it.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        lastOpenError_ = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);
         return false;
     }
@@ -124,10 +139,12 @@ bool TSerialComm::tryOpen(const std::string& path, const SerialLinkSettings& set
     applySerialSettings(wanted, speed, settings);
     termios applied{};
     if (tcsetattr(fd, TCSANOW, &wanted) != 0 || tcgetattr(fd, &applied) != 0 || !sameSettings(wanted, applied, !isPseudoTerminal(fd))) {
-        lastOpenError_ = errno ? errno : EINVAL;
+        lastOpenError_ = EINVAL;
         ::close(fd);
         return false;
     }
+    // Whatever the device sent before this open belongs to someone else's exchange.
+    tcflush(fd, TCIOFLUSH);
     // The device is not powered from the control lines; leave DTR and RTS low.
     // A pseudo-terminal has no modem lines, so a refusal here is not an error.
     int lines = TIOCM_DTR | TIOCM_RTS;

@@ -8,6 +8,9 @@
 #include <string>
 #include <termios.h>
 
+// A speed the serial ports of this system can be set to.
+bool isSupportedBaudRate(std::int32_t baud);
+
 // Puts 8 data bits, the parity and stop bits of `settings` (unknown codes keep the
 // driver's choice), raw binary mode and no flow control into `t`.
 void applySerialSettings(termios& t, speed_t speed, const SerialLinkSettings& settings);
@@ -25,8 +28,11 @@ public:
     TSerialComm& operator=(const TSerialComm&) = delete;
 
     // Opens the device path (/dev/ttyUSB0, a /dev/serial/by-id link, a pseudo-terminal)
-    // exclusively; three tries, 0.5 s and 1 s apart. False when it cannot be opened or
-    // refuses the settings.
+    // exclusively (TIOCEXCL and an advisory lock); three tries, 0.5 s and 1 s apart,
+    // except for a port that is no terminal or refuses the speed or
+    // format, which fails at once. False when it cannot be opened or refuses the
+    // settings; lastOpenError() then tells why (EBUSY: another program has it, EINVAL:
+    // the settings were refused).
     bool open(const std::string& path, const SerialLinkSettings& settings);
     void close();
     bool isOpen() const { return fd_ >= 0; }

@@ -7,7 +7,8 @@
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames
 // it over `path`, so a reader sees either the old file or the whole new one, never
 // a half-written file. On failure returns false with a one-line reason naming the
-// file in `error`, and the old file is untouched.
+// file in `error`, and the old file is untouched. Temporary files of the same name that
+// an interrupted save left behind are removed first.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error);
 
 // The whole content of a file; false with a reason when it exists but cannot be read.

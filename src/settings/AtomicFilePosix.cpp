@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,20 +29,55 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// mkstemp's six letters and digits after the file's own hidden name.
+bool isTemporaryOf(const std::string& entry, const std::string& prefix)
+{
+    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+// A save that was killed leaves its temporary file behind. Each writer holds a lock
+// on its own until it is renamed, so one that can be locked belongs to nobody.
+void removeStrayTemporaries(const std::filesystem::path& folder, const std::string& prefix)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string entry = e->d_name;
+        if (!isTemporaryOf(entry, prefix))
+            continue;
+        const std::string path = (folder / entry).string();
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string name(".");
-    name += path.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (folder / name).string();
+    const std::string prefix = "." + path.filename().string() + ".";
+    removeStrayTemporaries(folder, prefix);
+    std::string pattern = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = reason("cannot write", path, errno);
         return false;
     }
+    ::flock(fd, LOCK_EX);
     // mkstemp creates the file for the owner only; give it the usual permissions.
     const mode_t mask = ::umask(0);
     ::umask(mask);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 class TEquipComm;
 
@@ -21,6 +22,8 @@ struct ConfigLoadOptions {
     bool sets = true;         // R
     bool pressure = true;     // IRR
     bool cycles = true;       // IRR
+    // A value that is not an integer refuses the file instead of taking the default.
+    bool strict = false;
 
     static ConfigLoadOptions none() { return {false, false, false, false, false, false, false, false, false}; }
     bool chosen(LoadGroup group) const;
@@ -40,10 +43,28 @@ using ConfigProgress = std::function<void(int done, int total)>;
 bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& file, std::string& error,
                         std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
+// What a load (or the check before it) found.
+struct ConfigLoadOutcome {
+    // 0 on success, -1 for a file that is not this model's, cannot be read or holds a
+    // value out of range, otherwise the register (or block) whose write failed.
+    int errorRegister = 0;
+    // One line: why the file was refused or the load failed.
+    std::string reason;
+    // Keys whose value is not an integer and took the default ("Key = text").
+    std::vector<std::string> defaulted;
+    // Written registers that read back another value ("Key (register R) reads V, not W").
+    std::vector<std::string> differing;
+};
+
+// Reads the whole file and checks every value a load with `options` would write,
+// without a device: a file of another model, a value out of range (or, with
+// `options.strict`, not an integer) refuses it. Nothing is written either way.
+bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, const ConfigLoadOptions& options,
+                            ConfigLoadOutcome& outcome);
+
 // Writes a configuration file into the device, row by row, stopping at the first
-// failure. `errorRegister` is 0 on success, -1 for a file that is not this model's
-// (or cannot be read), otherwise the register (or block) whose write failed.
-// `reason` gets a one-line description of a failure.
+// failure. The whole file is checked first (as checkConfigurationFile does), so a
+// refused file writes nothing. Every write is read back; on the asynchronous link the
+// registers that read back another value are all listed in `outcome.differing`.
 bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          int& errorRegister, std::string* reason = nullptr, const ConfigPause& pause = {},
-                          const ConfigProgress& progress = {});
+                          ConfigLoadOutcome& outcome, const ConfigPause& pause = {}, const ConfigProgress& progress = {});

@@ -3,73 +3,67 @@
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
 #include "device/EquipCommF.h"
+#include "settings/ConfigLoadPlan.h"
 #include "settings/IniFile.h"
-#include "settings/PasswordCoding.h"
-#include "settings/TextEncoding.h"
 
-#include <array>
 #include <cstdint>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace {
 
 constexpr const char* kGeneral = "GeneralConf";
-constexpr std::uint32_t kDefaultIpAddr = 0xC0A80032; // 192.168.0.50
-constexpr const char* kDefaultWifiSsid = "Ssid";
-constexpr const char* kDefaultWifiPass = "wifi";
-constexpr std::array<int, 3> kDefaultWifiPorts{43101, 502, 503};
 constexpr int kUnitIndexRegister = 1951;
 constexpr int kMaxBusPosition = 15;
 
-// Writes one file into the device. Every write asks for queueing and is not forced:
-// on serial and UDP each is written and read back at once, a register the image
-// already holds is skipped; on the asynchronous link they collect in the queue and
-// the final flush decides the outcome.
+// Writes a checked plan into the device. Every write asks for queueing and is not
+// forced: on serial and UDP each is written and read back at once, a register the
+// image already holds as received is skipped; on the asynchronous link they collect in
+// the queue and the final flush (with its read-back) decides the outcome.
 class ConfigLoader {
 public:
-    ConfigLoader(TEquipComm& equip, const IniFile& ini, const ConfigLoadOptions& options, const ConfigPause& pause,
-                 const ConfigProgress& progress)
+    ConfigLoader(TEquipComm& equip, const ConfigLoadPlan& plan, const ConfigLoadOptions& options,
+                 const ConfigPause& pause, const ConfigProgress& progress, ConfigLoadOutcome& outcome)
         : equip_(equip)
-        , ini_(ini)
+        , plan_(plan)
         , options_(options)
         , pause_(pause)
         , progress_(progress)
+        , outcome_(outcome)
     {
     }
 
     bool run()
     {
-        std::vector<const ConfigRow*> rows;
-        for (const ConfigRow& row : configRows(equip_.deviceType())) {
-            if (row.group != LoadGroup::NotLoaded && options_.chosen(row.group))
-                rows.push_back(&row);
-        }
-        // The general block counts as one row.
-        const int total = static_cast<int>(rows.size()) + (options_.general ? 1 : 0);
+        const int total = plan_.rowCount();
         int done = 0;
-        const auto advance = [&] {
-            if (progress_)
-                progress_(++done, total);
-        };
-        if (options_.general) {
-            if (!loadGeneral())
-                return false;
-            advance();
-        }
-        for (const ConfigRow* row : rows) {
-            const bool ok = row->kind == ConfigRow::Kind::EnderecoBus ? loadBusAddress(*row) : loadRow(*row);
+        bool generalDone = !options_.general;
+        for (const PlannedWrite& w : plan_.writes()) {
+            const bool ok = w.kind == PlannedWrite::Kind::BusAddress ? loadBusAddress(w) : loadWords(w);
             if (!ok)
                 return false;
-            advance();
+            if (!w.endsRow)
+                continue;
+            if (!generalDone) {
+                generalDone = true;
+                pause_(std::chrono::milliseconds(50));
+            }
+            if (progress_)
+                progress_(++done, total);
         }
         return flushPending();
     }
 
-    int errorRegister() const { return error_; }
-    const std::string& reason() const { return reason_; }
-
 private:
+    struct Written {
+        int reg;
+        std::uint16_t value;
+        const std::string* key;
+    };
+
+    std::string linkReason() const { return describeLinkError(equip_.lastError()); }
+
     bool fail(int errorRegister, std::string why)
     {
         // What was queued before the failure goes out, as a serial link would have
@@ -78,16 +72,24 @@ private:
             pending_ = false;
             equip_.flushQueuedWrites();
         }
-        error_ = errorRegister;
-        reason_ = std::move(why);
+        outcome_.errorRegister = errorRegister;
+        outcome_.reason = std::move(why);
         return false;
     }
 
-    void noteQueued(bool changed, int errorRegister)
+    // After a flush whose read-back disagreed: every queued register that reads back
+    // another value, not only the first.
+    void listDiffering()
     {
-        if (equip_.asynchronous() && changed && !pending_) {
-            pending_ = true;
-            pendingError_ = errorRegister;
+        for (std::size_t i = 0; i < queued_.size(); ++i) {
+            const Written& w = queued_[i];
+            bool last = true;
+            for (std::size_t j = i + 1; j < queued_.size() && last; ++j)
+                last = queued_[j].reg != w.reg;
+            if (last && equip_.received(w.reg) && equip_.registerValue(w.reg) != w.value)
+                outcome_.differing.push_back(*w.key + " (register " + std::to_string(w.reg) + ") reads "
+                                             + std::to_string(equip_.registerValue(w.reg)) + ", not "
+                                             + std::to_string(w.value));
         }
     }
 
@@ -97,121 +99,65 @@ private:
             return true;
         pending_ = false;
         if (!equip_.flushQueuedWrites()) {
-            error_ = pendingError_;
-            reason_ = "the device refused the queued writes (from register " + std::to_string(pendingError_) + ")";
+            const LinkError e = equip_.lastError();
+            if (e.fault == LinkFault::ReadBackDiffers)
+                listDiffering();
+            outcome_.errorRegister = pendingError_;
+            outcome_.reason = "the queued writes from register " + std::to_string(pendingError_)
+                + " failed: " + describeLinkError(e);
             return false;
         }
+        queued_.clear();
         return true;
     }
 
-    bool writeWord(int reg, std::int64_t value, int errorRegister, const std::string& key)
+    bool loadWords(const PlannedWrite& w)
     {
-        if (value < 0 || value > 0xFFFF)
-            return fail(errorRegister, key + " = " + std::to_string(value) + " is outside 0..65535");
-        const bool changed = equip_.registerValue(reg) != value;
-        if (!equip_.writeRegister(reg, static_cast<int>(value), true, false))
-            return fail(errorRegister, "write of register " + std::to_string(reg) + " (" + key + ") failed");
-        noteQueued(changed, errorRegister);
-        return true;
-    }
-
-    bool writeBlock(int first, std::span<const std::uint16_t> values, const std::string& key)
-    {
+        const int first = w.busOffset ? w.reg + busPosition_ : w.reg;
+        const int errorRegister = w.busOffset ? w.errorRegister + busPosition_ : w.errorRegister;
         bool changed = false;
-        for (std::size_t i = 0; i < values.size(); ++i)
-            changed = changed || equip_.registerValue(first + static_cast<int>(i)) != values[i];
-        if (!equip_.writeRegisters(first, values, true, false))
-            return fail(first, "write of registers " + std::to_string(first) + ".." +
-                                   std::to_string(first + static_cast<int>(values.size()) - 1) + " (" + key + ") failed");
-        noteQueued(changed, first);
-        return true;
-    }
-
-    std::int64_t number(const std::string& section, const std::string& key, std::int64_t fallback) const
-    {
-        return ini_.readInteger(section, key, fallback);
-    }
-
-    // The password and the address are 32-bit numbers that files hold signed or unsigned.
-    static bool fits32(std::int64_t v) { return v >= INT32_MIN && v <= static_cast<std::int64_t>(UINT32_MAX); }
-
-    bool loadText(const char* key, const char* fallback, int first)
-    {
-        const std::string bytes = utf8ToCp1252(ini_.readString(kGeneral, key, fallback));
-        std::array<std::uint16_t, 16> words{};
-        for (std::size_t i = 0; i < bytes.size() && i < 2 * words.size(); ++i) {
-            const auto c = static_cast<std::uint8_t>(bytes[i]);
-            words[i / 2] |= static_cast<std::uint16_t>(i % 2 == 0 ? c : c << 8);
+        for (std::size_t i = 0; i < w.values.size(); ++i) {
+            const int reg = first + static_cast<int>(i);
+            changed = changed || !equip_.received(reg) || equip_.registerValue(reg) != w.values[i];
         }
-        return writeBlock(first, words, key);
-    }
-
-    bool loadGeneral()
-    {
-        if (!writeWord(1500, number(kGeneral, "Language", 0), 1500, "Language"))
-            return false;
-        const std::int64_t senha = number(kGeneral, "Senha", 0);
-        if (senha != 0) {
-            if (!fits32(senha))
-                return fail(1600, "Senha is not a 32-bit number");
-            const auto letters = decodeSenha(static_cast<std::uint32_t>(senha));
-            if (!isUsableSenha(letters))
-                return fail(1600, "Senha does not decode to four capital letters");
-            const std::array<std::uint16_t, 4> words{letters[0], letters[1], letters[2], letters[3]};
-            if (!writeBlock(1600, words, "Senha"))
-                return false;
+        if (!equip_.writeRegisters(first, w.values, true, false)) {
+            const LinkError e = equip_.lastError();
+            if (e.fault == LinkFault::ReadBackDiffers)
+                outcome_.differing.push_back(w.key + " (register " + std::to_string(e.reg) + ") reads "
+                                             + std::to_string(e.value) + ", not "
+                                             + std::to_string(w.values[static_cast<std::size_t>(e.reg - first)]));
+            const std::string what = w.values.size() == 1
+                ? "register " + std::to_string(first)
+                : "registers " + std::to_string(first) + ".." + std::to_string(first + static_cast<int>(w.values.size()) - 1);
+            return fail(errorRegister, "write of " + what + " (" + w.key + ") failed: " + linkReason());
         }
-        const std::int64_t ip = number(kGeneral, "IpAddr", kDefaultIpAddr);
-        if (!fits32(ip))
-            return fail(1700, "IpAddr is not a 32-bit number");
-        const auto address = static_cast<std::uint32_t>(ip);
-        if (!writeWord(1700, address & 0xFFFF, 1700, "IpAddr") || !writeWord(1701, address >> 16, 1701, "IpAddr")
-            || !writeWord(1702, number(kGeneral, "IpPort", 43101), 1702, "IpPort"))
-            return false;
-        if (equip_.deviceType() == kQLX700IRR) {
-            if (!loadText("WifiSsid", kDefaultWifiSsid, 1720) || !loadText("WifiPass", kDefaultWifiPass, 1740))
-                return false;
-            std::array<std::uint16_t, 3> ports{};
-            for (std::size_t k = 0; k < ports.size(); ++k) {
-                const std::string key = "WifiPort" + std::to_string(k + 1);
-                const std::int64_t v = number(kGeneral, key, kDefaultWifiPorts[k]);
-                if (v < 0 || v > 0xFFFF)
-                    return fail(1760, key + " = " + std::to_string(v) + " is outside 0..65535");
-                ports[k] = static_cast<std::uint16_t>(v);
+        if (equip_.asynchronous() && changed) {
+            if (!pending_) {
+                pending_ = true;
+                pendingError_ = errorRegister;
             }
-            if (!writeBlock(1760, ports, "WifiPort"))
-                return false;
+            for (std::size_t i = 0; i < w.values.size(); ++i)
+                queued_.push_back({first + static_cast<int>(i), w.values[i], &w.key});
         }
-        pause_(std::chrono::milliseconds(50));
         return true;
-    }
-
-    bool loadRow(const ConfigRow& row)
-    {
-        const int reg = row.registerAt(busPosition_);
-        const int errorRegister = row.busOffset ? row.errorRegister + busPosition_ : row.errorRegister;
-        return writeWord(reg, number(row.section, row.key, row.defaultValue), errorRegister, row.key);
     }
 
     // The P's own address goes to its unit index at once; the index read back after
     // the device has settled gives the bus position of the rows that follow.
-    bool loadBusAddress(const ConfigRow& row)
+    bool loadBusAddress(const PlannedWrite& w)
     {
-        const std::int64_t v = number(row.section, row.key, row.defaultValue);
-        if (v < 0 || v > kMaxBusPosition)
-            return fail(row.errorRegister, "EnderecoBus = " + std::to_string(v) + " is outside 0..15");
         if (!flushPending())
             return false;
         const int before = equip_.registerValue(kUnitIndexRegister);
-        if (!equip_.writeRegister(kUnitIndexRegister, static_cast<int>(v), true, false)
+        if (!equip_.writeRegister(kUnitIndexRegister, w.values[0], true, false)
             || (equip_.asynchronous() && !equip_.flushQueuedWrites()))
-            return fail(row.errorRegister, "write of the unit index 1951 (EnderecoBus) failed");
+            return fail(w.errorRegister, "write of the unit index 1951 (" + w.key + ") failed: " + linkReason());
         pause_(std::chrono::milliseconds(300));
         if (!equip_.readRegisters(kUnitIndexRegister, 1, false))
-            return fail(row.errorRegister, "read-back of the unit index 1951 failed");
+            return fail(w.errorRegister, "read-back of the unit index 1951 failed: " + linkReason());
         const int p = equip_.registerValue(kUnitIndexRegister);
         if (p > kMaxBusPosition)
-            return fail(row.errorRegister, "the unit index 1951 reads " + std::to_string(p) + ", outside 0..15");
+            return fail(w.errorRegister, "the unit index 1951 reads " + std::to_string(p) + ", outside 0..15");
         busPosition_ = p;
         return p == before || refreshBusRows();
     }
@@ -227,24 +173,59 @@ private:
             const int reg = row.registerAt(busPosition_);
             first = first == 0 ? reg : first;
             if (!equip_.readRegisters(reg, 1, true))
-                return fail(reg, "read of register " + std::to_string(reg) + " at the new bus position failed");
+                return fail(reg, "read of register " + std::to_string(reg) + " at the new bus position failed: "
+                                     + linkReason());
         }
         if (equip_.asynchronous() && !equip_.flushQueuedReads())
-            return fail(first, "read of the registers at the new bus position failed");
+            return fail(first, "read of the registers at the new bus position failed: " + linkReason());
         return true;
     }
 
     TEquipComm& equip_;
-    const IniFile& ini_;
+    const ConfigLoadPlan& plan_;
     const ConfigLoadOptions& options_;
     const ConfigPause& pause_;
     const ConfigProgress& progress_;
+    ConfigLoadOutcome& outcome_;
     int busPosition_ = 0;
     bool pending_ = false;
     int pendingError_ = 0;
-    int error_ = 0;
-    std::string reason_;
+    std::vector<Written> queued_;
 };
+
+// Reads the file and checks that it is this model's.
+bool readModelFile(int type, const std::filesystem::path& file, IniFile& ini, ConfigLoadOutcome& outcome)
+{
+    const auto refuse = [&](const std::string& why) {
+        outcome.errorRegister = -1;
+        outcome.reason = why;
+        return false;
+    };
+    std::string error;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return refuse("cannot read " + file.string() + ": "
+                      + (std::filesystem::exists(file, ec) ? "not a regular file" : "No such file or directory"));
+    ini.setPath(file);
+    if (!ini.load(error))
+        return refuse(error);
+    const std::string model(modelName(type));
+    const std::int64_t signature = ini.readInteger(kGeneral, "DeviceSignature", 0);
+    if (signature != 0 && signature != configSignature(type)) {
+        const std::string other = signatureModelName(static_cast<int>(signature));
+        return refuse(file.string() + " is not a " + model + " configuration: it is "
+                      + (other.empty() ? "of no known model" : "a " + other + " file") + " (signature "
+                      + std::to_string(signature) + ")");
+    }
+    // Without any of the model's own sections (an empty or cut file, another model's
+    // file without a signature) the load would write nothing but defaults.
+    bool own = false;
+    for (const std::string& section : configOwnSections(type))
+        own = own || ini.hasSection(section);
+    if (!own)
+        return refuse(file.string() + " holds no " + model + " configuration");
+    return true;
+}
 
 } // namespace
 
@@ -266,37 +247,28 @@ bool ConfigLoadOptions::chosen(LoadGroup group) const
     return false;
 }
 
-bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          int& errorRegister, std::string* reason, const ConfigPause& pause,
-                          const ConfigProgress& progress)
+bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, const ConfigLoadOptions& options,
+                            ConfigLoadOutcome& outcome)
 {
-    const auto refuse = [&](int reg, const std::string& why) {
-        errorRegister = reg;
-        if (reason != nullptr)
-            *reason = why;
+    outcome = {};
+    IniFile ini;
+    if (!readModelFile(deviceType, file, ini, outcome))
         return false;
-    };
-    const int type = equip.deviceType();
-    IniFile ini(file);
-    std::string error;
-    if (!ini.load(error))
-        return refuse(-1, error);
-    const std::string model(modelName(type));
-    const std::int64_t signature = ini.readInteger(kGeneral, "DeviceSignature", 0);
-    if (signature != 0 && signature != configSignature(type))
-        return refuse(-1, file.string() + " is not a " + model + " configuration (signature " + std::to_string(signature) + ")");
-    // Without any of the model's own sections (an empty or cut file, another model's
-    // file without a signature) the load would write nothing but defaults.
-    bool own = false;
-    for (const std::string& section : configOwnSections(type))
-        own = own || ini.hasSection(section);
-    if (!own)
-        return refuse(-1, file.string() + " holds no " + model + " configuration");
+    ConfigLoadPlan plan(deviceType, ini, options);
+    return plan.build(outcome);
+}
 
+bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
+                          ConfigLoadOutcome& outcome, const ConfigPause& pause, const ConfigProgress& progress)
+{
+    outcome = {};
+    IniFile ini;
+    if (!readModelFile(equip.deviceType(), file, ini, outcome))
+        return false;
+    ConfigLoadPlan plan(equip.deviceType(), ini, options);
+    if (!plan.build(outcome))
+        return false;
     const ConfigPause sleeper = [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); };
-    ConfigLoader loader(equip, ini, options, pause ? pause : sleeper, progress);
-    if (!loader.run())
-        return refuse(loader.errorRegister(), loader.reason());
-    errorRegister = 0;
-    return true;
+    ConfigLoader loader(equip, plan, options, pause ? pause : sleeper, progress, outcome);
+    return loader.run();
 }

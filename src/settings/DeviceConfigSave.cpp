@@ -3,10 +3,13 @@
 #include "device/DeviceType.h"
 #include "device/EquipCommF.h"
 #include "settings/DaysSince1899.h"
+#include "settings/FullConfigRead.h"
 #include "settings/IniFile.h"
 #include "settings/PasswordCoding.h"
 #include "settings/RealText.h"
 #include "settings/TextEncoding.h"
+
+#include <optional>
 
 namespace {
 
@@ -34,6 +37,18 @@ void writeGeneral(IniFile& ini, const RegisterImage& img, int type, std::chrono:
     ini.writeInteger(kGeneral, "DeviceSignature", img.value(reg::common::DeviceSignature));
 }
 
+// The first register the file would hold that this connection never received.
+std::optional<int> unreadRegister(const TEquipComm& equip, int busPosition)
+{
+    for (const RegisterRun& run : configurationRuns(equip.deviceType(), busPosition)) {
+        for (int r = run.first; r < run.first + run.count; ++r) {
+            if (!equip.received(r))
+                return r;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& file, std::string& error,
@@ -42,11 +57,20 @@ bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& fi
     const int type = equip.deviceType();
     int p = 0;
     if (type == kQLX700P) {
+        if (!equip.received(reg::P::IndiceUnidade.first)) {
+            error = "the unit index (register 1951) was not read from the device";
+            return false;
+        }
         p = equip.registerValue(reg::P::IndiceUnidade.first);
         if (p > 15) {
             error = "unit index " + std::to_string(p) + " (register 1951) is outside 0..15";
             return false;
         }
+    }
+    // A value never read would go into the file as a zero the device never held.
+    if (const auto unread = unreadRegister(equip, p)) {
+        error = "register " + std::to_string(*unread) + " was not read from the device";
+        return false;
     }
     IniFile ini(file);
     writeGeneral(ini, equip.image(), type, now);

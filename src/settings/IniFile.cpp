@@ -7,21 +7,15 @@
 
 namespace {
 
-bool sameName(std::string_view a, std::string_view b)
+// Names are found regardless of ASCII case.
+std::string lowered(std::string_view name)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
+    std::string out(name);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
-    return true;
+    return out;
 }
 
 std::string_view trim(std::string_view s)
@@ -63,6 +57,12 @@ std::optional<std::int64_t> IniFile::parseInteger(std::string_view text)
 
 bool IniFile::load(std::string& error)
 {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
+    if (!ec && size > kMaxFileSize) {
+        error = path_.string() + " is larger than 1 MiB; it is not a file of this tool";
+        return false;
+    }
     std::string bytes;
     bool exists = false;
     if (!readWholeFile(path_, bytes, exists, error))
@@ -78,7 +78,7 @@ bool IniFile::save(std::string& error) const
 
 void IniFile::parse(std::string_view bytes)
 {
-    sections_.clear();
+    clear();
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (bytes.starts_with(kBom))
         bytes.remove_prefix(kBom.size());
@@ -110,10 +110,7 @@ void IniFile::parse(std::string_view bytes)
         if (key.empty())
             continue;
         // As with the Windows profile functions, the first of two equal keys wins.
-        bool known = false;
-        for (const Entry& e : current->entries)
-            known = known || sameName(e.key, key);
-        if (!known)
+        if (current->index.emplace(lowered(key), current->entries.size()).second)
             current->entries.push_back({std::string(key), std::string(trim(line.substr(eq + 1)))});
     }
 }
@@ -135,22 +132,23 @@ std::string IniFile::serialize() const
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const
 {
-    for (const Section& s : sections_) {
-        if (sameName(s.name, name))
-            return &s;
-    }
-    return nullptr;
+    const auto it = sectionIndex_.find(lowered(name));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section& IniFile::sectionForWrite(std::string_view name)
 {
     std::string clean = oneLine(name);
-    for (Section& s : sections_) {
-        if (sameName(s.name, clean))
-            return s;
-    }
-    sections_.push_back({std::move(clean), {}});
-    return sections_.back();
+    const auto [it, added] = sectionIndex_.emplace(lowered(clean), sections_.size());
+    if (added)
+        sections_.push_back({std::move(clean), {}, {}});
+    return sections_[it->second];
+}
+
+const IniFile::Entry* IniFile::findEntry(const Section& section, std::string_view key)
+{
+    const auto it = section.index.find(lowered(key));
+    return it == section.index.end() ? nullptr : &section.entries[it->second];
 }
 
 bool IniFile::hasSection(std::string_view section) const
@@ -161,10 +159,8 @@ bool IniFile::hasSection(std::string_view section) const
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
     if (const Section* s = findSection(section)) {
-        for (const Entry& e : s->entries) {
-            if (sameName(e.key, key))
-                return e.value;
-        }
+        if (const Entry* e = findEntry(*s, key))
+            return e->value;
     }
     return std::nullopt;
 }
@@ -187,13 +183,11 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 {
     Section& s = sectionForWrite(section);
     std::string cleanKey = oneLine(key);
-    for (Entry& e : s.entries) {
-        if (sameName(e.key, cleanKey)) {
-            e.value = oneLine(value);
-            return;
-        }
-    }
-    s.entries.push_back({std::move(cleanKey), oneLine(value)});
+    const auto [it, added] = s.index.emplace(lowered(cleanKey), s.entries.size());
+    if (added)
+        s.entries.push_back({std::move(cleanKey), oneLine(value)});
+    else
+        s.entries[it->second].value = oneLine(value);
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, std::int64_t value)

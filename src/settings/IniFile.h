@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // An INI text file held in memory: "[Section]" lines followed by "key=value" lines.
@@ -24,6 +25,9 @@ public:
     const std::filesystem::path& path() const { return path_; }
     void setPath(std::filesystem::path path) { path_ = std::move(path); }
 
+    // No file of this tool comes near this size; a larger one is refused unread.
+    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
+
     // Replaces the content with the file at path(); a missing file is an empty one.
     bool load(std::string& error);
     // Writes the whole content to path() through a temporary file and a rename.
@@ -33,7 +37,11 @@ public:
     void parse(std::string_view bytes);
     // The bytes save() writes.
     std::string serialize() const;
-    void clear() { sections_.clear(); }
+    void clear()
+    {
+        sections_.clear();
+        sectionIndex_.clear();
+    }
 
     bool hasSection(std::string_view section) const;
     // The value's text; nullopt when the key is absent. A present empty value is "".
@@ -61,11 +69,15 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        // Lower-case key -> index in entries, so reading and writing stay linear.
+        std::unordered_map<std::string, std::size_t> index;
     };
 
     const Section* findSection(std::string_view name) const;
     Section& sectionForWrite(std::string_view name);
+    static const Entry* findEntry(const Section& section, std::string_view key);
 
     std::filesystem::path path_;
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
 };

@@ -4,6 +4,7 @@
 #include "app/FolderAppSettings.h"
 #include "device/EquipCommF.h"
 #include "gui/app/QtEventPump.h"
+#include "gui/screens/common/GeneralFrameWidgets.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/FrameConfGeralF.h"
@@ -138,7 +139,7 @@ void FrameConfGeralViewTest::serialConnectDrawsTheDeviceAndTheTimerFollowsIt()
     sim->setReg(501, 1700);
     const std::uint64_t before = sim->requestCount();
     QSignalSpy ticks(view->timer1(), &QTimer::timeout);
-    QVERIFY(ticks.wait(3 * FrameConfGeralView::kTimerMs));
+    QVERIFY(ticks.wait(3 * GeneralFrameWidgets::kTimerMs));
     QCOMPARE(sim->requestCount(), before);
     QCOMPARE(cell("sgMedidasEnrolamento", 0, 1), QString("11,2ºC"));
 

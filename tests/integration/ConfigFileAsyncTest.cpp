@@ -47,9 +47,9 @@ TEST_F(ConfigFileAsync, RefusedWriteMakesTheLoadFail)
     sim->setReg(1331, 7);
     ASSERT_TRUE(refresh());
     sim->setFaults("exception=4");
-    int errorRegister = 0;
-    EXPECT_FALSE(CarregarConfiguracao(equip, tmp / "t.conf", {}, errorRegister));
-    EXPECT_EQ(errorRegister, 21); // the first queued row, HistereseRTD7
+    ConfigLoadOutcome outcome;
+    EXPECT_FALSE(CarregarConfiguracao(equip, tmp / "t.conf", {}, outcome));
+    EXPECT_EQ(outcome.errorRegister, 21); // the first queued row, HistereseRTD7
     EXPECT_EQ(sim->reg(27), 9);
 }
 
@@ -70,9 +70,8 @@ TEST_F(ConfigFileAsync, PWritesItsIndexAtOnceAndLoadsAtThePositionReadBack)
         pauses.push_back(ms);
         indexAtPause.push_back(sim->reg(1951));
     };
-    int errorRegister = -9;
-    std::string reason;
-    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "p.conf", {}, errorRegister, &reason, pause)) << reason;
+    ConfigLoadOutcome outcome;
+    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "p.conf", {}, outcome, pause)) << outcome.reason;
     ASSERT_EQ(pauses.size(), 2u);
     EXPECT_EQ(pauses[1], std::chrono::milliseconds(300));
     EXPECT_EQ(indexAtPause[1], 3); // already flushed when the pause starts

@@ -68,10 +68,11 @@ TEST_P(ConfigFileRoundTrip, LoadRestoresEverySavedRegister)
 
     int failed = 0;
     ASSERT_TRUE(readFullConfiguration(equip, failed)) << failed;
-    int errorRegister = -99;
-    std::string reason;
-    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "a.conf", {}, errorRegister, &reason)) << errorRegister << " " << reason;
-    EXPECT_EQ(errorRegister, 0);
+    ConfigLoadOutcome outcome;
+    outcome.errorRegister = -99;
+    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "a.conf", {}, outcome))
+        << outcome.errorRegister << " " << outcome.reason;
+    EXPECT_EQ(outcome.errorRegister, 0);
     const auto after = configSnapshot(*sim, type);
     for (const auto& [reg, value] : before)
         EXPECT_EQ(after.at(reg), value) << "register " << reg;

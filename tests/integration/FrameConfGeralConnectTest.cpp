@@ -19,7 +19,7 @@ TEST(FrameConfGeralConnect, PasswordIsCheckedAgainstTheDevice)
         f.typePassword(c.typed);
         EXPECT_EQ(f.connectSerial(), c.accepted) << c.typed;
         EXPECT_EQ(f.comm.connected(), c.accepted) << c.typed;
-        EXPECT_EQ(f.frame.captions().bbConectar, c.accepted ? "Desconectar" : "Conectar Serial");
+        EXPECT_EQ(f.frame.generalCaptions().bbConectar, c.accepted ? "Desconectar" : "Conectar Serial");
         if (c.accepted)
             EXPECT_TRUE(f.ui.messages.empty()) << f.ui.messages.front().text;
         else
@@ -40,13 +40,13 @@ TEST(FrameConfGeralConnect, TimerTicksWaitWhileConnecting)
         before = f.sim->requestCount();
         f.frame.Timer1Timer();
         after = f.sim->requestCount();
-        EXPECT_FALSE(f.frame.state().connected);
+        EXPECT_FALSE(f.frame.general().connected);
         form.setEdSenha("QWKZ");
         form.bbOkClick();
     };
     ASSERT_TRUE(f.connectSerial());
     EXPECT_EQ(after, before);
-    EXPECT_TRUE(f.frame.state().connected);
+    EXPECT_TRUE(f.frame.general().connected);
     const std::uint64_t connected = f.sim->requestCount();
     f.frame.Timer1Timer();
     EXPECT_GT(f.sim->requestCount(), connected);
@@ -117,7 +117,7 @@ TEST(FrameConfGeralConnect, TcpConnectsReadsAndShowsTheDevice)
     EXPECT_EQ(f.ui.log.front(), "notice open: Conectando...");
     EXPECT_TRUE(f.frame.state().edReleEnabled);
     EXPECT_EQ(f.comm.registerValue(110), f.sim->reg(110));
-    EXPECT_EQ(f.frame.state().pnNumSerie.text.rfind("Num. Serie: ", 0), 0u);
+    EXPECT_EQ(f.frame.general().pnNumSerie.text.rfind("Num. Serie: ", 0), 0u);
 }
 
 TEST(FrameConfGeralConnect, RefusedTcpConnectionEndsAtOnceAndClosesTheLink)
@@ -182,14 +182,14 @@ TEST(FrameConfGeralConnect, ConnectButtonsRunTheirDialogs)
     };
     f.frame.bbConectarIPClick();
     EXPECT_TRUE(f.comm.connected());
-    EXPECT_FALSE(f.frame.state().bbConectarIPEnabled);
+    EXPECT_FALSE(f.frame.general().bbConectarIPEnabled);
     EXPECT_EQ(f.settings.record().connection(0).LastIPPort, port);
     EXPECT_NE(TempFolder::read(f.folder / "conf.ini").find(std::to_string(port)), std::string::npos);
 
     f.frame.bbConectarClick(false); // "Desconectar"
     EXPECT_FALSE(f.comm.connected());
-    EXPECT_EQ(f.frame.captions().bbConectar, "Conectar Serial");
-    EXPECT_EQ(f.frame.state().pnNumSerie.text, "Não Conectado");
+    EXPECT_EQ(f.frame.generalCaptions().bbConectar, "Conectar Serial");
+    EXPECT_EQ(f.frame.general().pnNumSerie.text, "Não Conectado");
 
     f.startSim("T");
     const std::string path = f.sim->serialPath();

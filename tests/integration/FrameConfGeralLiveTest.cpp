@@ -34,19 +34,19 @@ TEST_F(FrameConfGeralLive, TimerShowsTheDevice)
     EXPECT_EQ(s.medidasEnrolamento[0][0], "0.0ºC");
     EXPECT_EQ(s.medidasEnrolamento[1][0], "-150.0ºC");
     EXPECT_EQ(s.medidasEnrolamento[0][2], "12.3 %");
-    EXPECT_EQ(s.pnRelogio.substr(0, 10), "09/03/2007");
-    EXPECT_EQ(s.relays[2].picture, FrameConfGeralState::Contact::Open);
+    EXPECT_EQ(frame.general().pnRelogio.substr(0, 10), "09/03/2007");
+    EXPECT_EQ(s.relays[2].picture, RelayLamp::Contact::Open);
     EXPECT_EQ(s.relays[2].lamp, 0x000000u);
 
     sim->setReg(603, 0);
     frame.SetIdioma(1);
-    EXPECT_EQ(frame.state().pnNumSerie.text.rfind("Serial Num.: ", 0), 0u);
-    EXPECT_EQ(frame.state().pnRelogio.substr(0, 10), "03/09/2007") << "the language's order at once";
+    EXPECT_EQ(frame.general().pnNumSerie.text.rfind("Serial Num.: ", 0), 0u);
+    EXPECT_EQ(frame.general().pnRelogio.substr(0, 10), "03/09/2007") << "the language's order at once";
     frame.setDecimalSeparator(',');
     frame.Timer1Timer();
-    EXPECT_EQ(frame.state().relays[2].picture, FrameConfGeralState::Contact::Closed);
+    EXPECT_EQ(frame.state().relays[2].picture, RelayLamp::Contact::Closed);
     EXPECT_EQ(frame.state().relays[2].lamp, 0xFF0000u);
-    EXPECT_EQ(frame.state().pnRelogio.substr(0, 10), "03/09/2007");
+    EXPECT_EQ(frame.general().pnRelogio.substr(0, 10), "03/09/2007");
     EXPECT_EQ(frame.state().medidasEnrolamento[0][2], "12,3 %");
 }
 
@@ -110,7 +110,16 @@ TEST_F(FrameConfGeralLive, SaveAndLoadThroughTheFrame)
 
     ui.log.clear();
     frame.bbCarregarConfClick();
-    EXPECT_EQ(ui.messageTexts().back(), "Configuração carregada com sucesso");
+    // The window's load keeps the device's configuration in backups/, as the command
+    // line does, and says where.
+    const std::string loaded = ui.messageTexts().back();
+    EXPECT_EQ(loaded.substr(0, loaded.find('\n')), "Configuração carregada com sucesso");
+    const std::string prefix = "Cópia de segurança da configuração anterior: ";
+    const auto at = loaded.find(prefix);
+    ASSERT_NE(at, std::string::npos) << loaded;
+    const std::filesystem::path backup = loaded.substr(at + prefix.size());
+    EXPECT_TRUE(std::filesystem::is_regular_file(backup)) << backup;
+    EXPECT_EQ(backup.parent_path().filename(), "backups");
     EXPECT_EQ(ui.log.front(), "notice open: Carregando configuração...");
     // The notice counts the written rows up to the end.
     std::vector<int> percents;
@@ -130,14 +139,25 @@ TEST_F(FrameConfGeralLive, FileFailuresAreReported)
     TempFolder::write(folder / "other.conf", "[Geral]\nTipo=9\n");
     files.answer = folder / "other.conf";
     frame.bbCarregarConfClick();
+    // The message keeps its text and says why on a second line.
     EXPECT_EQ(ui.messageTexts().back(), "Erro na configuração do equipamento. Algumas configurações podem não ter "
-                                        "sido carregadas corretamente. (-1)");
+                                        "sido carregadas corretamente. (-1)\n"
+                                            + (folder / "other.conf").string() + " holds no QLX700-T configuration");
     EXPECT_EQ(ui.log.back(), "message: " + ui.messageTexts().back()); // the notice went first
+
+    TempFolder::write(folder / "r.conf", "[GeneralConf]\nDeviceSignature=58202\n[ConfConjunto0]\n");
+    files.answer = folder / "r.conf";
+    frame.bbCarregarConfClick();
+    EXPECT_NE(ui.messageTexts().back().find("(-1)\n" + (folder / "r.conf").string()
+                                             + " is not a QLX700-T configuration: it is a QLX700-R file"),
+              std::string::npos)
+        << ui.messageTexts().back();
+    EXPECT_FALSE(std::filesystem::exists(folder / "backups")) << "a refused file takes no backup";
 
     sim->setFaults("silent-after=0");
     files.asked.clear();
     frame.bbSalvarConfClick();
-    EXPECT_EQ(ui.messageTexts().back(), "Erro na leitura da configuração do equipamento.");
+    EXPECT_EQ(ui.messageTexts().back(), "Erro na leitura da configuração do equipamento.\nregister 1: time-out (no answer)");
     EXPECT_TRUE(files.asked.empty());
 }
 

@@ -98,7 +98,9 @@ TEST_F(NetworkEquipTest, TcpUnsolicitedRegisterDataArrivesWithoutARequest)
     EXPECT_EQ(sim->requestCount(), 0u);
 }
 
-TEST_F(NetworkEquipTest, WritesThatDoNotStickFailOverUdpButOverTcpOnlyRefreshTheImage)
+// The device acknowledges the write but keeps its value: the read-back tells, on
+// every link.
+TEST_F(NetworkEquipTest, WritesThatDoNotStickFailOnEveryLink)
 {
     startSim("T", "ignore-writes");
     sim->setReg(201, 0);
@@ -107,7 +109,8 @@ TEST_F(NetworkEquipTest, WritesThatDoNotStickFailOverUdpButOverTcpOnlyRefreshThe
     EXPECT_EQ(equip.registerValue(201), 0);
 
     ASSERT_TRUE(connectTcp());
-    EXPECT_TRUE(equip.writeRegister(201, 2));
+    EXPECT_FALSE(equip.writeRegister(201, 2));
+    EXPECT_EQ(equip.lastError().fault, LinkFault::ReadBackDiffers);
     EXPECT_EQ(equip.registerValue(201), 0);
 }
 

@@ -85,6 +85,10 @@ TEST_F(Faults, BadCrcExceptionAndByteCounts)
     EXPECT_EQ(datagram->read(201, 3).raw, rtu({1, 3, 8, 0, 0, 0, 20, 0, 20}));
     sim->setFaults("short-reply");
     EXPECT_EQ(datagram->read(201, 3).raw, rtu({1, 3, 4, 0, 0, 0, 20}));
+    sim->setFaults("duplicate");
+    udp->send(rtu({1, 3, 0, 201, 0, 1}));
+    EXPECT_EQ(udp->receiveDatagram(), rtu({1, 3, 2, 0, 0}));
+    EXPECT_EQ(udp->receiveDatagram(), rtu({1, 3, 2, 0, 0})) << "the same reply once more";
     sim->setFaults("oversize-datagram");
     udp->send(rtu({1, 3, 0, 201, 0, 1}));
     const Bytes big = udp->receiveDatagram();

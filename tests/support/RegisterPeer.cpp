@@ -2,6 +2,8 @@
 
 #include "link/Crc16.h"
 
+#include <utility>
+
 namespace {
 
 std::uint16_t word(const Bytes& b, std::size_t at)
@@ -40,6 +42,19 @@ std::uint16_t RegisterPeer::get(std::uint16_t address) const
 }
 
 Bytes RegisterPeer::reply(const Bytes& request)
+{
+    Bytes answer = answerOf(request);
+    std::lock_guard lock(mutex_);
+    if (answer.empty())
+        return answer;
+    Bytes out = std::exchange(before, {});
+    out.insert(out.end(), answer.begin(), answer.end());
+    if (duplicate)
+        out.insert(out.end(), answer.begin(), answer.end());
+    return out;
+}
+
+Bytes RegisterPeer::answerOf(const Bytes& request)
 {
     std::lock_guard lock(mutex_);
     if (silent || request.size() < 4 || request[0] != slave_)

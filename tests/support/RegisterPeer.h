@@ -30,9 +30,15 @@ public:
     // Echo value of a command write (register 0x0BB8 / 0x8BB8), if set.
     std::optional<std::uint16_t> commandEcho;
     bool silent = false;
+    // Sent before the next reply, in the same write: what an earlier exchange left on
+    // the line (a late echo, noise, another slave's reply).
+    Bytes before;
+    // Every reply goes twice.
+    bool duplicate = false;
 
 private:
     Bytes reply(const Bytes& request);
+    Bytes answerOf(const Bytes& request);
 
     std::uint8_t slave_;
     mutable std::mutex mutex_;

@@ -2,6 +2,9 @@
 
 #include "device/DeviceType.h"
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 using Bytes = AsyncPeer::Bytes;
@@ -49,7 +52,7 @@ TEST_F(AsyncLinkTest, WritesOfThePCarryTheOffsetButTheCommandPairDoesNot)
     EXPECT_EQ(equip.registerValue(2), 6);
 }
 
-TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusAndTheReadBackIsNotCompared)
+TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusOrAReadBackThatDiffers)
 {
     ASSERT_TRUE(connect());
     setDevice(201, 9);
@@ -61,28 +64,31 @@ TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusAndTheReadBackIsNotCompared)
             answer(f, p);
     };
     EXPECT_FALSE(equip.writeRegister(201, 4));
+    EXPECT_EQ(describeLinkError(equip.lastError()), "refused write (status 3)");
     EXPECT_EQ(equip.registerValue(201), 9);
     EXPECT_FALSE(equip.sendCommand(100));
 
-    // Status 0 but the value does not stick: over TCP the read-back only refreshes
-    // the image.
+    // Status 0 but the value does not stick: the read-back tells, as on the serial link.
     script = [this](const Frame& f, AsyncPeer& p) {
         if (f.command == 10)
             p.send(AsyncPeer::writeReply(f.sequence, 0));
         else
             answer(f, p);
     };
-    EXPECT_TRUE(equip.writeRegister(201, 4));
+    EXPECT_FALSE(equip.writeRegister(201, 4));
+    EXPECT_EQ(describeLinkError(equip.lastError()), "read-back differs (register 201 holds 9)");
     EXPECT_EQ(equip.registerValue(201), 9);
 }
 
-TEST_F(AsyncLinkTest, WriteEqualToTheImageSendsNothingUnlessForced)
+TEST_F(AsyncLinkTest, WriteEqualToTheReceivedValueSendsNothingUnlessForced)
 {
     ASSERT_TRUE(connect());
+    ASSERT_TRUE(equip.readRegisters(201, 1));
+    const std::size_t sent = peer.frames().size();
     EXPECT_TRUE(equip.writeRegister(201, 0));
-    EXPECT_TRUE(peer.frames().empty());
+    EXPECT_EQ(peer.frames().size(), sent);
     EXPECT_TRUE(equip.writeRegister(201, 0, false, true));
-    EXPECT_EQ(peer.frames().size(), 2u);
+    EXPECT_EQ(peer.frames().size(), sent + 2);
 }
 
 TEST_F(AsyncLinkTest, ReplySplitAcrossTwoSegmentsCompletesTheRequest)
@@ -124,12 +130,50 @@ TEST_F(AsyncLinkTest, RegisterDataOfAnySequenceUpdatesTheImage)
     EXPECT_EQ(equip.asyncLink().lastReceivedSequence(), equip.asyncLink().sequenceCounter() - 1);
 }
 
-TEST_F(AsyncLinkTest, AnyFrameWithTheSequenceInFlightCompletesARead)
+// The sequence finds the reply; only register data for exactly the registers asked
+// answers a read. Nothing of a wrong reply counts as received.
+TEST_F(AsyncLinkTest, OnlyDataForTheRegistersAskedAnswersARead)
 {
     ASSERT_TRUE(connect());
-    // A write reply (command 10) answering a read: the sequence alone decides.
-    script = [](const Frame& f, AsyncPeer& p) { p.send(AsyncPeer::writeReply(f.sequence, 0)); };
-    EXPECT_TRUE(equip.readRegisters(1, 1));
+    struct Case {
+        const char* what;
+        std::function<Bytes(std::uint16_t)> reply;
+        LinkFault fault;
+    };
+    const Case cases[] = {
+        {"a write acknowledgement", [](std::uint16_t s) { return AsyncPeer::writeReply(s, 0); }, LinkFault::WrongReply},
+        {"no pairs", [](std::uint16_t s) { return AsyncPeer::registerData(s, {}); }, LinkFault::ShortReply},
+        {"one pair of two", [](std::uint16_t s) { return AsyncPeer::registerData(s, {{1, 5}}); }, LinkFault::ShortReply},
+        {"pairs for other registers", [](std::uint16_t s) { return AsyncPeer::registerData(s, {{1, 5}, {2, 6}, {9, 7}}); },
+         LinkFault::WrongReply},
+    };
+    for (const Case& c : cases) {
+        script = [&](const Frame& f, AsyncPeer& p) { p.send(c.reply(f.sequence)); };
+        EXPECT_FALSE(equip.readRegisters(1, 2)) << c.what;
+        EXPECT_EQ(equip.lastError().fault, c.fault) << c.what;
+        EXPECT_FALSE(equip.received(2)) << c.what;
+    }
+}
+
+// A reply that comes after its request gave up is dropped, not taken for the next
+// request's answer nor stored: the device may have changed since.
+TEST_F(AsyncLinkTest, ALateReplyAnswersNothing)
+{
+    ASSERT_TRUE(connect());
+    std::optional<std::uint16_t> held;
+    script = [&](const Frame& f, AsyncPeer& p) {
+        if (!held) {
+            held = f.sequence; // no answer in time
+            return;
+        }
+        p.send(AsyncPeer::registerData(*held, {{201, 99}}));
+        answer(f, p);
+    };
+    setDevice(201, 5);
+    equip.readRegisters(201, 1, true);
+    EXPECT_FALSE(equip.flushQueuedReads(Seconds(0.2)));
+    ASSERT_TRUE(equip.readRegisters(201, 1));
+    EXPECT_EQ(equip.registerValue(201), 5);
 }
 
 TEST_F(AsyncLinkTest, SequenceCounterWrapsToZeroAndRepliesStillMatch)

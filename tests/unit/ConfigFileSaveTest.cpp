@@ -214,7 +214,26 @@ TEST(ConfigFileSave, FailureNamesTheFile)
 {
     TempFolder tmp;
     ConfigFileDevice dev(kQLX700C);
+    int failed = -1;
+    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
     std::string error;
     EXPECT_FALSE(SalvarConfiguracao(dev.equip(), tmp / "no" / "c.conf", error, kWhen));
     EXPECT_NE(error.find("c.conf"), std::string::npos) << error;
+}
+
+// A register this connection never received would go into the file as a zero the
+// device never held: such a save fails and writes no file.
+TEST(ConfigFileSave, ARegisterNeverReadMakesTheSaveFail)
+{
+    TempFolder tmp;
+    ConfigFileDevice dev(kQLX700T);
+    int failed = -1;
+    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
+    dev.equip().close();
+    dev.equip().openSerial(dev.equip().portName(), {9600, 0, 0}, true);
+    ASSERT_TRUE(dev.equip().readRegisters(1500, 1));
+    std::string error;
+    EXPECT_FALSE(SalvarConfiguracao(dev.equip(), tmp / "t.conf", error, kWhen));
+    EXPECT_NE(error.find("register 1 was not read from the device"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(tmp / "t.conf"));
 }

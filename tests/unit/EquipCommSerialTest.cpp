@@ -1,10 +1,12 @@
 #include "device/DeviceType.h"
 #include "device/EquipCommF.h"
+#include "link/PollEventPump.h"
 #include "support/RecordingPump.h"
 #include "support/RegisterPeer.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <utility>
 
@@ -69,13 +71,120 @@ TEST_F(EquipCommSerial, RefusedAndInconsistentRepliesLeaveTheImage)
     EXPECT_FALSE(equip.readRegisters(201, 1));
     EXPECT_EQ(equip.registerValue(201), 2);
 
-    // A shorter reply that is consistent stores only what it carries.
+    // A shorter reply that is consistent fails the read, and nothing of it is stored:
+    // it cannot be told from the late reply of a smaller read.
     device.set(202, 30);
     device.set(203, 31);
     device.shortReplyCount = 1;
-    EXPECT_TRUE(equip.readRegisters(201, 3));
-    EXPECT_EQ(equip.registerValue(201), 1);
-    EXPECT_EQ(equip.registerValue(202), 0);
+    EXPECT_FALSE(equip.readRegisters(201, 3));
+    EXPECT_EQ(equip.lastError().fault, LinkFault::ShortReply);
+    EXPECT_EQ(describeLinkError(equip.lastError()), "short reply (1 register(s) of 3)");
+    EXPECT_EQ(equip.registerValue(201), 2);
+    EXPECT_FALSE(equip.received(202));
+    EXPECT_FALSE(equip.received(203));
+}
+
+// Bytes an earlier exchange left on the line arrive just before the answer: whole
+// frames that answer something else and noise are skipped within the same wait.
+TEST_F(EquipCommSerial, OnlyTheAnswerToThisRequestIsTaken)
+{
+    open();
+    device.set(201, 2);
+    device.set(202, 7);
+    struct Case {
+        const char* what;
+        Bytes before;
+    };
+    const Case cases[] = {
+        {"late echo of a write", withCrc({0x01, 0x06, 0x00, 0xC9, 0x00, 0x09})},
+        {"late refusal of a write", withCrc({0x01, 0x86, 0x03})},
+        {"late reply of a longer read", readReply(1, {9, 9, 9})},
+        {"late reply of a shorter read", readReply(1, {9})},
+        {"another slave's reply", readReply(2, {9, 9})},
+        {"noise", Bytes{0x00, 0xFF, 0x01, 0x03}},
+        {"a frame with a wrong CRC", Bytes{0x01, 0x03, 0x04, 0x00, 0x09, 0x00, 0x09, 0x12, 0x34}},
+    };
+    for (const Case& c : cases) {
+        device.before = c.before;
+        ASSERT_TRUE(equip.readRegisters(201, 2)) << c.what;
+        EXPECT_EQ(equip.registerValue(201), 2) << c.what;
+        EXPECT_EQ(equip.registerValue(202), 7) << c.what;
+    }
+}
+
+// A reply sent twice: the copy must not answer the next request, even one of the
+// same size.
+TEST_F(EquipCommSerial, ADuplicatedReplyNeverAnswersTheNextRequest)
+{
+    open();
+    device.set(2000, 0x1200);
+    device.set(2001, 0x1100);
+    device.set(2501, 4464);
+    device.set(2502, 1);
+    device.duplicate = true;
+    ASSERT_TRUE(equip.readRegisters(2000, 2));
+    ASSERT_TRUE(equip.readRegisters(2501, 2));
+    EXPECT_EQ(equip.image().SerialNumber(), 4464 + 65536);
+    EXPECT_EQ(equip.registerValue(2000), 0x1200);
+}
+
+TEST_F(EquipCommSerial, FailuresNameTheirCause)
+{
+    PtyPeer exceptional([](const Bytes&) { return Bytes{0x01, 0x83, 0x02, 0xC0, 0xF1}; });
+    PtyPeer corrupt([](const Bytes&) {
+        Bytes r = readReply(1, {5});
+        r.back() ^= 0xFF;
+        return r;
+    });
+    PtyPeer silent([](const Bytes&) { return Bytes{}; });
+    struct Case {
+        PtyPeer* peer;
+        LinkFault fault;
+        std::string text;
+    };
+    const Case cases[] = {
+        {&exceptional, LinkFault::Exception, "exception 2"},
+        {&corrupt, LinkFault::BadCrc, "bad CRC"},
+        {&silent, LinkFault::Timeout, "time-out (no answer)"},
+    };
+    for (const Case& c : cases) {
+        equip.setDeviceType(kQLX700T);
+        ASSERT_TRUE(equip.openSerial(c.peer->path(), {}, false));
+        EXPECT_FALSE(equip.readRegisters(201, 1)) << c.text;
+        EXPECT_EQ(equip.lastError().fault, c.fault) << c.text;
+        EXPECT_EQ(describeLinkError(equip.lastError()), c.text);
+        EXPECT_FALSE(equip.received(201)) << c.text;
+    }
+}
+
+// Registers the model's map does not know are read and written like any other: the
+// words of the reply and the read-back decide, not the image.
+TEST_F(EquipCommSerial, UnmappedRegistersAreReadAndVerifiedFromTheReply)
+{
+    open();
+    device.set(3500, 77);
+    std::vector<std::uint16_t> words;
+    ASSERT_TRUE(equip.readRaw(3499, 2, words));
+    EXPECT_EQ(words, (std::vector<std::uint16_t>{0, 77}));
+    EXPECT_TRUE(equip.writeRegister(3500, 5, false, true));
+    EXPECT_EQ(device.get(3500), 5);
+    device.sticky.insert(3500);
+    EXPECT_FALSE(equip.writeRegister(3500, 6, false, true));
+    EXPECT_EQ(equip.lastError().fault, LinkFault::ReadBackDiffers);
+    EXPECT_EQ(equip.lastError().reg, 3500);
+    EXPECT_EQ(equip.lastError().value, 5);
+}
+
+// Two processes on one port: the second is refused, whoever runs it.
+TEST_F(EquipCommSerial, ASecondOpenOfThePortIsRefusedAsBusy)
+{
+    open();
+    PollEventPump otherPump;
+    TEquipComm other(otherPump);
+    EXPECT_FALSE(other.openSerial(pty.path(), {9600, 0, 0}, false));
+    EXPECT_EQ(other.lastSerialOpenError(), EBUSY);
+    equip.close();
+    EXPECT_TRUE(other.openSerial(pty.path(), {9600, 0, 0}, false));
 }
 
 TEST_F(EquipCommSerial, ExceptionReplyFails)
@@ -88,28 +197,36 @@ TEST_F(EquipCommSerial, ExceptionReplyFails)
     EXPECT_EQ(equip.registerValue(201), 5);
 }
 
-TEST_F(EquipCommSerial, UnchangedWriteSendsNothingEvenWhenClosed)
+// Only a value received from this device counts as unchanged: the image's zero of a
+// register never read says nothing of what the device holds.
+TEST_F(EquipCommSerial, OnlyAReceivedValueMakesAWriteUnnecessary)
 {
-    equip.setDeviceType(kQLX700T);
-    EXPECT_TRUE(equip.writeRegister(201, 0));
-    const std::uint16_t zeros[] = {0, 0};
-    EXPECT_TRUE(equip.writeRegisters(1, zeros));
-    EXPECT_FALSE(equip.writeRegister(201, 1));
     open();
+    device.set(201, 2);
+    ASSERT_TRUE(equip.writeRegister(201, 0));
+    EXPECT_EQ(device.get(201), 0);
+    pty.clearRequests();
     EXPECT_TRUE(equip.writeRegister(201, 0));
+    const std::uint16_t zeros[] = {0};
+    EXPECT_TRUE(equip.writeRegisters(201, zeros));
     EXPECT_TRUE(pty.requests().empty());
+    equip.close();
+    EXPECT_FALSE(equip.writeRegister(201, 0)) << "a closed link forgets what it received";
 }
 
 TEST_F(EquipCommSerial, WriteRegisterSendsSettlesAndReadsBack)
 {
     open();
+    const auto start = LinkClock::now();
     ASSERT_TRUE(equip.writeRegister(201, 2));
     const auto requests = pty.requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0], withCrc({0x01, 0x06, 0x00, 0xC9, 0x00, 0x02}));
     EXPECT_EQ(requests[1], withCrc({0x01, 0x03, 0x00, 0xC9, 0x00, 0x01}));
+    // The settle delay counts from the write: what the echo took is part of it.
     ASSERT_EQ(pump.pauses.size(), 1u);
-    EXPECT_EQ(pump.pauses[0], std::chrono::milliseconds(150));
+    EXPECT_LE(pump.pauses[0], std::chrono::milliseconds(150));
+    EXPECT_GE(LinkClock::now() - start, std::chrono::milliseconds(150));
     EXPECT_EQ(device.get(201), 2);
 }
 
@@ -160,6 +277,7 @@ TEST_F(EquipCommSerial, SendCommandChecksOnlyFunctionAndAddressOfTheEcho)
 
     device.refused.insert(3000);
     EXPECT_FALSE(equip.sendCommand(100));
+    EXPECT_EQ(describeLinkError(equip.lastError()), "exception 3");
 }
 
 TEST_F(EquipCommSerial, PCommandUsesTheOffsetAddress)
@@ -205,6 +323,7 @@ TEST_F(EquipCommSerial, OpeningALinkForgetsThePreviousDevice)
     ASSERT_EQ(equip.image().Senha(0), 'Q');
     open();
     EXPECT_EQ(equip.registerValue(1600), 0);
+    EXPECT_FALSE(equip.received(1600));
 }
 
 namespace {
@@ -265,8 +384,8 @@ TEST(EquipCommBusy, TransactionStartedDuringAWaitFailsAtOnce)
         EXPECT_FALSE(nested) << n.what;
         ASSERT_EQ(pty.requests().size(), 2u) << n.what; // only the write and its read-back
         EXPECT_EQ(pty.requests()[0][1], 6) << n.what;
-        equip.storeRegisterValue(201, 2);
         device.set(201, 2);
+        ASSERT_TRUE(equip.readRegisters(201, 1));
     }
     EXPECT_TRUE(equip.readRegisters(201, 1)); // the flag is released afterwards
 }

@@ -138,3 +138,25 @@ TEST(IniFile, FailedSaveReportsTheFileAndLeavesTheOldOne)
     EXPECT_EQ(TempFolder::read(tmp / "taken.ini" / "inside"), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), std::filesystem::directory_iterator()), 1);
 }
+
+// No file of this tool comes near 1 MiB: a larger one is refused unread, so a stray
+// 50 MB file cannot keep a load busy.
+TEST(IniFile, FilesOverOneMebibyteAreRefusedUnread)
+{
+    TempFolder tmp;
+    std::string big = "[GeneralConf]\r\n";
+    while (big.size() <= IniFile::kMaxFileSize)
+        big += "Key" + std::to_string(big.size()) + "=1\r\n";
+    TempFolder::write(tmp / "big.conf", big);
+    IniFile ini(tmp / "big.conf");
+    ini.writeString("Kept", "k", "v");
+    std::string error;
+    EXPECT_FALSE(ini.load(error));
+    EXPECT_NE(error.find("big.conf is larger than 1 MiB"), std::string::npos) << error;
+    EXPECT_EQ(ini.readString("Kept", "k", ""), "v") << "nothing of the file was read";
+
+    TempFolder::write(tmp / "fits.conf", big.substr(0, IniFile::kMaxFileSize));
+    IniFile fits(tmp / "fits.conf");
+    EXPECT_TRUE(fits.load(error));
+    EXPECT_GT(fits.keys("GeneralConf").size(), 50000u);
+}

@@ -1,6 +1,8 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 
 #include "gui/app/WidgetText.h"
+#include "gui/screens/common/GeneralFrameWidgets.h"
+#include "gui/screens/common/RelayStrip.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
 #include <QButtonGroup>
@@ -24,33 +26,7 @@
 
 namespace {
 
-constexpr int kLampSize = 14;
 constexpr int kGridRowHeight = 22;
-constexpr QSize kContactSize{40, 28};
-
-QString colour(unsigned rgb)
-{
-    return QString("#%1").arg(rgb, 6, 16, QChar('0'));
-}
-
-void setPanel(QLabel* panel, const FrameConfGeralState::Panel& state)
-{
-    panel->setText(qs(state.text));
-    // Button face: the style's own colour.
-    const QString sheet = state.buttonFace
-                              ? QString("color: %1;").arg(colour(state.textColor))
-                              : QString("background: %1; color: %2;").arg(colour(state.background), colour(state.textColor));
-    if (panel->styleSheet() != sheet)
-        panel->setStyleSheet(sheet);
-}
-
-QLabel* panel(const char* name, QWidget* parent)
-{
-    QLabel* p = namedPanel(name, parent);
-    p->setAlignment(Qt::AlignCenter);
-    p->setMinimumHeight(24);
-    return p;
-}
 
 QTableWidget* grid(const char* name, int columns, int rows, std::initializer_list<int> widths, QWidget* parent)
 {
@@ -131,25 +107,6 @@ void setItems(QGroupBox* box, QButtonGroup* group, const std::string& title, con
         group->button(static_cast<int>(i))->setText(qs(items[i]));
 }
 
-QString contactName(FrameConfGeralState::Contact contact)
-{
-    switch (contact) {
-    case FrameConfGeralState::Contact::Closed:
-        return "closed";
-    case FrameConfGeralState::Contact::Open:
-        return "open";
-    case FrameConfGeralState::Contact::None:
-        break;
-    }
-    return {};
-}
-
-QPixmap contactPicture(FrameConfGeralState::Contact contact)
-{
-    const bool closed = contact == FrameConfGeralState::Contact::Closed;
-    return QIcon(closed ? ":/icons/rele-fechado.svg" : ":/icons/rele-aberto.svg").pixmap(kContactSize);
-}
-
 char systemDecimalSeparator()
 {
     const QString point = QLocale().decimalPoint();
@@ -173,88 +130,34 @@ FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
     pnBack_->setFocusPolicy(Qt::ClickFocus);
     outer->addWidget(pnBack_);
 
+    general_ = new GeneralFrameWidgets(logic_, pnBack_, [this](const std::function<void()>& f) { handle(f); },
+                                       [this] { tick(); });
+    BitBtn1_ = general_->button("BitBtn1", general_->connectionBox(), [this] { logic_.BitBtn1Click(); });
+    general_->connectionGrid()->addWidget(BitBtn1_, 3, 2);
+
     auto* layout = new QVBoxLayout(pnBack_);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(8);
     auto* top = new QHBoxLayout;
-    top->addWidget(buildConnection());
-    top->addWidget(buildClock(), 1);
+    top->addWidget(general_->connectionBox());
+    top->addWidget(general_->clockBox(), 1);
     layout->addLayout(top);
     layout->addWidget(buildSettings());
     layout->addWidget(buildGrids());
     layout->addWidget(buildRelays());
     layout->addStretch(1);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(kTimerMs);
-    connect(timer1_, &QTimer::timeout, this, [this] { tick(); });
-    timer1_->start();
     render();
 }
 
-template <typename F>
-void FrameConfGeralView::handle(F&& f)
+QTimer* FrameConfGeralView::timer1() const
+{
+    return general_->timer1();
+}
+
+void FrameConfGeralView::handle(const std::function<void()>& f)
 {
     f();
     render();
-}
-
-QPushButton* FrameConfGeralView::button(const char* name, std::function<void()> click)
-{
-    auto* b = new QPushButton(pnBack_);
-    b->setObjectName(name);
-    connect(b, &QPushButton::clicked, this, [this, click = std::move(click)] { handle(click); });
-    return b;
-}
-
-QWidget* FrameConfGeralView::buildConnection()
-{
-    auto* box = new QGroupBox(pnBack_);
-    box->setObjectName("gbConexao");
-    auto* grid = new QGridLayout(box);
-    bbConectar_ = button("bbConectar", [this] { logic_.bbConectarClick(false); });
-    bbConectarUsb_ = button("bbConectarUsb", [this] { logic_.bbConectarClick(true); });
-    bbConectarIP_ = button("bbConectarIP", [this] { logic_.bbConectarIPClick(); });
-    pnNumSerie_ = panel("pnNumSerie", box);
-    pnVersaoFirmware_ = panel("pnVersaoFirmware", box);
-    bbAlterarSenha_ = button("bbAlterarSenha", [this] { logic_.bbAlterarSenhaClick(); });
-    bbAlterarIP_ = button("bbAlterarIP", [this] { logic_.bbAlterarIPClick(); });
-    bbSalvarConf_ = button("bbSalvarConf", [this] { logic_.bbSalvarConfClick(); });
-    bbCarregarConf_ = button("bbCarregarConf", [this] { logic_.bbCarregarConfClick(); });
-    BitBtn1_ = button("BitBtn1", [this] { logic_.BitBtn1Click(); });
-    grid->addWidget(bbConectar_, 0, 0);
-    grid->addWidget(bbConectarUsb_, 0, 1);
-    grid->addWidget(bbConectarIP_, 0, 2);
-    grid->addWidget(pnNumSerie_, 1, 0, 1, 3);
-    grid->addWidget(pnVersaoFirmware_, 2, 0, 1, 3);
-    grid->addWidget(bbAlterarSenha_, 3, 0);
-    grid->addWidget(bbAlterarIP_, 3, 1);
-    grid->addWidget(BitBtn1_, 3, 2);
-    grid->addWidget(bbSalvarConf_, 4, 0);
-    grid->addWidget(bbCarregarConf_, 4, 1);
-    return box;
-}
-
-QWidget* FrameConfGeralView::buildClock()
-{
-    auto* box = new QGroupBox(pnBack_);
-    box->setObjectName("gbRelogio");
-    auto* column = new QVBoxLayout(box);
-    pnRelogio_ = panel("pnRelogio", box);
-    pnRelogio_->setMinimumHeight(36);
-    QFont font = pnRelogio_->font();
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    font.setBold(true);
-    pnRelogio_->setFont(font);
-    bbAjustarRelogioComputador_ =
-        button("bbAjustarRelogioComputador", [this] { logic_.bbAjustarRelogioComputadorClick(); });
-    bbAjustarRelogioManual_ = button("bbAjustarRelogioManual", [this] { logic_.bbAjustarRelogioManualClick(); });
-    column->addWidget(pnRelogio_);
-    column->addWidget(bbAjustarRelogioComputador_);
-    column->addWidget(bbAjustarRelogioManual_);
-    column->addStretch(1);
-    return box;
 }
 
 QButtonGroup* FrameConfGeralView::radioGroup(QGroupBox* box, const char* name, int items,
@@ -308,20 +211,9 @@ QWidget* FrameConfGeralView::buildGrids()
 
 QWidget* FrameConfGeralView::buildRelays()
 {
-    auto* box = new QGroupBox(pnBack_);
-    box->setObjectName("gbReles");
-    auto* layout = new QGridLayout(box);
-    layout->setHorizontalSpacing(4);
+    relays_ = new RelayStrip(TFrameConfGeral::kRelayCount, pnBack_);
     for (int i = 0; i < TFrameConfGeral::kRelayCount; ++i) {
-        const auto n = static_cast<std::size_t>(i);
-        auto* lamp = new QLabel(box);
-        lamp->setObjectName(QString("spRele%1").arg(i + 1));
-        lamp->setFixedSize(kLampSize, kLampSize);
-        auto* picture = new QLabel(box);
-        picture->setObjectName(QString("imgRele%1").arg(i + 1));
-        picture->setFixedSize(kContactSize);
-        picture->setAlignment(Qt::AlignCenter);
-        auto* edit = namedEdit("", box);
+        auto* edit = namedEdit("", relays_);
         edit->setObjectName(QString("edRele%1").arg(i + 1));
         edit->setAlignment(Qt::AlignCenter);
         edit->setMaximumWidth(60);
@@ -332,16 +224,12 @@ QWidget* FrameConfGeralView::buildRelays()
             // Enter leaves the edit for the background, as a focus change would.
             if (edit->hasFocus())
                 pnBack_->setFocus();
-            handle([&] { logic_.edRele1Exit(); });
+            handle([this] { logic_.edRele1Exit(); });
         });
-        layout->addWidget(lamp, 0, i, Qt::AlignHCenter);
-        layout->addWidget(picture, 1, i, Qt::AlignHCenter);
-        layout->addWidget(edit, 2, i, Qt::AlignHCenter);
-        spRele_[n] = lamp;
-        imgRele_[n] = picture;
-        edRele_[n] = edit;
+        relays_->grid()->addWidget(edit, 2, i, Qt::AlignHCenter);
+        edRele_[static_cast<std::size_t>(i)] = edit;
     }
-    return box;
+    return relays_;
 }
 
 bool FrameConfGeralView::eventFilter(QObject* watched, QEvent* event)
@@ -356,27 +244,15 @@ bool FrameConfGeralView::eventFilter(QObject* watched, QEvent* event)
 
 void FrameConfGeralView::tick()
 {
-    if (!logic_.timerEnabled())
-        return;
     logic_.Timer1Timer();
     render();
 }
 
 void FrameConfGeralView::render()
 {
+    general_->render();
     const FrameConfGeralCaptions& c = logic_.captions();
     const FrameConfGeralState& s = logic_.state();
-    bbConectar_->setText(qs(c.bbConectar));
-    bbConectarUsb_->setText(qs(c.bbConectarUsb));
-    bbConectarIP_->setText(qs(c.bbConectarIP));
-    bbConectarUsb_->setEnabled(s.bbConectarUsbEnabled);
-    bbConectarIP_->setEnabled(s.bbConectarIPEnabled);
-    bbAjustarRelogioComputador_->setText(qs(c.bbAjustarRelogioComputador));
-    bbAjustarRelogioManual_->setText(qs(c.bbAjustarRelogioManual));
-    bbAlterarSenha_->setText(qs(c.bbAlterarSenha));
-    bbAlterarIP_->setText(qs(c.bbAlterarIP));
-    bbSalvarConf_->setText(qs(c.bbSalvarConf));
-    bbCarregarConf_->setText(qs(c.bbCarregarConf));
     BitBtn1_->setText(qs(c.BitBtn1));
     BitBtn1_->setVisible(s.BitBtn1Visible);
     setItems(rgVisualizacaoBox_, rgVisualizacao_, c.rgVisualizacao, c.rgVisualizacaoItems);
@@ -396,23 +272,12 @@ void FrameConfGeralView::render()
             setCell(sgMedidasEnrolamento_, r, col + 1,
                     s.medidasEnrolamento[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]);
     }
-    setPanel(pnNumSerie_, s.pnNumSerie);
-    setPanel(pnVersaoFirmware_, s.pnVersaoFirmware);
-    pnRelogio_->setText(qs(s.pnRelogio));
-    for (std::size_t i = 0; i < spRele_.size(); ++i) {
-        const FrameConfGeralState::Relay& relay = s.relays[i];
-        const QString lamp = QString("background: %1; border-radius: %2px;").arg(colour(relay.lamp)).arg(kLampSize / 2);
-        if (spRele_[i]->styleSheet() != lamp)
-            spRele_[i]->setStyleSheet(lamp);
-        // The picture is reassigned only when it changes.
-        const QString contact = contactName(relay.picture);
-        if (imgRele_[i]->property("contact").toString() != contact) {
-            imgRele_[i]->setProperty("contact", contact);
-            if (contact.isEmpty())
-                imgRele_[i]->clear();
-            else
-                imgRele_[i]->setPixmap(contactPicture(relay.picture));
-        }
+    // Values of the last answered refresh are drawn greyed while the device is silent.
+    const bool live = !general_->stale();
+    sgMedidas_->setEnabled(live);
+    sgMedidasEnrolamento_->setEnabled(live);
+    for (std::size_t i = 0; i < edRele_.size(); ++i) {
+        relays_->setRelay(static_cast<int>(i), s.relays[i]);
         setEditText(edRele_[i], s.edRele[i]);
         edRele_[i]->setEnabled(s.edReleEnabled);
     }

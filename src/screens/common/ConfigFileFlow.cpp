@@ -8,7 +8,9 @@
 #include "link/EventPump.h"
 #include "screens/common/FileChooser.h"
 #include "screens/common/GeneralFrameTexts.h"
+#include "settings/ConfigBackup.h"
 #include "settings/FullConfigRead.h"
+#include "link/LinkError.h"
 
 #include <optional>
 #include <string>
@@ -27,10 +29,13 @@ TConfigFileFlow::TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump,
 {
 }
 
-bool TConfigFileFlow::readConfiguration(TEquipComm& comm)
+std::optional<std::string> TConfigFileFlow::readConfiguration(TEquipComm& comm, int language)
 {
     int failedRegister = 0;
-    return readFullConfiguration(comm, failedRegister);
+    if (readFullConfiguration(comm, failedRegister))
+        return std::nullopt;
+    return geral::ErroLeituraConfig.in(language) + "\nregister " + std::to_string(failedRegister) + ": "
+        + describeLinkError(comm.lastError());
 }
 
 std::filesystem::path TConfigFileFlow::lastFolder(int deviceType)
@@ -49,8 +54,8 @@ void TConfigFileFlow::bbSalvarConfClick(TEquipComm& comm, int language)
 {
     if (!comm.connected())
         return;
-    if (!readConfiguration(comm)) {
-        ui_.showMessage(MessageKind::Error, geral::ErroLeituraConfig.in(language));
+    if (const auto failed = readConfiguration(comm, language)) {
+        ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
     const auto file = files_.chooseSaveFile({geral::TituloSalvar.in(language), geral::FiltroConfig.in(language),
@@ -62,7 +67,7 @@ void TConfigFileFlow::bbSalvarConfClick(TEquipComm& comm, int language)
     if (SalvarConfiguracao(comm, *file, error))
         ui_.showMessage(MessageKind::Information, geral::ConfigSalva.in(language));
     else
-        ui_.showMessage(MessageKind::Error, geral::ErroSalvarConfig.in(language));
+        ui_.showMessage(MessageKind::Error, geral::ErroSalvarConfig.in(language) + "\n" + error);
 }
 
 void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
@@ -71,19 +76,39 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
         return;
     std::optional<TFormNotificacao> notice(std::in_place, ui_, geral::CarregandoConfig.in(language),
                                            kLoadNoticeWidth);
-    const bool read = readConfiguration(comm);
+    const auto failed = readConfiguration(comm, language);
     notice.reset();
-    if (!read) {
-        ui_.showMessage(MessageKind::Error, geral::ErroLeituraConfig.in(language));
+    if (failed) {
+        ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
     const auto file = files_.chooseOpenFile({geral::TituloCarregar.in(language), geral::FiltroConfig.in(language),
                                              kExtension, lastFolder(comm.deviceType())});
     if (!file)
         return;
-    notice.emplace(ui_, geral::CarregandoConfig.in(language), kLoadNoticeWidth);
     remember(comm.deviceType(), *file, language);
-    int errorRegister = 0;
+    const auto loadFailed = [&](const ConfigLoadOutcome& o) {
+        std::string text = geral::ErroCarregarConfig.in(language) + " (" + std::to_string(o.errorRegister) + ")\n"
+            + o.reason;
+        for (const std::string& d : o.differing)
+            text += "\n" + d;
+        ui_.showMessage(MessageKind::Error, text);
+    };
+    // The whole file first: a file that would be refused writes nothing, not even a backup.
+    ConfigLoadOutcome checked;
+    if (!checkConfigurationFile(comm.deviceType(), *file, options_, checked)) {
+        loadFailed(checked);
+        return;
+    }
+    notice.emplace(ui_, geral::CarregandoConfig.in(language), kLoadNoticeWidth);
+    // What the device holds now, so a wrong file can be undone with another load.
+    std::string error;
+    const std::filesystem::path backup = saveConfigBackup(comm, error);
+    if (backup.empty()) {
+        notice.reset();
+        ui_.showMessage(MessageKind::Error, geral::ErroCarregarConfig.in(language) + "\n" + error);
+        return;
+    }
     // The device's settle pauses keep the window drawing.
     const ConfigPause pause = [this](std::chrono::milliseconds ms) { pump_.sleepUntil(deadlineAfter(ms)); };
     int shownPercent = 0;
@@ -94,11 +119,12 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
             notice->setMensagem(geral::CarregandoConfig.in(language) + " " + std::to_string(percent) + "%");
         }
     };
-    const bool loaded = CarregarConfiguracao(comm, *file, options_, errorRegister, nullptr, pause, progress);
+    ConfigLoadOutcome outcome;
+    const bool loaded = CarregarConfiguracao(comm, *file, options_, outcome, pause, progress);
     notice.reset();
     if (loaded)
-        ui_.showMessage(MessageKind::Information, geral::ConfigCarregada.in(language));
+        ui_.showMessage(MessageKind::Information,
+                        geral::ConfigCarregada.in(language) + "\n" + geral::CopiaAnterior.in(language) + backup.string());
     else
-        ui_.showMessage(MessageKind::Error,
-                        geral::ErroCarregarConfig.in(language) + " (" + std::to_string(errorRegister) + ")");
+        loadFailed(outcome);
 }

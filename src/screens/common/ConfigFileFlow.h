@@ -2,6 +2,9 @@
 
 #include "settings/DeviceConfigFile.h"
 
+#include <optional>
+#include <string>
+
 class AppSettings;
 class EventPump;
 class FileChooser;
@@ -10,7 +13,9 @@ class Ui;
 
 // The general frames' save and load buttons. Both first read every register the
 // model's file holds, so a save writes what the device has now and a load compares
-// its writes against it. The busy notice of a load counts the written rows.
+// its writes against it. A load checks the whole file before anything is written and
+// saves the device's configuration into backups/ first, as the command line does; the
+// busy notice counts the written rows.
 class TConfigFileFlow {
 public:
     static constexpr int kLoadNoticeWidth = 500;
@@ -21,7 +26,8 @@ public:
     void bbCarregarConfClick(TEquipComm& comm, int language);
 
 private:
-    bool readConfiguration(TEquipComm& comm);
+    // The full configuration read; the message to show when it failed.
+    std::optional<std::string> readConfiguration(TEquipComm& comm, int language);
     std::filesystem::path lastFolder(int deviceType);
     void remember(int deviceType, const std::filesystem::path& file, int language);
 

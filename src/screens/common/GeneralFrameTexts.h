@@ -33,6 +33,9 @@ inline constexpr LangText ErroCarregarConfig{
     "Error al cargar la configuración. Algunas configuracionesno fueron cargadas correctamente."};
 inline constexpr LangText ConfigCarregada{"Configuração carregada com sucesso", "Configuration loaded successfully",
                                           "Configuración cargada con éxito"};
+inline constexpr LangText CopiaAnterior{"Cópia de segurança da configuração anterior: ",
+                                        "Backup of the previous configuration: ",
+                                        "Copia de seguridad de la configuración anterior: "};
 inline constexpr LangText IpInvalido{"IP inválido", "Invalid IP address", "Dirección IP invalida"};
 inline constexpr LangText IpNaoResponde{
     "Equipamento não está respondendo. É possível que o endereço IP esteja incorreto.",
@@ -55,6 +58,12 @@ inline constexpr LangText AssinaturaR{
 inline constexpr LangText AssinaturaInvalida{"Assinatura do equipamento inválida.", "Invalid device signature.",
                                              "firma de dispositivo no válida."};
 inline constexpr LangText SenhaIncorreta{"Senha incorreta", "Password wrong", "Clave incorrecta"};
+
+inline constexpr LangText EquipamentoDesconectado{"Equipamento desconectado", "Device disconnected",
+                                                  "Equipo desconectado"};
+// Beside the live values when the last refresh got no answer, with the time of the
+// last good one.
+inline constexpr LangText SemResposta{"sem resposta desde ", "no answer since ", "sin respuesta desde "};
 
 inline constexpr LangText Conectando{"Conectando...", "Connecting...", "Conectando..."};
 inline constexpr LangText Conectando2{"Conectando.....", "Connecting.....", "Conectando....."};

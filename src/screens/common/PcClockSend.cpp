@@ -8,7 +8,6 @@
 #include <cstdint>
 
 namespace {
-constexpr int kClockRegister = 401;
 constexpr int kFirstYear = 2000;
 constexpr int kLastYear = 2099;
 } // namespace
@@ -27,6 +26,6 @@ void sendPcClock(TEquipComm& comm, Ui& ui, int language, const LocalDateTime& no
         static_cast<std::uint16_t>(now.hour),  static_cast<std::uint16_t>(now.minute),
         static_cast<std::uint16_t>(now.second), static_cast<std::uint16_t>(now.day),
         static_cast<std::uint16_t>(now.month), static_cast<std::uint16_t>(now.year - kFirstYear)};
-    if (!comm.writeRegisters(kClockRegister, block, false, true))
+    if (!comm.writeRegisters(comm.image().clockField().first, block, false, true))
         ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language));
 }

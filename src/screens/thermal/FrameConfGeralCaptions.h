@@ -3,13 +3,10 @@
 #include <array>
 #include <string>
 
-// The captions of the QLX700-T general frame in one language.
+// The QLX700-T general frame's own captions in one language (GeneralFrameCaptions
+// holds those every general frame has).
 struct FrameConfGeralCaptions {
-    std::string bbConectar; // by the link state
-    std::string bbConectarUsb, bbConectarIP;
-    std::string bbAjustarRelogioComputador, bbAjustarRelogioManual;
-    std::string bbAlterarSenha, bbAlterarIP, BitBtn1;
-    std::string bbSalvarConf, bbCarregarConf;
+    std::string BitBtn1;
     std::string rgVisualizacao;
     std::array<std::string, 3> rgVisualizacaoItems;
     std::string rgFreqOperacao;
@@ -20,4 +17,4 @@ struct FrameConfGeralCaptions {
     std::array<std::string, 4> sgMedidasEnrolamentoHeader;
 };
 
-FrameConfGeralCaptions frameConfGeralCaptions(int language, bool connected);
+FrameConfGeralCaptions frameConfGeralCaptions(int language);

@@ -2,6 +2,9 @@
 
 #include "device/DeviceType.h"
 #include "screens/common/GeneralFrameTexts.h"
+#include "screens/thermal/ThermalLive.h"
+
+namespace {
 
 ConnectModel thermalConnectModel()
 {
@@ -23,5 +26,17 @@ ConnectModel thermalConnectModel()
             runs.insert(runs.end(), {{401, 6}, {501, 21}, {601, 10}, {1003, 1}, {1020, 1}, {1021, 1}, {101, 10}});
         return runs;
     };
+    return m;
+}
+
+} // namespace
+
+GeneralFrameModel thermalGeneralFrameModel()
+{
+    GeneralFrameModel m;
+    m.connect = thermalConnectModel();
+    m.liveReads = thermalLiveReads;
+    // A late reply must not hold the window for long; the next tick asks again.
+    m.liveFlushTimeout = Seconds{0.1};
     return m;
 }

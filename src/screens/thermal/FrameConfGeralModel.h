@@ -1,7 +1,7 @@
 #pragma once
 
-#include "screens/common/ConnectModel.h"
+#include "screens/common/GeneralFrameModel.h"
 
-// The QLX700-T's connect road: its signatures, the models it hands over to, and the
-// registers read at connection.
-ConnectModel thermalConnectModel();
+// The QLX700-T's connect road (its signatures, the models it hands over to, the
+// registers read at connection) and its live reads.
+GeneralFrameModel thermalGeneralFrameModel();

@@ -1,40 +1,69 @@
 #include "screens/thermal/ThermalLive.h"
 
+#include "device/DeviceType.h"
 #include "device/EquipCommF.h"
+#include "settings/FullConfigRead.h"
 
 double thermalTemperature(int word)
 {
     return (word - 1500) / 10.0;
 }
 
-bool readThermalLive(TEquipComm& equip, Seconds flushTimeout)
+std::vector<RegisterRun> thermalLiveReads(int signature)
 {
-    bool ok = equip.readRegisters(1500, 1, true);
-    ok = equip.readRegisters(401, 6, true) && ok;
-    ok = equip.readRegisters(501, 21, true) && ok;
-    ok = equip.readRegisters(601, 10, true) && ok;
-    return equip.flushQueuedReads(flushTimeout) && ok;
+    if (signature == kSignatureTMembrane)
+        return {{510, 2}};
+    return {{1500, 1}, {401, 6}, {501, 21}, {601, 10}};
+}
+
+bool readThermalLive(TEquipComm& equip, int signature, Seconds flushTimeout)
+{
+    const bool queue = equip.asynchronous();
+    for (const RegisterRun& run : thermalLiveReads(signature)) {
+        if (!equip.readRegisters(run.first, run.count, queue))
+            return false;
+    }
+    return equip.flushQueuedReads(flushTimeout);
 }
 
 ThermalLive thermalLive(const TEquipComm& equip)
 {
+    const auto word = [&](int reg) -> std::optional<int> {
+        if (!equip.received(reg))
+            return std::nullopt;
+        return equip.registerValue(reg);
+    };
+    const auto scaled = [&](int reg, auto convert) -> std::optional<double> {
+        const auto w = word(reg);
+        return w ? std::optional<double>(convert(*w)) : std::nullopt;
+    };
     ThermalLive live;
     for (std::size_t i = 0; i < live.rtdCelsius.size(); ++i) {
         const int reg = 510 + 2 * static_cast<int>(i);
-        live.rtdCelsius[i] = thermalTemperature(equip.registerValue(reg));
-        live.rtdOhms[i] = equip.registerValue(reg + 1) / 10.0;
+        live.rtdCelsius[i] = scaled(reg, thermalTemperature);
+        live.rtdOhms[i] = scaled(reg + 1, [](int w) { return w / 10.0; });
     }
     for (std::size_t i = 0; i < live.windingCelsius.size(); ++i) {
         const int n = static_cast<int>(i);
-        live.windingCelsius[i] = thermalTemperature(equip.registerValue(501 + n));
-        live.windingAmps[i] = equip.registerValue(504 + n) / 100.0;
-        live.windingPercent[i] = equip.registerValue(507 + n) / 10.0;
+        live.windingCelsius[i] = scaled(501 + n, thermalTemperature);
+        live.windingAmps[i] = scaled(504 + n, [](int w) { return w / 100.0; });
+        live.windingPercent[i] = scaled(507 + n, [](int w) { return w / 10.0; });
     }
     for (std::size_t i = 0; i < live.relayClosed.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        live.relayClosed[i] = (equip.registerValue(600 + n) != 0) != (equip.registerValue(100 + n) != 0);
+        const auto output = word(600 + n);
+        const auto inverted = word(100 + n);
+        if (output && inverted)
+            live.relayClosed[i] = (*output != 0) != (*inverted != 0);
     }
-    for (std::size_t i = 0; i < live.clock.size(); ++i)
-        live.clock[i] = equip.registerValue(401 + static_cast<int>(i));
+    std::array<int, 6> clock{};
+    bool clockRead = true;
+    for (std::size_t i = 0; i < clock.size(); ++i) {
+        const auto w = word(401 + static_cast<int>(i));
+        clockRead = clockRead && w.has_value();
+        clock[i] = w.value_or(0);
+    }
+    if (clockRead)
+        live.clock = clock;
     return live;
 }

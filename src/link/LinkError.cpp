@@ -1,0 +1,21 @@
+#include "link/LinkError.h"
+
+std::string describeLinkError(const LinkError& e)
+{
+    switch (e.fault) {
+    case LinkFault::None: return "no error";
+    case LinkFault::NotConnected: return "not connected";
+    case LinkFault::Busy: return "the link is busy with another request";
+    case LinkFault::SendFailed: return "the request could not be sent";
+    case LinkFault::Timeout: return "time-out (no answer)";
+    case LinkFault::BadCrc: return "bad CRC";
+    case LinkFault::Exception: return "exception " + std::to_string(e.code);
+    case LinkFault::ShortReply: return "short reply (" + std::to_string(e.value) + " register(s) of " + std::to_string(e.code) + ")";
+    case LinkFault::WrongReply: return "a reply that does not answer the request";
+    case LinkFault::Refused: return "refused write (status " + std::to_string(e.code) + ")";
+    case LinkFault::ReadBackDiffers:
+        return "read-back differs (register " + std::to_string(e.reg) + " holds " + std::to_string(e.value) + ")";
+    case LinkFault::ConnectionLost: return "connection reset";
+    }
+    return "unknown error";
+}

@@ -1,0 +1,101 @@
+#include "link/RtuReceiver.h"
+
+#include "link/SerialCommF.h"
+#include "link/UdpLink.h"
+
+#include <cstring>
+
+using rtu::ScanKind;
+
+RtuReceiver::RtuReceiver(TSerialComm& serial, UdpLink& udp)
+    : serial_(serial)
+    , udp_(udp)
+{
+}
+
+RtuReceiver::Result RtuReceiver::await(bool network, const rtu::Expectation& expected, Deadline deadline)
+{
+    have_ = 0;
+    return network ? awaitUdp(expected, deadline) : awaitSerial(expected, deadline);
+}
+
+void RtuReceiver::drop(std::size_t count)
+{
+    std::memmove(buffer_.data(), buffer_.data() + count, have_ - count);
+    have_ -= count;
+}
+
+RtuReceiver::Result RtuReceiver::found(const rtu::ScanStep& step, const std::uint8_t* frame)
+{
+    Result r{step.kind, step.length, {}};
+    if (step.kind == ScanKind::Exception)
+        r.error = {LinkFault::Exception, frame[2]};
+    return r;
+}
+
+// No answer came. A shorter read reply seen meanwhile names the likeliest cause; its
+// words are not taken, as it cannot be told from a late reply to a smaller read.
+RtuReceiver::Result RtuReceiver::none(const Seen& seen, const rtu::Expectation& expected)
+{
+    if (seen.shortValues >= 0)
+        return {ScanKind::NeedMore, 0, {LinkFault::ShortReply, expected.count, 0, seen.shortValues}};
+    return {ScanKind::NeedMore, 0, {seen.badCrc ? LinkFault::BadCrc : LinkFault::Timeout}};
+}
+
+void RtuReceiver::note(Seen& seen, const rtu::ScanStep& step)
+{
+    seen.badCrc = seen.badCrc || step.badCrc;
+    if (step.kind == ScanKind::ShortAnswer)
+        seen.shortValues = rtu::readReplyValues(step.length);
+}
+
+RtuReceiver::Result RtuReceiver::awaitSerial(const rtu::Expectation& expected, Deadline deadline)
+{
+    Seen seen;
+    bool timedOut = false;
+    for (;;) {
+        const rtu::ScanStep step = rtu::scanReply(buffer_.data(), have_, expected);
+        switch (step.kind) {
+        case ScanKind::Skip:
+        case ScanKind::ShortAnswer:
+            note(seen, step);
+            drop(step.length);
+            continue;
+        case ScanKind::NeedMore:
+            if (timedOut) {
+                // What looked like the start of a frame never completed: the answer
+                // may still lie behind it.
+                if (have_ == 0)
+                    return none(seen, expected);
+                drop(1);
+                continue;
+            }
+            {
+                const std::size_t got = serial_.read(buffer_.data() + have_, buffer_.size() - have_,
+                                                     step.length - have_, deadline);
+                have_ += got;
+                timedOut = have_ < step.length;
+            }
+            continue;
+        default:
+            return found(step, buffer_.data());
+        }
+    }
+}
+
+RtuReceiver::Result RtuReceiver::awaitUdp(const rtu::Expectation& expected, Deadline deadline)
+{
+    Seen seen;
+    for (;;) {
+        const std::size_t got = udp_.receive(buffer_.data(), buffer_.size(), 1, deadline);
+        if (got == 0)
+            return none(seen, expected);
+        have_ = got;
+        // One frame a datagram: anything around it makes the whole datagram suspect.
+        const rtu::ScanStep step = rtu::scanReply(buffer_.data(), have_, expected);
+        const bool whole = step.length == have_;
+        if (whole && (step.kind == ScanKind::Answer || step.kind == ScanKind::Exception))
+            return found(step, buffer_.data());
+        note(seen, step);
+    }
+}

@@ -1,0 +1,240 @@
+// qlx700ctl says exactly what the device did: numbers as typed, the reply's words,
+// the cause of each failure, and a file checked whole before the first write.
+#include "support/CtlRunner.h"
+#include "SimServer.h"
+#include "support/TempFolder.h"
+#include "device/EquipCommF.h"
+#include "link/PollEventPump.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> serialLink(const qlxsim::SimServer& sim)
+{
+    return {"--serial", sim.serialPath()};
+}
+
+std::vector<std::string> tcpLink(const qlxsim::SimServer& sim)
+{
+    return {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())};
+}
+
+CtlRun run(std::vector<std::string> link, const std::vector<std::string>& command, bool password = true)
+{
+    if (password)
+        link.insert(link.end(), {"--password", "QWKZ"});
+    link.insert(link.end(), command.begin(), command.end());
+    return ctl(link);
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Backups go to a data folder of the test's own.
+class DataFolder {
+public:
+    DataFolder()
+    {
+        if (const char* old = std::getenv("QLX700_DATA_DIR"))
+            old_ = old;
+        setenv("QLX700_DATA_DIR", folder.path().c_str(), 1);
+    }
+    ~DataFolder() { setenv("QLX700_DATA_DIR", old_.c_str(), 1); }
+    TempFolder folder;
+
+private:
+    std::string old_;
+};
+
+} // namespace
+
+TEST(CtlExactness, NumbersAreDecimalWithALeadingZero)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T", .address = 10}, {.serial = true});
+    std::vector<std::string> link = serialLink(*sim);
+    link.insert(link.end(), {"--address", "010"});
+    const CtlRun w = run(link, {"write", "0210", "010"});
+    ASSERT_EQ(w.status, 0) << w.err;
+    EXPECT_EQ(sim->reg(210), 10);
+    EXPECT_EQ(run(link, {"write", "0xD2", "0x09"}).status, 0) << "hexadecimal where it is spelt so";
+    EXPECT_EQ(sim->reg(210), 9);
+    const CtlRun r = run(link, {"read", "0210", "02"});
+    EXPECT_EQ(r.out, "210 9\n211 " + std::to_string(sim->reg(211)) + "\n");
+
+    const CtlRun baud = run(serialLink(*sim), {"--baud", "12345", "info"}, false);
+    EXPECT_EQ(baud.status, 2);
+    EXPECT_TRUE(contains(baud.err, "--baud")) << baud.err;
+}
+
+TEST(CtlExactness, FailuresNameTheirCause)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true, .tcp = true});
+    struct Case {
+        const char* faults;
+        bool tcp;
+        std::vector<std::string> command;
+        std::string cause;
+    };
+    // The device refuses an indication mode beyond its three (exception 3, or status 3
+    // over TCP); ignore-writes acknowledges writes that do not stick; the other faults
+    // spoil every reply, so the device's signature is the first read to fail.
+    const Case cases[] = {
+        {"", false, {"write", "201", "9"}, "write of register 201 failed: exception 3"},
+        {"", true, {"write", "201", "9"}, "write of register 201 failed: refused write (status 3)"},
+        {"ignore-writes", true, {"write", "1500", "1"}, "read-back differs (register 1500 holds 0)"},
+        {"ignore-writes", false, {"write", "1500", "1"}, "read-back differs (register 1500 holds 0)"},
+        {"badcrc", false, {"info"}, "reading register 2002 on " + sim->serialPath() + " failed: bad CRC"},
+        {"short-reply", false, {"read", "501", "3"}, "short reply"},
+        {"exception=2", false, {"info"}, "failed: exception 2"},
+    };
+    for (const Case& c : cases) {
+        sim->setFaults(c.faults);
+        sim->setReg(1500, 0);
+        sim->setReg(201, 0);
+        const CtlRun r = run(c.tcp ? tcpLink(*sim) : serialLink(*sim), c.command);
+        EXPECT_EQ(r.status, 1) << c.faults << " " << c.command[0];
+        EXPECT_TRUE(contains(r.err, c.cause)) << c.faults << ": " << r.err;
+        EXPECT_EQ(r.out, "") << "nothing printed from what failed: " << c.faults;
+    }
+    EXPECT_EQ(sim->reg(201), 0);
+    EXPECT_EQ(sim->reg(1500), 0);
+}
+
+// Replies sent twice, or later than the settle pause, never answer another request.
+TEST(CtlExactness, LateAndDuplicatedRepliesAnswerOnlyTheirOwnRequest)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true, .tcp = true});
+    sim->setReg(2501, 4464);
+    sim->setReg(2502, 1);
+    for (const char* faults : {"duplicate", "slow=300ms"}) {
+        sim->setFaults(faults);
+        for (const auto& link : {serialLink(*sim), tcpLink(*sim)}) {
+            const CtlRun info = run(link, {"info"}, false);
+            ASSERT_EQ(info.status, 0) << faults << ": " << info.err;
+            EXPECT_TRUE(contains(info.out, "serial     " + std::to_string(4464 + 65536))) << faults << ": " << info.out;
+            const CtlRun w = run(link, {"write", "201", "2"});
+            EXPECT_EQ(w.status, 0) << faults << ": " << w.err;
+            EXPECT_EQ(sim->reg(201), 2);
+            const CtlRun next = run(link, {"read", "201"});
+            EXPECT_EQ(next.out, "201 2\n") << faults << ": " << next.err;
+            sim->setReg(201, 0);
+        }
+    }
+}
+
+TEST(CtlExactness, AWrongModelIsNamed)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    std::vector<std::string> link = serialLink(*sim);
+    link.insert(link.end(), {"--model", "P"});
+    const CtlRun r = run(link, {"info"}, false);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "the device is a QLX700-T (signature 23847), not a QLX700-P")) << r.err;
+
+    auto regulator = qlxsim::SimServer::start({.model = "R"}, {.serial = true});
+    const CtlRun monitor = run(serialLink(*regulator), {"monitor", "--count", "1"});
+    EXPECT_EQ(monitor.status, 1) << "a device this tool has no live view of is no usage error";
+}
+
+TEST(CtlExactness, MonitorReconnectsAfterALostConnectionAndGivesUpOnSilence)
+{
+    // Connecting takes three requests (signature, password, inverted logic), then one
+    // a sample: the third sample's request meets the reset.
+    auto sim = qlxsim::SimServer::start({.model = "T", .faults = "reset-after=5"}, {.tcp = true});
+    const CtlRun r = run(tcpLink(*sim), {"monitor", "--count", "4"});
+    EXPECT_EQ(r.status, 1) << "one sample went unanswered";
+    EXPECT_TRUE(contains(r.out, "# sample 3: no answer (connection reset)")) << r.out;
+    EXPECT_TRUE(contains(r.out, "# connection lost; reconnecting\n# reconnected\n")) << r.out;
+    EXPECT_TRUE(contains(r.err, "1 of 4 samples got no answer")) << r.err;
+
+    auto silent = qlxsim::SimServer::start({.model = "T", .faults = "silent-after=4"}, {.serial = true});
+    const CtlRun quiet = run(serialLink(*silent), {"monitor", "--give-up", "1"});
+    EXPECT_EQ(quiet.status, 1);
+    EXPECT_TRUE(contains(quiet.err, "no answer for 1 s: time-out")) << quiet.err;
+}
+
+TEST(CtlExactness, ASecondProcessCannotShareThePort)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    PollEventPump pump;
+    TEquipComm holder(pump);
+    ASSERT_TRUE(holder.openSerial(sim->serialPath(), {9600, 0, 0}, false));
+    const CtlRun r = run(serialLink(*sim), {"info"}, false);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "cannot open serial port " + sim->serialPath() + ": port busy")) << r.err;
+}
+
+// The whole file is read and checked before the first write: a bad value anywhere
+// writes nothing, not even the backup.
+TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
+{
+    DataFolder data;
+    TempFolder tmp;
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    ASSERT_EQ(run(serialLink(*sim), {"save", (tmp / "good.conf").string()}).status, 0);
+    const std::string good = TempFolder::read(tmp / "good.conf");
+    const auto withValue = [&](const std::string& key, const std::string& value) {
+        const auto at = good.find("\r\n" + key + "=");
+        const auto end = good.find("\r\n", at + 2);
+        return good.substr(0, at) + "\r\n" + key + "=" + value + good.substr(end);
+    };
+    // The last row of the file, far behind everything a load would write before it.
+    const auto last = good.rfind("\r\n", good.size() - 3);
+    const std::string lastKey = good.substr(last + 2, good.find('=', last) - last - 2);
+    TempFolder::write(tmp / "bad.conf", withValue(lastKey, "70000"));
+    sim->setReg(1500, 2);
+    const std::uint64_t before = sim->writeCount();
+    const CtlRun refused = run(serialLink(*sim), {"load", (tmp / "bad.conf").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(contains(refused.err, lastKey + " = 70000 is outside 0..65535")) << refused.err;
+    EXPECT_EQ(sim->writeCount(), before) << "nothing written";
+    EXPECT_FALSE(std::filesystem::exists(data.folder / "backups"));
+
+    // Values that are no integers take their default, with one warning line each.
+    for (const char* text : {"nan", "1e30", "0x10", "12abc"}) {
+        TempFolder::write(tmp / "soft.conf", withValue("UnidadeIndicacao", text));
+        const CtlRun soft = run(serialLink(*sim), {"load", (tmp / "soft.conf").string()});
+        EXPECT_EQ(soft.status, 0) << text << ": " << soft.err;
+        EXPECT_TRUE(contains(soft.err, std::string("warning: UnidadeIndicacao = ") + text + " is not an integer"))
+            << soft.err;
+        const CtlRun strict = run(serialLink(*sim), {"load", (tmp / "soft.conf").string(), "--strict"});
+        EXPECT_EQ(strict.status, 1) << text;
+        EXPECT_TRUE(contains(strict.err, "not an integer")) << strict.err;
+    }
+}
+
+// Over TCP the device acknowledges writes it then ignores: the load reads them back
+// and names every register that differs.
+TEST(CtlExactness, LoadOverTcpReportsEveryRegisterThatDidNotStick)
+{
+    DataFolder data;
+    TempFolder tmp;
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.tcp = true});
+    ASSERT_EQ(run(tcpLink(*sim), {"save", (tmp / "t.conf").string()}).status, 0);
+    sim->setReg(201, 1);
+    sim->setReg(211, 1);
+    sim->setFaults("ignore-writes");
+    const CtlRun r = run(tcpLink(*sim), {"load", (tmp / "t.conf").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "UnidadeIndicacao (register 201) reads 1, not 0")) << r.err;
+    EXPECT_TRUE(contains(r.err, "(register 211) reads 1, not 0")) << r.err;
+}
+
+TEST(CtlExactness, AnInterruptedSavesTemporaryFileIsRemovedByTheNextSave)
+{
+    TempFolder tmp;
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    TempFolder::write(tmp / ".t.conf.Ab3xYz", "[GeneralConf]\r\n");
+    TempFolder::write(tmp / ".other.conf.Ab3xYz", "kept: not this file's");
+    ASSERT_EQ(run(serialLink(*sim), {"save", (tmp / "t.conf").string()}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(tmp / ".t.conf.Ab3xYz"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / ".other.conf.Ab3xYz"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "t.conf"));
+}

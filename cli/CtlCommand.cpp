@@ -234,7 +234,7 @@ int runCtl(int argc, char** argv, std::ostream& out, std::ostream& err)
     std::string error;
     const auto options = parseCtlOptions(args, error);
     if (!options) {
-        err << "qlx700ctl: " << error << "\n";
+        err << "qlx700ctl: " << error << "\nTry 'qlx700ctl --help'.\n";
         return kUsage;
     }
     if (options->help) {

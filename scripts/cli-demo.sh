@@ -1,10 +1,36 @@
 #!/usr/bin/env bash
 # Starts a simulated QLX700-T on a pseudo-terminal and on loopback TCP, then shows
-# what qlx700ctl reads from it. Usage: scripts/cli-demo.sh BUILD_DIR
+# what qlx700ctl reads from it, each command printed as it can be pasted.
+#   scripts/cli-demo.sh BUILD_DIR   the programs of that build, printed with full paths
+#   scripts/cli-demo.sh             the installed programs when they are on PATH,
+#                                   otherwise those of build/release
 set -euo pipefail
-build=${1:-build/release}
-sim="$build/sim/qlx700-sim"
-ctl="$build/cli/qlx700ctl"
+if [ $# -gt 0 ]; then
+  build=$(cd "$1" && pwd)
+elif command -v qlx700ctl >/dev/null && command -v qlx700-sim >/dev/null; then
+  build=""
+else
+  build=$(cd "$(dirname "$0")/../build/release" && pwd)
+fi
+if [ -n "$build" ]; then
+  sim="$build/sim/qlx700-sim"
+  ctl="$build/cli/qlx700ctl"
+else
+  sim=qlx700-sim
+  ctl=qlx700ctl
+fi
+
+# Prints a command the way a shell takes it back.
+print_command() {
+  printf '$'
+  printf ' %q' "$@"
+  printf '\n'
+}
+
+show() {
+  print_command "$@"
+  "$@"
+}
 
 work=$(mktemp -d)
 sim_pid=""
@@ -25,11 +51,14 @@ done
 
 echo "Simulated QLX700-T on serial $serial and TCP $tcp (password QWKZ)."
 echo
-echo "\$ qlx700ctl --serial $serial info"
-"$ctl" --serial "$serial" info
+show "$ctl" --serial "$serial" info
 echo
-echo "\$ qlx700ctl --tcp $tcp --password QWKZ read 501 3    # winding temperatures, tenths + 1500"
-"$ctl" --tcp "$tcp" --password QWKZ read 501 3
+echo "# the winding temperatures, in tenths of a degree plus 1500"
+show "$ctl" --tcp "$tcp" --password QWKZ read 501 3
 echo
-echo "\$ qlx700ctl --tcp $tcp --password QWKZ monitor --count 3"
-"$ctl" --tcp "$tcp" --password QWKZ monitor --count 3
+show "$ctl" --tcp "$tcp" --password QWKZ monitor --count 3
+echo
+echo "To go on by hand, start a simulated device in one terminal (Ctrl+C stops it):"
+print_command "$sim" --model T --preset t-demo --tcp 127.0.0.1:43101
+echo "and ask it from another:"
+print_command "$ctl" --tcp 127.0.0.1 --password QWKZ monitor

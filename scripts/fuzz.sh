@@ -11,6 +11,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh" --tests
 build="${QLX700_FUZZ_BUILD:-$root/build/fuzz}"
 runs="${1:-2000000}"
 seconds="${2:-900}"

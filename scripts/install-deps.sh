@@ -1,16 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the build, the tests and the benchmarks need.
-# Idempotent: only packages that are missing are installed, without recommends.
+# Installs the Debian/Ubuntu packages that are missing, without recommends.
+#   scripts/install-deps.sh            what building and running the programs needs
+#   scripts/install-deps.sh --package  and what scripts/package.sh needs
+#   scripts/install-deps.sh --tests    and what the tests, benchmarks and fuzzing need
 set -euo pipefail
 
+# Build and run: the compiler, CMake, Qt 6, a font for the window, and xdpyinfo,
+# with which ./run.sh checks that the display answers.
 packages=(
-  g++ make cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  g++ cmake ninja-build
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxkbcommon-dev
-  fonts-dejavu-core xvfb xauth socat
-  clang-14 libclang-rt-14-dev
-  mbpoll libmodbus-dev
+  fonts-dejavu-core x11-utils
 )
+# dpkg-shlibdeps finds the package's Depends.
+package_tools=(dpkg-dev)
+# GoogleTest, Google Benchmark, libFuzzer (clang), outside Modbus peers, a virtual
+# display for screenshots, and the checkers of the desktop entry and manual pages.
+test_tools=(
+  libgtest-dev libbenchmark-dev pkg-config
+  clang-14 libclang-rt-14-dev
+  mbpoll libmodbus-dev socat
+  xvfb xauth
+  desktop-file-utils groff-base
+)
+
+for option in "$@"; do
+  case "$option" in
+    --package) packages+=("${package_tools[@]}") ;;
+    --tests) packages+=("${package_tools[@]}" "${test_tools[@]}") ;;
+    *) echo "usage: scripts/install-deps.sh [--package] [--tests]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

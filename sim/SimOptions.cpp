@@ -33,6 +33,8 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
         };
         if (a == "--help" || a == "-h")
             o.help = true;
+        else if (a == "--version")
+            o.version = true;
         else if (a == "--model") {
             o.config.model = value();
             modelGiven = true;
@@ -68,7 +70,7 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
         else
             throw std::invalid_argument("unknown option '" + a + "'");
     }
-    if (o.help)
+    if (o.help || o.version)
         return o;
     if (!modelGiven)
         throw std::invalid_argument("--model is required");
@@ -79,9 +81,10 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
 
 std::string SimOptions::usage()
 {
-    return R"(Usage: qlx700-sim --model T|T-membrane|P|R|IRR|C [--serial-link PATH] [--udp ADDR:PORT]
+    return R"(usage: qlx700-sim --model T|T-membrane|P|R|IRR|C [--serial-link PATH] [--udp ADDR:PORT]
                   [--tcp ADDR:PORT] [--address N] [--password ABCD] [--faults LIST]
                   [--preset NAMES] [--wire-timing [--wire-bits N]] [--strict] [--fast-events] [--seed N]
+       qlx700-sim --help | --version
 
 A simulated QLX700 device. It prints one line per transport ("listening serial PATH",
 "listening udp ADDR:PORT", "listening tcp ADDR:PORT") and serves until SIGINT or SIGTERM.

@@ -12,6 +12,7 @@ struct SimOptions {
     SimConfig config;
     SimTransports transports;
     bool help = false;
+    bool version = false;
 
     // Throws std::invalid_argument with a message for the user.
     static SimOptions parse(const std::vector<std::string>& args);

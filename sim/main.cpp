@@ -7,17 +7,27 @@
 #include <iostream>
 #include <stdexcept>
 
+namespace {
+
+const char* const kTryHelp = "Try 'qlx700-sim --help'.\n";
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     qlxsim::SimOptions options;
     try {
         options = qlxsim::SimOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& e) {
-        std::cerr << "qlx700-sim: " << e.what() << "\n(see qlx700-sim --help)\n";
+        std::cerr << "qlx700-sim: " << e.what() << "\n" << kTryHelp;
         return 2;
     }
     if (options.help) {
         std::cout << qlxsim::SimOptions::usage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "qlx700-sim " << QLX700_VERSION_TEXT << "\n";
         return 0;
     }
 
@@ -32,7 +42,7 @@ int main(int argc, char** argv)
     try {
         sim = qlxsim::SimServer::start(options.config, options.transports);
     } catch (const std::invalid_argument& e) {
-        std::cerr << "qlx700-sim: " << e.what() << "\n";
+        std::cerr << "qlx700-sim: " << e.what() << "\n" << kTryHelp;
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "qlx700-sim: " << e.what() << "\n";

@@ -3,9 +3,12 @@
 #include "gui/app/DemoDevices.h"
 #include "gui/app/GuiResources.h"
 #include "gui/app/PageViews.h"
+#include "settings/SettingsFolder.h"
 
 #include <QApplication>
 #include <QFile>
+
+#include <stdexcept>
 
 namespace {
 
@@ -23,6 +26,9 @@ AppAssembly::AppAssembly(bool demo)
 {
     applyStyle();
     if (demo) {
+        std::string error;
+        if (!UseDemoSettingsFolder(error))
+            throw std::runtime_error("the demo's settings folder: " + error);
         demo_ = std::make_unique<DemoDevices>();
         demo_->describe(sources_);
     }

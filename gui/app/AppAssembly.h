@@ -19,7 +19,8 @@ class DemoDevices;
 
 // The whole program in one piece: where connections go, the settings, the windows,
 // the main window's logic with its pages, and the main window itself. With `demo`
-// the simulated devices start first (throws std::runtime_error when one cannot).
+// the settings move to the demo's own folder and the simulated devices start first
+// (throws std::runtime_error when either cannot).
 class AppAssembly {
 public:
     explicit AppAssembly(bool demo);

@@ -27,7 +27,7 @@ void scheduleScreenshot(QWidget& window, const QString& file, int afterMs)
 
 int runMainProgram(int argc, char** argv)
 {
-    // Help and version need no display.
+    // Help, version and usage errors need no display.
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -39,21 +39,16 @@ int runMainProgram(int argc, char** argv)
             return 0;
         }
     }
+    std::string error;
+    const std::optional<AppOptions> options = parseAppOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "qlx700: %s\nTry 'qlx700 --help'.\n", error.c_str());
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("qlx700");
     QApplication::setApplicationDisplayName("QLX700");
     QApplication::setApplicationVersion(QLX700_VERSION_TEXT);
-
-    std::vector<std::string> args;
-    const QStringList arguments = QApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        args.push_back(arguments[i].toStdString());
-    std::string error;
-    const std::optional<AppOptions> options = parseAppOptions(args, error);
-    if (!options) {
-        std::fprintf(stderr, "qlx700: %s\n%s", error.c_str(), appUsage().c_str());
-        return 2;
-    }
 
     std::unique_ptr<AppAssembly> program;
     try {

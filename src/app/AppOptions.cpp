@@ -41,7 +41,9 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, 
 std::string appUsage()
 {
     return "usage: qlx700 [--demo] [--screenshot FILE [--after MS]]\n"
-           "  --demo             simulated devices of every model on pseudo-terminals and loopback TCP ports\n"
+           "       qlx700 --help | --version\n"
+           "  --demo             simulated devices of every model on pseudo-terminals and loopback TCP ports,\n"
+           "                     with settings of their own in demo/ inside the data folder\n"
            "  --screenshot FILE  draw the main window into FILE (PNG) and quit\n"
            "  --after MS         wait MS milliseconds before drawing\n";
 }

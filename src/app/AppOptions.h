@@ -6,7 +6,8 @@
 
 // The command line of qlx700:
 //   qlx700 [--demo] [--screenshot FILE [--after MS]]
-// (--help and --version are answered before the window system starts).
+// (--help and --version are answered before the window system starts; Qt's own
+// options are not taken, its environment variables are).
 struct AppOptions {
     bool demo = false;
     std::string screenshotFile; // empty: run normally

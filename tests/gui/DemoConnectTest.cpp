@@ -6,6 +6,7 @@
 #include "gui/app/FormEntraIPView.h"
 #include "gui/app/FormSenhaView.h"
 #include "gui/screens/thermal/FormDetectFalhaParamView.h"
+#include "settings/CalibStore.h"
 #include "support/TempFolder.h"
 
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <filesystem>
 
 // The whole program in demo mode, as a user meets it: the connection and password
 // dialogs are answered through their widgets while the connect click runs.
@@ -35,6 +37,7 @@ private slots:
     void connectsToTheDemoThermalDeviceOverSerialAndTcp();
     void theDemoParallelismDeviceSwitchesTheModel();
     void theDemoMembraneDeviceOpensItsFaultTest();
+    void aDemoLeavesTheUsersSettingsAlone();
 
 private:
     // Answers whichever dialog is open; a message box is recorded and closed.
@@ -50,6 +53,7 @@ private:
 
     // Used when the run names no data folder of its own.
     std::unique_ptr<TempFolder> data;
+    std::filesystem::path dataFolder;
     std::unique_ptr<AppAssembly> program;
     QTimer answering;
     QStringList messages;
@@ -86,12 +90,24 @@ void DemoConnectTest::answerDialogs()
     }
 }
 
+// A user's settings and calibration record as a real session left them, and a file
+// of an earlier demo; written before any demo starts in this process.
+const std::string kUserSettings = "[GeneralSection]\r\nLastLanguage=2\r\nLastDevice=0\r\nLastAddress=/dev/ttyUSB0\r\n"
+                                  "LastSerialBaudRate=19200\r\nLastModBusAddr=7\r\nLastDeviceIP=192.168.10.40\r\n"
+                                  "LastIPPort=43101\r\n[Relays]\r\nName1=Disparo\r\n";
+const std::string kUserCalibration = "[Calib]\r\nSerialNumber=4242\r\n";
+
 void DemoConnectTest::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("QLX700_DATA_DIR")) {
         data = std::make_unique<TempFolder>();
         qputenv("QLX700_DATA_DIR", QByteArray::fromStdString(data->path().string()));
     }
+    dataFolder = qEnvironmentVariable("QLX700_DATA_DIR").toStdString();
+    std::filesystem::create_directories(dataFolder / "demo");
+    TempFolder::write(dataFolder / "conf.ini", kUserSettings);
+    TempFolder::write(dataFolder / "calib4242.ini", kUserCalibration);
+    TempFolder::write(dataFolder / "demo" / "conf.ini", "[GeneralSection]\r\nLastLanguage=1\r\n");
 }
 
 void DemoConnectTest::init()
@@ -159,6 +175,28 @@ void DemoConnectTest::theDemoMembraneDeviceOpensItsFaultTest()
     QTest::mouseClick(pageButton("BitBtn1"), Qt::LeftButton);
     QVERIFY(membraneState.startsWith("Estado:  "));
     QVERIFY(program->logic().comm().connected());
+}
+
+void DemoConnectTest::aDemoLeavesTheUsersSettingsAlone()
+{
+    // The earlier demo's English did not carry over: the demo starts from the defaults.
+    QCOMPARE(pageButton("bbConectar")->text(), QString("Conectar Serial"));
+    for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
+        QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
+        QVERIFY(program->logic().comm().connected());
+        QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+    }
+    program->logic().languageClick(1);
+    QVERIFY(SaveCalibRecord(4242));
+    program.reset();
+
+    QCOMPARE(TempFolder::read(dataFolder / "conf.ini"), kUserSettings);
+    QCOMPARE(TempFolder::read(dataFolder / "calib4242.ini"), kUserCalibration);
+    const std::string demoSettings = TempFolder::read(dataFolder / "demo" / "conf.ini");
+    QVERIFY2(demoSettings.find("LastDeviceIP=127.0.0.1") != std::string::npos, demoSettings.c_str());
+    QVERIFY2(demoSettings.find("LastLanguage=1") != std::string::npos, demoSettings.c_str());
+    QVERIFY(std::filesystem::exists(dataFolder / "demo" / "calib4242.ini"));
 }
 
 QTEST_MAIN(DemoConnectTest)

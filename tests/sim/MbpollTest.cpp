@@ -1,5 +1,5 @@
 // A Modbus master nobody here wrote (mbpoll, on libmodbus) against the simulator's pseudo-terminal.
-#include "ProcessRunner.h"
+#include "support/ProcessRunner.h"
 #include "SimServer.h"
 
 #include <gtest/gtest.h>

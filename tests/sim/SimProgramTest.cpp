@@ -1,5 +1,5 @@
 // The qlx700-sim program: its lines, its link, its signals, its options.
-#include "ProcessRunner.h"
+#include "support/ProcessRunner.h"
 #include "SimWire.h"
 
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "ProcessRunner.h"
+#include "support/ProcessRunner.h"
 
 #include <csignal>
 #include <fcntl.h>

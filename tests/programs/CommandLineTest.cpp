@@ -1,0 +1,72 @@
+// The manners the three programs share: --help and --version answer with status 0; a
+// usage error is one line naming the program, then "Try '<program> --help'.", status 2.
+// None of it needs a display, so the runs have none.
+#include "support/ProcessRunner.h"
+
+#include <gtest/gtest.h>
+
+using simtest::runProgram;
+
+namespace {
+
+struct Program {
+    std::string name;
+    std::string path;
+};
+
+std::vector<Program> programs()
+{
+    std::vector<Program> all{{"qlx700ctl", QLX700_BINARY_DIR "/cli/qlx700ctl"},
+                             {"qlx700-sim", QLX700_BINARY_DIR "/sim/qlx700-sim"}};
+    if (QLX700_WITH_GUI)
+        all.push_back({"qlx700", QLX700_BINARY_DIR "/gui/qlx700"});
+    return all;
+}
+
+int runWithoutDisplay(const std::string& path, const std::vector<std::string>& args, std::string& out)
+{
+    std::vector<std::string> argv{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", path};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return runProgram(argv, out);
+}
+
+} // namespace
+
+TEST(CommandLine, EveryProgramAnswersHelpAndVersion)
+{
+    for (const Program& p : programs()) {
+        std::string out;
+        EXPECT_EQ(runWithoutDisplay(p.path, {"--help"}, out), 0) << p.name;
+        EXPECT_EQ(out.rfind("usage: " + p.name + " ", 0), 0u) << out;
+        EXPECT_EQ(runWithoutDisplay(p.path, {"--version"}, out), 0) << p.name;
+        EXPECT_EQ(out, p.name + " " QLX700_VERSION_TEXT "\n");
+    }
+}
+
+TEST(CommandLine, UsageErrorsSayWhatAndPointToHelp)
+{
+    struct Case {
+        std::string program;
+        std::vector<std::string> args;
+        std::string line;
+    };
+    const std::vector<Case> cases{
+        {"qlx700ctl", {"--bogus"}, "unknown option --bogus"},
+        {"qlx700ctl", {"--serial"}, "--serial needs a value"},
+        {"qlx700ctl", {"--tcp", "127.0.0.1"}, "no command given"},
+        {"qlx700-sim", {"--model", "T", "--bogus"}, "unknown option '--bogus'"},
+        {"qlx700-sim", {"--model", "T"}, "give at least one of --serial-link, --udp, --tcp"},
+        {"qlx700-sim", {"--model", "T", "--udp", "localhost"}, "expected ADDR:PORT, got 'localhost'"},
+        {"qlx700", {"--bogus"}, "unknown argument: --bogus"},
+        {"qlx700", {"--after", "10"}, "--after goes with --screenshot"},
+    };
+    for (const Program& p : programs()) {
+        for (const Case& c : cases) {
+            if (c.program != p.name)
+                continue;
+            std::string out;
+            EXPECT_EQ(runWithoutDisplay(p.path, c.args, out), 2) << c.line;
+            EXPECT_EQ(out, p.name + ": " + c.line + "\nTry '" + p.name + " --help'.\n");
+        }
+    }
+}

@@ -96,7 +96,12 @@ void QtUi::closeNotice(TFormNotificacao& notice)
 
 void QtUi::exec(TFormSenha& form)
 {
-    run<FormSenhaView>(form, anchor_);
+    if (passwordAnswer_.empty()) {
+        run<FormSenhaView>(form, anchor_);
+        return;
+    }
+    form.setEdSenha(std::exchange(passwordAnswer_, {}));
+    form.bbOkClick();
 }
 
 void QtUi::exec(TFormTrocarSenha& form)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/LocalDateTime.h"
-#include "app/TFrame.h"
+#include "app/TGeneralFrame.h"
 #include "link/SerialLinkSettings.h"
 #include "screens/common/ConfigFileFlow.h"
 #include "screens/common/ConnectFlow.h"
@@ -17,7 +17,7 @@ class ThermalUi;
 
 // The QLX700-T general page: connect, password, live measurements every second, the
 // three device settings, the clock, the relay names and the configuration files.
-class TFrameConfGeral final : public TFrame {
+class TFrameConfGeral final : public TGeneralFrame {
 public:
     static constexpr int kRelayCount = 10;
     // No edit has the keyboard focus.
@@ -31,7 +31,8 @@ public:
 
     void AtualizarTela();
     void EnviarAjustes();
-    bool ConectarSerial(const std::string& port, int address, bool serialButton, const SerialLinkSettings& settings);
+    bool ConectarSerial(const std::string& port, int address, bool serialButton,
+                        const SerialLinkSettings& settings) override;
     bool ConectarIP(const std::string& deviceIp, const std::string& pcIp, bool tcp, std::uint16_t port);
     void Desconectar();
 

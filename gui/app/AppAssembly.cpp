@@ -1,5 +1,7 @@
 #include "gui/app/AppAssembly.h"
 
+#include "app/PageOpen.h"
+#include "app/PageTable.h"
 #include "gui/app/DemoDevices.h"
 #include "gui/app/GuiResources.h"
 #include "gui/app/PageViews.h"
@@ -41,3 +43,13 @@ AppAssembly::AppAssembly(bool demo)
 }
 
 AppAssembly::~AppAssembly() = default;
+
+bool AppAssembly::openDemoPage(const PageRow& row, const std::function<void()>& shown)
+{
+    if (!demo_)
+        return false;
+    ui_.setPasswordAnswer(demo_->password());
+    const bool opened = openPage(logic_, row, demo_->serialPath(row.deviceType), shown);
+    ui_.setPasswordAnswer({});
+    return opened;
+}

@@ -13,9 +13,11 @@
 #include "gui/app/QtUi.h"
 #include "gui/screens/thermal/QtThermalUi.h"
 
+#include <functional>
 #include <memory>
 
 class DemoDevices;
+struct PageRow;
 
 // The whole program in one piece: where connections go, the settings, the windows,
 // the main window's logic with its pages, and the main window itself. With `demo`
@@ -29,6 +31,9 @@ public:
     AppAssembly& operator=(const AppAssembly&) = delete;
 
     FormMainView& window() { return *window_; }
+    // Connects to the row's demo device and shows its page (see openPage); false
+    // without the demo devices or when a step fails.
+    bool openDemoPage(const PageRow& row, const std::function<void()>& shown = {});
     TFormMain& logic() { return logic_; }
 
 private:

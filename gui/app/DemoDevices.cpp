@@ -18,6 +18,7 @@ DemoDevices::DemoDevices()
         transports.serial = true;
         transports.tcp = true;
         servers_.push_back(qlxsim::SimServer::start(config, transports));
+        password_ = config.password;
     }
     // The membrane variant of the T speaks over its serial port only.
     qlxsim::SimConfig membrane;
@@ -26,6 +27,11 @@ DemoDevices::DemoDevices()
 }
 
 DemoDevices::~DemoDevices() = default;
+
+std::string DemoDevices::serialPath(int deviceType) const
+{
+    return servers_.at(static_cast<std::size_t>(deviceType))->serialPath();
+}
 
 void DemoDevices::describe(ConnectionSources& sources) const
 {

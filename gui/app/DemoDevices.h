@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class ConnectionSources;
@@ -22,7 +23,11 @@ public:
 
     // Puts the devices into the connection dialogs' lists.
     void describe(ConnectionSources& sources) const;
+    // The serial port of the model's device, and the password of every device.
+    std::string serialPath(int deviceType) const;
+    const std::string& password() const { return password_; }
 
 private:
     std::vector<std::unique_ptr<qlxsim::SimServer>> servers_; // by device type, then the membrane T
+    std::string password_;
 };

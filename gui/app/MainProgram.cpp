@@ -1,6 +1,7 @@
 #include "gui/app/MainProgram.h"
 
 #include "app/AppOptions.h"
+#include "app/PageTable.h"
 #include "gui/app/AppAssembly.h"
 
 #include <QApplication>
@@ -9,14 +10,18 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Draws the window into `file` once it has been shown for `afterMs`, then quits.
+// Draws the window into `file` once it has been shown for `afterMs`, then quits. A
+// separate window opened over it is drawn instead.
 void scheduleScreenshot(QWidget& window, const QString& file, int afterMs)
 {
     QTimer::singleShot(afterMs, &window, [&window, file] {
-        const bool saved = window.grab().save(file, "PNG");
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool saved = (modal != nullptr ? modal : &window)->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "qlx700: cannot write %s\n", qPrintable(file));
         QCoreApplication::exit(saved ? 0 : 1);
@@ -46,8 +51,8 @@ int runMainProgram(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
+    // No display name: the window's title is the page's own, with nothing appended.
     QApplication::setApplicationName("qlx700");
-    QApplication::setApplicationDisplayName("QLX700");
     QApplication::setApplicationVersion(QLX700_VERSION_TEXT);
 
     std::unique_ptr<AppAssembly> program;
@@ -59,7 +64,23 @@ int runMainProgram(int argc, char** argv)
     }
     FormMainView& window = program->window();
     window.show();
-    if (!options->screenshotFile.empty())
-        scheduleScreenshot(window, QString::fromStdString(options->screenshotFile), options->screenshotAfterMs);
+    const QString screenshot = QString::fromStdString(options->screenshotFile);
+    const int after = options->screenshotAfterMs;
+    if (const PageRow* row = options->open) {
+        // Once the loop runs: the connect road waits in it. The picture waits for the
+        // page (and is taken over a window the page opens).
+        QTimer::singleShot(0, &window, [&program, &window, row, screenshot, after] {
+            const auto shown = [&window, screenshot, after] {
+                if (!screenshot.isEmpty())
+                    scheduleScreenshot(window, screenshot, after);
+            };
+            if (!program->openDemoPage(*row, shown)) {
+                std::fprintf(stderr, "qlx700: cannot open %s\n", pageRowName(*row).c_str());
+                QCoreApplication::exit(1);
+            }
+        });
+    } else if (!screenshot.isEmpty()) {
+        scheduleScreenshot(window, screenshot, after);
+    }
     return QApplication::exec();
 }

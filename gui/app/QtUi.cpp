@@ -62,14 +62,14 @@ void QtUi::closeNotices()
 void QtUi::showMessage(MessageKind kind, const std::string& text)
 {
     closeNotices();
-    QMessageBox box(iconOf(kind), QApplication::applicationDisplayName(), qs(text), QMessageBox::Ok, anchor_);
+    QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text), QMessageBox::Ok, anchor_);
     box.exec();
 }
 
 bool QtUi::ask(MessageKind kind, const std::string& text)
 {
     closeNotices();
-    QMessageBox box(iconOf(kind), QApplication::applicationDisplayName(), qs(text), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text), QMessageBox::Yes | QMessageBox::No,
                     anchor_);
     return box.exec() == QMessageBox::Yes;
 }
@@ -96,7 +96,12 @@ void QtUi::closeNotice(TFormNotificacao& notice)
 
 void QtUi::exec(TFormSenha& form)
 {
-    run<FormSenhaView>(form, anchor_);
+    if (passwordAnswer_.empty()) {
+        run<FormSenhaView>(form, anchor_);
+        return;
+    }
+    form.setEdSenha(std::exchange(passwordAnswer_, {}));
+    form.bbOkClick();
 }
 
 void QtUi::exec(TFormTrocarSenha& form)

@@ -6,6 +6,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 class FormNotificacaoView;
 class QWidget;
@@ -18,6 +20,9 @@ public:
     ~QtUi() override;
 
     void setAnchor(QWidget* anchor) { anchor_ = anchor; }
+    // The next password dialog is answered with `text` without being shown (a page
+    // opened from the command line); empty: shown as usual.
+    void setPasswordAnswer(std::string text) { passwordAnswer_ = std::move(text); }
 
     void showMessage(MessageKind kind, const std::string& text) override;
     bool ask(MessageKind kind, const std::string& text) override;
@@ -37,5 +42,6 @@ private:
     void closeNotices();
 
     QPointer<QWidget> anchor_;
+    std::string passwordAnswer_;
     std::map<const TFormNotificacao*, std::unique_ptr<FormNotificacaoView>> notices_;
 };

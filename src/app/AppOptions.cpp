@@ -1,6 +1,7 @@
 #include "app/AppOptions.h"
 
 #include "app/IntegerText.h"
+#include "app/PageTable.h"
 
 std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, std::string& error)
 {
@@ -11,6 +12,14 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, 
         const bool hasValue = i + 1 < args.size();
         if (a == "--demo") {
             o.demo = true;
+        } else if (a == "--open") {
+            if (!hasValue) {
+                error = "--open needs MODEL[:PAGE] (pages: " + pageRowNames() + ")";
+                return std::nullopt;
+            }
+            o.open = findPageRow(args[++i], error);
+            if (o.open == nullptr)
+                return std::nullopt;
         } else if (a == "--screenshot") {
             if (!hasValue || args[i + 1].empty()) {
                 error = "--screenshot needs a file name";
@@ -35,15 +44,22 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, 
         error = "--after goes with --screenshot";
         return std::nullopt;
     }
+    if (o.open != nullptr && !o.demo) {
+        error = "--open goes with --demo";
+        return std::nullopt;
+    }
     return o;
 }
 
 std::string appUsage()
 {
-    return "usage: qlx700 [--demo] [--screenshot FILE [--after MS]]\n"
+    return "usage: qlx700 [--demo [--open MODEL[:PAGE]]] [--screenshot FILE [--after MS]]\n"
            "       qlx700 --help | --version\n"
            "  --demo             simulated devices of every model on pseudo-terminals and loopback TCP ports,\n"
            "                     with settings of their own in demo/ inside the data folder\n"
-           "  --screenshot FILE  draw the main window into FILE (PNG) and quit\n"
-           "  --after MS         wait MS milliseconds before drawing\n";
+           "  --open MODEL:PAGE  connect to the model's demo device (password proved) and show the page\n"
+           "  --screenshot FILE  draw the main window into FILE (PNG) once shown, and quit\n"
+           "  --after MS         wait MS milliseconds before drawing\n"
+           "pages: " +
+           pageRowNames() + "\n";
 }

@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
+struct PageRow;
+
 // The command line of qlx700:
-//   qlx700 [--demo] [--screenshot FILE [--after MS]]
+//   qlx700 [--demo [--open MODEL[:PAGE]]] [--screenshot FILE [--after MS]]
 // (--help and --version are answered before the window system starts; Qt's own
 // options are not taken, its environment variables are).
 struct AppOptions {
     bool demo = false;
-    std::string screenshotFile; // empty: run normally
+    const PageRow* open = nullptr; // the page to open on the demo device, or none
+    std::string screenshotFile;    // empty: run normally
     int screenshotAfterMs = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "app/AppOptions.h"
 #include "app/IntegerText.h"
+#include "app/PageTable.h"
+#include "device/DeviceType.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,55 @@ TEST(AppOptions, RefusesWhatItDoesNotUnderstand)
         EXPECT_FALSE(parseAppOptions(args, error).has_value()) << args.front();
         EXPECT_FALSE(error.empty());
     }
+}
+
+TEST(AppOptions, OpensAPageOfTheTable)
+{
+    struct Case {
+        const char* text;
+        int type;
+        FrameId frame;
+    };
+    for (const Case& c : {Case{"T", kQLX700T, FrameId::ConfGeral}, Case{"T:general", kQLX700T, FrameId::ConfGeral},
+                          Case{"t:General", kQLX700T, FrameId::ConfGeral}}) {
+        std::string error;
+        const auto o = parseAppOptions({"--demo", "--open", c.text, "--screenshot", "p.png"}, error);
+        ASSERT_TRUE(o.has_value()) << c.text << ": " << error;
+        ASSERT_NE(o->open, nullptr);
+        EXPECT_EQ(o->open->deviceType, c.type) << c.text;
+        EXPECT_EQ(o->open->frame, c.frame) << c.text;
+        EXPECT_EQ(o->screenshotFile, "p.png");
+    }
+    std::string error;
+    EXPECT_EQ(parseAppOptions({"--demo"}, error)->open, nullptr);
+}
+
+// Unknown names and pages that do not exist for the model are refused with the list
+// of those that do.
+TEST(AppOptions, RefusesAPageThatIsNotThere)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"X", "unknown page X"},           {"T:bogus", "unknown page T:bogus"},
+        {"T:", "unknown page T:"},         {"IRR:general:x", "unknown page IRR:general:x"},
+        {"", "unknown page "},             {"P:setpoints", "page P:setpoints is not available"},
+        {"T:parallelism", "page T:parallelism is not available"}};
+    for (const auto& [page, reason] : cases) {
+        std::string error;
+        EXPECT_FALSE(parseAppOptions({"--demo", "--open", page}, error).has_value()) << page;
+        EXPECT_EQ(error, std::string(reason) + " (pages: " + pageRowNames() + ")");
+    }
+    std::string error;
+    EXPECT_FALSE(parseAppOptions({"--demo", "--open"}, error).has_value());
+    EXPECT_NE(error.find("T:general"), std::string::npos) << error;
+    EXPECT_FALSE(parseAppOptions({"--open", "T"}, error).has_value()) << "only the demo devices can be opened";
+    EXPECT_EQ(error, "--open goes with --demo");
+}
+
+TEST(AppOptions, HelpListsTheValidPages)
+{
+    for (const PageRow& row : pageTable())
+        EXPECT_NE(appUsage().find(pageRowName(row)), std::string::npos) << pageRowName(row);
+    EXPECT_EQ(pageRowName(pageTable().front()), "T:general");
 }
 
 TEST(AppIntegerText, AcceptsWholeNumbersOnly)

@@ -1,0 +1,68 @@
+#include "app/PageTable.h"
+
+#include "device/DeviceModel.h"
+#include "device/DeviceType.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace {
+
+constexpr PageRow kRows[] = {
+    {kQLX700T, "general", FrameId::ConfGeral},
+};
+
+// What the icons of the left column mean; a name outside these and the rows is unknown.
+constexpr std::array<std::string_view, 10> kIconNames{"general",     "setpoints",   "serial", "output", "events",
+                                                      "records",     "calibration", "parallelism", "device", "sets"};
+
+bool knownName(std::string_view page)
+{
+    return std::find(kIconNames.begin(), kIconNames.end(), page) != kIconNames.end() ||
+           std::any_of(std::begin(kRows), std::end(kRows), [page](const PageRow& r) { return r.name == page; });
+}
+
+std::string lower(std::string_view text)
+{
+    std::string s(text);
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+} // namespace
+
+std::span<const PageRow> pageTable()
+{
+    return kRows;
+}
+
+std::string pageRowName(const PageRow& row)
+{
+    return std::string(modelShortName(row.deviceType)) + ":" + std::string(row.name);
+}
+
+std::string pageRowNames()
+{
+    std::string names;
+    for (const PageRow& row : kRows)
+        names += (names.empty() ? "" : " ") + pageRowName(row);
+    return names;
+}
+
+const PageRow* findPageRow(std::string_view text, std::string& error)
+{
+    const std::size_t colon = text.find(':');
+    const std::optional<int> type = deviceTypeFromShortName(text.substr(0, colon));
+    const std::string page = colon == std::string_view::npos ? "general" : lower(text.substr(colon + 1));
+    if (!type || !knownName(page)) {
+        error = "unknown page " + std::string(text) + " (pages: " + pageRowNames() + ")";
+        return nullptr;
+    }
+    for (const PageRow& row : kRows) {
+        if (row.deviceType == *type && row.name == page)
+            return &row;
+    }
+    error = "page " + std::string(text) + " is not available (pages: " + pageRowNames() + ")";
+    return nullptr;
+}

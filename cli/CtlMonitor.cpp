@@ -2,10 +2,9 @@
 
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
-#include "device/DeviceType.h"
 #include "device/EquipCommF.h"
 #include "link/LinkError.h"
-#include "screens/thermal/ThermalLive.h"
+#include "MonitorModel.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,42 +14,16 @@ namespace {
 
 constexpr auto kPeriod = std::chrono::seconds(1);
 
-// printf of one value, or a dash as wide when it was never read.
-template <typename T>
-void field(std::string& line, const char* format, int width, const std::optional<T>& value)
+// The monitor's reads: queued and flushed as one on the asynchronous link, one after
+// the other otherwise, stopping at the first failure.
+bool readRuns(TEquipComm& equip, const std::vector<RegisterRun>& runs)
 {
-    char text[32];
-    if (value)
-        std::snprintf(text, sizeof text, format, *value);
-    else
-        std::snprintf(text, sizeof text, "%*s", width, "-");
-    line += text;
-}
-
-std::string sampleLine(const ThermalLive& live)
-{
-    std::string line;
-    if (live.clock) {
-        const auto& t = *live.clock;
-        char text[40];
-        std::snprintf(text, sizeof text, "20%02d-%02d-%02d %02d:%02d:%02d ", t[5] % 100, t[4] % 100, t[3] % 100,
-                      t[0] % 100, t[1] % 100, t[2] % 100);
-        line += text;
-    } else {
-        line += "-                   ";
+    const bool queue = equip.asynchronous();
+    for (const RegisterRun& run : runs) {
+        if (!equip.readRegisters(run.first, run.count, queue))
+            return false;
     }
-    for (const auto& c : live.rtdCelsius)
-        field(line, " %6.1f", 7, c);
-    for (std::size_t w = 0; w < live.windingCelsius.size(); ++w) {
-        line += "  ";
-        field(line, "%6.1f", 6, live.windingCelsius[w]);
-        field(line, " %6.2f", 7, live.windingAmps[w]);
-        field(line, " %5.1f", 6, live.windingPercent[w]);
-    }
-    line += "  ";
-    for (const auto& closed : live.relayClosed)
-        line += closed ? (*closed ? '1' : '0') : '-';
-    return line;
+    return equip.flushQueuedReads();
 }
 
 } // namespace
@@ -58,18 +31,14 @@ std::string sampleLine(const ThermalLive& live)
 CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::ostream& out)
 {
     TEquipComm& equip = session.equip();
-    if (equip.deviceType() != kQLX700T || session.signature() == kSignatureTMembrane) {
+    const std::optional<MonitorModel> model = monitorModel(equip.deviceType(), session.signature());
+    if (!model) {
         // The device answered; what is missing is this tool's live view of it.
-        return {1, "monitor shows the QLX700-T's measurements; this is a " + signatureModelName(session.signature())
-                       + " (no live view for it yet)"};
+        return {1, "monitor has no live view of this device yet; this is a " + signatureModelName(session.signature())};
     }
-    // The inverted relay logic changes only with the set points.
-    if (!equip.readRegisters(101, 10))
-        return {1, "reading register 101 failed: " + describeLinkError(equip.lastError())};
-    char header[200];
-    std::snprintf(header, sizeof header, "%-20s%-42s%-63s  %s\n", "# device clock", "   RTD 1..6 (degC)",
-                  "   windings 1..3 (degC A %)", "relays 1..10 (1 closed)");
-    out << header;
+    if (!readRuns(equip, model->once))
+        return {1, "reading the device failed: " + describeLinkError(equip.lastError())};
+    out << model->header << "\n";
     out.flush();
     int failed = 0;
     int samples = 0;
@@ -82,14 +51,14 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
         if (!equip.connected() && equip.network()) {
             // A reset TCP connection: open it again, as a user would reconnect.
             out << "# connection lost; reconnecting\n";
-            if (session.reconnect(cause) && equip.readRegisters(101, 10))
+            if (session.reconnect(cause) && readRuns(equip, model->once))
                 out << "# reconnected\n";
             else if (cause.empty())
                 cause = describeLinkError(equip.lastError());
         }
         // No window to keep drawing: the link's own time-out, so a slow network still answers.
-        if (cause.empty() && readThermalLive(equip, session.signature(), Seconds::zero())) {
-            out << sampleLine(thermalLive(equip)) << "\n";
+        if (cause.empty() && readRuns(equip, model->live)) {
+            out << model->line(equip) << "\n";
             lastAnswer = LinkClock::now();
         } else {
             ++failed;

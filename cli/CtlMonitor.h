@@ -13,8 +13,8 @@ struct MonitorOptions {
     std::chrono::seconds giveUpAfter{60};
 };
 
-// `monitor [--count N] [--give-up S]`: the QLX700-T's live measurements once a second,
-// one line per sample under a header, until N samples (0: until interrupted). A sample
+// `monitor [--count N] [--give-up S]`: the device's live values (MonitorModel) once a
+// second, one line per sample under a header, until N samples (0: until interrupted). A sample
 // the device does not answer prints a comment line with the cause, and the run then
 // ends with status 1; a lost TCP connection is opened again (and said so). A run that
 // got no answer for S seconds (60 by default) gives up with status 1.

@@ -16,16 +16,6 @@ std::vector<RegisterRun> thermalLiveReads(int signature)
     return {{1500, 1}, {401, 6}, {501, 21}, {601, 10}};
 }
 
-bool readThermalLive(TEquipComm& equip, int signature, Seconds flushTimeout)
-{
-    const bool queue = equip.asynchronous();
-    for (const RegisterRun& run : thermalLiveReads(signature)) {
-        if (!equip.readRegisters(run.first, run.count, queue))
-            return false;
-    }
-    return equip.flushQueuedReads(flushTimeout);
-}
-
 ThermalLive thermalLive(const TEquipComm& equip)
 {
     const auto word = [&](int reg) -> std::optional<int> {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "link/EventPump.h"
-
 #include <array>
 #include <optional>
 #include <vector>
@@ -31,10 +29,5 @@ double thermalTemperature(int word);
 // measurements and the relay outputs. The inverted-logic registers 101..110 are read
 // at connection. The membrane variant has only its first RTD (510, 511).
 std::vector<RegisterRun> thermalLiveReads(int signature);
-
-// Reads thermalLiveReads(signature): queued and flushed with `flushTimeout` on the
-// asynchronous link (zero: the link's own), one after the other otherwise, stopping at
-// the first failure. False when a read or the flush failed.
-bool readThermalLive(TEquipComm& equip, int signature, Seconds flushTimeout);
 
 ThermalLive thermalLive(const TEquipComm& equip);

@@ -1,0 +1,28 @@
+#include "MonitorModel.h"
+
+#include <cstdio>
+
+template <typename T>
+void monitorField(std::string& line, const char* format, int width, const std::optional<T>& value)
+{
+    char text[64];
+    if (value)
+        std::snprintf(text, sizeof text, format, *value);
+    else
+        std::snprintf(text, sizeof text, "%*s", width, "-");
+    line += text;
+}
+
+template void monitorField<double>(std::string&, const char*, int, const std::optional<double>&);
+template void monitorField<int>(std::string&, const char*, int, const std::optional<int>&);
+
+std::string monitorClock(const std::optional<std::vector<int>>& clock)
+{
+    if (!clock || clock->size() < 6)
+        return "-                   ";
+    const auto& t = *clock;
+    char text[40];
+    std::snprintf(text, sizeof text, "20%02d-%02d-%02d %02d:%02d:%02d ", t[5] % 100, t[4] % 100, t[3] % 100,
+                  t[0] % 100, t[1] % 100, t[2] % 100);
+    return text;
+}

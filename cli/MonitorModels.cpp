@@ -1,0 +1,18 @@
+#include "MonitorModel.h"
+
+#include "ThermalMonitor.h"
+#include "device/DeviceType.h"
+
+// Each model's monitor joins here when its live view is built.
+std::optional<MonitorModel> monitorModel(int deviceType, int signature)
+{
+    switch (deviceType) {
+    case kQLX700T:
+        // The membrane variant has none of the live registers the T's line shows.
+        if (signature == kSignatureTMembrane)
+            return std::nullopt;
+        return thermalMonitor(signature);
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,5 +1,6 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 
+#include "gui/app/DecimalSeparator.h"
 #include "gui/app/WidgetText.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
@@ -13,7 +14,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -150,13 +150,6 @@ QPixmap contactPicture(FrameConfGeralState::Contact contact)
     return QIcon(closed ? ":/icons/rele-fechado.svg" : ":/icons/rele-aberto.svg").pixmap(kContactSize);
 }
 
-char systemDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
-    return c == '\0' ? '.' : c;
-}
-
 } // namespace
 
 FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
@@ -165,17 +158,8 @@ FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
 {
     setObjectName("FrameConfGeralView");
     logic_.setDecimalSeparator(systemDecimalSeparator());
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    pnBack_ = new QWidget(this);
-    pnBack_->setObjectName("pnBack");
-    // Enter in a name edit leaves the focus here.
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    outer->addWidget(pnBack_);
-
-    auto* layout = new QVBoxLayout(pnBack_);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
+    QVBoxLayout* layout = addBackground();
+    pnBack_ = background();
     auto* top = new QHBoxLayout;
     top->addWidget(buildConnection());
     top->addWidget(buildClock(), 1);

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QVBoxLayout;
+
 // The view of one page of the main window. The window redraws the page it shows
 // whenever its own state changes (a language, a page switch).
 class PageView : public QWidget {
@@ -9,4 +11,13 @@ class PageView : public QWidget {
 public:
     using QWidget::QWidget;
     virtual void render() = 0;
+
+protected:
+    // Fills the page with its background panel, pnBack, which takes the focus when an
+    // edit is left with Enter; returns the panel's column for the page's contents.
+    QVBoxLayout* addBackground();
+    QWidget* background() const { return pnBack_; }
+
+private:
+    QWidget* pnBack_ = nullptr;
 };

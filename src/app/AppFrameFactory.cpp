@@ -3,6 +3,8 @@
 #include "app/FormMainF.h"
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/thermal/FrameConfGeralF.h"
+#include "screens/thermal/FrameConfSaidaCorrenteF.h"
+#include "screens/thermal/FrameConfSerialF.h"
 
 std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
 {
@@ -12,6 +14,10 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
     switch (id) {
     case FrameId::ConfGeral:
         return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
+    case FrameId::ConfSerial:
+        return std::make_unique<TFrameConfSerial>(main.ui());
+    case FrameId::ConfSaidaCorrente:
+        return std::make_unique<TFrameConfSaidaCorrente>(main.ui(), [&main] { return main.currentOutputCount(); });
     default:
         return nullptr;
     }

@@ -59,6 +59,7 @@ public:
     // The QLX700-R general frame reports how many current outputs the device has;
     // the current output icon of the R shows when there is at least one.
     void setCurrentOutputCount(int count);
+    int currentOutputCount() const { return currentOutputCount_; }
     TEquipComm& comm() { return *comm_; }
     AppSettings& settings() { return settings_; }
     Ui& ui() { return ui_; }

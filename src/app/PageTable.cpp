@@ -11,6 +11,8 @@ namespace {
 
 constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
+    {kQLX700T, "serial", FrameId::ConfSerial},
+    {kQLX700T, "output", FrameId::ConfSaidaCorrente},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

@@ -1,5 +1,6 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 
+#include "gui/app/DecimalSeparator.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/common/GeneralFrameWidgets.h"
 #include "gui/screens/common/RelayStrip.h"
@@ -15,7 +16,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -107,13 +107,6 @@ void setItems(QGroupBox* box, QButtonGroup* group, const std::string& title, con
         group->button(static_cast<int>(i))->setText(qs(items[i]));
 }
 
-char systemDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
-    return c == '\0' ? '.' : c;
-}
-
 } // namespace
 
 FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
@@ -122,22 +115,12 @@ FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
 {
     setObjectName("FrameConfGeralView");
     logic_.setDecimalSeparator(systemDecimalSeparator());
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    pnBack_ = new QWidget(this);
-    pnBack_->setObjectName("pnBack");
-    // Enter in a name edit leaves the focus here.
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    outer->addWidget(pnBack_);
-
+    QVBoxLayout* layout = addBackground();
+    pnBack_ = background();
     general_ = new GeneralFrameWidgets(logic_, pnBack_, [this](const std::function<void()>& f) { handle(f); },
                                        [this] { tick(); });
     BitBtn1_ = general_->button("BitBtn1", general_->connectionBox(), [this] { logic_.BitBtn1Click(); });
     general_->connectionGrid()->addWidget(BitBtn1_, 3, 2);
-
-    auto* layout = new QVBoxLayout(pnBack_);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
     auto* top = new QHBoxLayout;
     top->addWidget(general_->connectionBox());
     top->addWidget(general_->clockBox(), 1);

@@ -3,7 +3,8 @@
 // longest stall a user would see. Measured on a silent serial device (the read
 // waits its whole 2 s time-out), on a TCP device that answers after 1 s, and for the
 // QLX700-T page's live refresh (its four reads and the redraw) over a 9600 baud line
-// paced like the real wire.
+// paced like the real wire. Then how long a click waits for its answer (run, put off
+// until the refresh ends, or refused) while the page refreshes a silent serial device.
 #include "SimServer.h"
 #include "app/ConnectionSources.h"
 #include "app/FolderAppSettings.h"
@@ -19,7 +20,20 @@
 #include "gui/screens/thermal/QtThermalUi.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
+#include "app/FormAlterarRelogioF.h"
+#include "app/FormChangeIpF.h"
+#include "app/FormConectaComF.h"
+#include "app/FormEntraIPF.h"
+#include "app/FormMemoF.h"
+#include "app/FormSenhaF.h"
+#include "app/FormTrocarSenhaF.h"
+#include "app/Ui.h"
+#include "screens/common/FileChooser.h"
+#include "screens/thermal/ThermalUi.h"
+
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -131,6 +145,120 @@ int pageRefresh(QtEventPump& pump)
     return 0;
 }
 
+// Answers the password and swallows every message, so nothing modal holds the run.
+class QuietUi final : public Ui {
+public:
+    void showMessage(MessageKind, const std::string&) override { ++messages; }
+    bool ask(MessageKind, const std::string&) override { return false; }
+    void openNotice(TFormNotificacao&) override {}
+    void refreshNotice(TFormNotificacao&) override {}
+    void closeNotice(TFormNotificacao&) override {}
+    void exec(TFormSenha& f) override
+    {
+        f.setEdSenha("QWKZ");
+        f.bbOkClick();
+    }
+    void exec(TFormTrocarSenha& f) override { f.cancel(); }
+    void exec(TFormAlterarRelogio& f) override { f.cancel(); }
+    void exec(TFormMemo& f) override { f.cancel(); }
+    void exec(TFormConectaCom& f) override { f.cancel(); }
+    void exec(TFormEntraIP& f) override { f.cancel(); }
+    void exec(TFormChangeIp& f) override { f.cancel(); }
+    int messages = 0;
+};
+
+class NoFiles final : public FileChooser {
+public:
+    std::optional<std::filesystem::path> chooseSaveFile(const Request&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseOpenFile(const Request&) override { return std::nullopt; }
+};
+
+class NoThermalUi final : public ThermalUi {
+public:
+    void exec(TFormDetectFalhaParam&) override {}
+};
+
+// Clicks on "Alterar Senha" (its dialog closes at once here) posted every 97 ms while
+// the page's timer refreshes a device that has gone silent, until the page gives the
+// device up: from the click's arrival to its handler's return, whether the click ran,
+// was put off until the refresh ended, or was refused.
+int clickLatency(QtEventPump& pump)
+{
+    auto device = qlxsim::SimServer::start({.model = "T", .wireTiming = true}, {.serial = true});
+    std::string folderTemplate = (std::filesystem::temp_directory_path() / "qlx700-bench-XXXXXX").string();
+    if (mkdtemp(folderTemplate.data()) == nullptr)
+        return 1;
+    const std::filesystem::path folder(folderTemplate);
+    FolderAppSettings settings(folder);
+    std::string error;
+    settings.load(error);
+    PosixSerialPortSource ports;
+    PosixLocalAddressSource addresses;
+    PosixHostResolver resolver;
+    ConnectionSources sources(ports, addresses, resolver);
+    QuietUi ui;
+    NoFiles files;
+    NoThermalUi thermalUi;
+    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}}, thermalUi);
+    FrameConfGeralView view(frame);
+    view.show();
+    TEquipComm equip(pump);
+    frame.AtivarFrame(equip, 0);
+    if (!frame.ConectarSerial(device->serialPath(), 1, true, {9600, 0, 0}))
+        return 1;
+    frame.setTimerEnabled(true);
+    device->setFaults("silent-after=0");
+
+    auto* save = view.findChild<QPushButton*>("bbAlterarSenha");
+    // Each click carries its number as its time stamp; the filter sees it arrive.
+    std::vector<Clock::time_point> posted;
+    std::size_t arriving = 0;
+    std::vector<double> latencies;
+    struct Filter : QObject {
+        std::size_t* arriving;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::MouseButtonRelease)
+                *arriving = static_cast<std::size_t>(static_cast<QMouseEvent*>(e)->timestamp());
+            return false;
+        }
+    } filter;
+    filter.arriving = &arriving;
+    save->installEventFilter(&filter);
+    // Connected after the view's own handler, so it runs once that has returned.
+    QObject::connect(save, &QPushButton::clicked, [&] {
+        if (arriving < posted.size())
+            latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - posted[arriving]).count());
+    });
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, [&] {
+        if (!equip.connected())
+            return;
+        const QPointF at(save->width() / 2.0, save->height() / 2.0);
+        const QPointF global = save->mapToGlobal(at);
+        auto* press = new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                                      Qt::NoModifier);
+        auto* release = new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                                        Qt::NoModifier);
+        release->setTimestamp(posted.size());
+        posted.push_back(Clock::now());
+        QCoreApplication::postEvent(save, press);
+        QCoreApplication::postEvent(save, release);
+    });
+    clicker.start(97);
+    pump.runUntil([&] { return !equip.connected(); }, deadlineAfter(std::chrono::seconds(30)));
+    clicker.stop();
+    QCoreApplication::processEvents();
+    std::filesystem::remove_all(folder);
+    if (latencies.empty())
+        return 1;
+    std::sort(latencies.begin(), latencies.end());
+    std::printf("%-34s %zu of %zu clicks: median %6.2f ms, 99th %6.2f ms, longest %6.2f ms\n",
+                "click while a silent device waits", latencies.size(), posted.size(), latencies[latencies.size() / 2],
+                latencies[latencies.size() * 99 / 100], latencies.back());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -157,5 +285,6 @@ int main(int argc, char** argv)
         pump.runUntil([&] { return equip.connected(); }, deadlineAfter(std::chrono::seconds(5)));
         print("TCP, device answering after 1 s", measure([&] { return equip.readRegisters(201, 1); }), true);
     }
-    return pageRefresh(pump);
+    const int refresh = pageRefresh(pump);
+    return refresh != 0 ? refresh : clickLatency(pump);
 }

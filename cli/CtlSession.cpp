@@ -4,9 +4,9 @@
 #include "device/DeviceType.h"
 #include "device/PasswordCheck.h"
 #include "link/LinkError.h"
+#include "link/SerialOpenError.h"
 #include "link/NetAddress.h"
 
-#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -43,14 +43,8 @@ bool CtlSession::open(std::string& error)
     case CtlOptions::Link::Serial:
         if (equip_.openSerial(options_.serialPath, options_.serial, true))
             return true;
-        error = "cannot open serial port " + options_.serialPath;
-        switch (const int e = equip_.lastSerialOpenError()) {
-        case 0: break;
-        case EBUSY: error += ": port busy (another program is using it)"; break;
-        case EINVAL: error += ": the port does not accept this speed and format"; break;
-        case EACCES: error += ": " + std::string(std::strerror(e)) + " (join the port's group, usually dialout)"; break;
-        default: error += ": " + std::string(std::strerror(e)); break;
-        }
+        error = "cannot open serial port " + options_.serialPath + ": "
+            + describeSerialOpenError(equip_.lastSerialOpenError(), options_.serial);
         return false;
     case CtlOptions::Link::Udp: {
         const auto address = resolveIPv4(options_.host);

@@ -5,12 +5,13 @@
 #   scripts/install-deps.sh --tests    and what the tests, benchmarks and fuzzing need
 set -euo pipefail
 
-# Build and run: the compiler, CMake, Qt 6, a font for the window, and xdpyinfo,
+# Build and run: the compiler, CMake, Qt 6 and its own translations (standard
+# buttons and dialogs in the chosen language), a font for the window, and xdpyinfo,
 # with which ./run.sh checks that the display answers.
 packages=(
   g++ cmake ninja-build
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxkbcommon-dev
-  fonts-dejavu-core x11-utils
+  qt6-translations-l10n fonts-dejavu-core x11-utils
 )
 # dpkg-shlibdeps finds the package's Depends.
 package_tools=(dpkg-dev)

@@ -342,8 +342,14 @@ void SimServerImpl::answerRtu(const Frame& request, Channel channel, const socka
         due = std::max(due, serialFreeAt_) + kTurnaround + std::chrono::duration_cast<Clock::duration>(wire);
         serialFreeAt_ = due;
     }
-    if (faults_.duplicate)
+    // A device that repeats itself sends the copy right behind the reply (over UDP as a
+    // datagram of its own).
+    if (faults_.duplicate && channel == Channel::Udp)
         pending_.push_back({due, channel, out, from});
+    else if (faults_.duplicate) {
+        const Frame copy = out;
+        out.insert(out.end(), copy.begin(), copy.end());
+    }
     pending_.push_back({due, channel, std::move(out), from});
 }
 
@@ -426,8 +432,10 @@ void SimServerImpl::answerAsync(const AsyncFrame& request, Clock::time_point now
         pending_.push_back({due + kSplitGap, Channel::Tcp, Frame(out.begin() + half, out.end()), {}, connection_});
         return;
     }
-    if (faults_.duplicate)
-        pending_.push_back({due, Channel::Tcp, out, {}, connection_});
+    if (faults_.duplicate) {
+        const Frame copy = out;
+        out.insert(out.end(), copy.begin(), copy.end());
+    }
     pending_.push_back({due, Channel::Tcp, std::move(out), {}, connection_});
 }
 

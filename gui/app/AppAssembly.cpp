@@ -37,9 +37,10 @@ AppAssembly::AppAssembly(bool demo)
     logic_.FormCreate();
     window_ = std::make_unique<FormMainView>(logic_);
     attachPageViews(logic_, *window_);
-    ui_.setAnchor(window_.get());
-    files_.setAnchor(window_.get());
-    thermalUi_.setAnchor(window_.get());
+    // Dialogs open at their offsets from the page, clear of the icons and the selector.
+    ui_.setAnchor(window_->clientArea());
+    files_.setAnchor(window_->clientArea());
+    thermalUi_.setAnchor(window_->clientArea());
 }
 
 AppAssembly::~AppAssembly() = default;

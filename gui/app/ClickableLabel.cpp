@@ -1,5 +1,6 @@
 #include "gui/app/ClickableLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget* parent)
@@ -19,4 +20,21 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
+}
+
+void ClickableLabel::makeKeyboardReachable(const QString& name)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(name);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (focusPolicy() == Qt::StrongFocus && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }

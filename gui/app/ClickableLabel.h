@@ -8,6 +8,9 @@ class ClickableLabel final : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
+    // In the Tab order; Space or Enter clicks it. `name` is its accessible name.
+    void makeKeyboardReachable(const QString& name);
+
 signals:
     // Any button, as it went down, with the keyboard modifiers held.
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -17,4 +20,5 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

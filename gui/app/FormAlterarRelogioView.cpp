@@ -1,6 +1,7 @@
 #include "gui/app/FormAlterarRelogioView.h"
 
 #include "app/FormAlterarRelogioF.h"
+#include "gui/app/QtLanguage.h"
 #include "gui/app/WidgetText.h"
 
 #include <QDateEdit>
@@ -17,6 +18,8 @@ FormAlterarRelogioView::FormAlterarRelogioView(TFormAlterarRelogio& logic, QWidg
     setWindowTitle(qs(logic.caption()));
     const LocalDateTime& v = logic.value();
     dtpData_->setObjectName("dtpData");
+    // The picker's month names and date order are those of the tool's language.
+    dtpData_->setLocale(languageLocale(logic.language()));
     dtpData_->setCalendarPopup(true);
     dtpData_->setDateRange(QDate(TFormAlterarRelogio::kFirstYear, 1, 1), QDate(TFormAlterarRelogio::kLastYear, 12, 31));
     dtpData_->setDate(QDate(v.year, v.month, v.day));

@@ -6,6 +6,7 @@
 #include "gui/app/GuiResources.h"
 #include "gui/app/KeyCode.h"
 #include "gui/app/PageView.h"
+#include "gui/app/QtLanguage.h"
 #include "gui/app/WidgetText.h"
 
 #include <QApplication>
@@ -124,6 +125,7 @@ QWidget* FormMainView::buildTop()
         name->setProperty("class", "languageName");
         name->setAlignment(Qt::AlignCenter);
         name->setText(kLanguageNames[static_cast<std::size_t>(l)]);
+        flag->makeKeyboardReachable(kLanguageNames[static_cast<std::size_t>(l)]);
         flags_[static_cast<std::size_t>(l)] = flag;
         languageNames_[static_cast<std::size_t>(l)] = name;
         auto* column = new QVBoxLayout;
@@ -154,6 +156,7 @@ QWidget* FormMainView::buildLeft()
         img->setObjectName(kImageNames[static_cast<std::size_t>(i)]);
         img->setAlignment(Qt::AlignCenter);
         img->setPixmap(picture(kImageFiles[static_cast<std::size_t>(i)], QSize(48, 48)));
+        img->makeKeyboardReachable(kImageNames[static_cast<std::size_t>(i)]);
         images_[static_cast<std::size_t>(i)] = img;
         const auto image = static_cast<MainImage>(i);
         connect(img, &ClickableLabel::clicked, this, [this, image] { logic_.imageClick(image); });
@@ -212,9 +215,15 @@ QWidget* FormMainView::logo() const
     return image1_;
 }
 
+QWidget* FormMainView::clientArea() const
+{
+    return pnAlClient_;
+}
+
 void FormMainView::render()
 {
     rendering_ = true;
+    applyQtLanguage(logic_.language());
     setWindowTitle(qs(logic_.caption()));
     lblTipoEquip_->setText(qs(logic_.tipoEquipLabel()));
     for (int t = 0; t < 5; ++t) {

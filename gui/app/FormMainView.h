@@ -36,6 +36,8 @@ public:
     QRadioButton* deviceTypeButton(int type) const;
     ClickableLabel* languageSelector(int language) const { return flags_[static_cast<std::size_t>(language)]; }
     QWidget* logo() const;
+    // Where the pages are shown; dialogs are placed relative to it.
+    QWidget* clientArea() const;
 
     void render();
 

@@ -25,6 +25,7 @@ public:
     void bbCancelarClick() { close(mrCancel); }
 
     const LocalDateTime& value() const { return value_; }
+    int language() const { return language_; }
     const std::string& caption() const { return caption_; }
     const std::string& lblData() const { return lblData_; }
     const std::string& lblHora() const { return lblHora_; }

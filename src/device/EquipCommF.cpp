@@ -113,10 +113,14 @@ bool TEquipComm::sendFrame(std::size_t length)
 
 void TEquipComm::drainLink()
 {
-    if (network_)
+    if (network_) {
         udp_.drain();
-    else
-        serial_.drain();
+        return;
+    }
+    // A request goes out after 3.5 characters of silence on the line (1.75 ms above
+    // 19200 baud), as RTU frames are delimited.
+    const double silence = baudRate_ > 19200 ? 0.00175 : 3.5 * 11.0 / std::max(baudRate_, 300);
+    serial_.drain(Seconds{silence});
 }
 
 void TEquipComm::pauseUntil(Deadline deadline)

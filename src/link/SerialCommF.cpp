@@ -213,17 +213,22 @@ std::size_t TSerialComm::read(std::uint8_t* buffer, std::size_t capacity, std::s
     return received;
 }
 
-void TSerialComm::drain()
+void TSerialComm::drain(Seconds quiet)
 {
     if (fd_ < 0)
         return;
     std::uint8_t scratch[256];
-    for (;;) {
-        const ssize_t n = ::read(fd_, scratch, sizeof scratch);
-        if (n > 0)
-            continue;
-        if (n < 0 && errno == EINTR)
-            continue;
-        break;
+    // At most a few rounds: a line that never falls quiet is no reason to hang.
+    for (int round = 0; round < 16; ++round) {
+        for (;;) {
+            const ssize_t n = ::read(fd_, scratch, sizeof scratch);
+            if (n > 0)
+                continue;
+            if (n < 0 && errno == EINTR)
+                continue;
+            break;
+        }
+        if (quiet <= Seconds::zero() || !(pump_.waitReady(fd_, POLLIN, deadlineAfter(quiet)) & POLLIN))
+            return;
     }
 }

@@ -47,8 +47,10 @@ public:
     // the deadline passed. Returns the count received: a short count is the failure.
     std::size_t read(std::uint8_t* buffer, std::size_t capacity, std::size_t wanted, Deadline deadline);
 
-    // Discards every byte already received.
-    void drain();
+    // Discards every byte already received, then whatever follows until the line has
+    // been quiet for `quiet` (the gap that ends an RTU frame), so the tail of an
+    // earlier exchange never meets the next request.
+    void drain(Seconds quiet = Seconds::zero());
 
 private:
     bool tryOpen(const std::string& path, const SerialLinkSettings& settings);

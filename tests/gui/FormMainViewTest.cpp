@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QMessageBox>
 #include <QtTest>
 
 // The main window's wiring: clicks and keys reach the logic, its state reaches the
@@ -32,6 +33,8 @@ private slots:
     void startupDrawsTheLogicsState();
     void aDeviceTypeClickSwitchesTheModel();
     void aFlagSwitchesTheLanguage();
+    void qtsOwnTextsFollowTheLanguage();
+    void flagsAndIconsAreReachedByKeyboard();
     void theAccessWordTypedAnywhereRevealsCalibration();
     void ctrlRightClickOnTheLogoRevealsCalibration();
     void iconsOpenPagesOnlyWhileConnected();
@@ -118,6 +121,33 @@ void FormMainViewTest::aFlagSwitchesTheLanguage()
     QTest::mouseClick(view->findChild<ClickableLabel*>("lblEspanhol"), Qt::LeftButton);
     QCOMPARE(view->label(MainLabel::Geral)->text(), QString("Conf. General"));
     QVERIFY(TempFolder::read(*folder / "conf.ini").find("LastLanguage=2") != std::string::npos);
+}
+
+// Qt's own texts follow the tool's language: the buttons of a question, for one.
+void FormMainViewTest::qtsOwnTextsFollowTheLanguage()
+{
+    const auto yes = [] {
+        QMessageBox box(QMessageBox::Question, "QLX700", "?", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text().remove('&');
+    };
+    QTest::mouseClick(view->languageSelector(0), Qt::LeftButton);
+    QCOMPARE(yes(), QString("Sim"));
+    QTest::mouseClick(view->languageSelector(2), Qt::LeftButton);
+    QCOMPARE(yes(), QString("Sí"));
+    QTest::mouseClick(view->languageSelector(1), Qt::LeftButton);
+    QCOMPARE(yes(), QString("Yes"));
+}
+
+// The language flags and the page icons are reached with Tab and clicked with Space.
+void FormMainViewTest::flagsAndIconsAreReachedByKeyboard()
+{
+    QApplication::setActiveWindow(view.get());
+    ClickableLabel* english = view->languageSelector(1);
+    QCOMPARE(english->focusPolicy(), Qt::StrongFocus);
+    english->setFocus();
+    QTest::keyClick(english, Qt::Key_Space);
+    QVERIFY(view->windowTitle().startsWith("QLX700-T Control  "));
+    QCOMPARE(view->image(MainImage::ConfGerais)->focusPolicy(), Qt::StrongFocus);
 }
 
 void FormMainViewTest::theAccessWordTypedAnywhereRevealsCalibration()

@@ -32,6 +32,7 @@ private slots:
     void disconnectedPageShowsNothingLive();
     void serialConnectDrawsTheDeviceAndTheTimerFollowsIt();
     void radioClicksAndRelayNamesReachTheDevice();
+    void clicksDuringASilentWaitAreHandledAtOnceAndNeverReplayed();
 
 private:
     void connectSerial();
@@ -184,3 +185,34 @@ void FrameConfGeralViewTest::radioClicksAndRelayNamesReachTheDevice()
 
 QTEST_MAIN(FrameConfGeralViewTest)
 #include "FrameConfGeralViewTest.moc"
+
+// A silent device: the refresh waits on the serial line, and the user clicks
+// "Desconectar" twice meanwhile. The first click is handled during the wait and
+// closes the link right after the read; the second is not kept back to land later on
+// "Conectar Serial" and open the port dialog.
+void FrameConfGeralViewTest::clicksDuringASilentWaitAreHandledAtOnceAndNeverReplayed()
+{
+    connectSerial();
+    QVERIFY(comm->connected());
+    int portDialogs = 0;
+    ui.conectaCom = [&portDialogs](TFormConectaCom& f) {
+        ++portDialogs;
+        f.bbCancelClick();
+    };
+    sim->setFaults("silent-after=0");
+    bool handledDuringWait = false;
+    QTimer::singleShot(30, view.get(), [&] {
+        auto* button = child<QPushButton>(*view, "bbConectar");
+        QTest::mouseClick(button, Qt::LeftButton);
+        handledDuringWait = comm->busy();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    frame->Timer1Timer();
+    view->render();
+    QVERIFY(handledDuringWait);
+    QVERIFY(!comm->connected());
+    QCOMPARE(child<QPushButton>(*view, "bbConectar")->text(), QString("Conectar Serial"));
+    QTest::qWait(100);
+    QCOMPARE(portDialogs, 0);
+    QVERIFY(ui.messages.empty());
+}

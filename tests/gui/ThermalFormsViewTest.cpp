@@ -240,7 +240,8 @@ void ThermalFormsViewTest::saveButtonFollowsTheRecording()
     QCOMPARE(child<QLabel>(view, "pnMedida")->text(), QString("Medida Atual:  25.0"));
     sim->setReg(1209, 5);
     view.tick();
-    QCOMPARE(TempFolder::read(file), std::string("Estado:  Medição\r\nMedida Atual:  25.0\r\n"
+    // Windows-1252, as every text file of the tool.
+    QCOMPARE(TempFolder::read(file), std::string("Estado:  Medi\xE7\xE3o\r\nMedida Atual:  25.0\r\n"
                                                  "Estado:  Tempo Morto\r\nResult:  0.75000\r\nMedida Atual:  25.0\r\n"));
 
     QTest::mouseClick(sbSalvar, Qt::LeftButton);

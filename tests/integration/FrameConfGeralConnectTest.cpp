@@ -105,7 +105,8 @@ TEST(FrameConfGeralConnect, UnreadPasswordIsNeverAccepted)
     EXPECT_FALSE(asked);
     EXPECT_FALSE(f.comm.connected());
     EXPECT_EQ(f.ui.messageTexts(),
-              std::vector<std::string>{"Device did not answer the signature. It is possible that the firmware is outdated."});
+              std::vector<std::string>{"Device did not answer the signature. It is possible that the firmware is outdated.\n"
+                                       "time-out (no answer)"});
 }
 
 TEST(FrameConfGeralConnect, TcpConnectsReadsAndShowsTheDevice)
@@ -129,7 +130,23 @@ TEST(FrameConfGeralConnect, RefusedTcpConnectionEndsAtOnceAndClosesTheLink)
     EXPECT_FALSE(f.connectTcp(port));
     EXPECT_FALSE(f.comm.connected());
     EXPECT_FALSE(f.comm.asyncLink().isOpen());
-    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso"});
+    EXPECT_EQ(f.ui.messageTexts(),
+              std::vector<std::string>{"Erro de acesso\n127.0.0.1:" + std::to_string(port) + ": Connection refused"});
+}
+
+// The Part's text, and on a second line what went wrong; a speed or format the port
+// refuses fails at once instead of being tried three times.
+TEST(FrameConfGeralConnect, SerialOpenFailuresSayWhy)
+{
+    FrameConfGeralFixture f;
+    f.startSim("T");
+    EXPECT_FALSE(f.frame.ConectarSerial("/dev/qlx700-no-such-port", 1, true, {9600, 0, 0}));
+    EXPECT_EQ(f.ui.messageTexts().back(), "Erro de acesso\n/dev/qlx700-no-such-port: No such file or directory");
+    f.pump.pauses.clear();
+    EXPECT_FALSE(f.frame.ConectarSerial(f.sim->serialPath(), 1, true, {12345, 1, 0}));
+    EXPECT_EQ(f.ui.messageTexts().back(),
+              "Erro de acesso\n" + f.sim->serialPath() + ": the port does not accept 8E1 at 12345 baud");
+    EXPECT_TRUE(f.pump.pauses.empty()) << "no retries";
 }
 
 TEST(FrameConfGeralConnect, TcpWaitShowsItsProgressAndGivesUp)
@@ -141,7 +158,9 @@ TEST(FrameConfGeralConnect, TcpWaitShowsItsProgressAndGivesUp)
     EXPECT_FALSE(f.connectTcp(f.sim->tcpPort()));
     EXPECT_FALSE(f.comm.asyncLink().isOpen());
     EXPECT_NE(std::find(f.ui.log.begin(), f.ui.log.end(), "notice: Conectando...  (0s (max 20s))"), f.ui.log.end());
-    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso"});
+    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso\n127.0.0.1:"
+                                                            + std::to_string(f.sim->tcpPort())
+                                                            + ": no answer within 20 s"});
 }
 
 TEST(FrameConfGeralConnect, OldToolIsWarnedAndStaysConnected)
@@ -217,5 +236,6 @@ TEST(FrameConfGeralConnect, UdpRoadAndItsSilentDevice)
     EXPECT_FALSE(f.frame.ConectarIP("127.0.0.1", "127.0.0.1", false, f.sim->udpPort()));
     EXPECT_FALSE(f.comm.connected());
     EXPECT_EQ(f.ui.messageTexts(),
-              std::vector<std::string>{"El dispositivo no está respondiendo. Es posible que la dirección IP esté incorrecta."});
+              std::vector<std::string>{"El dispositivo no está respondiendo. Es posible que la dirección IP esté incorrecta.\n"
+                                       "time-out (no answer)"});
 }

@@ -1,5 +1,6 @@
 // The membrane variant: the fault test form opened from the general frame.
 #include "FrameConfGeralFixture.h"
+#include "settings/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,9 @@ TEST_F(FrameConfGeralMembrane, TickShowsAndRecordsTheTest)
         std::string text;
         for (const std::string& line : expected)
             text += line + "\r\n";
-        EXPECT_EQ(TempFolder::read(folder / "rec.txt"), text);
+        // Windows-1252, as every text file of the tool: "Medição" is one byte a letter.
+        EXPECT_EQ(TempFolder::read(folder / "rec.txt"), utf8ToCp1252(text));
+        EXPECT_NE(TempFolder::read(folder / "rec.txt").find("Medi\xE7\xE3o"), std::string::npos);
     });
     EXPECT_EQ(settings.record().DetectFalhaSave, (folder / "rec.txt").string());
 }

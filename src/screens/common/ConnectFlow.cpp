@@ -5,11 +5,14 @@
 #include "app/Ui.h"
 #include "device/EquipCommF.h"
 #include "device/PasswordCheck.h"
+#include "link/LinkError.h"
+#include "link/SerialOpenError.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "settings/ProgramVersion.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -44,7 +47,8 @@ bool TConnectFlow::ConectarSerial(TEquipComm& comm, int language, const std::str
     comm.setSlaveAddress(address);
     comm.setDeviceType(model_.deviceType);
     if (!comm.openSerial(port, settings, serialButton))
-        return fail(comm, geral::ErroAcesso.in(language));
+        return fail(comm, geral::ErroAcesso.in(language) + "\n" + port + ": "
+                              + describeSerialOpenError(comm.lastSerialOpenError(), settings));
 
     notice_->setMensagem(geral::Conectando2.in(language));
     return identify(comm, language, true);
@@ -57,19 +61,24 @@ bool TConnectFlow::ConectarIP(TEquipComm& comm, int language, const std::string&
     comm.setDeviceType(model_.deviceType);
     const bool opened = tcp ? comm.openTcp(deviceIp, pcIp, port) && waitTcpConnect(comm, language)
                             : comm.openUdp(deviceIp, pcIp, port);
-    if (!opened || !comm.connected())
-        return fail(comm, geral::ErroAcesso.in(language));
+    if (!opened || !comm.connected()) {
+        const int error = comm.lastSocketError();
+        const std::string cause = error != 0 ? std::string(std::strerror(error))
+            : tcp ? "no answer within " + std::to_string(static_cast<long>(kTcpConnectLimit.count())) + " s"
+                  : "the network link could not be opened";
+        return fail(comm, geral::ErroAcesso.in(language) + "\n" + deviceIp + ":" + std::to_string(port) + ": " + cause);
+    }
 
     notice_->setMensagem(geral::Conectando2.in(language));
     if (!comm.readRegisters(kLanguageRegister, 1))
-        return fail(comm, geral::IpNaoResponde.in(language));
+        return fail(comm, geral::IpNaoResponde.in(language) + "\n" + describeLinkError(comm.lastError()));
     return identify(comm, language, false);
 }
 
 bool TConnectFlow::identify(TEquipComm& comm, int language, bool serial)
 {
     if (!comm.readRegisters(kSignatureRegister, 1))
-        return fail(comm, geral::SemAssinatura.in(language));
+        return fail(comm, geral::SemAssinatura.in(language) + "\n" + describeLinkError(comm.lastError()));
     const int signature = comm.registerValue(kSignatureRegister);
     return checkSignature(comm, language, signature, serial) && finishConnect(comm, language, signature, serial);
 }
@@ -113,17 +122,18 @@ bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, 
     // password letters must come from this device.
     // A device that does not give its password letters is not waited on further.
     const std::string silent = (serial ? geral::SemAssinatura : geral::IpNaoResponde).in(language);
+    const auto silence = [&] { return silent + "\n" + describeLinkError(comm.lastError()); };
     bool passwordRead = false;
     for (const RegisterRun& run : model_.initialReads(signature, serial)) {
         const bool ok = comm.readRegisters(run.first, run.count, true);
         if (run.first == kPasswordRegister) {
             if (!ok)
-                return fail(comm, silent);
+                return fail(comm, silence());
             passwordRead = true;
         }
     }
     if (!comm.flushQueuedReads() || !passwordRead)
-        return fail(comm, silent);
+        return fail(comm, silence());
 
     notice_.reset();
     TFormSenha senha(language);

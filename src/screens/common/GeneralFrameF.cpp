@@ -233,20 +233,22 @@ void TGeneralFrame::bbConectarIPClick()
 
 // The refresh's reads, stopping at the first failure and as soon as a user's click
 // waits for the link. On the asynchronous link they go out as one flush.
-bool TGeneralFrame::readLive()
+TGeneralFrame::LiveRead TGeneralFrame::readLive()
 {
     TEquipComm& c = *comm_;
     const std::vector<RegisterRun> runs = model_.liveReads(connect_.signature());
     if (c.asynchronous()) {
         for (const RegisterRun& run : runs)
             c.readRegisters(run.first, run.count, true);
-        return c.flushQueuedReads(model_.liveFlushTimeout);
+        return c.flushQueuedReads(model_.liveFlushTimeout) ? LiveRead::Answered : LiveRead::Failed;
     }
     for (const RegisterRun& run : runs) {
-        if (c.activity().hasPending() || !c.readRegisters(run.first, run.count, false, c.quickReadTimeout(run.count)))
-            return false;
+        if (c.activity().hasPending())
+            return LiveRead::Interrupted;
+        if (!c.readRegisters(run.first, run.count, false, c.quickReadTimeout(run.count)))
+            return LiveRead::Failed;
     }
-    return true;
+    return LiveRead::Answered;
 }
 
 void TGeneralFrame::Timer1Timer()
@@ -257,10 +259,12 @@ void TGeneralFrame::Timer1Timer()
     {
         const LinkActivity::Hold hold(comm_->activity(), LinkActivity::Kind::Tick);
         if (connected()) {
-            if (readLive()) {
+            const LiveRead read = readLive();
+            if (read == LiveRead::Answered) {
                 failedTicks_ = 0;
                 lastGood_ = LocalNow();
-            } else if (connected() && !comm_->activity().hasPending()) {
+            } else if (read == LiveRead::Failed && connected()) {
+                // Clicks that wait meanwhile do not excuse a device that did not answer.
                 lost = ++failedTicks_ >= kMaxFailedTicks;
             }
         } else {

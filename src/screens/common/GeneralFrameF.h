@@ -82,7 +82,8 @@ protected:
     TEquipComm* comm_ = nullptr;
 
 private:
-    bool readLive();
+    enum class LiveRead { Answered, Failed, Interrupted };
+    LiveRead readLive();
     void drawPanels(bool on);
     void linkLost();
     void afterConnect(bool ok);

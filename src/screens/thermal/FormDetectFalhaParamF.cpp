@@ -10,6 +10,7 @@
 #include "screens/thermal/ThermalLive.h"
 #include "screens/thermal/ValueFormTexts.h"
 #include "settings/AtomicFile.h"
+#include "settings/TextEncoding.h"
 #include "settings/DecimalParse.h"
 #include "settings/FloatWords.h"
 
@@ -142,7 +143,8 @@ void TFormDetectFalhaParam::record(int state)
     for (const std::string& line : lines_)
         text += line + "\r\n";
     std::string error;
-    if (!writeFileAtomically(file_, text, error)) {
+    // Windows-1252 with CRLF, as every text file of the tool.
+    if (!writeFileAtomically(file_, utf8ToCp1252(text), error)) {
         recording_ = false;
         ui_.showMessage(MessageKind::Error, kGravacaoParada.in(language_) + error);
     }

@@ -129,6 +129,15 @@ void TEquipComm::pauseUntil(Deadline deadline)
         pump_.sleepUntil(deadline);
 }
 
+bool TEquipComm::rtuFree()
+{
+    if (!connected_)
+        return fail({LinkFault::NotConnected});
+    if (rtuBusy_)
+        return fail({LinkFault::Busy});
+    return true;
+}
+
 bool TEquipComm::fail(LinkError error)
 {
     rtuFault_ = error;
@@ -205,10 +214,8 @@ bool TEquipComm::rtuRead(int first, int count, std::vector<std::uint16_t>* words
 {
     if (count > rtu::kMaxReadCount)
         return fail({LinkFault::WrongReply});
-    if (!connected_)
-        return fail({LinkFault::NotConnected});
-    if (rtuBusy_)
-        return fail({LinkFault::Busy});
+    if (!rtuFree())
+        return false;
     const BusyHold busy(rtuBusy_);
     const std::uint16_t address = wireAddress(first);
     const std::size_t length = rtu::buildRead(request_.data(), static_cast<std::uint8_t>(slaveAddress_), address,
@@ -237,10 +244,8 @@ bool TEquipComm::rtuRead(int first, int count, std::vector<std::uint16_t>* words
 // (an exception is its refusal), lets it settle, and reads the registers back.
 bool TEquipComm::rtuWrite(int first, std::span<const std::uint16_t> values, std::size_t length)
 {
-    if (!connected_)
-        return fail({LinkFault::NotConnected});
-    if (rtuBusy_)
-        return fail({LinkFault::Busy});
+    if (!rtuFree())
+        return false;
     std::vector<std::uint16_t> readBack;
     {
         const BusyHold busy(rtuBusy_);
@@ -288,6 +293,10 @@ bool TEquipComm::writeRegisters(int first, std::span<const std::uint16_t> values
         }
         return finish(async_.writeAndReadBack(pairs, kAsyncReplyTimeout));
     }
+    // The request buffer belongs to the transaction in flight: a write started during
+    // its wait is refused before it builds anything there.
+    if (!rtuFree())
+        return finish(false);
     const std::size_t length = values.size() == 1
         ? rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_), wireAddress(first), values[0])
         : rtu::buildWriteMultiple(request_.data(), static_cast<std::uint8_t>(slaveAddress_), wireAddress(first), values);
@@ -306,10 +315,8 @@ bool TEquipComm::sendCommand(int code)
 
 bool TEquipComm::rtuCommand(int code)
 {
-    if (!connected_)
-        return fail({LinkFault::NotConnected});
-    if (rtuBusy_)
-        return fail({LinkFault::Busy});
+    if (!rtuFree())
+        return false;
     const BusyHold busy(rtuBusy_);
     // The command register takes the wire offset of the P like any other register.
     const std::uint16_t address = wireAddress(kCommandRegister);

@@ -103,6 +103,8 @@ private:
     bool sendFrame(std::size_t length);
     void drainLink();
     void pauseUntil(Deadline deadline);
+    // The serial transaction may start: the link is open and no other transaction runs.
+    bool rtuFree();
     bool fail(LinkError error);
     // Ends a transaction: a close asked for meanwhile happens now.
     bool finish(bool ok);

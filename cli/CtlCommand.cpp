@@ -3,6 +3,7 @@
 #include "CtlConfigFiles.h"
 #include "CtlMonitor.h"
 #include "CtlOptions.h"
+#include "CtlRecords.h"
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
 #include "link/LinkError.h"
@@ -11,6 +12,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <unistd.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +47,11 @@ const char* const kUsageText =
     "                        second, one line each (N samples, or until interrupted);\n"
     "                        a lost TCP link is opened again; gives up after S seconds\n"
     "                        without an answer (default 60)\n"
+    "  events save FILE      download the QLX700-T's events into FILE, the same log\n"
+    "                        file as the window's (progress on stderr at a terminal)\n"
+    "  events erase          erase the events in the device\n"
+    "  maxima [--reset]      print the nine maxima with their times; --reset then\n"
+    "                        puts them back to zero (--reset is the confirmation)\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -144,6 +152,13 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
     if (options.strict && options.command != "load")
         return "--strict goes with load";
+    if (options.command == "events") {
+        const bool save = args.size() == 2 && args[0] == "save";
+        const bool erase = args.size() == 1 && args[0] == "erase";
+        return save || erase ? std::nullopt : std::optional<std::string>("events needs save FILE or erase");
+    }
+    if (options.command == "maxima")
+        return args.empty() ? std::nullopt : std::optional<std::string>("maxima takes only --reset");
     if (options.command == "monitor")
         return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N and --give-up S");
     return "unknown command " + options.command;
@@ -216,6 +231,12 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
         return runWrite(session, request);
     if (options.command == "monitor") {
         const CtlResult r = runMonitor(session, {options.count, std::chrono::seconds(options.giveUp)}, out);
+        return {r.status, r.message};
+    }
+    if (options.command == "events" || options.command == "maxima") {
+        const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+        const CtlResult r = options.command == "events" ? runEvents(session, options.arguments, out, err, terminal)
+                                                        : runMaxima(session, options.reset, out);
         return {r.status, r.message};
     }
     if (options.command == "save" || options.command == "load") {

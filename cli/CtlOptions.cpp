@@ -79,6 +79,10 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (!o.command.empty()) {
+            if (a == "--reset" && o.command == "maxima") {
+                o.reset = true;
+                continue;
+            }
             if (a == "--strict" && o.command == "load") {
                 o.strict = true;
                 continue;

@@ -26,6 +26,7 @@ struct CtlOptions {
     int count = 0; // monitor --count
     int giveUp = 60; // monitor --give-up, seconds
     bool strict = false; // load --strict
+    bool reset = false;  // maxima --reset
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error`.

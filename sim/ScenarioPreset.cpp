@@ -43,8 +43,9 @@ std::vector<ScenarioPreset> makePresets()
     add("t-temperature-limits", "T", "winding 1 at 1500 (0.0 degC) and winding 2 at 0", {{501, 1500}, {502, 0}});
     add("t-relay3-open", "T", "relay 3 energised with inverse logic (603 = 1, 103 = 1)", {{603, 1}, {103, 1}});
     add("t-relay3-closed", "T", "relay 3 released with inverse logic (603 = 0, 103 = 1)", {{603, 0}, {103, 1}});
-    add("t-demo", "T", "relay 1 trips at 60 degC on winding 1, relay 2 at 66 degC on winding 2",
-        {{1, 60}, {2, 66}, {61, 0}, {62, 1}});
+    add("t-demo", "T", "relay 1 trips at 60 degC on winding 1, relay 2 at 66 degC on winding 2; 36 recorded events",
+        {{1, 60}, {2, 66}, {61, 0}, {62, 1}})
+        .events = 36;
     add("membrane-nan", "T-membrane", "membrane test result holds a NaN pattern", {{1210, 0xFFFF}, {1211, 0x7FFF}});
 
     // QLX700-P.

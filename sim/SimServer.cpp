@@ -22,6 +22,7 @@ std::uint16_t SimServer::tcpPort() const { return impl_->tcpPort(); }
 std::uint16_t SimServer::reg(std::uint16_t r) const { return impl_->reg(r); }
 void SimServer::setReg(std::uint16_t r, std::uint16_t value) { impl_->setReg(r, value); }
 void SimServer::setFaults(const std::string& list) { impl_->setFaults(list); }
+bool SimServer::setEventCount(int count) { return impl_->setEventCount(count); }
 void SimServer::applyPreset(const std::string& names) { impl_->applyPreset(names); }
 std::uint64_t SimServer::requestCount() const { return impl_->requestCount(); }
 std::uint64_t SimServer::writeCount() const { return impl_->writeCount(); }

@@ -43,6 +43,8 @@ public:
     // counters such as silent-after count from this call. "" clears them.
     // Throws std::invalid_argument.
     void setFaults(const std::string& list);
+    // T: replaces the event log by `count` events a minute apart; false on other models.
+    bool setEventCount(int count);
     // Applies scenario presets (comma-separated, see ScenarioPreset.h) on top of the current state.
     void applyPreset(const std::string& names);
 

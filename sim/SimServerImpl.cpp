@@ -121,6 +121,12 @@ void SimServerImpl::setFaults(const std::string& list)
     wake();
 }
 
+bool SimServerImpl::setEventCount(int count)
+{
+    std::lock_guard lock(mutex_);
+    return device_->setEventCount(count);
+}
+
 void SimServerImpl::applyPreset(const std::string& names)
 {
     {

@@ -38,6 +38,7 @@ public:
     std::uint16_t reg(std::uint16_t r);
     void setReg(std::uint16_t r, std::uint16_t value);
     void setFaults(const std::string& list);
+    bool setEventCount(int count);
     void applyPreset(const std::string& names);
     std::uint64_t requestCount() const;
     std::uint64_t writeCount() const;

@@ -169,7 +169,14 @@ bool ThermalDevice::setEventCount(int count)
         e[0] = static_cast<std::uint16_t>(ms & 0xFFFF);
         e[1] = static_cast<std::uint16_t>((ms >> 16) & 0xFFFF);
         e[2] = static_cast<std::uint16_t>((ms >> 32) & 0xFFFF);
-        e[3] = tempWord(60.0 + i % 7);
+        // Plausible readings that rise and fall, with relay 1 (and at the peaks relay 2)
+        // following them.
+        const double swing = (i % 7) - 3.0;
+        for (int w = 0; w < 3; ++w)
+            e[static_cast<std::size_t>(3 + w)] = tempWord(62.0 + 3.0 * w + swing);
+        for (int k = 0; k < 6; ++k)
+            e[static_cast<std::size_t>(6 + k)] = tempWord(40.0 + 3.0 * k + swing / 2.0);
+        e[12] = static_cast<std::uint16_t>(swing >= 0 ? (swing >= 2 ? 0x0003 : 0x0001) : 0);
     }
     return true;
 }

@@ -5,9 +5,11 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
+#include "gui/screens/thermal/FrameDownloadView.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
+#include "screens/thermal/FrameDownloadF.h"
 
 void attachPageViews(TFormMain& logic, FormMainView& window)
 {
@@ -17,4 +19,6 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfSerial, new FrameConfSerialView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfSaidaCorrente*>(logic.frame(FrameId::ConfSaidaCorrente)))
         window.setPageView(FrameId::ConfSaidaCorrente, new FrameConfSaidaCorrenteView(*frame));
+    if (auto* frame = dynamic_cast<TFrameDownload*>(logic.frame(FrameId::Download)))
+        window.setPageView(FrameId::Download, new FrameDownloadView(*frame));
 }

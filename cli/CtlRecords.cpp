@@ -1,0 +1,97 @@
+#include "CtlRecords.h"
+
+#include "CtlSession.h"
+#include "device/DeviceModel.h"
+#include "device/DeviceType.h"
+#include "link/LinkError.h"
+#include "screens/thermal/EventDownload.h"
+#include "screens/thermal/ThermalMaxima.h"
+#include "settings/AtomicFile.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kFailure = 1;
+
+std::string why(const TEquipComm& equip) { return describeLinkError(equip.lastError()); }
+
+// Events and maxima are the full QLX700-T's; the membrane variant keeps neither.
+bool thermalRecords(CtlSession& session, std::string& error)
+{
+    const int type = session.equip().deviceType();
+    if (type == kQLX700T && session.signature() != kSignatureTMembrane)
+        return true;
+    error = std::string("the device is a ") + std::string(modelName(type)) +
+        (type == kQLX700T ? " membrane variant" : "") + ", which keeps no events or maxima";
+    return false;
+}
+
+CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream& out, std::ostream& err, bool terminal)
+{
+    TEquipComm& equip = session.equip();
+    for (const int reg : {1800, 1003, 1020}) {
+        if (!equip.readRegisters(reg, 1))
+            return {kFailure, "reading register " + std::to_string(reg) + " failed: " + why(equip)};
+    }
+    const int total = equip.registerValue(1800);
+    const eventrecord::Layout layout = eventrecord::layoutOf(equip.registerValue(1020), equip.registerValue(1003));
+    const EventDownloadResult result = downloadEvents(equip, session.pump(), total, layout, [&](int fetched, int all) {
+        if (terminal)
+            err << "\rdownloading events: " << fetched << " / " << all << std::flush;
+    });
+    if (terminal && total > 0)
+        err << "\n";
+    std::string error;
+    if (!writeFileAtomically(path, eventLogText(result.lines), error))
+        return {kFailure, error};
+    if (!result.complete) {
+        return {kFailure, "the download stopped after " + std::to_string(result.lines.size()) + " of " +
+                              std::to_string(total) + " events (" + why(equip) + "); " + path + " holds those " +
+                              std::to_string(result.lines.size())};
+    }
+    out << total << " events saved in " << path << "\n";
+    return {0, {}};
+}
+
+} // namespace
+
+CtlResult runEvents(CtlSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    bool errIsTerminal)
+{
+    std::string error;
+    if (!thermalRecords(session, error))
+        return {kFailure, error};
+    if (args[0] == "save")
+        return saveEvents(session, args[1], out, err, errIsTerminal);
+    if (!session.equip().sendCommand(100))
+        return {kFailure, "erasing the events failed (register 3000): " + why(session.equip())};
+    out << "events erased\n";
+    return {0, {}};
+}
+
+CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)
+{
+    std::string error;
+    if (!thermalRecords(session, error))
+        return {kFailure, error};
+    TEquipComm& equip = session.equip();
+    for (const RegisterRun& run : thermalRecordReads()) {
+        if (!equip.readRegisters(run.first, run.count))
+            return {kFailure, "reading register " + std::to_string(run.first) + " failed: " + why(equip)};
+    }
+    const ThermalMaxima maxima = thermalMaxima(equip);
+    for (std::size_t i = 0; i < maxima.size(); ++i) {
+        const std::string label = i < 3 ? "winding " + std::to_string(i + 1) : "RTD " + std::to_string(i - 2);
+        char line[96];
+        std::snprintf(line, sizeof line, "%-10s %5d degC  %s\n", label.c_str(), maxima[i].celsius.value_or(0),
+                      eventrecord::isoTimestamp(maxima[i].stamp.value_or(0)).c_str());
+        out << line;
+    }
+    if (!reset)
+        return {0, {}};
+    if (!resetThermalMaxima(equip))
+        return {kFailure, "resetting the maxima failed: " + why(equip)};
+    out << "maxima reset\n";
+    return {0, {}};
+}

@@ -53,8 +53,7 @@ FrameDownloadView::FrameDownloadView(TFrameDownload& logic, QWidget* parent)
 
     pnNumEventos_ = new QLabel(pnBack);
     pnNumEventos_->setObjectName("pnNumEventos");
-    pnNumEventos_->setFrameShape(QFrame::Panel);
-    pnNumEventos_->setFrameShadow(QFrame::Sunken);
+    pnNumEventos_->setStyleSheet("border: 1px solid #a0a0a0; padding: 4px;");
     pnNumEventos_->setMinimumWidth(260);
     auto* count = new QHBoxLayout;
     count->addWidget(pnNumEventos_);

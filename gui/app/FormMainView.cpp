@@ -245,7 +245,15 @@ void FormMainView::render()
         w->setVisible(s.visible);
     }
     const std::optional<FrameId> shown = logic_.shownFrame();
-    pnAlClient_->setCurrentWidget(shown ? pageHost(*shown) : emptyPage_);
+    QWidget* current = shown ? pageHost(*shown) : emptyPage_;
+    pnAlClient_->setCurrentWidget(current);
+    // Only the page shown sets the window's least size: a wide page the user has not
+    // opened must not widen the window.
+    for (QWidget* host : hosts_) {
+        const auto policy = host == current ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        if (host->sizePolicy().horizontalPolicy() != policy)
+            host->setSizePolicy(policy, policy);
+    }
     if (shown && pageViews_[static_cast<std::size_t>(*shown)] != nullptr)
         pageViews_[static_cast<std::size_t>(*shown)]->render();
     const int wanted = logic_.takeClientWidthRequest();

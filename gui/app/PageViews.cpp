@@ -5,10 +5,12 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
+#include "gui/screens/thermal/FrameConfSetPointsView.h"
 #include "gui/screens/thermal/FrameDownloadView.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
+#include "screens/thermal/FrameConfSetPointsF.h"
 #include "screens/thermal/FrameDownloadF.h"
 
 void attachPageViews(TFormMain& logic, FormMainView& window)
@@ -19,6 +21,8 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfSerial, new FrameConfSerialView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfSaidaCorrente*>(logic.frame(FrameId::ConfSaidaCorrente)))
         window.setPageView(FrameId::ConfSaidaCorrente, new FrameConfSaidaCorrenteView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfSetPoints*>(logic.frame(FrameId::ConfSetPoints)))
+        window.setPageView(FrameId::ConfSetPoints, new FrameConfSetPointsView(*frame));
     if (auto* frame = dynamic_cast<TFrameDownload*>(logic.frame(FrameId::Download)))
         window.setPageView(FrameId::Download, new FrameDownloadView(*frame));
 }

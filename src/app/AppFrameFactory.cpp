@@ -5,6 +5,7 @@
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
+#include "screens/thermal/FrameConfSetPointsF.h"
 #include "screens/thermal/FrameDownloadF.h"
 
 std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
@@ -19,6 +20,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameConfSerial>(main.ui());
     case FrameId::ConfSaidaCorrente:
         return std::make_unique<TFrameConfSaidaCorrente>(main.ui(), [&main] { return main.currentOutputCount(); });
+    case FrameId::ConfSetPoints:
+        return std::make_unique<TFrameConfSetPoints>(main.ui());
     case FrameId::Download:
         return std::make_unique<TFrameDownload>(main.ui(), services_.files, main.settings(), services_.pump);
     default:

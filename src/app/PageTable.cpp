@@ -11,6 +11,7 @@ namespace {
 
 constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
+    {kQLX700T, "setpoints", FrameId::ConfSetPoints},
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
     {kQLX700T, "events", FrameId::Download},

@@ -1,5 +1,7 @@
 #include "MonitorModel.h"
 
+#include "ParallelismMonitor.h"
+#include "PositionMonitor.h"
 #include "ThermalMonitor.h"
 #include "device/DeviceType.h"
 
@@ -12,6 +14,10 @@ std::optional<MonitorModel> monitorModel(int deviceType, int signature)
         if (signature == kSignatureTMembrane)
             return std::nullopt;
         return thermalMonitor(signature);
+    case kQLX700P:
+        return parallelismMonitor();
+    case kQLX700C:
+        return positionMonitor();
     default:
         return std::nullopt;
     }

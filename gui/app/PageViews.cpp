@@ -1,7 +1,13 @@
 #include "gui/app/PageViews.h"
 
 #include "app/FormMainF.h"
+#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
+#include "screens/position/FrameConfGeral_QLX700CF.h"
+#include "screens/position/FrameConfQLX700CF.h"
 #include "gui/app/FormMainView.h"
+#include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
+#include "gui/screens/position/FrameConfGeral_QLX700CView.h"
+#include "gui/screens/position/FrameConfQLX700CView.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
@@ -17,6 +23,12 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
 {
     if (auto* frame = dynamic_cast<TFrameConfGeral*>(logic.frame(FrameId::ConfGeral)))
         window.setPageView(FrameId::ConfGeral, new FrameConfGeralView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700P*>(logic.frame(FrameId::ConfGeralP)))
+        window.setPageView(FrameId::ConfGeralP, new FrameConfGeral_QLX700PView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700C*>(logic.frame(FrameId::ConfGeralC)))
+        window.setPageView(FrameId::ConfGeralC, new FrameConfGeral_QLX700CView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfQLX700C*>(logic.frame(FrameId::ConfQLX700C)))
+        window.setPageView(FrameId::ConfQLX700C, new FrameConfQLX700CView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfSerial*>(logic.frame(FrameId::ConfSerial)))
         window.setPageView(FrameId::ConfSerial, new FrameConfSerialView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfSaidaCorrente*>(logic.frame(FrameId::ConfSaidaCorrente)))

@@ -2,6 +2,9 @@
 
 #include "app/FormMainF.h"
 #include "screens/common/GeneralFrameContext.h"
+#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
+#include "screens/position/FrameConfGeral_QLX700CF.h"
+#include "screens/position/FrameConfQLX700CF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -16,6 +19,12 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
     switch (id) {
     case FrameId::ConfGeral:
         return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
+    case FrameId::ConfGeralP:
+        return std::make_unique<TFrameConfGeral_QLX700P>(context);
+    case FrameId::ConfGeralC:
+        return std::make_unique<TFrameConfGeral_QLX700C>(context, [&main] { main.showCurrentOutputEntry(); });
+    case FrameId::ConfQLX700C:
+        return std::make_unique<TFrameConfQLX700C>(main.ui(), services_.pump);
     case FrameId::ConfSerial:
         return std::make_unique<TFrameConfSerial>(main.ui());
     case FrameId::ConfSaidaCorrente:

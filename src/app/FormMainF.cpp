@@ -280,6 +280,12 @@ void TFormMain::setCurrentOutputCount(int count)
     notify();
 }
 
+void TFormMain::showCurrentOutputEntry()
+{
+    setImage(MainImage::ConfSaidaCorrente2, true);
+    notify();
+}
+
 void TFormMain::languageClick(int language)
 {
     whenIdle(LinkActivity::Key::Language, [this, language] {

@@ -59,6 +59,8 @@ public:
     // The QLX700-R general frame reports how many current outputs the device has;
     // the current output icon of the R shows when there is at least one.
     void setCurrentOutputCount(int count);
+    // A QLX700-C shows its current-output entry once connected.
+    void showCurrentOutputEntry();
     int currentOutputCount() const { return currentOutputCount_; }
     TEquipComm& comm() { return *comm_; }
     AppSettings& settings() { return settings_; }

@@ -15,6 +15,13 @@ constexpr PageRow kRows[] = {
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
     {kQLX700T, "events", FrameId::Download},
+    {kQLX700P, "general", FrameId::ConfGeralP},
+    {kQLX700P, "serial", FrameId::ConfSerial},
+    {kQLX700P, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700C, "general", FrameId::ConfGeralC},
+    {kQLX700C, "device", FrameId::ConfQLX700C},
+    {kQLX700C, "serial", FrameId::ConfSerial},
+    {kQLX700C, "output", FrameId::ConfSaidaCorrente},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

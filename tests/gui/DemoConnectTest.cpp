@@ -48,7 +48,7 @@ private:
     }
     QString cell(int row, int column) const
     {
-        return program->window().findChild<QTableWidget*>("sgMedidasEnrolamento")->item(row, column)->text();
+        return program->window().pageHost(FrameId::ConfGeral)->findChild<QTableWidget*>("sgMedidasEnrolamento")->item(row, column)->text();
     }
 
     // Used when the run names no data folder of its own.
@@ -140,9 +140,9 @@ void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
         QCOMPARE(pageButton("bbConectar")->text(), QString("Desconectar"));
         // The page's timer keeps the measurements live.
         QTRY_VERIFY(!cell(0, 1).isEmpty());
-        QTRY_VERIFY(!program->window().findChild<QLabel*>("pnRelogio")->text().isEmpty());
-        const QString first = program->window().findChild<QLabel*>("pnRelogio")->text();
-        QTRY_VERIFY_WITH_TIMEOUT(program->window().findChild<QLabel*>("pnRelogio")->text() != first, 5000);
+        QTRY_VERIFY(!program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text().isEmpty());
+        const QString first = program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text();
+        QTRY_VERIFY_WITH_TIMEOUT(program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text() != first, 5000);
 
         if (const char* file = std::getenv("QLX700_SCREENSHOT"); file != nullptr && connectButton == std::string("bbConectar"))
             QVERIFY(program->window().grab().save(file, "PNG"));

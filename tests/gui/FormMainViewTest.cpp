@@ -87,7 +87,7 @@ void FormMainViewTest::startupDrawsTheLogicsState()
     QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
     QVERIFY(view->pageHost(FrameId::ConfGeral)->findChild<QPushButton*>("bbConectar")->isVisible());
     // Pages not built yet are empty hosts.
-    QVERIFY(view->pageHost(FrameId::ConfGeralP)->children().isEmpty());
+    QVERIFY(view->pageHost(FrameId::IrrRegistros)->children().isEmpty());
 }
 
 void FormMainViewTest::aDeviceTypeClickSwitchesTheModel()

@@ -83,11 +83,11 @@ TEST(CtlMonitor, ASilentSampleIsReportedAndFailsTheRun)
 
 TEST(CtlMonitor, OtherModelsAndTheMembraneVariantAreRefused)
 {
-    for (const std::string model : {"P", "T-membrane"}) {
+    for (const std::string model : {"IRR", "T-membrane"}) {
         auto sim = qlxsim::SimServer::start({.model = model}, {.serial = true});
         const CtlRun r = monitor({"--serial", sim->serialPath()}, "1");
         EXPECT_EQ(r.status, 1) << model << ": the device answered; the tool has no view of it";
-        EXPECT_NE(r.err.find(model == "P" ? "this is a QLX700-P" : "this is a membrane-variant QLX700-T"),
+        EXPECT_NE(r.err.find(model == "IRR" ? "this is a QLX700-IRR" : "this is a membrane-variant QLX700-T"),
                   std::string::npos)
             << r.err;
         EXPECT_TRUE(r.out.empty()) << r.out;
@@ -95,4 +95,40 @@ TEST(CtlMonitor, OtherModelsAndTheMembraneVariantAreRefused)
     const CtlRun extra = ctl({"--serial", "/dev/null", "--password", "QWKZ", "monitor", "now"});
     EXPECT_EQ(extra.status, 2);
     EXPECT_NE(extra.err.find("monitor takes only --count N and --give-up S"), std::string::npos) << extra.err;
+}
+
+TEST(CtlMonitor, PrintsThePositionIndicatorsLine)
+{
+    auto sim = qlxsim::SimServer::start({.model = "C"}, {.tcp = true});
+    sim->setReg(1016, 1275);
+    sim->setReg(1017, 4000);
+    sim->setReg(1015, 5);
+    sim->setReg(703, 3);
+    sim->setReg(704, 9);
+    sim->setReg(707, 0);
+    sim->setReg(1965, 4);
+    sim->setReg(1101, 1);
+    sim->setReg(1108, 0); // the failure relay would follow 1965
+    std::vector<std::string> link = tcp(*sim);
+    link.insert(link.end(), {"--model", "C"});
+    const CtlRun r = monitor(link, "1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 2u) << r.out;
+    EXPECT_EQ(out[0].rfind("# device clock", 0), 0u) << out[0];
+    EXPECT_NE(out[1].find("    127.5    4.000    5    4L    4  0100000000"), std::string::npos) << "[" << out[1] << "]";
+}
+
+TEST(CtlMonitor, PrintsTheParallelismUnitsLineThroughItsBusIndex)
+{
+    auto sim = qlxsim::SimServer::start({.model = "P", .preset = "p-unit-3"}, {.serial = true});
+    sim->setReg(504, 7);
+    sim->setReg(524, 8);
+    sim->setReg(544, 2);
+    sim->setReg(1961, 12);
+    const CtlRun r = monitor({"--serial", sim->serialPath(), "--model", "P"}, "1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 2u) << r.out;
+    EXPECT_NE(out[1].find("    7    8 individual     0    12 "), std::string::npos) << "[" << out[1] << "]";
 }

@@ -123,6 +123,8 @@ bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, 
     // A device that does not give its password letters is not waited on further.
     const std::string silent = (serial ? geral::SemAssinatura : geral::IpNaoResponde).in(language);
     const auto silence = [&] { return silent + "\n" + describeLinkError(comm.lastError()); };
+    if (model_.afterSignature && !model_.afterSignature(comm))
+        return fail(comm, silence());
     bool passwordRead = false;
     for (const RegisterRun& run : model_.initialReads(signature, serial)) {
         const bool ok = comm.readRegisters(run.first, run.count, true);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+class TEquipComm;
+
 // A signature of another model: the connect road stops, tells the user and moves
 // the main window's model selector.
 struct SignatureSwitch {
@@ -25,4 +27,7 @@ struct ConnectModel {
     // The run at the password register must be there: the password is checked only
     // against letters read from this device.
     std::function<std::vector<RegisterRun>(int signature, bool serial)> initialReads;
+    // Reads the initial reads depend on, made at once after the signature (the P's
+    // unit index); false ends the connection as a device that does not answer.
+    std::function<bool(TEquipComm&)> afterSignature;
 };

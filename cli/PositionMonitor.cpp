@@ -1,0 +1,47 @@
+#include "PositionMonitor.h"
+
+#include "device/EquipCommF.h"
+#include "screens/position/PositionLive.h"
+
+#include <cstdio>
+
+namespace {
+
+std::optional<std::vector<int>> clock(const TEquipComm& equip)
+{
+    std::vector<int> clock;
+    for (int reg = 601; reg <= 606; ++reg) {
+        if (!equip.received(reg))
+            return std::nullopt;
+        clock.push_back(equip.registerValue(reg));
+    }
+    return clock;
+}
+
+std::string sampleLine(const TEquipComm& equip)
+{
+    const PositionLive live = positionLive(equip);
+    std::string line = monitorClock(clock(equip));
+    monitorField(line, " %8.1f", 9, live.ohms);
+    monitorField(line, " %8.3f", 9, live.milliamps);
+    monitorField(line, " %4d", 5, live.position);
+    char indication[16];
+    std::snprintf(indication, sizeof indication, " %5s", live.indication.value_or("-").c_str());
+    line += indication;
+    monitorField(line, " %4d", 5, live.failureBits);
+    line += "  ";
+    for (const auto& closed : live.relayClosed)
+        line += closed ? (*closed ? '1' : '0') : '-';
+    return line;
+}
+
+} // namespace
+
+MonitorModel positionMonitor()
+{
+    char header[160];
+    std::snprintf(header, sizeof header, "%-20s%9s%9s%5s%6s%5s  %s", "# device clock", "ohms", "mA", "pos", "ind",
+                  "fail", "relays 1..10 (1 closed)");
+    // The neutral position changes only with the settings.
+    return {header, {{704, 1}}, positionLiveReads(), sampleLine};
+}

@@ -1,0 +1,104 @@
+#include "gui/screens/position/FrameConfGeral_QLX700CView.h"
+
+#include "gui/app/DecimalSeparator.h"
+#include "gui/app/RadioGroupBox.h"
+#include "gui/app/WidgetText.h"
+#include "gui/screens/common/GeneralFrameWidgets.h"
+#include "gui/screens/common/RelayStrip.h"
+#include "screens/position/FrameConfGeral_QLX700CF.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kRows = 5;
+constexpr int kRowHeight = 22;
+} // namespace
+
+FrameConfGeral_QLX700CView::FrameConfGeral_QLX700CView(TFrameConfGeral_QLX700C& logic, QWidget* parent)
+    : PageView(parent)
+    , logic_(logic)
+{
+    setObjectName("FrameConfGeral_QLX700CView");
+    logic_.setDecimalSeparator(systemDecimalSeparator());
+    QVBoxLayout* layout = addBackground();
+    QWidget* pnBack = background();
+    general_ = new GeneralFrameWidgets(logic_, pnBack, [this](const std::function<void()>& f) { handle(f); }, [this] {
+        logic_.Timer1Timer();
+        render();
+    });
+    auto* top = new QHBoxLayout;
+    top->addWidget(general_->connectionBox());
+    top->addWidget(general_->clockBox(), 1);
+    layout->addLayout(top);
+
+    auto* middle = new QHBoxLayout;
+    sgMedidas_ = new QTableWidget(kRows, 2, pnBack);
+    sgMedidas_->setObjectName("sgMedidas");
+    sgMedidas_->verticalHeader()->hide();
+    sgMedidas_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    sgMedidas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgMedidas_->setSelectionMode(QAbstractItemView::NoSelection);
+    sgMedidas_->setFocusPolicy(Qt::NoFocus);
+    sgMedidas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgMedidas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgMedidas_->setColumnWidth(0, 110);
+    sgMedidas_->setColumnWidth(1, 260);
+    for (int r = 0; r < kRows; ++r) {
+        sgMedidas_->setItem(r, 0, new QTableWidgetItem);
+        auto* value = new QTableWidgetItem;
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sgMedidas_->setItem(r, 1, value);
+    }
+    sgMedidas_->setFixedSize(110 + 260 + 2, sgMedidas_->horizontalHeader()->sizeHint().height() + kRows * kRowHeight + 2);
+    middle->addWidget(sgMedidas_, 0, Qt::AlignTop);
+    rgIdioma_ = new RadioGroupBox("rgIdioma", 3, 1, pnBack);
+    connect(rgIdioma_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.rgIdiomaClick(i); }); });
+    middle->addWidget(rgIdioma_, 0, Qt::AlignTop);
+    middle->addStretch(1);
+    layout->addLayout(middle);
+
+    relays_ = new RelayStrip(10, pnBack);
+    for (int i = 0; i < 10; ++i) {
+        auto* label = new QLabel(relays_);
+        label->setObjectName(QString("lblRele%1").arg(i + 1));
+        label->setAlignment(Qt::AlignCenter);
+        relays_->grid()->addWidget(label, 2, i, Qt::AlignHCenter);
+    }
+    layout->addWidget(relays_);
+    layout->addStretch(1);
+    render();
+}
+
+QTimer* FrameConfGeral_QLX700CView::timer1() const { return general_->timer1(); }
+
+void FrameConfGeral_QLX700CView::handle(const std::function<void()>& f)
+{
+    f();
+    render();
+}
+
+void FrameConfGeral_QLX700CView::render()
+{
+    general_->render();
+    const FrameConfGeral_QLX700CCaptions& c = logic_.captions();
+    const FrameConfGeral_QLX700CState& s = logic_.state();
+    sgMedidas_->setHorizontalHeaderLabels({QString(), qs(c.medidaHeader)});
+    for (int r = 0; r < kRows; ++r) {
+        sgMedidas_->item(r, 0)->setText(qs(c.medidaRows[static_cast<std::size_t>(r)]));
+        sgMedidas_->item(r, 1)->setText(qs(s.medidas[static_cast<std::size_t>(r)]));
+    }
+    // Values of the last answered refresh are drawn greyed while the device is silent.
+    sgMedidas_->setEnabled(!general_->stale());
+    rgIdioma_->setTexts(c.rgIdioma, {c.rgIdiomaItems.begin(), c.rgIdiomaItems.end()});
+    rgIdioma_->select(s.rgIdioma);
+    for (int i = 0; i < 10; ++i) {
+        relays_->setRelay(i, s.relays[static_cast<std::size_t>(i)]);
+        relays_->findChild<QLabel*>(QString("lblRele%1").arg(i + 1))->setText(qs(c.relayLabels[static_cast<std::size_t>(i)]));
+    }
+}

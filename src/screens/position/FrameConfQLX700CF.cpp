@@ -1,0 +1,139 @@
+#include "screens/position/FrameConfQLX700CF.h"
+
+#include "app/IntegerText.h"
+#include "app/LanguageText.h"
+#include "app/ShownNumber.h"
+#include "app/Ui.h"
+#include "device/BusyHold.h"
+#include "device/EquipCommF.h"
+#include "screens/common/GeneralFrameTexts.h"
+#include "settings/DecimalParse.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int kResPorPos = 701;
+constexpr int kReadingMode = 707;
+constexpr std::array<int, kPositionEditCount> kEditRegister{kResPorPos, 702, 705, 706};
+constexpr Seconds kRedrawDelay{0.3};
+
+constexpr LangText kMsgResistencia{
+    "Valor de Resistência por Posição inválido. Deve ser um valor entre 3.0 e 20.0.",
+    "Invalid Resistance per Position value. It must be a value between 3.0 and 20.0.",
+    "Valor de Resistência por Posición inválido. Debe ser un valor entre 3.0 y 20.0."};
+constexpr LangText kMsgNumPos{"Número de posições inválido. Deve ser um inteiro entre 2 e 50.",
+                              "Invalid Number of Positions. It must be an integer between 2 and 50.",
+                              "Número de posiciones inválido. Debe ser un entero entre 2 y 50."};
+constexpr LangText kMsgPosMin{"Posição Mínima inválida. Deve ser um inteiro entre 1 e 50.",
+                              "Invalid Min. Position. It must be an integer between 1 and 50.",
+                              "Posición Mínima inválida. Debe ser un entero entre 1 y 50."};
+constexpr LangText kMsgPosMax{"Posição Máxima inválida. Deve ser um inteiro entre 1 e 50.",
+                              "Invalid Max. Position. It must be an integer between 1 and 50.",
+                              "Posición Máxima inválida. Debe ser un entero entre 1 y 50."};
+
+// Ohms per position, 2.97 to 20.04 as typed (compared in hundredths, so no float
+// equality decides a bound), stored in tenths rounded half to even.
+std::optional<int> resistanceTenths(const std::string& text)
+{
+    double v = 0;
+    if (!TryParseDouble(text, v))
+        return std::nullopt;
+    const long long hundredths = std::llround(v * 100.0);
+    if (hundredths < 297 || hundredths > 2004)
+        return std::nullopt;
+    return static_cast<int>(std::nearbyint(v * 10.0));
+}
+
+std::optional<int> integerIn(const std::string& text, int lo, int hi)
+{
+    const std::optional<int> v = parseInteger(text);
+    return v && *v >= lo && *v <= hi ? v : std::nullopt;
+}
+
+} // namespace
+
+TFrameConfQLX700C::TFrameConfQLX700C(Ui& ui, EventPump& pump)
+    : ui_(ui)
+    , pump_(pump)
+    , captions_(frameConfQLX700CCaptions(0))
+{
+}
+
+bool TFrameConfQLX700C::connected() const { return comm_ != nullptr && comm_->connected(); }
+
+void TFrameConfQLX700C::AtivarFrame(TEquipComm& comm, int language)
+{
+    comm_ = &comm;
+    if (connected()) {
+        const BusyHold hold(busy_);
+        comm.readRegisters(kResPorPos, 7, true);
+        comm.flushQueuedReads();
+    }
+    SetIdioma(language);
+    AtualizarTela();
+}
+
+void TFrameConfQLX700C::SetIdioma(int language)
+{
+    language_ = ValidLanguage(language);
+    captions_ = frameConfQLX700CCaptions(language_);
+}
+
+void TFrameConfQLX700C::AtualizarTela()
+{
+    if (!connected())
+        return;
+    updating_ = true;
+    for (std::size_t e = 0; e < kEditRegister.size(); ++e) {
+        const int reg = kEditRegister[e];
+        if (!comm_->received(reg))
+            state_.edits[e].clear();
+        else if (reg == kResPorPos)
+            state_.edits[e] = shownNumber("%.1f", comm_->registerValue(reg) / 10.0, decimalSeparator_);
+        else
+            state_.edits[e] = std::to_string(comm_->registerValue(reg));
+    }
+    const int mode = comm_->received(kReadingMode) ? comm_->registerValue(kReadingMode) : -1;
+    state_.rgModoLeitura = mode == 0 || mode == 1 ? mode : -1;
+    updating_ = false;
+}
+
+void TFrameConfQLX700C::EnviarPosicao()
+{
+    if (updating_ || busy_ || !connected())
+        return;
+    const BusyHold hold(busy_);
+    bool ok = true;
+    const auto send = [&](PositionEdit edit, const std::optional<int>& value, const LangText& message) {
+        const auto e = static_cast<std::size_t>(edit);
+        // An edit left empty for a register this connection never read is not input.
+        if (state_.edits[e].empty() && !comm_->received(kEditRegister[e]))
+            return;
+        if (value)
+            ok = comm_->writeRegister(kEditRegister[e], *value, true) && ok;
+        else
+            ui_.showMessage(MessageKind::Error, message.in(language_));
+    };
+    const auto text = [this](PositionEdit e) -> const std::string& { return state_.edits[static_cast<std::size_t>(e)]; };
+    send(PositionEdit::ResPorPos, resistanceTenths(text(PositionEdit::ResPorPos)), kMsgResistencia);
+    send(PositionEdit::NumPos, integerIn(text(PositionEdit::NumPos), 2, 50), kMsgNumPos);
+    send(PositionEdit::PosMin, integerIn(text(PositionEdit::PosMin), 1, 50), kMsgPosMin);
+    send(PositionEdit::PosMax, integerIn(text(PositionEdit::PosMax), 1, 50), kMsgPosMax);
+    if (state_.rgModoLeitura >= 0)
+        ok = comm_->writeRegister(kReadingMode, state_.rgModoLeitura, true) && ok;
+    ok = comm_->flushQueuedWrites() && ok;
+    if (!ok)
+        ui_.showMessage(MessageKind::Error, geral::ErroEnvio.in(language_));
+    pump_.sleepUntil(deadlineAfter(kRedrawDelay));
+    AtualizarTela();
+}
+
+void TFrameConfQLX700C::rgModoLeituraClick(int index)
+{
+    if (updating_ || busy_ || index < 0 || index > 1)
+        return;
+    state_.rgModoLeitura = index;
+    EnviarPosicao();
+}

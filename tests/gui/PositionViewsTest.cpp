@@ -1,0 +1,120 @@
+#include "GuiTestSupport.h"
+#include "NullConnectionSources.h"
+#include "SimServer.h"
+#include "app/FolderAppSettings.h"
+#include "app/FormSenhaF.h"
+#include "device/EquipCommF.h"
+#include "gui/app/QtEventPump.h"
+#include "gui/app/RadioGroupBox.h"
+#include "gui/screens/position/FrameConfGeral_QLX700CView.h"
+#include "gui/screens/position/FrameConfQLX700CView.h"
+#include "screens/position/FrameConfGeral_QLX700CF.h"
+#include "screens/position/FrameConfQLX700CF.h"
+#include "support/TempFolder.h"
+#include "unit/AppScriptedUi.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+// The QLX700-C pages' wiring against a simulated position indicator on a
+// pseudo-terminal: the device's values reach the widgets, clicks and typing reach
+// the device.
+class PositionViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void generalPageShowsTheMeasurementAndWritesTheLanguage();
+    void devicePageSendsFromTheResistanceAndTheReadingMode();
+
+private:
+    TempFolder folder;
+    std::unique_ptr<FolderAppSettings> settings;
+    QtEventPump pump;
+    ScriptedUi ui;
+    NullConnectionSources none;
+    NoFiles files;
+    std::unique_ptr<qlxsim::SimServer> sim;
+    std::unique_ptr<TEquipComm> comm;
+};
+
+void PositionViewsTest::init()
+{
+    settings = std::make_unique<FolderAppSettings>(folder.path());
+    ui = ScriptedUi{};
+    ui.senha = [](TFormSenha& f) {
+        f.setEdSenha("QWKZ");
+        f.bbOkClick();
+    };
+    sim = qlxsim::SimServer::start({.model = "C"}, {.serial = true});
+    comm = std::make_unique<TEquipComm>(pump);
+}
+
+void PositionViewsTest::cleanup()
+{
+    comm.reset();
+    sim.reset();
+}
+
+void PositionViewsTest::generalPageShowsTheMeasurementAndWritesTheLanguage()
+{
+    sim->setReg(1016, 1275);
+    int shown = 0;
+    TFrameConfGeral_QLX700C frame(GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}},
+                                  [&shown] { ++shown; });
+    FrameConfGeral_QLX700CView view(frame);
+    frame.AtivarFrame(*comm, 1);
+    QVERIFY(frame.ConectarSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
+    view.render();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(shown, 1);
+    // The measurement comes with Timer1's refresh.
+    frame.setTimerEnabled(true);
+    QSignalSpy ticks(view.timer1(), &QTimer::timeout);
+    QVERIFY(ticks.wait(3000));
+    auto* grid = child<QTableWidget>(view, "sgMedidas");
+    QCOMPARE(grid->item(0, 0)->text(), QString("Resistance"));
+    QCOMPARE(grid->item(0, 1)->text(), QString("127.5 ohms"));
+    QCOMPARE(child<QLabel>(view, "lblRele10")->text(), QString("Power Failure"));
+    QTest::mouseClick(child<QRadioButton>(view, "rgIdioma1"), Qt::LeftButton);
+    QCOMPARE(sim->reg(1500), 1);
+    QVERIFY(child<QRadioButton>(view, "rgIdioma1")->isChecked());
+    QVERIFY(ui.messages.empty());
+}
+
+void PositionViewsTest::devicePageSendsFromTheResistanceAndTheReadingMode()
+{
+    QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
+    comm->setDeviceType(4);
+    TFrameConfQLX700C frame(ui, pump);
+    FrameConfQLX700CView view(frame);
+    frame.AtivarFrame(*comm, 0);
+    view.render();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto* resistance = child<QLineEdit>(view, "edResPorPos");
+    auto* positions = child<QLineEdit>(view, "edNumPos");
+    positions->setFocus();
+    positions->selectAll();
+    QTest::keyClicks(positions, "25");
+    resistance->setFocus();
+    QVERIFY(sim->reg(702) != 25); // the number of positions has no send of its own
+    resistance->selectAll();
+    QTest::keyClicks(resistance, "12,5");
+    QTest::keyClick(resistance, Qt::Key_Return);
+    QCOMPARE(sim->reg(701), 125);
+    QCOMPARE(sim->reg(702), 25);
+    QCOMPARE(resistance->text(), QString("12.5"));
+    QTest::mouseClick(child<QRadioButton>(view, "rgModoLeitura1"), Qt::LeftButton);
+    QCOMPARE(sim->reg(707), 1);
+    QVERIFY(ui.messages.empty());
+}
+
+QTEST_MAIN(PositionViewsTest)
+#include "PositionViewsTest.moc"

@@ -2,6 +2,7 @@
 
 #include "app/FormMainF.h"
 #include "screens/common/GeneralFrameContext.h"
+#include "screens/regulator/FrameConfGeral_QLX700RF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -14,6 +15,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
     switch (id) {
     case FrameId::ConfGeral:
         return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
+    case FrameId::ConfGeralR:
+        return std::make_unique<TFrameConfGeral_QLX700R>(context, [&main](int n) { main.setCurrentOutputCount(n); });
     case FrameId::ConfSerial:
         return std::make_unique<TFrameConfSerial>(main.ui());
     case FrameId::ConfSaidaCorrente:

@@ -13,6 +13,9 @@ constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700R, "general", FrameId::ConfGeralR},
+    {kQLX700R, "serial", FrameId::ConfSerial},
+    {kQLX700R, "output", FrameId::ConfSaidaCorrente},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

@@ -45,6 +45,11 @@ inline constexpr LangText SemAssinatura{
     "O equipamento não respondeu a assininatura. É possível que o firmware esteja desatualizado.",
     "Device did not answer the signature. It is possible that the firmware is outdated.",
     "El dispositivo no respondió la firma. Es posible que el firmware esté desactualizado."};
+inline constexpr LangText AssinaturaT{
+    "Assinatura do equipamento é do QLX700T. O seletor no topo da janela será trocado para QLX700T.",
+    "Device signature matches the QLX700T. The box on the top of the screen will switch to QLX700T.",
+    "La firma del dispositivo coincide con la QLX700T. El cuadro en la parte superior de la pantalla cambiará a "
+    "QLX700T."};
 inline constexpr LangText AssinaturaP{
     "Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado para QLX700P.",
     "Device signature matches the QLX700P. The box on the top of the screen will switch to QLX700P.",

@@ -1,5 +1,6 @@
 #include "MonitorModel.h"
 
+#include "RegulatorMonitor.h"
 #include "ThermalMonitor.h"
 #include "device/DeviceType.h"
 
@@ -12,6 +13,8 @@ std::optional<MonitorModel> monitorModel(int deviceType, int signature)
         if (signature == kSignatureTMembrane)
             return std::nullopt;
         return thermalMonitor(signature);
+    case kQLX700R:
+        return regulatorMonitor(signature);
     default:
         return std::nullopt;
     }

@@ -95,6 +95,15 @@ RegulatorLive regulatorLive(const TEquipComm& equip)
         if (const auto w = word(1100 + static_cast<int>(i)))
             live.relayEnergised[i] = *w != 0;
     }
+    std::array<int, 6> clock{};
+    bool clockRead = true;
+    for (std::size_t i = 0; i < clock.size(); ++i) {
+        const auto w = word(601 + static_cast<int>(i));
+        clockRead = clockRead && w.has_value();
+        clock[i] = w.value_or(0);
+    }
+    if (clockRead)
+        live.clock = clock;
     return live;
 }
 

@@ -24,6 +24,8 @@ struct RegulatorLive {
     // device does not measure (2670 = 3).
     std::optional<std::string> position;
     std::array<std::optional<bool>, 10> relayEnergised{};
+    // Hour, minute, second, day, month, year - 2000 (601..606).
+    std::optional<std::array<int, 6>> clock;
 };
 
 // The tap position p with the neutral position n in indication mode `mode`: "" when

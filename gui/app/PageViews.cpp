@@ -3,10 +3,12 @@
 #include "app/FormMainF.h"
 #include "gui/app/FormMainView.h"
 #include "gui/screens/regulator/FrameConfGeralRView.h"
+#include "gui/screens/regulator/FrameConfQLX700RView.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
 #include "screens/regulator/FrameConfGeral_QLX700RF.h"
+#include "screens/regulator/FrameConfQLX700RF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -21,4 +23,6 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfSaidaCorrente, new FrameConfSaidaCorrenteView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700R*>(logic.frame(FrameId::ConfGeralR)))
         window.setPageView(FrameId::ConfGeralR, new FrameConfGeralRView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfQLX700R*>(logic.frame(FrameId::ConfQLX700R)))
+        window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
 }

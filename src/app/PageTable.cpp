@@ -16,6 +16,8 @@ constexpr PageRow kRows[] = {
     {kQLX700R, "general", FrameId::ConfGeralR},
     {kQLX700R, "serial", FrameId::ConfSerial},
     {kQLX700R, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700R, "device", FrameId::ConfQLX700R},
+    {kQLX700R, "sets", FrameId::ConfConjuntoReg},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

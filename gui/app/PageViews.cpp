@@ -2,11 +2,13 @@
 
 #include "app/FormMainF.h"
 #include "gui/app/FormMainView.h"
+#include "gui/screens/regulator/FrameConfConjuntoRegView.h"
 #include "gui/screens/regulator/FrameConfGeralRView.h"
 #include "gui/screens/regulator/FrameConfQLX700RView.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
+#include "screens/regulator/FrameConfConjuntoRegF.h"
 #include "screens/regulator/FrameConfGeral_QLX700RF.h"
 #include "screens/regulator/FrameConfQLX700RF.h"
 #include "screens/thermal/FrameConfGeralF.h"
@@ -25,4 +27,6 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfGeralR, new FrameConfGeralRView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfQLX700R*>(logic.frame(FrameId::ConfQLX700R)))
         window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfConjuntoReg*>(logic.frame(FrameId::ConfConjuntoReg)))
+        window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
 }

@@ -1,9 +1,13 @@
 // The QLX700-R general page against the simulated regulator.
+#include "ConfigFileSimChanges.h"
 #include "FrameConfGeralRFixture.h"
+#include "device/DeviceType.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -169,6 +173,39 @@ TEST_P(FrameConfGeralR, PcClockRefusesYearsOutsideTheDevicesRange)
     frame.bbAjustarRelogioComputadorClick({2031, 5, 6, 7, 8, 9});
     EXPECT_EQ(sim->reg(606), 31);
     EXPECT_EQ(sim->reg(601), 7);
+}
+
+// The file holds the password and the network settings with the sets, compensation,
+// limits, tap changer and outputs; a load through the page restores all of them.
+TEST_P(FrameConfGeralR, ConfigurationFileRoundTripThroughThePage)
+{
+    std::set<int> saved;
+    for (const RegisterRun& run : configurationRuns(kQLX700R, 0)) {
+        for (int r = run.first; r < run.first + run.count; ++r)
+            saved.insert(r);
+    }
+    for (int reg : {1600, 1603, 1700, 1702, 1, 151, 202, 405, 707, 708, 311})
+        EXPECT_TRUE(saved.count(reg)) << reg;
+
+    const std::map<int, int> before = configSnapshot(*sim, kQLX700R);
+    files.answer = folder / "r.conf";
+    frame.bbSalvarConfClick();
+    EXPECT_EQ(ui.messageTexts().back(), "Configuração salva com sucesso");
+    EXPECT_EQ(settings.record().connection(kQLX700R).LastConfFile, (folder / "r.conf").string());
+
+    changeConfigBehindTheTool(*sim, kQLX700R);
+    ASSERT_NE(configSnapshot(*sim, kQLX700R), before);
+    frame.bbCarregarConfClick();
+    const std::string loaded = ui.messageTexts().back();
+    EXPECT_EQ(loaded.substr(0, loaded.find('\n')), "Configuração carregada com sucesso");
+    EXPECT_EQ(configSnapshot(*sim, kQLX700R), before);
+
+    // A device that stops answering leaves the saved file as it was.
+    const std::string kept = TempFolder::read(folder / "r.conf");
+    sim->setFaults("silent-after=0");
+    frame.bbSalvarConfClick();
+    EXPECT_EQ(ui.messageTexts().back().rfind("Erro na leitura da configuração do equipamento.", 0), 0u);
+    EXPECT_EQ(TempFolder::read(folder / "r.conf"), kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, FrameConfGeralR, ::testing::Values(false, true), linkName);

@@ -20,7 +20,8 @@ RegisterControlWidgets::RegisterControlWidgets(const std::vector<RegisterControl
         const RegisterControl& c = controls[i];
         if (c.kind == RegisterControl::Kind::Radio) {
             const int items = static_cast<int>(c.items.size());
-            auto* group = new RadioGroupBox(c.name, items, items, background);
+            // Two items side by side; longer lists in a column, so the page stays narrow.
+            auto* group = new RadioGroupBox(c.name, items, items > 2 ? 1 : items, background);
             connect(group, &RadioGroupBox::clicked, this, [click = handlers.radioClick, i](int index) { click(i, index); });
             labels_.push_back(nullptr);
             widgets_.push_back(group);

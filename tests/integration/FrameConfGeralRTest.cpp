@@ -175,6 +175,25 @@ TEST_P(FrameConfGeralR, PcClockRefusesYearsOutsideTheDevicesRange)
     EXPECT_EQ(sim->reg(601), 7);
 }
 
+TEST_P(FrameConfGeralR, ASilentRegulatorKeepsItsLastValuesThenIsDisconnected)
+{
+    frame.Timer1Timer();
+    const std::string voltage = frame.state().medidas[0];
+    ASSERT_FALSE(voltage.empty());
+    sim->setFaults("silent-after=0");
+    for (int tick = 1; tick <= 3; ++tick) {
+        frame.Timer1Timer();
+        EXPECT_TRUE(frame.general().stale) << tick;
+        EXPECT_EQ(frame.state().medidas[0], voltage) << tick;
+    }
+    frame.Timer1Timer();
+    EXPECT_FALSE(comm.connected());
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Equipamento desconectado"});
+    EXPECT_EQ(frame.state().medidas[0], "");
+    EXPECT_EQ(frame.state().rgVisualizacao, -1);
+    EXPECT_EQ(frame.state().relays[0].picture, RelayLamp::Contact::None);
+}
+
 // The file holds the password and the network settings with the sets, compensation,
 // limits, tap changer and outputs; a load through the page restores all of them.
 TEST_P(FrameConfGeralR, ConfigurationFileRoundTripThroughThePage)

@@ -2,6 +2,7 @@
 
 #include "ParallelismMonitor.h"
 #include "PositionMonitor.h"
+#include "RegulatorMonitor.h"
 #include "ThermalMonitor.h"
 #include "device/DeviceType.h"
 
@@ -18,6 +19,8 @@ std::optional<MonitorModel> monitorModel(int deviceType, int signature)
         return parallelismMonitor();
     case kQLX700C:
         return positionMonitor();
+    case kQLX700R:
+        return regulatorMonitor(signature);
     default:
         return std::nullopt;
     }

@@ -1,18 +1,26 @@
 #include "gui/app/PageViews.h"
 
 #include "app/FormMainF.h"
-#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
-#include "screens/position/FrameConfGeral_QLX700CF.h"
-#include "screens/position/FrameConfQLX700CF.h"
 #include "gui/app/FormMainView.h"
 #include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
+#include "gui/screens/parallelism/FrameConfParalelismoView.h"
 #include "gui/screens/position/FrameConfGeral_QLX700CView.h"
 #include "gui/screens/position/FrameConfQLX700CView.h"
+#include "gui/screens/regulator/FrameConfConjuntoRegView.h"
+#include "gui/screens/regulator/FrameConfGeralRView.h"
+#include "gui/screens/regulator/FrameConfQLX700RView.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
 #include "gui/screens/thermal/FrameConfSetPointsView.h"
 #include "gui/screens/thermal/FrameDownloadView.h"
+#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
+#include "screens/parallelism/FrameConfParalelismoF.h"
+#include "screens/position/FrameConfGeral_QLX700CF.h"
+#include "screens/position/FrameConfQLX700CF.h"
+#include "screens/regulator/FrameConfConjuntoRegF.h"
+#include "screens/regulator/FrameConfGeral_QLX700RF.h"
+#include "screens/regulator/FrameConfQLX700RF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -25,6 +33,8 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfGeral, new FrameConfGeralView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700P*>(logic.frame(FrameId::ConfGeralP)))
         window.setPageView(FrameId::ConfGeralP, new FrameConfGeral_QLX700PView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfParalelismo*>(logic.frame(FrameId::ConfParalelismo)))
+        window.setPageView(FrameId::ConfParalelismo, new FrameConfParalelismoView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700C*>(logic.frame(FrameId::ConfGeralC)))
         window.setPageView(FrameId::ConfGeralC, new FrameConfGeral_QLX700CView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfQLX700C*>(logic.frame(FrameId::ConfQLX700C)))
@@ -37,4 +47,10 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfSetPoints, new FrameConfSetPointsView(*frame));
     if (auto* frame = dynamic_cast<TFrameDownload*>(logic.frame(FrameId::Download)))
         window.setPageView(FrameId::Download, new FrameDownloadView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700R*>(logic.frame(FrameId::ConfGeralR)))
+        window.setPageView(FrameId::ConfGeralR, new FrameConfGeralRView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfQLX700R*>(logic.frame(FrameId::ConfQLX700R)))
+        window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfConjuntoReg*>(logic.frame(FrameId::ConfConjuntoReg)))
+        window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
 }

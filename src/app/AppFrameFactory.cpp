@@ -3,8 +3,12 @@
 #include "app/FormMainF.h"
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
+#include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
 #include "screens/position/FrameConfQLX700CF.h"
+#include "screens/regulator/FrameConfConjuntoRegF.h"
+#include "screens/regulator/FrameConfGeral_QLX700RF.h"
+#include "screens/regulator/FrameConfQLX700RF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -21,10 +25,18 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
     case FrameId::ConfGeralP:
         return std::make_unique<TFrameConfGeral_QLX700P>(context);
+    case FrameId::ConfParalelismo:
+        return std::make_unique<TFrameConfParalelismo>(main.ui(), services_.pump);
     case FrameId::ConfGeralC:
         return std::make_unique<TFrameConfGeral_QLX700C>(context, [&main] { main.showCurrentOutputEntry(); });
     case FrameId::ConfQLX700C:
         return std::make_unique<TFrameConfQLX700C>(main.ui(), services_.pump);
+    case FrameId::ConfGeralR:
+        return std::make_unique<TFrameConfGeral_QLX700R>(context, [&main](int n) { main.setCurrentOutputCount(n); });
+    case FrameId::ConfQLX700R:
+        return std::make_unique<TFrameConfQLX700R>(main.ui(), services_.pump);
+    case FrameId::ConfConjuntoReg:
+        return std::make_unique<TFrameConfConjuntoReg>(main.ui(), services_.pump);
     case FrameId::ConfSerial:
         return std::make_unique<TFrameConfSerial>(main.ui());
     case FrameId::ConfSaidaCorrente:

@@ -1,6 +1,7 @@
 // The QLX700-P general page against the simulated parallelism controller over its
 // pseudo-terminal and TCP: the unit's rows through its bus index, the error texts,
 // the position commands and their refusals, the unit-index guard and other models.
+#include "ConfigFileSimChanges.h"
 #include "GeneralPageFixture.h"
 #include "device/DeviceType.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
@@ -136,6 +137,23 @@ TEST_P(FrameConfGeralPTest, OtherModelsSignaturesAreRefused)
         EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{c.message});
         EXPECT_EQ(selected, c.selected);
     }
+}
+
+TEST_P(FrameConfGeralPTest, TheConfigurationFileRoundTripsThroughThePage)
+{
+    connectTo("p-unit-3");
+    const auto before = configSnapshot(*sim, kQLX700P);
+    files.answer = folder / "p.conf";
+    frame.bbSalvarConfClick();
+    ASSERT_EQ(ui.messageTexts(), std::vector<std::string>{"Configuração salva com sucesso"});
+    changeConfigBehindTheTool(*sim, kQLX700P);
+    ui.messages.clear();
+    frame.bbCarregarConfClick();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages[0].text.rfind("Configuração carregada com sucesso", 0), 0u) << ui.messages[0].text;
+    const auto after = configSnapshot(*sim, kQLX700P);
+    for (const auto& [reg, value] : before)
+        EXPECT_EQ(after.at(reg), value) << "register " << reg;
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, FrameConfGeralPTest, ::testing::Values(false, true),

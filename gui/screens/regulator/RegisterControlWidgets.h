@@ -1,0 +1,40 @@
+#pragma once
+
+#include "screens/regulator/RegisterControl.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+// The widgets of a regulator settings page's controls, named after them: an edit
+// with its label, or a titled radio group. Typing reaches the logic at once; leaving
+// an edit (or Enter) and clicking an item run the page's handlers.
+class RegisterControlWidgets final : public QObject {
+    Q_OBJECT
+public:
+    struct Handlers {
+        std::function<void(std::size_t, const std::string&)> setText;
+        std::function<void()> applied;
+        std::function<void(std::size_t, int)> radioClick;
+    };
+
+    RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background, Handlers handlers);
+
+    // The label of an edit (none for a radio group) and the control's own widget.
+    QLabel* label(std::size_t control) const { return labels_.at(control); }
+    QWidget* widget(std::size_t control) const { return widgets_.at(control); }
+    // Places the controls [first, last) in a two-column grid inside `parent`.
+    void placeIn(QWidget* parent, std::size_t first, std::size_t last) const;
+
+    // The page's values overwrite the edits, also the one being edited.
+    void render(const std::vector<ControlValue>& values, int language);
+
+private:
+    const std::vector<RegisterControl>& controls_;
+    std::vector<QLabel*> labels_;
+    std::vector<QWidget*> widgets_;
+};

@@ -1,0 +1,161 @@
+#include "screens/regulator/FrameConfGeral_QLX700RF.h"
+
+#include "app/Ui.h"
+#include "device/EquipCommF.h"
+#include "screens/common/GeneralFrameTexts.h"
+#include "screens/regulator/FrameConfGeralRModel.h"
+#include "screens/regulator/RegulatorGeneralTexts.h"
+#include "screens/regulator/RegulatorLive.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kCommandUp = 1000;
+constexpr int kCommandDown = 1003;
+constexpr int kModeItems = 5;
+constexpr int kLanguageItems = 3;
+// Row 9 of sgMedidas, the present tap position.
+constexpr std::size_t kPositionRow = 8;
+
+std::string integerCell(const std::optional<int>& value)
+{
+    return value ? std::to_string(*value) : std::string();
+}
+
+} // namespace
+
+TFrameConfGeral_QLX700R::TFrameConfGeral_QLX700R(GeneralFrameContext context, std::function<void(int)> currentOutputs)
+    : TGeneralFrame(std::move(context), regulatorGeneralFrameModel())
+    , currentOutputs_(std::move(currentOutputs))
+    , testeValores_(context_.ui)
+{
+    captions_ = frameConfGeralRCaptions(language());
+}
+
+void TFrameConfGeral_QLX700R::languageChanged()
+{
+    captions_ = frameConfGeralRCaptions(language());
+    testeValores_.SetIdioma(language());
+}
+
+void TFrameConfGeral_QLX700R::connectEnded(bool ok)
+{
+    if (ok && currentOutputs_)
+        currentOutputs_(regulatorCurrentOutputCount(*comm_));
+}
+
+std::string TFrameConfGeral_QLX700R::cell(const char* format, const std::optional<double>& value) const
+{
+    return value ? number(format, *value) : std::string();
+}
+
+void TFrameConfGeral_QLX700R::drawModel(bool on)
+{
+    if (!on) {
+        state_ = {};
+        return;
+    }
+    const TEquipComm& c = *comm_;
+    const auto selection = [&](int reg, int items) {
+        return c.received(reg) ? std::clamp(c.registerValue(reg), 0, items - 1) : -1;
+    };
+    state_.rgVisualizacao = selection(703, kModeItems);
+    state_.rgIdioma = selection(1500, kLanguageItems);
+    const RegulatorLive live = regulatorLive(c);
+    auto& m = state_.medidas;
+    m[0] = cell("%.1f V", live.secondaryVolts);
+    m[1] = cell("%.2f A", live.secondaryAmps);
+    m[2] = cell("%.1f kV", live.lineKv);
+    m[3] = live.lineAmps ? std::to_string(*live.lineAmps) + " A" : std::string();
+    m[4] = cell("%.1f kV", live.loadKv);
+    m[5] = cell("%.1fº", live.lagDegrees);
+    m[6] = cell("%.3f", live.powerFactor);
+    m[7] = integerCell(live.activeSet);
+    // An unknown indication mode leaves the cell as it was.
+    const bool positionRead = c.received(1015) && c.received(704) && c.received(703) && c.received(2670);
+    if (!positionRead)
+        m[kPositionRow].clear();
+    else if (live.position)
+        m[kPositionRow] = *live.position;
+    auto& m2 = state_.medidas2;
+    m2[0] = cell("%.1f MVA", live.apparentMva);
+    m2[1] = cell("%.1f MW", live.activeMw);
+    m2[2] = cell("%.1f MVAr", live.reactiveMvar);
+    m2[3] = cell("%.1f %%", live.nominalVoltsPercent);
+    m2[4] = cell("%.1f %%", live.nominalAmpsPercent);
+    m2[5] = cell("%.1f %%", live.deviationPercent);
+    m2[6] = integerCell(live.minPosition);
+    m2[7] = integerCell(live.maxPosition);
+    m2[8] = live.operations ? std::to_string(*live.operations) + " " + regulador::Milhoes.in(language()) : std::string();
+    for (std::size_t i = 0; i < state_.relays.size(); ++i)
+        state_.relays[i] = live.relayEnergised[i] ? RelayLamp::closedIf(*live.relayEnergised[i]) : RelayLamp{};
+}
+
+void TFrameConfGeral_QLX700R::EnviarAjustes()
+{
+    if (updating() || !connected())
+        return;
+    bool ok = true;
+    const std::pair<int, int> settings[] = {{703, state_.rgVisualizacao}, {1500, state_.rgIdioma}};
+    for (const auto& [reg, index] : settings) {
+        if (index >= 0)
+            ok = comm_->writeRegister(reg, index, true) && ok;
+    }
+    ok = comm_->flushQueuedWrites() && ok;
+    if (!ok)
+        context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language()));
+    // A refused value must not stay selected: show what the device holds.
+    AtualizarTela();
+}
+
+void TFrameConfGeral_QLX700R::settingClick(int FrameConfGeralRState::*group, int index)
+{
+    if (updating())
+        return;
+    userAction([this, group, index] {
+        state_.*group = index;
+        EnviarAjustes();
+    });
+}
+
+void TFrameConfGeral_QLX700R::rgVisualizacaoClick(int index) { settingClick(&FrameConfGeralRState::rgVisualizacao, index); }
+void TFrameConfGeral_QLX700R::rgIdiomaClick(int index) { settingClick(&FrameConfGeralRState::rgIdioma, index); }
+
+void TFrameConfGeral_QLX700R::positionCommand(int code)
+{
+    userAction([this, code] {
+        if (!connected())
+            return;
+        if (comm_->sendCommand(code))
+            context_.ui.showMessage(MessageKind::Information, regulador::ComandoEnviado.in(language()));
+        else
+            context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language()));
+    });
+}
+
+void TFrameConfGeral_QLX700R::bbPosicaoUpClick() { positionCommand(kCommandUp); }
+void TFrameConfGeral_QLX700R::bbPosicaoDownClick() { positionCommand(kCommandDown); }
+
+void TFrameConfGeral_QLX700R::bbResetMaxMinComClick()
+{
+    userAction([this] {
+        if (!connected() || !context_.ui.ask(MessageKind::Confirmation, regulador::PerguntaReset.in(language())))
+            return;
+        // The extremes restart from the present position; one never read on this link
+        // must not be written as if it were.
+        bool ok = comm_->received(1015);
+        if (ok) {
+            const int position = comm_->registerValue(1015);
+            ok = comm_->writeRegister(801, position, true, true) && ok;
+            ok = comm_->writeRegister(802, position, true, true) && ok;
+            ok = comm_->writeRegister(804, 0, true, true) && ok;
+            ok = comm_->flushQueuedWrites() && ok;
+        }
+        if (ok)
+            context_.ui.showMessage(MessageKind::Information, regulador::MemoriaResetada.in(language()));
+        else
+            context_.ui.showMessage(MessageKind::Error, regulador::ErroReset.in(language()));
+    });
+}

@@ -52,6 +52,30 @@ TGeneralFrame::TGeneralFrame(GeneralFrameContext context, GeneralFrameModel mode
 
 bool TGeneralFrame::connected() const { return comm_ != nullptr && comm_->connected(); }
 
+int TGeneralFrame::deviceLanguage() const
+{
+    constexpr int kLanguageRegister = 1500;
+    if (comm_ == nullptr || !comm_->received(kLanguageRegister))
+        return -1;
+    const int value = comm_->registerValue(kLanguageRegister);
+    return value >= 0 && value < 3 ? value : -1;
+}
+
+void TGeneralFrame::sendDeviceLanguage(int index)
+{
+    if (updating_ || index < 0 || index > 2)
+        return;
+    userAction([this, index] {
+        if (!connected())
+            return;
+        bool ok = comm_->writeRegister(1500, index, true);
+        ok = comm_->flushQueuedWrites() && ok;
+        if (!ok)
+            context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language_));
+        AtualizarTela();
+    });
+}
+
 void TGeneralFrame::AtivarFrame(TEquipComm& comm, int language)
 {
     comm_ = &comm;

@@ -75,6 +75,11 @@ protected:
     void userAction(const std::function<void()>& action);
     bool connected() const;
     bool updating() const { return updating_; }
+    // The device's own language (1500) as this link received it, 0..2, or -1.
+    int deviceLanguage() const;
+    // Writes the device's language as a user's action; a refusal is reported and the
+    // page then shows what the device holds.
+    void sendDeviceLanguage(int index);
     // printf-style number with the system's decimal separator.
     std::string number(const char* format, double value) const;
 

@@ -10,7 +10,6 @@
 #include <utility>
 
 namespace {
-constexpr int kLanguageRegister = 1500;
 constexpr int kManualRelay = 603;
 
 constexpr LangText kNaoMestre{"Não está no modo mestre ou individual.", "Not in master or individual mode",
@@ -57,31 +56,7 @@ void TFrameConfGeral_QLX700P::drawModel(bool on)
             function && *function >= 0 && *function <= 9 ? captions_.relayFunctions[static_cast<std::size_t>(*function / 2)] : "";
     }
     state_.relayLabelsVisible = true;
-    const int lang = c.received(kLanguageRegister) ? c.registerValue(kLanguageRegister) : -1;
-    state_.rgIdioma = lang >= 0 && lang < 3 ? lang : -1;
-}
-
-void TFrameConfGeral_QLX700P::EnviarAjustes()
-{
-    if (updating() || !connected())
-        return;
-    bool ok = true;
-    if (state_.rgIdioma >= 0)
-        ok = comm_->writeRegister(kLanguageRegister, state_.rgIdioma, true);
-    ok = comm_->flushQueuedWrites() && ok;
-    if (!ok)
-        context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language()));
-    AtualizarTela();
-}
-
-void TFrameConfGeral_QLX700P::rgIdiomaClick(int index)
-{
-    if (updating() || index < 0 || index > 2)
-        return;
-    userAction([this, index] {
-        state_.rgIdioma = index;
-        EnviarAjustes();
-    });
+    state_.rgIdioma = deviceLanguage();
 }
 
 // The device moves only in master or individual mode, in manual mode (relay 3) and

@@ -11,8 +11,7 @@ class TFrameConfGeral_QLX700P final : public TGeneralFrame {
 public:
     explicit TFrameConfGeral_QLX700P(GeneralFrameContext context);
 
-    void EnviarAjustes();
-    void rgIdiomaClick(int index);
+    void rgIdiomaClick(int index) { sendDeviceLanguage(index); }
     void bbPosicaoUpClick() { positionCommand(kCommandUp); }
     void bbPosicaoDownClick() { positionCommand(kCommandDown); }
 

@@ -1,16 +1,10 @@
 #include "screens/position/FrameConfGeral_QLX700CF.h"
 
-#include "app/Ui.h"
 #include "device/EquipCommF.h"
-#include "screens/common/GeneralFrameTexts.h"
 #include "screens/position/FrameConfGeral_QLX700CModel.h"
 #include "screens/position/PositionLive.h"
 
 #include <utility>
-
-namespace {
-constexpr int kLanguageRegister = 1500;
-}
 
 TFrameConfGeral_QLX700C::TFrameConfGeral_QLX700C(GeneralFrameContext context, std::function<void()> showOutputEntry)
     : TGeneralFrame(std::move(context), positionGeneralFrameModel())
@@ -47,30 +41,5 @@ void TFrameConfGeral_QLX700C::drawModel(bool on)
     }
     for (std::size_t i = 0; i < state_.relays.size(); ++i)
         state_.relays[i] = live.relayClosed[i] ? RelayLamp::closedIf(*live.relayClosed[i]) : RelayLamp{};
-    const int lang = c.received(kLanguageRegister) ? c.registerValue(kLanguageRegister) : -1;
-    state_.rgIdioma = lang >= 0 && lang < 3 ? lang : -1;
-}
-
-void TFrameConfGeral_QLX700C::EnviarAjustes()
-{
-    if (updating() || !connected())
-        return;
-    bool ok = true;
-    if (state_.rgIdioma >= 0)
-        ok = comm_->writeRegister(kLanguageRegister, state_.rgIdioma, true);
-    ok = comm_->flushQueuedWrites() && ok;
-    if (!ok)
-        context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language()));
-    // A refused value must not stay selected: show what the device holds.
-    AtualizarTela();
-}
-
-void TFrameConfGeral_QLX700C::rgIdiomaClick(int index)
-{
-    if (updating() || index < 0 || index > 2)
-        return;
-    userAction([this, index] {
-        state_.rgIdioma = index;
-        EnviarAjustes();
-    });
+    state_.rgIdioma = deviceLanguage();
 }

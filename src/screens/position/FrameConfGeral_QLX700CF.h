@@ -15,8 +15,7 @@ public:
     // device is connected.
     TFrameConfGeral_QLX700C(GeneralFrameContext context, std::function<void()> showOutputEntry);
 
-    void EnviarAjustes();
-    void rgIdiomaClick(int index);
+    void rgIdiomaClick(int index) { sendDeviceLanguage(index); }
 
     const FrameConfGeral_QLX700CState& state() const { return state_; }
     const FrameConfGeral_QLX700CCaptions& captions() const { return captions_; }

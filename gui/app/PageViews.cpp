@@ -2,9 +2,11 @@
 
 #include "app/FormMainF.h"
 #include "gui/app/FormMainView.h"
+#include "gui/screens/calibration/FrameTesteCalibracaoView.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
 #include "gui/screens/thermal/FrameConfSerialView.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -17,4 +19,6 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfSerial, new FrameConfSerialView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfSaidaCorrente*>(logic.frame(FrameId::ConfSaidaCorrente)))
         window.setPageView(FrameId::ConfSaidaCorrente, new FrameConfSaidaCorrenteView(*frame));
+    if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
+        window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
 }

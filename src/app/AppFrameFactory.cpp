@@ -1,6 +1,7 @@
 #include "app/AppFrameFactory.h"
 
 #include "app/FormMainF.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
@@ -18,6 +19,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameConfSerial>(main.ui());
     case FrameId::ConfSaidaCorrente:
         return std::make_unique<TFrameConfSaidaCorrente>(main.ui(), [&main] { return main.currentOutputCount(); });
+    case FrameId::TesteCalibracao:
+        return std::make_unique<TFrameTesteCalibracao>(main.ui());
     default:
         return nullptr;
     }

@@ -13,6 +13,7 @@ constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700T, "calibration", FrameId::TesteCalibracao},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

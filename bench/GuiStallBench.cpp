@@ -150,6 +150,7 @@ class QuietUi final : public Ui {
 public:
     void showMessage(MessageKind, const std::string&) override { ++messages; }
     bool ask(MessageKind, const std::string&) override { return false; }
+    Answer askYesNoCancel(MessageKind, const std::string&) override { return Answer::Cancel; }
     void openNotice(TFormNotificacao&) override {}
     void refreshNotice(TFormNotificacao&) override {}
     void closeNotice(TFormNotificacao&) override {}
@@ -164,6 +165,7 @@ public:
     void exec(TFormConectaCom& f) override { f.cancel(); }
     void exec(TFormEntraIP& f) override { f.cancel(); }
     void exec(TFormChangeIp& f) override { f.cancel(); }
+    void exec(TFormCalibCorrente& f) override { f.cancel(); }
     int messages = 0;
 };
 

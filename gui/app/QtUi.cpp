@@ -17,6 +17,7 @@
 #include "gui/app/FormSenhaView.h"
 #include "gui/app/FormTrocarSenhaView.h"
 #include "gui/app/WidgetText.h"
+#include "gui/screens/calibration/FormCalibCorrenteView.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -72,6 +73,21 @@ bool QtUi::ask(MessageKind kind, const std::string& text)
     QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text), QMessageBox::Yes | QMessageBox::No,
                     anchor_);
     return box.exec() == QMessageBox::Yes;
+}
+
+Ui::Answer QtUi::askYesNoCancel(MessageKind kind, const std::string& text)
+{
+    closeNotices();
+    QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, anchor_);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 void QtUi::openNotice(TFormNotificacao& notice)
@@ -132,4 +148,9 @@ void QtUi::exec(TFormEntraIP& form)
 void QtUi::exec(TFormChangeIp& form)
 {
     run<FormChangeIpView>(form, anchor_);
+}
+
+void QtUi::exec(TFormCalibCorrente& form)
+{
+    run<FormCalibCorrenteView>(form, anchor_);
 }

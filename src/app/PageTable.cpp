@@ -1,6 +1,8 @@
 #include "app/PageTable.h"
 
+#include "app/FormMainF.h"
 #include "device/DeviceModel.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "device/DeviceType.h"
 
 #include <algorithm>
@@ -9,11 +11,21 @@
 
 namespace {
 
+// The calibration windows open from the calibration page's buttons.
+template <void (TFrameTesteCalibracao::*Click)()>
+void openCalibrationWindow(TFormMain& main)
+{
+    if (auto* page = dynamic_cast<TFrameTesteCalibracao*>(main.frame(FrameId::TesteCalibracao)))
+        (page->*Click)();
+}
+
 constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
     {kQLX700T, "calibration", FrameId::TesteCalibracao},
+    {kQLX700T, "calib-output", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick>},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

@@ -8,6 +8,7 @@
 #include "app/FormNotificacaoF.h"
 #include "app/FormSenhaF.h"
 #include "app/FormTrocarSenhaF.h"
+#include "screens/calibration/FormCalibCorrenteF.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -39,6 +40,16 @@ public:
         answers.pop_front();
         return a;
     }
+    // Unscripted three-way questions are cancelled.
+    Answer askYesNoCancel(MessageKind kind, const std::string& text) override
+    {
+        showMessage(kind, text);
+        if (threeWay.empty())
+            return Answer::Cancel;
+        const Answer a = threeWay.front();
+        threeWay.pop_front();
+        return a;
+    }
     void openNotice(TFormNotificacao& n) override { log.push_back("notice open: " + n.mensagem()); }
     void refreshNotice(TFormNotificacao& n) override { log.push_back("notice: " + n.mensagem()); }
     void closeNotice(TFormNotificacao&) override { log.push_back("notice closed"); }
@@ -58,6 +69,7 @@ public:
         f.FormShow();
         play(f, changeIp);
     }
+    void exec(TFormCalibCorrente& f) override { play(f, calibCorrente); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -70,6 +82,7 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> log;
     std::deque<bool> answers;
+    std::deque<Answer> threeWay;
     std::function<void(TFormSenha&)> senha;
     std::function<void(TFormTrocarSenha&)> trocarSenha;
     std::function<void(TFormAlterarRelogio&)> relogio;
@@ -77,6 +90,7 @@ public:
     std::function<void(TFormConectaCom&)> conectaCom;
     std::function<void(TFormEntraIP&)> entraIP;
     std::function<void(TFormChangeIp&)> changeIp;
+    std::function<void(TFormCalibCorrente&)> calibCorrente;
 
 private:
     template <typename Form>

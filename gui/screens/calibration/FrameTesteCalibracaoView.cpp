@@ -78,6 +78,8 @@ FrameTesteCalibracaoView::FrameTesteCalibracaoView(TFrameTesteCalibracao& logic,
     columns->addLayout(right);
     layout->addLayout(columns);
 
+    connect(bbCalibrarSaidaCorrente_, &QPushButton::clicked, this,
+            [this] { handle([&] { logic_.bbCalibrarSaidaCorrenteClick(); }); });
     connect(bbLerParTeste_, &QPushButton::clicked, this, [this] { handle([&] { logic_.bbLerParTesteClick(); }); });
     connect(bbLerUltimosErros_, &QPushButton::clicked, this, [this] { handle([&] { logic_.bbLerUltimosErrosClick(); }); });
     connect(bbSimulaMedidas_, &QPushButton::clicked, this, [this] {

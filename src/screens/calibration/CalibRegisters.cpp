@@ -1,10 +1,12 @@
 #include "screens/calibration/CalibRegisters.h"
 
 #include "device/EquipCommF.h"
+#include "screens/calibration/CalibTexts.h"
 #include "settings/FloatWords.h"
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 std::optional<float> readFloatPair(const TEquipComm& comm, int first)
 {
@@ -39,4 +41,17 @@ bool calibrationChanged(double a, double b, double gain, double offset)
     if (a == 1.0 && b == 0.0)
         return false;
     return std::fabs(a - gain) > 0.000001 || std::fabs(b - offset) > 0.000001;
+}
+
+std::string currentCalibrationText(const TEquipComm& comm, int gainFirst, int offsetFirst, int language)
+{
+    const auto shown = [](std::optional<float> v) {
+        if (!v)
+            return std::string("-");
+        char text[48];
+        std::snprintf(text, sizeof text, "%.3f", static_cast<double>(*v));
+        return std::string(text);
+    };
+    return calib::Atual.in(language) + "   " + calib::Ganho.in(language) + shown(readFloatPair(comm, gainFirst)) +
+           "  Offset:" + shown(readFloatPair(comm, offsetFirst));
 }

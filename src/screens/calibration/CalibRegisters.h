@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class TEquipComm;
 
@@ -19,3 +20,7 @@ std::optional<std::uint16_t> registerWord(double value);
 // before it is dropped. The identity line is what a channel without points shows,
 // so it never asks.
 bool calibrationChanged(double a, double b, double gain, double offset);
+
+// "Atual   Ganho:1.000  Offset:0.000" for the pairs at `gainFirst` and `offsetFirst`;
+// a pair not received shows "-".
+std::string currentCalibrationText(const TEquipComm& comm, int gainFirst, int offsetFirst, int language);

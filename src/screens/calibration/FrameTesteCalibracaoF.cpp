@@ -8,6 +8,7 @@
 #include "device/BusyHold.h"
 #include "device/EquipCommF.h"
 #include "screens/calibration/CalibRegisters.h"
+#include "screens/calibration/FormCalibCorrenteF.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "settings/CalibStore.h"
 #include "settings/DecimalParse.h"
@@ -273,4 +274,29 @@ bool TFrameTesteCalibracao::bbSimulaMedidasClick()
         return false;
     testeValores_.Ativar(*comm_, language_);
     return true;
+}
+
+bool TFrameTesteCalibracao::setTestMode(int on)
+{
+    const BusyHold hold(busy_);
+    return comm_->writeRegister(kModo, on, true) && comm_->writeRegister(kDesativaCalib, on, true) &&
+           comm_->flushQueuedWrites();
+}
+
+void TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick()
+{
+    if (busy_ || !connected())
+        return;
+    if (!setTestMode(1)) {
+        ui_.showMessage(MessageKind::Error, geral::ErroEnvio.in(language_));
+        return;
+    }
+    {
+        TFormCalibCorrente form(ui_);
+        form.Show(*comm_, language_);
+        ui_.exec(form);
+    }
+    if (!setTestMode(0))
+        ui_.showMessage(MessageKind::Error, geral::ErroEnvio.in(language_));
+    AtualizarTela();
 }

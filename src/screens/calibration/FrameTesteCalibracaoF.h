@@ -35,6 +35,9 @@ public:
     void setFocus(Focus focus) { focus_ = focus; }
     void setDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
+    // Opens the current output calibration with the device in test mode and its
+    // calibration off, and switches both back after it closes.
+    void bbCalibrarSaidaCorrenteClick();
     void bbLerParTesteClick();
     void bbLerUltimosErrosClick();
     // Prepares the value simulation window, which the view shows without blocking;
@@ -51,6 +54,8 @@ private:
     double fullScale() const;
     // Keeps the record of the device now on the link: its serial number and reference.
     void saveSerialRecord();
+    // Test mode and disabled calibration on or off; false at the first failure.
+    bool setTestMode(int on);
 
     Ui& ui_;
     TEquipComm* comm_ = nullptr;

@@ -166,6 +166,8 @@ public:
     void exec(TFormEntraIP& f) override { f.cancel(); }
     void exec(TFormChangeIp& f) override { f.cancel(); }
     void exec(TFormCalibCorrente& f) override { f.cancel(); }
+    void exec(TFormCalibRTDRegressao& f) override { f.cancel(); }
+    void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
     int messages = 0;
 };
 

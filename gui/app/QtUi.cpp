@@ -18,6 +18,9 @@
 #include "gui/app/FormTrocarSenhaView.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/calibration/FormCalibCorrenteView.h"
+#include "gui/screens/calibration/FormCalibRegressaoView.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -153,4 +156,16 @@ void QtUi::exec(TFormChangeIp& form)
 void QtUi::exec(TFormCalibCorrente& form)
 {
     run<FormCalibCorrenteView>(form, anchor_);
+}
+
+void QtUi::exec(TFormCalibRTDRegressao& form)
+{
+    FormCalibRegressaoView view(form, &form, anchor_);
+    view.execAt(anchor_);
+}
+
+void QtUi::exec(TFormCalibEntrCorrRegressao& form)
+{
+    FormCalibRegressaoView view(form, nullptr, anchor_);
+    view.execAt(anchor_);
 }

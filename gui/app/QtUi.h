@@ -38,6 +38,8 @@ public:
     void exec(TFormEntraIP& form) override;
     void exec(TFormChangeIp& form) override;
     void exec(TFormCalibCorrente& form) override;
+    void exec(TFormCalibRTDRegressao& form) override;
+    void exec(TFormCalibEntrCorrRegressao& form) override;
 
 private:
     // A result message never sits under a busy notice.

@@ -26,6 +26,10 @@ constexpr PageRow kRows[] = {
     {kQLX700T, "calibration", FrameId::TesteCalibracao},
     {kQLX700T, "calib-output", FrameId::TesteCalibracao,
      openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick>},
+    {kQLX700T, "calib-rtd-regression", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDRegressaoClick>},
+    {kQLX700T, "calib-input", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

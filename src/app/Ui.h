@@ -11,6 +11,8 @@ class TFormConectaCom;
 class TFormEntraIP;
 class TFormChangeIp;
 class TFormCalibCorrente;
+class TFormCalibRTDRegressao;
+class TFormCalibEntrCorrRegressao;
 
 // The four kinds of message box.
 enum class MessageKind { Error, Warning, Confirmation, Information };
@@ -44,4 +46,6 @@ public:
     virtual void exec(TFormEntraIP& form) = 0;
     virtual void exec(TFormChangeIp& form) = 0;
     virtual void exec(TFormCalibCorrente& form) = 0;
+    virtual void exec(TFormCalibRTDRegressao& form) = 0;
+    virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
 };

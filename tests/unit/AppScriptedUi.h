@@ -9,6 +9,8 @@
 #include "app/FormSenhaF.h"
 #include "app/FormTrocarSenhaF.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -70,6 +72,8 @@ public:
         play(f, changeIp);
     }
     void exec(TFormCalibCorrente& f) override { play(f, calibCorrente); }
+    void exec(TFormCalibRTDRegressao& f) override { play(f, calibRTDRegressao); }
+    void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -91,6 +95,8 @@ public:
     std::function<void(TFormEntraIP&)> entraIP;
     std::function<void(TFormChangeIp&)> changeIp;
     std::function<void(TFormCalibCorrente&)> calibCorrente;
+    std::function<void(TFormCalibRTDRegressao&)> calibRTDRegressao;
+    std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
 
 private:
     template <typename Form>

@@ -80,6 +80,10 @@ FrameTesteCalibracaoView::FrameTesteCalibracaoView(TFrameTesteCalibracao& logic,
 
     connect(bbCalibrarSaidaCorrente_, &QPushButton::clicked, this,
             [this] { handle([&] { logic_.bbCalibrarSaidaCorrenteClick(); }); });
+    connect(bbCalibrarRTDRegressao_, &QPushButton::clicked, this,
+            [this] { handle([&] { logic_.bbCalibrarRTDRegressaoClick(); }); });
+    connect(bbCalibrarEntrCorrReg_, &QPushButton::clicked, this,
+            [this] { handle([&] { logic_.bbCalibrarEntrCorrRegClick(); }); });
     connect(bbLerParTeste_, &QPushButton::clicked, this, [this] { handle([&] { logic_.bbLerParTesteClick(); }); });
     connect(bbLerUltimosErros_, &QPushButton::clicked, this, [this] { handle([&] { logic_.bbLerUltimosErrosClick(); }); });
     connect(bbSimulaMedidas_, &QPushButton::clicked, this, [this] {

@@ -9,6 +9,8 @@
 #include "device/EquipCommF.h"
 #include "screens/calibration/CalibRegisters.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "settings/CalibStore.h"
 #include "settings/DecimalParse.h"
@@ -299,4 +301,22 @@ void TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick()
     if (!setTestMode(0))
         ui_.showMessage(MessageKind::Error, geral::ErroEnvio.in(language_));
     AtualizarTela();
+}
+
+void TFrameTesteCalibracao::bbCalibrarRTDRegressaoClick()
+{
+    if (busy_ || !connected())
+        return;
+    TFormCalibRTDRegressao form(ui_);
+    form.Show(*comm_, language_);
+    ui_.exec(form);
+}
+
+void TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick()
+{
+    if (busy_ || !connected())
+        return;
+    TFormCalibEntrCorrRegressao form(ui_);
+    form.Show(*comm_, language_);
+    ui_.exec(form);
 }

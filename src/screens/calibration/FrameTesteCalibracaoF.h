@@ -38,6 +38,8 @@ public:
     // Opens the current output calibration with the device in test mode and its
     // calibration off, and switches both back after it closes.
     void bbCalibrarSaidaCorrenteClick();
+    void bbCalibrarRTDRegressaoClick();
+    void bbCalibrarEntrCorrRegClick();
     void bbLerParTesteClick();
     void bbLerUltimosErrosClick();
     // Prepares the value simulation window, which the view shows without blocking;

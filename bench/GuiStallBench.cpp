@@ -18,6 +18,9 @@
 #include "gui/app/QtUi.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "gui/screens/thermal/QtThermalUi.h"
+#include "screens/calibration/FormCalibCorrenteF.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
 #include "app/FormAlterarRelogioF.h"
@@ -150,6 +153,7 @@ class QuietUi final : public Ui {
 public:
     void showMessage(MessageKind, const std::string&) override { ++messages; }
     bool ask(MessageKind, const std::string&) override { return false; }
+    Answer askYesNoCancel(MessageKind, const std::string&) override { return Answer::Cancel; }
     void openNotice(TFormNotificacao&) override {}
     void refreshNotice(TFormNotificacao&) override {}
     void closeNotice(TFormNotificacao&) override {}
@@ -164,6 +168,9 @@ public:
     void exec(TFormConectaCom& f) override { f.cancel(); }
     void exec(TFormEntraIP& f) override { f.cancel(); }
     void exec(TFormChangeIp& f) override { f.cancel(); }
+    void exec(TFormCalibCorrente& f) override { f.cancel(); }
+    void exec(TFormCalibRTDRegressao& f) override { f.cancel(); }
+    void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
     int messages = 0;
 };
 

@@ -171,7 +171,9 @@ SimDevice::WriteResult SimDevice::writeOne(std::uint16_t reg, std::uint16_t valu
             command(value);
         return WriteResult::Accepted;
     }
-    if (readOnly(reg))
+    // The workshop sets the serial number with the device in test and calibration mode.
+    const bool serialOpen = (reg == 2501 || reg == 2502) && bank_.get(2100) != 0;
+    if (readOnly(reg) && !serialOpen)
         return value == bank_.get(reg) ? WriteResult::Accepted : WriteResult::Refused;
     if (reg >= clockBase_ && reg < clockBase_ + 6) {
         if (!writesStick_)

@@ -21,6 +21,8 @@
 #include "screens/regulator/FrameConfConjuntoRegF.h"
 #include "screens/regulator/FrameConfGeral_QLX700RF.h"
 #include "screens/regulator/FrameConfQLX700RF.h"
+#include "gui/screens/calibration/FrameTesteCalibracaoView.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 #include "screens/thermal/FrameConfSaidaCorrenteF.h"
 #include "screens/thermal/FrameConfSerialF.h"
@@ -53,4 +55,6 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfConjuntoReg*>(logic.frame(FrameId::ConfConjuntoReg)))
         window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
+    if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
+        window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
 }

@@ -17,6 +17,10 @@
 #include "gui/app/FormSenhaView.h"
 #include "gui/app/FormTrocarSenhaView.h"
 #include "gui/app/WidgetText.h"
+#include "gui/screens/calibration/FormCalibCorrenteView.h"
+#include "gui/screens/calibration/FormCalibRegressaoView.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -72,6 +76,21 @@ bool QtUi::ask(MessageKind kind, const std::string& text)
     QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text), QMessageBox::Yes | QMessageBox::No,
                     anchor_);
     return box.exec() == QMessageBox::Yes;
+}
+
+Ui::Answer QtUi::askYesNoCancel(MessageKind kind, const std::string& text)
+{
+    closeNotices();
+    QMessageBox box(iconOf(kind), QStringLiteral("QLX700"), qs(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, anchor_);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 void QtUi::openNotice(TFormNotificacao& notice)
@@ -132,4 +151,21 @@ void QtUi::exec(TFormEntraIP& form)
 void QtUi::exec(TFormChangeIp& form)
 {
     run<FormChangeIpView>(form, anchor_);
+}
+
+void QtUi::exec(TFormCalibCorrente& form)
+{
+    run<FormCalibCorrenteView>(form, anchor_);
+}
+
+void QtUi::exec(TFormCalibRTDRegressao& form)
+{
+    FormCalibRegressaoView view(form, &form, anchor_);
+    view.execAt(anchor_);
+}
+
+void QtUi::exec(TFormCalibEntrCorrRegressao& form)
+{
+    FormCalibRegressaoView view(form, nullptr, anchor_);
+    view.execAt(anchor_);
 }

@@ -26,6 +26,7 @@ public:
 
     void showMessage(MessageKind kind, const std::string& text) override;
     bool ask(MessageKind kind, const std::string& text) override;
+    Answer askYesNoCancel(MessageKind kind, const std::string& text) override;
     void openNotice(TFormNotificacao& notice) override;
     void refreshNotice(TFormNotificacao& notice) override;
     void closeNotice(TFormNotificacao& notice) override;
@@ -36,6 +37,9 @@ public:
     void exec(TFormConectaCom& form) override;
     void exec(TFormEntraIP& form) override;
     void exec(TFormChangeIp& form) override;
+    void exec(TFormCalibCorrente& form) override;
+    void exec(TFormCalibRTDRegressao& form) override;
+    void exec(TFormCalibEntrCorrRegressao& form) override;
 
 private:
     // A result message never sits under a busy notice.

@@ -1,6 +1,7 @@
 #include "app/AppFrameFactory.h"
 
 #include "app/FormMainF.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
@@ -45,6 +46,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameConfSetPoints>(main.ui());
     case FrameId::Download:
         return std::make_unique<TFrameDownload>(main.ui(), services_.files, main.settings(), services_.pump);
+    case FrameId::TesteCalibracao:
+        return std::make_unique<TFrameTesteCalibracao>(main.ui());
     default:
         return nullptr;
     }

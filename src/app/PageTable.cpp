@@ -1,6 +1,8 @@
 #include "app/PageTable.h"
 
+#include "app/FormMainF.h"
 #include "device/DeviceModel.h"
+#include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "device/DeviceType.h"
 
 #include <algorithm>
@@ -9,12 +11,27 @@
 
 namespace {
 
+// The calibration windows open from the calibration page's buttons.
+template <void (TFrameTesteCalibracao::*Click)()>
+void openCalibrationWindow(TFormMain& main)
+{
+    if (auto* page = dynamic_cast<TFrameTesteCalibracao*>(main.frame(FrameId::TesteCalibracao)))
+        (page->*Click)();
+}
+
 constexpr PageRow kRows[] = {
     {kQLX700T, "general", FrameId::ConfGeral},
     {kQLX700T, "setpoints", FrameId::ConfSetPoints},
     {kQLX700T, "serial", FrameId::ConfSerial},
     {kQLX700T, "output", FrameId::ConfSaidaCorrente},
     {kQLX700T, "events", FrameId::Download},
+    {kQLX700T, "calibration", FrameId::TesteCalibracao},
+    {kQLX700T, "calib-output", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick>},
+    {kQLX700T, "calib-rtd-regression", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDRegressaoClick>},
+    {kQLX700T, "calib-input", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
     {kQLX700P, "general", FrameId::ConfGeralP},
     {kQLX700P, "parallelism", FrameId::ConfParalelismo},
     {kQLX700P, "serial", FrameId::ConfSerial},

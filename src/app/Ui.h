@@ -10,6 +10,9 @@ class TFormNotificacao;
 class TFormConectaCom;
 class TFormEntraIP;
 class TFormChangeIp;
+class TFormCalibCorrente;
+class TFormCalibRTDRegressao;
+class TFormCalibEntrCorrRegressao;
 
 // The four kinds of message box.
 enum class MessageKind { Error, Warning, Confirmation, Information };
@@ -25,6 +28,9 @@ public:
     virtual void showMessage(MessageKind kind, const std::string& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(MessageKind kind, const std::string& text) = 0;
+    // A question with Yes, No and Cancel.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(MessageKind kind, const std::string& text) = 0;
 
     // The busy notice: shown without waiting, refreshed when its text changes,
     // destroyed when the operation ends (TFormNotificacao does all three).
@@ -39,4 +45,7 @@ public:
     virtual void exec(TFormConectaCom& form) = 0;
     virtual void exec(TFormEntraIP& form) = 0;
     virtual void exec(TFormChangeIp& form) = 0;
+    virtual void exec(TFormCalibCorrente& form) = 0;
+    virtual void exec(TFormCalibRTDRegressao& form) = 0;
+    virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
 };

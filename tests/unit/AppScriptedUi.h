@@ -8,6 +8,9 @@
 #include "app/FormNotificacaoF.h"
 #include "app/FormSenhaF.h"
 #include "app/FormTrocarSenhaF.h"
+#include "screens/calibration/FormCalibCorrenteF.h"
+#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -39,6 +42,16 @@ public:
         answers.pop_front();
         return a;
     }
+    // Unscripted three-way questions are cancelled.
+    Answer askYesNoCancel(MessageKind kind, const std::string& text) override
+    {
+        showMessage(kind, text);
+        if (threeWay.empty())
+            return Answer::Cancel;
+        const Answer a = threeWay.front();
+        threeWay.pop_front();
+        return a;
+    }
     void openNotice(TFormNotificacao& n) override { log.push_back("notice open: " + n.mensagem()); }
     void refreshNotice(TFormNotificacao& n) override { log.push_back("notice: " + n.mensagem()); }
     void closeNotice(TFormNotificacao&) override { log.push_back("notice closed"); }
@@ -58,6 +71,9 @@ public:
         f.FormShow();
         play(f, changeIp);
     }
+    void exec(TFormCalibCorrente& f) override { play(f, calibCorrente); }
+    void exec(TFormCalibRTDRegressao& f) override { play(f, calibRTDRegressao); }
+    void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -70,6 +86,7 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> log;
     std::deque<bool> answers;
+    std::deque<Answer> threeWay;
     std::function<void(TFormSenha&)> senha;
     std::function<void(TFormTrocarSenha&)> trocarSenha;
     std::function<void(TFormAlterarRelogio&)> relogio;
@@ -77,6 +94,9 @@ public:
     std::function<void(TFormConectaCom&)> conectaCom;
     std::function<void(TFormEntraIP&)> entraIP;
     std::function<void(TFormChangeIp&)> changeIp;
+    std::function<void(TFormCalibCorrente&)> calibCorrente;
+    std::function<void(TFormCalibRTDRegressao&)> calibRTDRegressao;
+    std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
 
 private:
     template <typename Form>

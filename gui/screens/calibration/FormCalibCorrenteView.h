@@ -1,0 +1,42 @@
+#pragma once
+
+#include "gui/app/LogicDialog.h"
+
+class CalibPlot;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class RadioGroupBox;
+class TFormCalibCorrente;
+
+// The current output calibration window: output and range, the point grid with its
+// edit box laid over the cell being edited, the fit and its plot.
+class FormCalibCorrenteView final : public LogicDialog {
+    Q_OBJECT
+public:
+    FormCalibCorrenteView(TFormCalibCorrente& logic, QWidget* parent);
+
+    void render() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void confirmEdit();
+
+    TFormCalibCorrente& logic_;
+    QLabel* lblIndexSaida_ = nullptr;
+    QComboBox* cbIndexSaida_ = nullptr;
+    RadioGroupBox* rgEscala_ = nullptr;
+    QLabel* lblNumPontos_ = nullptr;
+    QLineEdit* edNumPontos_ = nullptr;
+    QTableWidget* sgValores_ = nullptr;
+    QLineEdit* edVal_ = nullptr;
+    QLabel* pnCoefAng_ = nullptr;
+    QLabel* pnCoefLin_ = nullptr;
+    QLabel* pnCorr_ = nullptr;
+    QLabel* pnCalibAtual_ = nullptr;
+    CalibPlot* plot_ = nullptr;
+    bool confirming_ = false;
+};

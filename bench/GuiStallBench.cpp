@@ -170,6 +170,7 @@ public:
     void exec(TFormChangeIp& f) override { f.cancel(); }
     void exec(TFormCalibCorrente& f) override { f.cancel(); }
     void exec(TFormCalibRTDRegressao& f) override { f.cancel(); }
+    void exec(TFormCalibRTD& f) override { f.cancel(); }
     void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
     int messages = 0;
 };

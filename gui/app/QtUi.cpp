@@ -18,6 +18,7 @@
 #include "gui/app/FormTrocarSenhaView.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/calibration/FormCalibCorrenteView.h"
+#include "gui/screens/calibration/FormCalibRTDView.h"
 #include "gui/screens/calibration/FormCalibRegressaoView.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
@@ -168,4 +169,9 @@ void QtUi::exec(TFormCalibEntrCorrRegressao& form)
 {
     FormCalibRegressaoView view(form, nullptr, anchor_);
     view.execAt(anchor_);
+}
+
+void QtUi::exec(TFormCalibRTD& form)
+{
+    run<FormCalibRTDView>(form, anchor_);
 }

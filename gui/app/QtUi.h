@@ -39,6 +39,7 @@ public:
     void exec(TFormChangeIp& form) override;
     void exec(TFormCalibCorrente& form) override;
     void exec(TFormCalibRTDRegressao& form) override;
+    void exec(TFormCalibRTD& form) override;
     void exec(TFormCalibEntrCorrRegressao& form) override;
 
 private:

@@ -28,6 +28,7 @@ constexpr PageRow kRows[] = {
     {kQLX700T, "calibration", FrameId::TesteCalibracao},
     {kQLX700T, "calib-output", FrameId::TesteCalibracao,
      openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick>},
+    {kQLX700T, "calib-rtd", FrameId::TesteCalibracao, openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDsClick>},
     {kQLX700T, "calib-rtd-regression", FrameId::TesteCalibracao,
      openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDRegressaoClick>},
     {kQLX700T, "calib-input", FrameId::TesteCalibracao,

@@ -12,6 +12,7 @@ class TFormEntraIP;
 class TFormChangeIp;
 class TFormCalibCorrente;
 class TFormCalibRTDRegressao;
+class TFormCalibRTD;
 class TFormCalibEntrCorrRegressao;
 
 // The four kinds of message box.
@@ -47,5 +48,6 @@ public:
     virtual void exec(TFormChangeIp& form) = 0;
     virtual void exec(TFormCalibCorrente& form) = 0;
     virtual void exec(TFormCalibRTDRegressao& form) = 0;
+    virtual void exec(TFormCalibRTD& form) = 0;
     virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
 };

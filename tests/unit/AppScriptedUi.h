@@ -10,6 +10,7 @@
 #include "app/FormTrocarSenhaF.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "app/Ui.h"
 
@@ -73,6 +74,7 @@ public:
     }
     void exec(TFormCalibCorrente& f) override { play(f, calibCorrente); }
     void exec(TFormCalibRTDRegressao& f) override { play(f, calibRTDRegressao); }
+    void exec(TFormCalibRTD& f) override { play(f, calibRTD); }
     void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
 
     std::vector<std::string> messageTexts() const
@@ -96,6 +98,7 @@ public:
     std::function<void(TFormChangeIp&)> changeIp;
     std::function<void(TFormCalibCorrente&)> calibCorrente;
     std::function<void(TFormCalibRTDRegressao&)> calibRTDRegressao;
+    std::function<void(TFormCalibRTD&)> calibRTD;
     std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
 
 private:

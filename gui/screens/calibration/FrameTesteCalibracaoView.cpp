@@ -80,6 +80,7 @@ FrameTesteCalibracaoView::FrameTesteCalibracaoView(TFrameTesteCalibracao& logic,
 
     connect(bbCalibrarSaidaCorrente_, &QPushButton::clicked, this,
             [this] { handle([&] { logic_.bbCalibrarSaidaCorrenteClick(); }); });
+    connect(bbCalibrarRTDs_, &QPushButton::clicked, this, [this] { handle([&] { logic_.bbCalibrarRTDsClick(); }); });
     connect(bbCalibrarRTDRegressao_, &QPushButton::clicked, this,
             [this] { handle([&] { logic_.bbCalibrarRTDRegressaoClick(); }); });
     connect(bbCalibrarEntrCorrReg_, &QPushButton::clicked, this,

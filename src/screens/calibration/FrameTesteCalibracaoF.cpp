@@ -10,6 +10,7 @@
 #include "screens/calibration/CalibRegisters.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "settings/CalibStore.h"
@@ -317,6 +318,15 @@ void TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick()
     if (busy_ || !connected())
         return;
     TFormCalibEntrCorrRegressao form(ui_);
+    form.Show(*comm_, language_);
+    ui_.exec(form);
+}
+
+void TFrameTesteCalibracao::bbCalibrarRTDsClick()
+{
+    if (busy_ || !connected())
+        return;
+    TFormCalibRTD form(ui_);
     form.Show(*comm_, language_);
     ui_.exec(form);
 }

@@ -38,6 +38,7 @@ public:
     // Opens the current output calibration with the device in test mode and its
     // calibration off, and switches both back after it closes.
     void bbCalibrarSaidaCorrenteClick();
+    void bbCalibrarRTDsClick();
     void bbCalibrarRTDRegressaoClick();
     void bbCalibrarEntrCorrRegClick();
     void bbLerParTesteClick();

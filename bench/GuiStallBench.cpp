@@ -20,6 +20,7 @@
 #include "gui/screens/thermal/QtThermalUi.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
+#include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 

@@ -48,6 +48,10 @@ void OpenPageTest::everyRowOpensItsPageConnected()
     AppAssembly program(true);
     program.window().show();
     for (const PageRow& row : pageTable()) {
+        // Rows that open a separate modal window over their page are drawn by the
+        // screenshot run; here the pages themselves are checked.
+        if (row.openWindow != nullptr)
+            continue;
         const QByteArray name = QByteArray::fromStdString(pageRowName(row));
         bool shownCalled = false;
         QVERIFY2(program.openDemoPage(row, [&] { shownCalled = true; }), name.constData());

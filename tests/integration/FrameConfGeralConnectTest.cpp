@@ -158,9 +158,13 @@ TEST(FrameConfGeralConnect, TcpWaitShowsItsProgressAndGivesUp)
     EXPECT_FALSE(f.connectTcp(f.sim->tcpPort()));
     EXPECT_FALSE(f.comm.asyncLink().isOpen());
     EXPECT_NE(std::find(f.ui.log.begin(), f.ui.log.end(), "notice: Conectando...  (0s (max 20s))"), f.ui.log.end());
-    EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"Erro de acesso\n127.0.0.1:"
-                                                            + std::to_string(f.sim->tcpPort())
-                                                            + ": no answer within 20 s"});
+    // A simulated device that never accepts still has a listen backlog: on a loaded
+    // machine the kernel may complete the handshake, and the road then ends on the
+    // silent device instead. Either way the user is told, once, and nothing stays open.
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    const std::string& text = f.ui.messages[0].text;
+    const std::string refused = "Erro de acesso\n127.0.0.1:" + std::to_string(f.sim->tcpPort()) + ": no answer within 20 s";
+    EXPECT_TRUE(text == refused || text.rfind("Equipamento não está respondendo.", 0) == 0) << text;
 }
 
 TEST(FrameConfGeralConnect, OldToolIsWarnedAndStaysConnected)

@@ -1,5 +1,7 @@
 #include "MonitorModel.h"
 
+#include "device/EquipCommF.h"
+
 #include <cstdio>
 
 template <typename T>
@@ -25,4 +27,15 @@ std::string monitorClock(const std::optional<std::vector<int>>& clock)
     std::snprintf(text, sizeof text, "20%02d-%02d-%02d %02d:%02d:%02d ", t[5] % 100, t[4] % 100, t[3] % 100,
                   t[0] % 100, t[1] % 100, t[2] % 100);
     return text;
+}
+
+std::optional<std::vector<int>> receivedClock(const TEquipComm& equip, int first)
+{
+    std::vector<int> clock;
+    for (int reg = first; reg < first + 6; ++reg) {
+        if (!equip.received(reg))
+            return std::nullopt;
+        clock.push_back(equip.registerValue(reg));
+    }
+    return clock;
 }

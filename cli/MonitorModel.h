@@ -30,6 +30,8 @@ void monitorField(std::string& line, const char* format, int width, const std::o
 // A clock (hour, minute, second, day, month, year - 2000) as "20YY-MM-DD hh:mm:ss ",
 // or a dash as wide.
 std::string monitorClock(const std::optional<std::vector<int>>& clock);
+// The six clock registers from `first` as this connection received them, if all were.
+std::optional<std::vector<int>> receivedClock(const TEquipComm& equip, int first);
 
 // Definitions of the field template for the value types the monitors print.
 extern template void monitorField<double>(std::string&, const char*, int, const std::optional<double>&);

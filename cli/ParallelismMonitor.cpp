@@ -7,17 +7,6 @@
 
 namespace {
 
-std::optional<std::vector<int>> clock(const TEquipComm& equip)
-{
-    std::vector<int> clock;
-    for (int reg = 401; reg <= 406; ++reg) {
-        if (!equip.received(reg))
-            return std::nullopt;
-        clock.push_back(equip.registerValue(reg));
-    }
-    return clock;
-}
-
 const char* modeName(const std::optional<int>& mode)
 {
     if (!mode)
@@ -34,7 +23,7 @@ const char* modeName(const std::optional<int>& mode)
 std::string sampleLine(const TEquipComm& equip)
 {
     const ParallelismLive live = parallelismLive(equip);
-    std::string line = monitorClock(clock(equip));
+    std::string line = monitorClock(receivedClock(equip, 401));
     monitorField(line, " %4d", 5, live.position);
     monitorField(line, " %4d", 5, live.expected);
     char mode[16];

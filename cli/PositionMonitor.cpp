@@ -7,21 +7,10 @@
 
 namespace {
 
-std::optional<std::vector<int>> clock(const TEquipComm& equip)
-{
-    std::vector<int> clock;
-    for (int reg = 601; reg <= 606; ++reg) {
-        if (!equip.received(reg))
-            return std::nullopt;
-        clock.push_back(equip.registerValue(reg));
-    }
-    return clock;
-}
-
 std::string sampleLine(const TEquipComm& equip)
 {
     const PositionLive live = positionLive(equip);
-    std::string line = monitorClock(clock(equip));
+    std::string line = monitorClock(receivedClock(equip, 601));
     monitorField(line, " %8.1f", 9, live.ohms);
     monitorField(line, " %8.3f", 9, live.milliamps);
     monitorField(line, " %4d", 5, live.position);

@@ -17,3 +17,9 @@ std::optional<int> parseInteger(std::string_view text)
         return std::nullopt;
     return value;
 }
+
+std::optional<int> parseIntegerIn(std::string_view text, int lo, int hi)
+{
+    const std::optional<int> v = parseInteger(text);
+    return v && *v >= lo && *v <= hi ? v : std::nullopt;
+}

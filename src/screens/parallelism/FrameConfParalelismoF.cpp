@@ -44,12 +44,6 @@ constexpr LangText kMsgTempoConf{"Tempo de erro de configuração inválido. Dev
                                  "Invalid configuration error time. It must be an integer between 10 and 100",
                                  "Tiempo de error de configuración inválido. Debe ser un entero entre 10 y 100"};
 
-std::optional<int> integerIn(const std::string& text, int lo, int hi)
-{
-    const std::optional<int> v = parseInteger(text);
-    return v && *v >= lo && *v <= hi ? v : std::nullopt;
-}
-
 // Ohms per position 3.0..20.0 compared in typed hundredths, stored in tenths rounded half to even.
 std::optional<int> resistanceTenths(const std::string& text)
 {
@@ -67,12 +61,12 @@ struct EditRule {
     const LangText* message;
 };
 const std::array<EditRule, kParalelismoEditCount> kRules{{
-    {[](const std::string& t) { return integerIn(t, 1, 16); }, &kMsgBus},
-    {[](const std::string& t) { return integerIn(t, 2, 50); }, &kMsgPosicoes},
+    {[](const std::string& t) { return parseIntegerIn(t, 1, 16); }, &kMsgBus},
+    {[](const std::string& t) { return parseIntegerIn(t, 2, 50); }, &kMsgPosicoes},
     {resistanceTenths, &kMsgResist},
-    {[](const std::string& t) { return integerIn(t, 10, 100); }, &kMsgTempoParal},
-    {[](const std::string& t) { return integerIn(t, 10, 100); }, &kMsgTempoConf},
-    {[](const std::string& t) { return integerIn(t, 0, 15); }, &kMsgEndereco},
+    {[](const std::string& t) { return parseIntegerIn(t, 10, 100); }, &kMsgTempoParal},
+    {[](const std::string& t) { return parseIntegerIn(t, 10, 100); }, &kMsgTempoConf},
+    {[](const std::string& t) { return parseIntegerIn(t, 0, 15); }, &kMsgEndereco},
 }};
 
 } // namespace

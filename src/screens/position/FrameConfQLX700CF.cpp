@@ -46,12 +46,6 @@ std::optional<int> resistanceTenths(const std::string& text)
     return static_cast<int>(std::nearbyint(v * 10.0));
 }
 
-std::optional<int> integerIn(const std::string& text, int lo, int hi)
-{
-    const std::optional<int> v = parseInteger(text);
-    return v && *v >= lo && *v <= hi ? v : std::nullopt;
-}
-
 } // namespace
 
 TFrameConfQLX700C::TFrameConfQLX700C(Ui& ui, EventPump& pump)
@@ -118,9 +112,9 @@ void TFrameConfQLX700C::EnviarPosicao()
     };
     const auto text = [this](PositionEdit e) -> const std::string& { return state_.edits[static_cast<std::size_t>(e)]; };
     send(PositionEdit::ResPorPos, resistanceTenths(text(PositionEdit::ResPorPos)), kMsgResistencia);
-    send(PositionEdit::NumPos, integerIn(text(PositionEdit::NumPos), 2, 50), kMsgNumPos);
-    send(PositionEdit::PosMin, integerIn(text(PositionEdit::PosMin), 1, 50), kMsgPosMin);
-    send(PositionEdit::PosMax, integerIn(text(PositionEdit::PosMax), 1, 50), kMsgPosMax);
+    send(PositionEdit::NumPos, parseIntegerIn(text(PositionEdit::NumPos), 2, 50), kMsgNumPos);
+    send(PositionEdit::PosMin, parseIntegerIn(text(PositionEdit::PosMin), 1, 50), kMsgPosMin);
+    send(PositionEdit::PosMax, parseIntegerIn(text(PositionEdit::PosMax), 1, 50), kMsgPosMax);
     if (state_.rgModoLeitura >= 0)
         ok = comm_->writeRegister(kReadingMode, state_.rgModoLeitura, true) && ok;
     ok = comm_->flushQueuedWrites() && ok;

@@ -48,15 +48,9 @@ constexpr LangText kMsgTXDelay{
     "Invalid ModBus Delay. It must be a value between 0.1 and 200.0, or 0.0 (no delay).",
     "Valor inválido de Delay de ModBus. Debe ser un valor entre 0.1 y 200.0, ou 0.0 (sin delay)."};
 
-std::optional<int> integerIn(const std::string& text, int lo, int hi)
-{
-    const std::optional<int> v = parseInteger(text);
-    return v && *v >= lo && *v <= hi ? v : std::nullopt;
-}
-
-std::optional<int> modbusAddress(const std::string& text) { return integerIn(text, 1, 247); }
-std::optional<int> backoff(const std::string& text) { return integerIn(text, 1, 100); }
-std::optional<int> interOctetGap(const std::string& text) { return integerIn(text, 2, 100); }
+std::optional<int> modbusAddress(const std::string& text) { return parseIntegerIn(text, 1, 247); }
+std::optional<int> backoff(const std::string& text) { return parseIntegerIn(text, 1, 100); }
+std::optional<int> interOctetGap(const std::string& text) { return parseIntegerIn(text, 2, 100); }
 
 // Milliseconds with one decimal, stored in tenths: 0 (no delay) or 0.1 .. 200.0.
 std::optional<int> txDelayTenths(const std::string& text)

@@ -66,12 +66,6 @@ constexpr LangText kMsgM{"Valor do parâmetro M inválido. Deve ser um valor ent
                          "Invalid paramter M value. It must be a number between 0.5 and 1.0, or 0.0",
                          "Valor del parámetro M inválido. Deve ser un valor entre 0.5 y 1.0, o 0.0"};
 
-std::optional<int> integerIn(const std::string& text, int lo, int hi)
-{
-    const std::optional<int> v = parseInteger(text);
-    return v && *v >= lo && *v <= hi ? v : std::nullopt;
-}
-
 // A number with one decimal, stored in tenths, accepted when lo <= value <= hi.
 std::optional<int> tenthsIn(const std::string& text, double lo, double hi)
 {
@@ -96,11 +90,11 @@ std::optional<int> zeroOrTenthsIn(const std::string& text, double lo, double hi)
 std::optional<int> gridValue(int column, const std::string& text)
 {
     switch (column) {
-    case 1: return integerIn(text, 0, 255);
+    case 1: return parseIntegerIn(text, 0, 255);
     case 2:
-    case 8: return integerIn(text, 1, 255);
+    case 8: return parseIntegerIn(text, 1, 255);
     case kDelayColumn: return tenthsIn(text, 0.1, 25.5);
-    case 7: return integerIn(text, 0, 150);
+    case 7: return parseIntegerIn(text, 0, 150);
     default: return std::nullopt;
     }
 }
@@ -363,18 +357,18 @@ bool TFrameConfSetPoints::writeEdits()
     };
 
     const std::string startText = text(SetPointEdit::InicioH) + text(SetPointEdit::InicioM);
-    const std::optional<int> hours = integerIn(text(SetPointEdit::InicioH), 0, 23);
-    const std::optional<int> minutes = integerIn(text(SetPointEdit::InicioM), 0, 59);
+    const std::optional<int> hours = parseIntegerIn(text(SetPointEdit::InicioH), 0, 23);
+    const std::optional<int> minutes = parseIntegerIn(text(SetPointEdit::InicioM), 0, 59);
     apply(212, startText, hours && minutes ? std::optional<int>(*hours * 60 + *minutes) : std::nullopt, kMsgInicio);
-    apply(213, text(SetPointEdit::Duracao), integerIn(text(SetPointEdit::Duracao), 0, 999), kMsgDuracao);
-    apply(215, text(SetPointEdit::MaxDifTemp), integerIn(text(SetPointEdit::MaxDifTemp), 1, 200), kMsgMaxDif);
+    apply(213, text(SetPointEdit::Duracao), parseIntegerIn(text(SetPointEdit::Duracao), 0, 999), kMsgDuracao);
+    apply(215, text(SetPointEdit::MaxDifTemp), parseIntegerIn(text(SetPointEdit::MaxDifTemp), 1, 200), kMsgMaxDif);
     for (int w = 0; w < 3; ++w) {
         const auto e = static_cast<SetPointEdit>(static_cast<int>(SetPointEdit::CalcCorrNom1) + w);
         apply(205 + w, text(e), tenthsIn(text(e), 0.2, 5.0), kMsgCorrNom);
     }
     for (int w = 0; w < 3; ++w) {
         const auto e = static_cast<SetPointEdit>(static_cast<int>(SetPointEdit::CalcDeltaT1) + w);
-        apply(202 + w, text(e), integerIn(text(e), 0, 99), kMsgDeltaT);
+        apply(202 + w, text(e), parseIntegerIn(text(e), 0, 99), kMsgDeltaT);
     }
     apply(209, text(SetPointEdit::CalcConstT), zeroOrTenthsIn(text(SetPointEdit::CalcConstT), 3.0, 20.0), kMsgConstT);
     apply(210, text(SetPointEdit::CalcM), zeroOrTenthsIn(text(SetPointEdit::CalcM), 0.5, 1.0), kMsgM);

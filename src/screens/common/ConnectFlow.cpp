@@ -51,7 +51,16 @@ bool TConnectFlow::ConectarSerial(TEquipComm& comm, int language, const std::str
                               + describeSerialOpenError(comm.lastSerialOpenError(), settings));
 
     notice_->setMensagem(geral::Conectando2.in(language));
+    if (model_.serialPresence && !presence(comm, language, model_.serialPresence->beforeSignature))
+        return false;
     return identify(comm, language, true);
+}
+
+bool TConnectFlow::presence(TEquipComm& comm, int language, const RegisterRun& run)
+{
+    if (comm.readRegisters(run.first, run.count))
+        return true;
+    return fail(comm, model_.serialPresence->message.in(language) + "\n" + describeLinkError(comm.lastError()));
 }
 
 bool TConnectFlow::ConectarIP(TEquipComm& comm, int language, const std::string& deviceIp, const std::string& pcIp,
@@ -123,6 +132,8 @@ bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, 
     // A device that does not give its password letters is not waited on further.
     const std::string silent = (serial ? geral::SemAssinatura : geral::IpNaoResponde).in(language);
     const auto silence = [&] { return silent + "\n" + describeLinkError(comm.lastError()); };
+    if (serial && model_.serialPresence && !presence(comm, language, model_.serialPresence->afterSignature))
+        return false;
     if (model_.afterSignature && !model_.afterSignature(comm))
         return fail(comm, silence());
     bool passwordRead = false;

@@ -47,6 +47,8 @@ private:
     bool checkSignature(TEquipComm& comm, int language, int signature, bool serial);
     bool finishConnect(TEquipComm& comm, int language, int signature, bool serial);
     bool fail(TEquipComm& comm, const std::string& text);
+    // One read of the serial presence test; silence ends the road with its message.
+    bool presence(TEquipComm& comm, int language, const RegisterRun& run);
 
     ConnectModel model_;
     Ui& ui_;

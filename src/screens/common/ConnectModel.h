@@ -4,6 +4,7 @@
 #include "settings/FullConfigRead.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class TEquipComm;
@@ -13,6 +14,15 @@ class TEquipComm;
 struct SignatureSwitch {
     int signature;
     int selectorIndex;
+    LangText message;
+};
+
+// A serial road that first makes sure a device answers at all (the QLX700-IRR): one
+// read before the signature and one once it is accepted. Silence gets `message`,
+// which points at the COM port.
+struct PresenceTest {
+    RegisterRun beforeSignature;
+    RegisterRun afterSignature;
     LangText message;
 };
 
@@ -30,4 +40,5 @@ struct ConnectModel {
     // Reads the initial reads depend on, made at once after the signature (the P's
     // unit index); false ends the connection as a device that does not answer.
     std::function<bool(TEquipComm&)> afterSignature;
+    std::optional<PresenceTest> serialPresence;
 };

@@ -2,6 +2,7 @@
 
 #include "app/FormMainF.h"
 #include "gui/app/FormMainView.h"
+#include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
 #include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
 #include "gui/screens/parallelism/FrameConfParalelismoView.h"
 #include "gui/screens/position/FrameConfGeral_QLX700CView.h"
@@ -14,6 +15,7 @@
 #include "gui/screens/thermal/FrameConfSerialView.h"
 #include "gui/screens/thermal/FrameConfSetPointsView.h"
 #include "gui/screens/thermal/FrameDownloadView.h"
+#include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
@@ -55,6 +57,8 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfConjuntoReg*>(logic.frame(FrameId::ConfConjuntoReg)))
         window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700IRR*>(logic.frame(FrameId::ConfGeralIRR)))
+        window.setPageView(FrameId::ConfGeralIRR, new FrameConfGeral_QLX700IRRView(*frame));
     if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
         window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
 }

@@ -1,6 +1,7 @@
 #include "CtlCommand.h"
 
 #include "CtlConfigFiles.h"
+#include "CtlIrrigationRecords.h"
 #include "CtlMonitor.h"
 #include "CtlOptions.h"
 #include "CtlRecords.h"
@@ -52,6 +53,10 @@ const char* const kUsageText =
     "  events erase          erase the events in the device\n"
     "  maxima [--reset]      print the nine maxima with their times; --reset then\n"
     "                        puts them back to zero (--reset is the confirmation)\n"
+    "  records save FILE     read the QLX700-IRR's records into FILE, the same file\n"
+    "                        as the window's records page (progress on stderr at a\n"
+    "                        terminal)\n"
+    "  records erase         erase the records in the device\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -157,6 +162,11 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         const bool erase = args.size() == 1 && args[0] == "erase";
         return save || erase ? std::nullopt : std::optional<std::string>("events needs save FILE or erase");
     }
+    if (options.command == "records") {
+        const bool save = args.size() == 2 && args[0] == "save";
+        const bool erase = args.size() == 1 && args[0] == "erase";
+        return save || erase ? std::nullopt : std::optional<std::string>("records needs save FILE or erase");
+    }
     if (options.command == "maxima")
         return args.empty() ? std::nullopt : std::optional<std::string>("maxima takes only --reset");
     if (options.command == "monitor")
@@ -233,10 +243,11 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
         const CtlResult r = runMonitor(session, {options.count, std::chrono::seconds(options.giveUp)}, out);
         return {r.status, r.message};
     }
-    if (options.command == "events" || options.command == "maxima") {
+    if (options.command == "events" || options.command == "maxima" || options.command == "records") {
         const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
-        const CtlResult r = options.command == "events" ? runEvents(session, options.arguments, out, err, terminal)
-                                                        : runMaxima(session, options.reset, out);
+        const CtlResult r = options.command == "events"  ? runEvents(session, options.arguments, out, err, terminal)
+                          : options.command == "records" ? runIrrigationRecords(session, options.arguments, out, err, terminal)
+                                                         : runMaxima(session, options.reset, out);
         return {r.status, r.message};
     }
     if (options.command == "save" || options.command == "load") {

@@ -10,6 +10,7 @@
 #include "gui/screens/thermal/QtThermalUi.h"
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FormTesteValoresF.h"
+#include "support/ScriptedFiles.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -42,23 +43,6 @@ void type(QLineEdit* edit, const QString& text)
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
 }
-
-// Answers the save and open dialogs from the test's script.
-class ScriptedFiles final : public FileChooser {
-public:
-    std::optional<std::filesystem::path> chooseSaveFile(const Request& r) override
-    {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<std::filesystem::path> chooseOpenFile(const Request& r) override
-    {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<std::filesystem::path> answer;
-    std::vector<Request> requests;
-};
 
 // Plays `steps` on the first visible top-level widget of type T once the next modal
 // loop runs, then closes it with `close` whatever the steps did.

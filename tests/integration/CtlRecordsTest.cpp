@@ -2,6 +2,7 @@
 // same log file as the window's download, erase, the maxima and their reset, and the
 // models that keep no records.
 #include "support/CtlRunner.h"
+#include "support/FileText.h"
 #include "support/TempFolder.h"
 #include "SimServer.h"
 
@@ -24,12 +25,6 @@ CtlRun run(std::vector<std::string> link, const std::vector<std::string>& comman
     link.insert(link.end(), {"--password", "QWKZ"});
     link.insert(link.end(), command.begin(), command.end());
     return ctl(link);
-}
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace

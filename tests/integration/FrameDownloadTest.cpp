@@ -5,6 +5,8 @@
 #include "app/FolderAppSettings.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/FrameDownloadF.h"
+#include "support/ScriptedFiles.h"
+#include "support/FileText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,33 +21,6 @@ constexpr const char* kConcluido = "Download Concluído";
 constexpr const char* kErroDownload = "Erro no download dos eventos do equipamento";
 constexpr const char* kErroEnvio = "Erro no envio do comando";
 constexpr const char* kMsgTimer = "Valor de timer de eventos inválido. Deve ser um valor entre 0 e 60";
-
-struct ScriptedFiles final : FileChooser {
-    std::optional<std::filesystem::path> chooseSaveFile(const Request& r) override
-    {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<std::filesystem::path> chooseOpenFile(const Request&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> answer;
-    std::vector<Request> requests;
-};
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> crlfLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
-    return lines;
-}
 
 class FrameDownloadTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
 protected:

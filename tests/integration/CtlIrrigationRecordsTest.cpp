@@ -1,0 +1,84 @@
+// qlx700ctl records against the simulated QLX700-IRR over serial and TCP: the same
+// records file as the window's page, erase, a device that falls silent, and the models
+// that keep no irrigation records.
+#include "support/CtlRunner.h"
+#include "support/FileText.h"
+#include "support/TempFolder.h"
+#include "SimServer.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+CtlRun run(std::vector<std::string> link, const std::vector<std::string>& command)
+{
+    link.insert(link.end(), {"--model", "IRR", "--password", "QWKZ"});
+    link.insert(link.end(), command.begin(), command.end());
+    return ctl(link);
+}
+
+} // namespace
+
+TEST(CtlIrrigationRecords, SaveWritesThePagesFileAndEraseEmptiesTheStore)
+{
+    auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-3"}, {.serial = true, .tcp = true});
+    TempFolder folder;
+    const std::vector<std::vector<std::string>> links{{"--serial", sim->serialPath()},
+                                                      {"--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())}};
+    for (const auto& link : links) {
+        const auto file = folder / ("records-" + link[0].substr(2) + ".txt");
+        const CtlRun r = run(link, {"records", "save", file.string()});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "3 records saved in " + file.string() + "\n");
+        EXPECT_EQ(r.err, ""); // progress only at a terminal
+        EXPECT_EQ(readFile(file), "Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura\r\n"
+                                  "01/11/26 06:00, 0.0 mm, 300 L, 20.0 C\r\n"
+                                  "02/11/26 07:07, 1.1 mm, 325 L, 21.1 C\r\n"
+                                  "03/11/26 08:14, 2.2 mm, 350 L, 22.2 C\r\n");
+    }
+    const CtlRun erase = run(links[1], {"records", "erase"});
+    ASSERT_EQ(erase.status, 0) << erase.err;
+    EXPECT_EQ(erase.out, "records erased\n");
+    const auto empty = folder / "empty.txt";
+    ASSERT_EQ(run(links[0], {"records", "save", empty.string()}).status, 0);
+    EXPECT_EQ(readFile(empty), "Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura\r\n");
+}
+
+TEST(CtlIrrigationRecords, AReadingTheLinkCutsShortKeepsWhatArrivedAndFails)
+{
+    auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-55"}, {.tcp = true});
+    const std::vector<std::string> tcp{"--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())};
+    TempFolder folder;
+    const CtlRun whole = run(tcp, {"records", "save", (folder / "whole.txt").string()});
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(whole.out, "50 records saved in " + (folder / "whole.txt").string() + "\n") << "never past the fiftieth";
+
+    // The connection and the password, then a few records; then silence.
+    const std::uint64_t perRun = sim->requestCount();
+    sim->setFaults("silent-after=" + std::to_string(perRun - 20));
+    const auto cut = folder / "cut.txt";
+    const CtlRun r = run(tcp, {"records", "save", cut.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("the reading stopped after "), std::string::npos) << r.err;
+    const std::string kept = readFile(cut);
+    EXPECT_EQ(readFile(folder / "whole.txt").rfind(kept, 0), 0u) << "the file holds a prefix of the records";
+    EXPECT_LT(kept.size(), readFile(folder / "whole.txt").size());
+}
+
+TEST(CtlIrrigationRecords, OtherModelsAndBadArgumentsAreRefused)
+{
+    auto t = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    const CtlRun other = run({"--serial", t->serialPath()}, {"records", "erase"});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(t->writeCount(), 0u);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{{"records"}, {"records", "save"}, {"records", "wipe"}}) {
+        const CtlRun u = run({"--serial", "/dev/null"}, args);
+        EXPECT_EQ(u.status, 2) << args[0] << " " << u.err;
+    }
+}

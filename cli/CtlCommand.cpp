@@ -44,7 +44,7 @@ const char* const kUsageText =
     "                        that is not an integer takes its default with a warning\n"
     "                        (with --strict it refuses the file)\n"
     "  monitor [--count N] [--give-up S]\n"
-    "                        the live values (T, P, R and C) once a\n"
+    "                        the live values (T, P, R, IRR and C) once a\n"
     "                        second, one line each (N samples, or until interrupted);\n"
     "                        a lost TCP link is opened again; gives up after S seconds\n"
     "                        without an answer (default 60)\n"

@@ -1,5 +1,6 @@
 #include "MonitorModel.h"
 
+#include "IrrigationMonitor.h"
 #include "ParallelismMonitor.h"
 #include "PositionMonitor.h"
 #include "RegulatorMonitor.h"
@@ -21,6 +22,8 @@ std::optional<MonitorModel> monitorModel(int deviceType, int signature)
         return positionMonitor();
     case kQLX700R:
         return regulatorMonitor(signature);
+    case kQLX700IRR:
+        return irrigationMonitor();
     default:
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace qlxsim {
 
@@ -213,8 +214,12 @@ void IrrigationDevice::live(double t)
     if (outputs & 1u)
         hydrometer_ += dt * 0.5 * bank_.get(203) / 10.0;
     pluviometer_ += dt;   // a steady drizzle: one count a second
-    bank_.set32(1002, static_cast<std::uint32_t>(pluviometer_));
-    bank_.set32(1004, static_cast<std::uint32_t>(hydrometer_));
+    // Low word first; a counter a test pinned keeps its value.
+    for (const auto& [reg, count] : {std::pair<std::uint16_t, double>{1002, pluviometer_}, {1004, hydrometer_}}) {
+        const auto value = static_cast<std::uint32_t>(count);
+        bank_.setLive(reg, static_cast<std::uint16_t>(value & 0xFFFFu));
+        bank_.setLive(static_cast<std::uint16_t>(reg + 1), static_cast<std::uint16_t>(value >> 16));
+    }
 
     const bool valueTest = bank_.get(2150) != 0;
     bank_.setLive(1008, valueTest ? bank_.get(2152) : 0x0180);

@@ -138,8 +138,8 @@ TEST(CtlExactness, AWrongModelIsNamed)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(contains(r.err, "the device is a QLX700-T (signature 23847), not a QLX700-P")) << r.err;
 
-    auto irrigation = qlxsim::SimServer::start({.model = "IRR"}, {.serial = true});
-    const CtlRun monitor = run(serialLink(*irrigation), {"monitor", "--count", "1"});
+    auto membrane = qlxsim::SimServer::start({.model = "T-membrane"}, {.serial = true});
+    const CtlRun monitor = run(serialLink(*membrane), {"monitor", "--count", "1"});
     EXPECT_EQ(monitor.status, 1) << "a device this tool has no live view of is no usage error";
 }
 

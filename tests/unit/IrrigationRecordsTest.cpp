@@ -1,0 +1,53 @@
+#include "screens/irrigation/IrrigationRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Four fields of 18 characters, each padded with `pad`.
+std::string record(const std::string& a, const std::string& b, const std::string& c, const std::string& d, char pad = '\0')
+{
+    std::string text;
+    for (std::string f : {a, b, c, d}) {
+        f.resize(irrrecords::kFieldSize, pad);
+        text += f;
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(IrrigationRecords, FieldsEndAtTheirFirstZeroAndAreTrimmed)
+{
+    struct Case {
+        std::string text;
+        irrrecords::Record fields;
+        std::string line;
+    };
+    const Case cases[] = {
+        {record("01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"), {"01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"},
+         "01/11/26 06:00, 0.0 mm, 300 L, 20.0 C"},
+        // Blanks around a value, and whatever follows the first zero, are not part of it.
+        {record("  06:00  ", std::string("1 mm\0junk", 9), " 7 L", ""), {"06:00", "1 mm", "7 L", ""}, "06:00, 1 mm, 7 L, -----"},
+        // A field that fills its 18 characters has no zero: it is taken whole.
+        {record("01/11/2026 06:00:0", "x", "y", "z"), {"01/11/2026 06:00:0", "x", "y", "z"}, "01/11/2026 06:00:0, x, y, z"},
+        // A blank-padded temperature is empty too.
+        {record("a", "b", "c", "", ' '), {"a", "b", "c", ""}, "a, b, c, -----"},
+        // A short text leaves the missing fields empty instead of reading past it.
+        {std::string("06:00"), {"06:00", "", "", ""}, "06:00, , , -----"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const irrrecords::Record r = irrrecords::splitRecord(c.text);
+        EXPECT_EQ(r, c.fields);
+        EXPECT_EQ(irrrecords::recordLine(r), c.line);
+    }
+}
+
+TEST(IrrigationRecords, TheFileIsWindows1252WithCrLf)
+{
+    const std::string text = irrrecords::recordsFileText("Hora, Pluviômetro", {irrrecords::Record{"a", "b", "c", "ºC"}});
+    EXPECT_EQ(text, "Hora, Pluvi\xF4metro\r\na, b, c, \xBA" "C\r\n");
+}

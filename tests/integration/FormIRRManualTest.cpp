@@ -301,9 +301,12 @@ TEST(FormIRRManualTexts, CaptionsAndMessagesInTheThreeLanguages)
         const char* controle;
         const char* bomba;
     };
-    for (const Case& c : {Case{0, "Ciclo Manual", "Ramal 5", "Duração (min)", "Iniciar Ciclo", "Controle Manual", "Bomba"},
-                          Case{1, "Manual Cycle", "Branch 5", "Duration (min)", "Start Cycle", "Manual Control", "Pump"},
-                          Case{2, "Ciclo Manual", "Rama 5", "Duración (min)", "Empezar Ciclo", "Control Manual", "Bomba"}}) {
+    const Case cases[] = {
+        {0, "Ciclo Manual", "Ramal 5", "Duração (min)", "Iniciar Ciclo", "Controle Manual", "Bomba"},
+        {1, "Manual Cycle", "Branch 5", "Duration (min)", "Start Cycle", "Manual Control", "Pump"},
+        {2, "Ciclo Manual", "Rama 5", "Duración (min)", "Empezar Ciclo", "Control Manual", "Bomba"},
+    };
+    for (const Case& c : cases) {
         ScriptedUi ui;
         RecordingPump pump;
         Form form(ui, pump);

@@ -36,7 +36,8 @@ Form_QLX700IRR_ManualView::Form_QLX700IRR_ManualView(TForm_QLX700IRR_Manual& log
     lblDuracao_->setObjectName("lblDuracao");
     edDuracao_ = new ApplyEdit("edDuracao", pnBack_);
     edDuracao_->setMaximumWidth(90);
-    connect(edDuracao_, &QLineEdit::textEdited, this, [this](const QString& t) { logic_.setEdDuracao(t.toStdString()); });
+    connect(edDuracao_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { logic_.setEdDuracao(t.toStdString()); });
     connect(edDuracao_, &ApplyEdit::focusChanged, this, [this](bool in) { logic_.setDuracaoFocused(in); });
     connect(edDuracao_, &ApplyEdit::applied, this, [this] {
         logic_.cbCicloValvula1Click();

@@ -56,8 +56,8 @@ void TForm_QLX700IRR_Manual::SetIdioma(int language)
 {
     language_ = ValidLanguage(language);
     const int l = language_;
-    captions_ = {kCicloManual.in(l), kCicloManual.in(l), kDuracao.in(l),       kIniciar.in(l),
-                 kParar.in(l),       kControleManual.in(l), kBomba.in(l), {}};
+    captions_ = {kCicloManual.in(l), kCicloManual.in(l),    kDuracao.in(l), kIniciar.in(l),
+                 kParar.in(l),       kControleManual.in(l), kBomba.in(l),   {}};
     for (int k = 1; k <= kBranches; ++k)
         captions_.ramais[index(k)] = kRamal.in(l) + std::to_string(k);
 }
@@ -67,8 +67,10 @@ void TForm_QLX700IRR_Manual::SetIdioma(int language)
 void TForm_QLX700IRR_Manual::fill()
 {
     const BusyHold hold(updating_);
-    if (!duracaoFocused_)
-        state_.edDuracao = comm_->received(kDuracaoRegister) ? std::to_string(comm_->registerValue(kDuracaoRegister)) : "";
+    if (!duracaoFocused_) {
+        const bool known = comm_->received(kDuracaoRegister);
+        state_.edDuracao = known ? std::to_string(comm_->registerValue(kDuracaoRegister)) : "";
+    }
     state_.cicloEnabled = comm_->received(kRamaisRegister);
     const int ramais = state_.cicloEnabled ? comm_->registerValue(kRamaisRegister) & 0xFF : 0;
     state_.controleEnabled = comm_->received(kReleRegister);

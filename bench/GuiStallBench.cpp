@@ -22,6 +22,7 @@
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
+#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
 #include "app/FormAlterarRelogioF.h"
@@ -173,6 +174,7 @@ public:
     void exec(TFormCalibRTDRegressao& f) override { f.cancel(); }
     void exec(TFormCalibRTD& f) override { f.cancel(); }
     void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
+    void exec(TForm_QLX700IRR_Manual& f) override { f.cancel(); }
     int messages = 0;
 };
 

@@ -20,6 +20,7 @@
 #include "gui/screens/calibration/FormCalibCorrenteView.h"
 #include "gui/screens/calibration/FormCalibRTDView.h"
 #include "gui/screens/calibration/FormCalibRegressaoView.h"
+#include "gui/screens/irrigation/Form_QLX700IRR_ManualView.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 
@@ -174,4 +175,9 @@ void QtUi::exec(TFormCalibEntrCorrRegressao& form)
 void QtUi::exec(TFormCalibRTD& form)
 {
     run<FormCalibRTDView>(form, anchor_);
+}
+
+void QtUi::exec(TForm_QLX700IRR_Manual& form)
+{
+    run<Form_QLX700IRR_ManualView>(form, anchor_);
 }

@@ -41,6 +41,7 @@ public:
     void exec(TFormCalibRTDRegressao& form) override;
     void exec(TFormCalibRTD& form) override;
     void exec(TFormCalibEntrCorrRegressao& form) override;
+    void exec(TForm_QLX700IRR_Manual& form) override;
 
 private:
     // A result message never sits under a busy notice.

@@ -3,6 +3,7 @@
 #include "app/FormMainF.h"
 #include "device/DeviceModel.h"
 #include "screens/calibration/FrameTesteCalibracaoF.h"
+#include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
 #include "device/DeviceType.h"
 
 #include <algorithm>
@@ -17,6 +18,13 @@ void openCalibrationWindow(TFormMain& main)
 {
     if (auto* page = dynamic_cast<TFrameTesteCalibracao*>(main.frame(FrameId::TesteCalibracao)))
         (page->*Click)();
+}
+
+// The manual operation form opens from the QLX700-IRR general page's button.
+void openIrrManual(TFormMain& main)
+{
+    if (auto* page = dynamic_cast<TFrameConfGeral_QLX700IRR*>(main.frame(FrameId::ConfGeralIRR)))
+        page->bbManualClick();
 }
 
 constexpr PageRow kRows[] = {
@@ -44,6 +52,7 @@ constexpr PageRow kRows[] = {
     {kQLX700R, "sets", FrameId::ConfConjuntoReg},
     {kQLX700IRR, "general", FrameId::ConfGeralIRR},
     {kQLX700IRR, "records", FrameId::IrrRegistros},
+    {kQLX700IRR, "manual", FrameId::ConfGeralIRR, openIrrManual},
     {kQLX700C, "general", FrameId::ConfGeralC},
     {kQLX700C, "device", FrameId::ConfQLX700C},
     {kQLX700C, "serial", FrameId::ConfSerial},

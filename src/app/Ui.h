@@ -14,6 +14,7 @@ class TFormCalibCorrente;
 class TFormCalibRTDRegressao;
 class TFormCalibRTD;
 class TFormCalibEntrCorrRegressao;
+class TForm_QLX700IRR_Manual;
 
 // The four kinds of message box.
 enum class MessageKind { Error, Warning, Confirmation, Information };
@@ -50,4 +51,5 @@ public:
     virtual void exec(TFormCalibRTDRegressao& form) = 0;
     virtual void exec(TFormCalibRTD& form) = 0;
     virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
+    virtual void exec(TForm_QLX700IRR_Manual& form) = 0;
 };

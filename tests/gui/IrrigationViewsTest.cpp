@@ -3,13 +3,18 @@
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
 #include "app/FormSenhaF.h"
+#include "device/DeviceType.h"
 #include "device/EquipCommF.h"
 #include "gui/app/QtEventPump.h"
 #include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
+#include "gui/screens/irrigation/Form_QLX700IRR_ManualView.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
+#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +33,7 @@ private slots:
     void init();
     void cleanup();
     void generalPageShowsTheControllerAndSendsItsCommands();
+    void manualFormFollowsTheDeviceAndSendsWhatIsClicked();
 
 private:
     TempFolder folder;
@@ -90,6 +96,16 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
     QTest::keyClick(name, Qt::Key_Return);
     QCOMPARE(settings->record().IrrRelayNames[2], std::string("Orchard"));
 
+    // The manual form opens over the page with the page's refresh off.
+    QCOMPARE(child<QPushButton>(view, "bbManual")->text(), QString("Manual Cycle/Control"));
+    bool refreshOffWhileOpen = false;
+    ui.irrManual = [&](TForm_QLX700IRR_Manual& form) {
+        refreshOffWhileOpen = !frame.timerEnabled() && form.timerEnabled();
+    };
+    QTest::mouseClick(child<QPushButton>(view, "bbManual"), Qt::LeftButton);
+    QVERIFY(refreshOffWhileOpen);
+    QVERIFY(frame.timerEnabled());
+
     QTest::mouseClick(child<QPushButton>(view, "bbEmergency"), Qt::LeftButton);
     QCOMPARE(sim->reg(1001) & 0x20, 0x20);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Command sent"});
@@ -100,6 +116,53 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
     QVERIFY(!comm->connected());
     QCOMPARE(child<QPushButton>(view, "bbConectarUsb")->text(), QString("Connect USB"));
     QCOMPARE(grid->item(6, 1)->text(), QString());
+}
+
+void IrrigationViewsTest::manualFormFollowsTheDeviceAndSendsWhatIsClicked()
+{
+    sim->setReg(210, 45);
+    sim->setReg(211, 18);
+    sim->setReg(212, 0);
+    comm->setDeviceType(kQLX700IRR);
+    QVERIFY(comm->openSerial(sim->serialPath(), {9600, 0, 0}, false));
+    TForm_QLX700IRR_Manual logic(ui, pump);
+    logic.Show(*comm, 1);
+    Form_QLX700IRR_ManualView view(logic, nullptr);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.windowTitle(), QString("Manual Cycle"));
+    QCOMPARE(child<QGroupBox>(view, "gbControleManual")->title(), QString("Manual Control"));
+    QCOMPARE(child<QCheckBox>(view, "cbCicloValvula5")->text(), QString("Branch 5"));
+    QCOMPARE(child<QLabel>(view, "lblDuracao")->text(), QString("Duration (min)"));
+    QCOMPARE(child<QPushButton>(view, "bbCicloManualCancelar")->text(), QString("Stop Cycle"));
+    QVERIFY(child<QCheckBox>(view, "cbCicloValvula2")->isChecked());
+    QVERIFY(!child<QCheckBox>(view, "cbCicloValvula3")->isChecked());
+    auto* edDuracao = child<QLineEdit>(view, "edDuracao");
+    QCOMPARE(edDuracao->text(), QString("45"));
+
+    QTest::mouseClick(child<QCheckBox>(view, "cbManualBomba"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>(view, "cbValvula2"), Qt::LeftButton);
+    QCOMPARE(sim->reg(212), std::uint16_t{5});
+    edDuracao->setFocus();
+    edDuracao->selectAll();
+    QTest::keyClicks(edDuracao, "1441");
+    QTest::keyClick(edDuracao, Qt::Key_Return);
+    QVERIFY(!edDuracao->hasFocus());
+    QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Invalid numeric value: 1441"});
+    QCOMPARE(edDuracao->text(), QString("45"));
+    QTest::mouseClick(child<QPushButton>(view, "bbCicloManual"), Qt::LeftButton);
+    QCOMPARE(ui.messages.back().text, std::string("Command sent"));
+
+    // The timer runs while the form shows and brings the device's changes in.
+    QCOMPARE(view.timerUpdate()->interval(), 3500);
+    QVERIFY(view.timerUpdate()->isActive());
+    sim->setReg(211, 1);
+    QSignalSpy ticks(view.timerUpdate(), &QTimer::timeout);
+    QVERIFY(ticks.wait(5000));
+    QVERIFY(child<QCheckBox>(view, "cbCicloValvula1")->isChecked());
+    QVERIFY(!child<QCheckBox>(view, "cbCicloValvula2")->isChecked());
+    view.hide();
+    QVERIFY(!view.timerUpdate()->isActive());
 }
 
 QTEST_MAIN(IrrigationViewsTest)

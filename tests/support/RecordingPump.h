@@ -23,10 +23,17 @@ public:
     }
     void watchSocket(int fd, SocketEventSink& sink, bool connecting) override { inner_.watchSocket(fd, sink, connecting); }
     void unwatchSocket(int fd) override { inner_.unwatchSocket(fd); }
-    void runUntil(const std::function<bool()>& done, Deadline deadline) override { inner_.runUntil(done, deadline); }
+    void runUntil(const std::function<bool()>& done, Deadline deadline) override
+    {
+        if (duringAsyncWait)
+            std::exchange(duringAsyncWait, nullptr)();
+        inner_.runUntil(done, deadline);
+    }
 
     std::vector<std::chrono::milliseconds> pauses;
+    // Run once inside the next wait: of a serial or UDP transaction, of an asynchronous request.
     std::function<void()> duringWait;
+    std::function<void()> duringAsyncWait;
 
 private:
     PollEventPump inner_;

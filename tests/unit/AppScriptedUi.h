@@ -12,6 +12,7 @@
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
+#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -76,6 +77,7 @@ public:
     void exec(TFormCalibRTDRegressao& f) override { play(f, calibRTDRegressao); }
     void exec(TFormCalibRTD& f) override { play(f, calibRTD); }
     void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
+    void exec(TForm_QLX700IRR_Manual& f) override { play(f, irrManual); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -100,6 +102,7 @@ public:
     std::function<void(TFormCalibRTDRegressao&)> calibRTDRegressao;
     std::function<void(TFormCalibRTD&)> calibRTD;
     std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
+    std::function<void(TForm_QLX700IRR_Manual&)> irrManual;
 
 private:
     template <typename Form>

@@ -83,6 +83,8 @@ QWidget* FrameConfGeral_QLX700IRRView::buildCommands(QWidget* parent)
     rgIdioma_ = new RadioGroupBox("rgIdioma", 3, 1, column);
     connect(rgIdioma_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.rgIdiomaClick(i); }); });
     layout->addWidget(rgIdioma_);
+    bbManual_ = general_->button("bbManual", column, [this] { logic_.bbManualClick(); });
+    layout->addWidget(bbManual_);
     for (std::size_t i = 0; i < commands_.size(); ++i) {
         const Command command = kCommands[i];
         commands_[i] = general_->button(kCommandNames[i], column, [this, command] { logic_.commandClick(command); });
@@ -137,6 +139,7 @@ void FrameConfGeral_QLX700IRRView::render()
     sgMedidas_->setEnabled(!general_->stale());
     rgIdioma_->setTexts(c.rgIdioma, {c.rgIdiomaItems.begin(), c.rgIdiomaItems.end()});
     rgIdioma_->select(s.rgIdioma);
+    bbManual_->setText(qs(c.bbManual));
     const std::array<const std::string*, 4> commandCaptions{&c.bbResetHydrometer, &c.bbResetPluviometer,
                                                             &c.bbUnblockSystem, &c.bbEmergency};
     for (std::size_t i = 0; i < commands_.size(); ++i)

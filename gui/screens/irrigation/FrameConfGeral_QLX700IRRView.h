@@ -35,6 +35,7 @@ private:
     GeneralFrameWidgets* general_ = nullptr;
     QTableWidget* sgMedidas_ = nullptr;
     RadioGroupBox* rgIdioma_ = nullptr;
+    QPushButton* bbManual_ = nullptr;
     std::array<QPushButton*, 4> commands_{};
     RelayStrip* relays_ = nullptr;
     std::array<QLabel*, 5> lampLabels_{};

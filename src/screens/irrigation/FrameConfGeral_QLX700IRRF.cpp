@@ -6,6 +6,7 @@
 #include "device/EquipCommF.h"
 #include "screens/common/GeneralFrameTexts.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRModel.h"
+#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
 #include "screens/irrigation/IrrigationLive.h"
 #include "screens/irrigation/IrrigationTexts.h"
 
@@ -143,5 +144,19 @@ void TFrameConfGeral_QLX700IRR::commandClick(Command command)
             context_.ui.showMessage(MessageKind::Information, irr::ComandoEnviado.in(language()));
         else
             context_.ui.showMessage(MessageKind::Error, geral::ErroEnvio.in(language()));
+    });
+}
+
+void TFrameConfGeral_QLX700IRR::bbManualClick()
+{
+    userAction([this] {
+        if (!connected())
+            return;
+        TForm_QLX700IRR_Manual form(context_.ui, context_.pump);
+        const bool ticking = timerEnabled();
+        setTimerEnabled(false);
+        form.Show(*comm_, language());
+        context_.ui.exec(form);
+        setTimerEnabled(ticking);
     });
 }

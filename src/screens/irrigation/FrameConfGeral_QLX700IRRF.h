@@ -28,6 +28,9 @@ public:
     // Leaving a name edit, or Enter in it.
     void edRele2Exit();
     void commandClick(Command command);
+    // Opens the manual operation form; the refresh stays off while it is open, so the
+    // form has the link to itself.
+    void bbManualClick();
 
     // --- state for the view
     const FrameConfGeral_QLX700IRRState& state() const { return state_; }

@@ -1,5 +1,6 @@
 #include "CtlCommand.h"
 
+#include "CtlCalibration.h"
 #include "CtlConfigFiles.h"
 #include "CtlMonitor.h"
 #include "CtlOptions.h"
@@ -52,6 +53,10 @@ const char* const kUsageText =
     "  events erase          erase the events in the device\n"
     "  maxima [--reset]      print the nine maxima with their times; --reset then\n"
     "                        puts them back to zero (--reset is the confirmation)\n"
+    "  calibration           print the calibration gains and offsets the device holds\n"
+    "                        (RTDs, current inputs, current outputs in both ranges),\n"
+    "                        its 127-ohm reference and serial number, then the points\n"
+    "                        kept for it in the data folder's calibration record\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -157,6 +162,8 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         const bool erase = args.size() == 1 && args[0] == "erase";
         return save || erase ? std::nullopt : std::optional<std::string>("events needs save FILE or erase");
     }
+    if (options.command == "calibration")
+        return args.empty() ? std::nullopt : std::optional<std::string>("calibration takes no arguments");
     if (options.command == "maxima")
         return args.empty() ? std::nullopt : std::optional<std::string>("maxima takes only --reset");
     if (options.command == "monitor")
@@ -237,6 +244,10 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
         const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
         const CtlResult r = options.command == "events" ? runEvents(session, options.arguments, out, err, terminal)
                                                         : runMaxima(session, options.reset, out);
+        return {r.status, r.message};
+    }
+    if (options.command == "calibration") {
+        const CtlResult r = runCalibration(session, out);
         return {r.status, r.message};
     }
     if (options.command == "save" || options.command == "load") {

@@ -36,11 +36,16 @@ struct Item {
 
 // The R has one RTD channel and two inputs, the second a voltage kept in slot 2; the
 // other models six channels and three current inputs.
+int rtdChannels(int deviceType)
+{
+    return deviceType == kQLX700R ? 1 : 6;
+}
+
 std::vector<Item> itemsOf(int deviceType, const TCalibRecord& record)
 {
     std::vector<Item> items;
     const bool r = deviceType == kQLX700R;
-    for (int c = 0; c < (r ? 1 : 6); ++c)
+    for (int c = 0; c < rtdChannels(deviceType); ++c)
         items.push_back({"RTD " + std::to_string(c + 1), 2540 + 2 * c, 2560 + 2 * c,
                          &record.RTD[static_cast<std::size_t>(c)], "measured ohm, expected ohm"});
     for (int i = 0; i < (r ? 2 : 3); ++i) {
@@ -123,7 +128,7 @@ CtlResult runCalibration(CtlSession& session, std::ostream& out)
 {
     TEquipComm& equip = session.equip();
     const int type = equip.deviceType();
-    const int rtds = type == kQLX700R ? 1 : 6;
+    const int rtds = rtdChannels(type);
     const Block blocks[] = {{2501, 2}, {2530, 1},  {2540, 2 * rtds}, {2560, 2 * rtds}, {2600, 6},
                             {2610, 6}, {2510, 8},  {2520, 8},        {2620, 8},        {2630, 8}};
     for (const Block& b : blocks) {

@@ -37,16 +37,22 @@ constexpr PageRow kRows[] = {
     {kQLX700P, "parallelism", FrameId::ConfParalelismo},
     {kQLX700P, "serial", FrameId::ConfSerial},
     {kQLX700P, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700P, "calibration", FrameId::TesteCalibracao},
     {kQLX700R, "general", FrameId::ConfGeralR},
     {kQLX700R, "serial", FrameId::ConfSerial},
     {kQLX700R, "output", FrameId::ConfSaidaCorrente},
     {kQLX700R, "device", FrameId::ConfQLX700R},
     {kQLX700R, "sets", FrameId::ConfConjuntoReg},
+    {kQLX700R, "calibration", FrameId::TesteCalibracao},
+    {kQLX700R, "calib-input", FrameId::TesteCalibracao,
+     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
     {kQLX700IRR, "general", FrameId::ConfGeralIRR},
+    {kQLX700IRR, "calibration", FrameId::TesteCalibracao},
     {kQLX700C, "general", FrameId::ConfGeralC},
     {kQLX700C, "device", FrameId::ConfQLX700C},
     {kQLX700C, "serial", FrameId::ConfSerial},
     {kQLX700C, "output", FrameId::ConfSaidaCorrente},
+    {kQLX700C, "calibration", FrameId::TesteCalibracao},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

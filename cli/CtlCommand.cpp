@@ -1,5 +1,6 @@
 #include "CtlCommand.h"
 
+#include "CtlCalibration.h"
 #include "CtlConfigFiles.h"
 #include "CtlIrrigationRecords.h"
 #include "CtlMonitor.h"
@@ -57,6 +58,10 @@ const char* const kUsageText =
     "                        as the window's records page (progress on stderr at a\n"
     "                        terminal)\n"
     "  records erase         erase the records in the device\n"
+    "  calibration           print the calibration gains and offsets the device holds\n"
+    "                        (RTDs, current inputs, current outputs in both ranges),\n"
+    "                        its 127-ohm reference and serial number, then the points\n"
+    "                        kept for it in the data folder's calibration record\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -167,6 +172,8 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         const bool erase = args.size() == 1 && args[0] == "erase";
         return save || erase ? std::nullopt : std::optional<std::string>("records needs save FILE or erase");
     }
+    if (options.command == "calibration")
+        return args.empty() ? std::nullopt : std::optional<std::string>("calibration takes no arguments");
     if (options.command == "maxima")
         return args.empty() ? std::nullopt : std::optional<std::string>("maxima takes only --reset");
     if (options.command == "monitor")
@@ -248,6 +255,10 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
         const CtlResult r = options.command == "events"  ? runEvents(session, options.arguments, out, err, terminal)
                           : options.command == "records" ? runIrrigationRecords(session, options.arguments, out, err, terminal)
                                                          : runMaxima(session, options.reset, out);
+        return {r.status, r.message};
+    }
+    if (options.command == "calibration") {
+        const CtlResult r = runCalibration(session, out);
         return {r.status, r.message};
     }
     if (options.command == "save" || options.command == "load") {

@@ -5,8 +5,13 @@
 
 float WordsToSingle(std::uint16_t low, std::uint16_t high)
 {
-    const float v = std::bit_cast<float>(static_cast<std::uint32_t>(high) << 16 | low);
+    const float v = WordsToFloat(low, high);
     return std::isnan(v) ? 0.0f : v;
+}
+
+float WordsToFloat(std::uint16_t low, std::uint16_t high)
+{
+    return std::bit_cast<float>(static_cast<std::uint32_t>(high) << 16 | low);
 }
 
 void SingleToWords(float value, std::uint16_t& low, std::uint16_t& high)

@@ -2,13 +2,13 @@
 // the cause of each failure, and a file checked whole before the first write.
 #include "support/CtlRunner.h"
 #include "SimServer.h"
+#include "support/ScopedDataFolder.h"
 #include "support/TempFolder.h"
 #include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -36,22 +36,6 @@ bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
 }
-
-// Backups go to a data folder of the test's own.
-class DataFolder {
-public:
-    DataFolder()
-    {
-        if (const char* old = std::getenv("QLX700_DATA_DIR"))
-            old_ = old;
-        setenv("QLX700_DATA_DIR", folder.path().c_str(), 1);
-    }
-    ~DataFolder() { setenv("QLX700_DATA_DIR", old_.c_str(), 1); }
-    TempFolder folder;
-
-private:
-    std::string old_;
-};
 
 } // namespace
 
@@ -175,7 +159,7 @@ TEST(CtlExactness, ASecondProcessCannotShareThePort)
 // writes nothing, not even the backup.
 TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
 {
-    DataFolder data;
+    ScopedDataFolder data; // backups go to a data folder of the test's own
     TempFolder tmp;
     auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
     ASSERT_EQ(run(serialLink(*sim), {"save", (tmp / "good.conf").string()}).status, 0);
@@ -214,7 +198,7 @@ TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
 // and names every register that differs.
 TEST(CtlExactness, LoadOverTcpReportsEveryRegisterThatDidNotStick)
 {
-    DataFolder data;
+    ScopedDataFolder data; // backups go to a data folder of the test's own
     TempFolder tmp;
     auto sim = qlxsim::SimServer::start({.model = "T"}, {.tcp = true});
     ASSERT_EQ(run(tcpLink(*sim), {"save", (tmp / "t.conf").string()}).status, 0);

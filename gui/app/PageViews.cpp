@@ -3,6 +3,7 @@
 #include "app/FormMainF.h"
 #include "gui/app/FormMainView.h"
 #include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
+#include "gui/screens/irrigation/FrameConfQLX700IRRView.h"
 #include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
 #include "gui/screens/parallelism/FrameConfParalelismoView.h"
 #include "gui/screens/position/FrameConfGeral_QLX700CView.h"
@@ -16,6 +17,7 @@
 #include "gui/screens/thermal/FrameConfSetPointsView.h"
 #include "gui/screens/thermal/FrameDownloadView.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
+#include "screens/irrigation/FrameConfQLX700IRRF.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
@@ -59,6 +61,8 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
     if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700IRR*>(logic.frame(FrameId::ConfGeralIRR)))
         window.setPageView(FrameId::ConfGeralIRR, new FrameConfGeral_QLX700IRRView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfQLX700IRR*>(logic.frame(FrameId::ConfQLX700IRR)))
+        window.setPageView(FrameId::ConfQLX700IRR, new FrameConfQLX700IRRView(*frame));
     if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
         window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
 }

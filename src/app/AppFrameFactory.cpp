@@ -4,6 +4,7 @@
 #include "screens/calibration/FrameTesteCalibracaoF.h"
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
+#include "screens/irrigation/FrameConfQLX700IRRF.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
@@ -49,6 +50,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameDownload>(main.ui(), services_.files, main.settings(), services_.pump);
     case FrameId::ConfGeralIRR:
         return std::make_unique<TFrameConfGeral_QLX700IRR>(context);
+    case FrameId::ConfQLX700IRR:
+        return std::make_unique<TFrameConfQLX700IRR>(main.ui(), services_.pump);
     case FrameId::TesteCalibracao:
         return std::make_unique<TFrameTesteCalibracao>(main.ui());
     default:

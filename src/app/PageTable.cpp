@@ -43,6 +43,7 @@ constexpr PageRow kRows[] = {
     {kQLX700R, "device", FrameId::ConfQLX700R},
     {kQLX700R, "sets", FrameId::ConfConjuntoReg},
     {kQLX700IRR, "general", FrameId::ConfGeralIRR},
+    {kQLX700IRR, "device", FrameId::ConfQLX700IRR},
     {kQLX700C, "general", FrameId::ConfGeralC},
     {kQLX700C, "device", FrameId::ConfQLX700C},
     {kQLX700C, "serial", FrameId::ConfSerial},

@@ -232,10 +232,14 @@ TEST_P(FrameConfQLX700IRRTest, ARefusedWriteIsReportedOnceAndTheDevicesValuesCom
 TEST_P(FrameConfQLX700IRRTest, RegistersNeverReceivedAreShownEmptyAndNotWritten)
 {
     open("IRR", GetParam());
-    const std::pair<int, int> device[] = {{201, 0}, {202, 0}, {203, 30}, {204, 0}, {205, 40},
-                                          {206, 9}, {207, 8}, {208, 0},  {209, 0}, {210, 20}};
+    const std::pair<int, int> device[] = {{201, 0}, {202, 1}, {203, 30}, {204, 1}, {205, 40},
+                                          {206, 9}, {207, 8}, {208, 1},  {209, 1}, {210, 20}};
     for (const auto& [reg, value] : device)
         sim->setReg(static_cast<std::uint16_t>(reg), static_cast<std::uint16_t>(value));
+    const std::uint16_t others[] = {1, 21, 31, 32, 101, 102, 213, 214};
+    std::vector<std::uint16_t> before;
+    for (std::uint16_t reg : others)
+        before.push_back(sim->reg(reg));
     sim->setFaults(GetParam() == Link::Tcp ? "silent-after=0" : "silent-after=5");
     frame.AtivarFrame(comm, 0);
     sim->setFaults("");
@@ -263,6 +267,8 @@ TEST_P(FrameConfQLX700IRRTest, RegistersNeverReceivedAreShownEmptyAndNotWritten)
             EXPECT_EQ(sim->reg(static_cast<std::uint16_t>(reg)), value) << reg;
         }
     }
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(sim->reg(others[i]), before[i]) << others[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, FrameConfQLX700IRRTest,

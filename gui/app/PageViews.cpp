@@ -4,6 +4,7 @@
 #include "gui/app/FormMainView.h"
 #include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
 #include "gui/screens/irrigation/Frame_QLX700IRR_RegistrosView.h"
+#include "gui/screens/irrigation/FrameConfQLX700IRRView.h"
 #include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
 #include "gui/screens/parallelism/FrameConfParalelismoView.h"
 #include "gui/screens/position/FrameConfGeral_QLX700CView.h"
@@ -18,6 +19,7 @@
 #include "gui/screens/thermal/FrameDownloadView.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
 #include "screens/irrigation/Frame_QLX700IRR_RegistrosF.h"
+#include "screens/irrigation/FrameConfQLX700IRRF.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
@@ -63,6 +65,8 @@ void attachPageViews(TFormMain& logic, FormMainView& window)
         window.setPageView(FrameId::ConfGeralIRR, new FrameConfGeral_QLX700IRRView(*frame));
     if (auto* frame = dynamic_cast<TFrame_QLX700IRR_Registros*>(logic.frame(FrameId::IrrRegistros)))
         window.setPageView(FrameId::IrrRegistros, new Frame_QLX700IRR_RegistrosView(*frame));
+    if (auto* frame = dynamic_cast<TFrameConfQLX700IRR*>(logic.frame(FrameId::ConfQLX700IRR)))
+        window.setPageView(FrameId::ConfQLX700IRR, new FrameConfQLX700IRRView(*frame));
     if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
         window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
 }

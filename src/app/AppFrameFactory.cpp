@@ -5,6 +5,7 @@
 #include "screens/common/GeneralFrameContext.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
 #include "screens/irrigation/Frame_QLX700IRR_RegistrosF.h"
+#include "screens/irrigation/FrameConfQLX700IRRF.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 #include "screens/parallelism/FrameConfParalelismoF.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
@@ -52,6 +53,8 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
         return std::make_unique<TFrameConfGeral_QLX700IRR>(context);
     case FrameId::IrrRegistros:
         return std::make_unique<TFrame_QLX700IRR_Registros>(main.ui(), services_.files, main.settings(), services_.pump);
+    case FrameId::ConfQLX700IRR:
+        return std::make_unique<TFrameConfQLX700IRR>(main.ui(), services_.pump);
     case FrameId::TesteCalibracao:
         return std::make_unique<TFrameTesteCalibracao>(main.ui());
     default:

@@ -55,6 +55,7 @@ constexpr PageRow kRows[] = {
     {kQLX700R, "calib-input", FrameId::TesteCalibracao,
      openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
     {kQLX700IRR, "general", FrameId::ConfGeralIRR},
+    {kQLX700IRR, "device", FrameId::ConfQLX700IRR},
     {kQLX700IRR, "records", FrameId::IrrRegistros},
     {kQLX700IRR, "manual", FrameId::ConfGeralIRR, openIrrManual},
     {kQLX700IRR, "calibration", FrameId::TesteCalibracao},

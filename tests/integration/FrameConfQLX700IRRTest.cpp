@@ -38,7 +38,12 @@ TEST_P(FrameConfQLX700IRRTest, OpeningShowsEveryFieldOfTheFirstCycle)
                                           {208, 1},        {209, 1},  {210, 20},     {213, 1},    {214, 0}};
     for (const auto& [reg, value] : device)
         sim->setReg(static_cast<std::uint16_t>(reg), static_cast<std::uint16_t>(value));
+    const std::uint64_t before = sim->requestCount();
     frame.AtivarFrame(comm, 0);
+    // 1 (5), 11 (5), 21 (5), 31 (2), 101 (6), 201 (10) and the inversions 213 (2): one
+    // request each on the serial line, one frame of seven reads over TCP, and no write.
+    EXPECT_EQ(sim->requestCount() - before, comm.asynchronous() ? 1u : 7u);
+    EXPECT_EQ(sim->writeCount(), 0u);
 
     const std::pair<IrrEdit, const char*> edits[] = {
         {IrrEdit::InicioH, "06"},           {IrrEdit::InicioM, "05"},           {IrrEdit::Duracao, "45"},

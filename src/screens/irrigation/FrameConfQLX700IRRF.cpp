@@ -62,9 +62,9 @@ constexpr IrrControl kControls[] = {
     {K::Radio, R(IrrRadio::Pressostato), 214, false},
 };
 
-// The blocks the page shows, read when it opens; the last runs on to the two input
-// inversions at 213 and 214, which the page shows too.
-constexpr std::pair<int, int> kReads[] = {{1, 5}, {11, 5}, {21, 5}, {31, 2}, {101, 6}, {201, 14}};
+// The blocks the page shows, read when it opens, and the two input inversions at 213
+// and 214, which the page shows too.
+constexpr std::pair<int, int> kReads[] = {{1, 5}, {11, 5}, {21, 5}, {31, 2}, {101, 6}, {201, 10}, {213, 2}};
 constexpr Seconds kRedrawDelay{0.3};
 
 std::string twoDigits(int value)

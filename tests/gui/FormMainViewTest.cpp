@@ -11,7 +11,6 @@
 #include "gui/app/QtEventPump.h"
 #include "settings/ProgramVersion.h"
 #include "screens/common/FileChooser.h"
-#include "screens/thermal/ThermalUi.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -48,8 +47,7 @@ private:
     ScriptedUi ui;
     NullConnectionSources none;
     NoFiles files;
-    NoThermalUi thermalUi;
-    AppFrameFactory frames{{pump, none.sources, files, thermalUi}};
+    AppFrameFactory frames{{pump, none.sources, files}};
     std::unique_ptr<TFormMain> logic;
     std::unique_ptr<FormMainView> view;
 };
@@ -86,8 +84,9 @@ void FormMainViewTest::startupDrawsTheLogicsState()
     QCOMPARE(view->label(MainLabel::Geral)->text(), QString("Conf. Geral"));
     QCOMPARE(client(), view->pageHost(FrameId::ConfGeral));
     QVERIFY(view->pageHost(FrameId::ConfGeral)->findChild<QPushButton*>("bbConectar")->isVisible());
-    // Pages not built yet are empty hosts.
-    QVERIFY(view->pageHost(FrameId::IrrRegistros)->children().isEmpty());
+    // Every page of every model has its view.
+    for (int id = 0; id < kFrameCount; ++id)
+        QVERIFY2(!view->pageHost(static_cast<FrameId>(id))->children().isEmpty(), QByteArray::number(id));
 }
 
 void FormMainViewTest::aDeviceTypeClickSwitchesTheModel()

@@ -17,12 +17,12 @@
 #include "gui/app/QtFileChooser.h"
 #include "gui/app/QtUi.h"
 #include "gui/screens/thermal/FrameConfGeralView.h"
-#include "gui/screens/thermal/QtThermalUi.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/irrigation/Form_QLX700IRR_ManualF.h"
+#include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralF.h"
 
 #include "app/FormAlterarRelogioF.h"
@@ -34,7 +34,6 @@
 #include "app/FormTrocarSenhaF.h"
 #include "app/Ui.h"
 #include "screens/common/FileChooser.h"
-#include "screens/thermal/ThermalUi.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -106,8 +105,7 @@ int pageRefresh(QtEventPump& pump)
     ConnectionSources sources(ports, addresses, resolver);
     QtUi ui;
     QtFileChooser files;
-    QtThermalUi thermalUi;
-    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}}, thermalUi);
+    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}});
     FrameConfGeralView view(frame);
     view.timer1()->stop();
     view.resize(660, 600);
@@ -175,6 +173,7 @@ public:
     void exec(TFormCalibRTD& f) override { f.cancel(); }
     void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
     void exec(TForm_QLX700IRR_Manual& f) override { f.cancel(); }
+    void exec(TFormDetectFalhaParam& f) override { f.cancel(); }
     int messages = 0;
 };
 
@@ -184,10 +183,6 @@ public:
     std::optional<std::filesystem::path> chooseOpenFile(const Request&) override { return std::nullopt; }
 };
 
-class NoThermalUi final : public ThermalUi {
-public:
-    void exec(TFormDetectFalhaParam&) override {}
-};
 
 // Clicks on "Alterar Senha" (its dialog closes at once here) posted every 97 ms while
 // the page's timer refreshes a device that has gone silent, until the page gives the
@@ -209,8 +204,7 @@ int clickLatency(QtEventPump& pump)
     ConnectionSources sources(ports, addresses, resolver);
     QuietUi ui;
     NoFiles files;
-    NoThermalUi thermalUi;
-    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}}, thermalUi);
+    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}});
     FrameConfGeralView view(frame);
     view.show();
     TEquipComm equip(pump);

@@ -40,7 +40,6 @@ AppAssembly::AppAssembly(bool demo)
     // Dialogs open at their offsets from the page, clear of the icons and the selector.
     ui_.setAnchor(window_->clientArea());
     files_.setAnchor(window_->clientArea());
-    thermalUi_.setAnchor(window_->clientArea());
 }
 
 AppAssembly::~AppAssembly() = default;

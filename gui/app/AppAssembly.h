@@ -11,7 +11,6 @@
 #include "gui/app/QtEventPump.h"
 #include "gui/app/QtFileChooser.h"
 #include "gui/app/QtUi.h"
-#include "gui/screens/thermal/QtThermalUi.h"
 
 #include <functional>
 #include <memory>
@@ -48,8 +47,7 @@ private:
     GlobalAppSettings settings_;
     QtUi ui_;
     QtFileChooser files_;
-    QtThermalUi thermalUi_;
-    AppFrameFactory frames_{{pump_, sources_, files_, thermalUi_}};
+    AppFrameFactory frames_{{pump_, sources_, files_}};
     TFormMain logic_{pump_, settings_, ui_, frames_};
     std::unique_ptr<FormMainView> window_;
 };

@@ -21,6 +21,7 @@
 #include "gui/screens/calibration/FormCalibRTDView.h"
 #include "gui/screens/calibration/FormCalibRegressaoView.h"
 #include "gui/screens/irrigation/Form_QLX700IRR_ManualView.h"
+#include "gui/screens/thermal/FormDetectFalhaParamView.h"
 #include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 
@@ -180,4 +181,10 @@ void QtUi::exec(TFormCalibRTD& form)
 void QtUi::exec(TForm_QLX700IRR_Manual& form)
 {
     run<Form_QLX700IRR_ManualView>(form, anchor_);
+}
+
+void QtUi::exec(TFormDetectFalhaParam& form)
+{
+    FormDetectFalhaParamView view(form, anchor_);
+    view.execAt(anchor_);
 }

@@ -42,6 +42,7 @@ public:
     void exec(TFormCalibRTD& form) override;
     void exec(TFormCalibEntrCorrRegressao& form) override;
     void exec(TForm_QLX700IRR_Manual& form) override;
+    void exec(TFormDetectFalhaParam& form) override;
 
 private:
     // A result message never sits under a busy notice.

@@ -26,7 +26,7 @@ std::unique_ptr<TFrame> AppFrameFactory::create(FrameId id, TFormMain& main)
                                       services_.sources, services_.files, select};
     switch (id) {
     case FrameId::ConfGeral:
-        return std::make_unique<TFrameConfGeral>(context, services_.thermalUi);
+        return std::make_unique<TFrameConfGeral>(context);
     case FrameId::ConfGeralP:
         return std::make_unique<TFrameConfGeral_QLX700P>(context);
     case FrameId::ConfParalelismo:

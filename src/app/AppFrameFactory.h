@@ -5,15 +5,13 @@
 class ConnectionSources;
 class EventPump;
 class FileChooser;
-class ThermalUi;
 
 // What the pages borrow from the program beyond the main window: the event pump of
-// the link, where connections can go, the file dialogs and the thermal pages' windows.
+// the link, where connections can go and the file dialogs.
 struct FrameServices {
     EventPump& pump;
     ConnectionSources& sources;
     FileChooser& files;
-    ThermalUi& thermalUi;
 };
 
 // The program's pages. Each page joins here when its logic is built; until then its

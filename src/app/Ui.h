@@ -15,6 +15,7 @@ class TFormCalibRTDRegressao;
 class TFormCalibRTD;
 class TFormCalibEntrCorrRegressao;
 class TForm_QLX700IRR_Manual;
+class TFormDetectFalhaParam;
 
 // The four kinds of message box.
 enum class MessageKind { Error, Warning, Confirmation, Information };
@@ -52,4 +53,6 @@ public:
     virtual void exec(TFormCalibRTD& form) = 0;
     virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
     virtual void exec(TForm_QLX700IRR_Manual& form) = 0;
+    // Runs the membrane form's timer while it is shown.
+    virtual void exec(TFormDetectFalhaParam& form) = 0;
 };

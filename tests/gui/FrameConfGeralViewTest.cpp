@@ -8,7 +8,6 @@
 #include "gui/screens/thermal/FrameConfGeralView.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/FrameConfGeralF.h"
-#include "screens/thermal/ThermalUi.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -47,7 +46,6 @@ private:
     ScriptedUi ui;
     NullConnectionSources none;
     NoFiles files;
-    NoThermalUi thermalUi;
     std::unique_ptr<TEquipComm> comm;
     std::unique_ptr<TFrameConfGeral> frame;
     std::unique_ptr<FrameConfGeralView> view;
@@ -65,7 +63,7 @@ void FrameConfGeralViewTest::init()
     ui = ScriptedUi{};
     comm = std::make_unique<TEquipComm>(pump);
     frame = std::make_unique<TFrameConfGeral>(
-        GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}}, thermalUi);
+        GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}});
     view = std::make_unique<FrameConfGeralView>(*frame);
     frame->AtivarFrame(*comm, 0);
     frame->setTimerEnabled(true);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "screens/common/FileChooser.h"
-#include "screens/thermal/ThermalUi.h"
 
 #include <QWidget>
 
@@ -24,7 +23,3 @@ public:
 };
 
 // A membrane form that closes as soon as it opens.
-class NoThermalUi final : public ThermalUi {
-public:
-    void exec(TFormDetectFalhaParam&) override {}
-};

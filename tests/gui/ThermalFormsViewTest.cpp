@@ -7,7 +7,7 @@
 #include "gui/app/QtFileChooser.h"
 #include "gui/screens/thermal/FormDetectFalhaParamView.h"
 #include "gui/screens/thermal/FormTesteValoresView.h"
-#include "gui/screens/thermal/QtThermalUi.h"
+#include "gui/app/QtUi.h"
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FormTesteValoresF.h"
 #include "support/ScriptedFiles.h"
@@ -72,7 +72,7 @@ private slots:
     void init();
     void cleanup();
     void membraneGridSendsTheTypedParameters();
-    void thermalUiTicksWhileTheFormIsModal();
+    void membraneFormTicksWhileModal();
     void saveButtonFollowsTheRecording();
     void valueFormSendsTheModeAndTheValues();
     void valueFormRowsFollowTheModel();
@@ -152,7 +152,7 @@ void ThermalFormsViewTest::membraneGridSendsTheTypedParameters()
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Invalid value: abc"});
 }
 
-void ThermalFormsViewTest::thermalUiTicksWhileTheFormIsModal()
+void ThermalFormsViewTest::membraneFormTicksWhileModal()
 {
     QVERIFY(openDevice("T-membrane"));
     sim->setReg(1209, 2);
@@ -162,7 +162,7 @@ void ThermalFormsViewTest::thermalUiTicksWhileTheFormIsModal()
     QWidget anchor;
     anchor.setGeometry(40, 60, 300, 200);
     anchor.show();
-    QtThermalUi thermalUi(&anchor);
+    QtUi windows(&anchor);
 
     QString estado;
     QString medida;
@@ -180,7 +180,7 @@ void ThermalFormsViewTest::thermalUiTicksWhileTheFormIsModal()
             medida = child<QLabel>(view, "pnMedida")->text();
         },
         [](FormDetectFalhaParamView& view) { QTest::keyClick(&view, Qt::Key_Escape); });
-    thermalUi.exec(logic);
+    windows.exec(logic);
 
     QVERIFY(wasModal);
     QVERIFY(ticked);

@@ -9,7 +9,6 @@
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralF.h"
-#include "screens/thermal/ThermalUi.h"
 #include "support/RecordingPump.h"
 #include "support/TempFolder.h"
 
@@ -43,16 +42,6 @@ public:
         std::vector<std::string> asked;
     };
 
-    // Plays the membrane form with the test's own steps.
-    struct ScriptedThermalUi final : ThermalUi {
-        void exec(TFormDetectFalhaParam& form) override
-        {
-            if (script)
-                script(form);
-        }
-        std::function<void(TFormDetectFalhaParam&)> script;
-    };
-
     explicit FrameConfGeralFixture(int language = 0)
     {
         std::string error;
@@ -84,8 +73,7 @@ public:
     PosixHostResolver resolver;
     ConnectionSources sources{ports, local, resolver};
     ScriptedFiles files;
-    ScriptedThermalUi thermalUi;
     std::vector<int> selected;
-    TFrameConfGeral frame{{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }}, thermalUi};
+    TFrameConfGeral frame{{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }}};
     std::unique_ptr<qlxsim::SimServer> sim;
 };

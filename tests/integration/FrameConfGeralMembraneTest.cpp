@@ -20,7 +20,7 @@ protected:
     void withForm(const std::function<void(TFormDetectFalhaParam&)>& steps)
     {
         bool shown = false;
-        thermalUi.script = [&](TFormDetectFalhaParam& form) {
+        ui.detectFalha = [&](TFormDetectFalhaParam& form) {
             shown = true;
             EXPECT_FALSE(frame.timerEnabled());
             steps(form);

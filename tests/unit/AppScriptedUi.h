@@ -13,6 +13,7 @@
 #include "screens/calibration/FormCalibRTDF.h"
 #include "screens/calibration/FormCalibRTDRegressaoF.h"
 #include "screens/irrigation/Form_QLX700IRR_ManualF.h"
+#include "screens/thermal/FormDetectFalhaParamF.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -78,6 +79,7 @@ public:
     void exec(TFormCalibRTD& f) override { play(f, calibRTD); }
     void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
     void exec(TForm_QLX700IRR_Manual& f) override { play(f, irrManual); }
+    void exec(TFormDetectFalhaParam& f) override { play(f, detectFalha); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -103,6 +105,7 @@ public:
     std::function<void(TFormCalibRTD&)> calibRTD;
     std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
     std::function<void(TForm_QLX700IRR_Manual&)> irrManual;
+    std::function<void(TFormDetectFalhaParam&)> detectFalha;
 
 private:
     template <typename Form>

@@ -9,7 +9,6 @@
 #include "screens/thermal/FormDetectFalhaParamF.h"
 #include "screens/thermal/FrameConfGeralModel.h"
 #include "screens/thermal/ThermalLive.h"
-#include "screens/thermal/ThermalUi.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,9 +19,8 @@ int selectIndex(int value, int items) { return std::clamp(value, 0, items - 1); 
 
 } // namespace
 
-TFrameConfGeral::TFrameConfGeral(GeneralFrameContext context, ThermalUi& thermalUi)
+TFrameConfGeral::TFrameConfGeral(GeneralFrameContext context)
     : TGeneralFrame(std::move(context), thermalGeneralFrameModel())
-    , thermalUi_(thermalUi)
     , testeValores_(context_.ui)
 {
     captions_ = frameConfGeralCaptions(language());
@@ -132,7 +130,7 @@ void TFrameConfGeral::BitBtn1Click()
         form.Ativar(*comm_, language());
         const bool ticking = timerEnabled();
         setTimerEnabled(false);
-        thermalUi_.exec(form);
+        context_.ui.exec(form);
         setTimerEnabled(ticking);
     });
 }

@@ -7,7 +7,6 @@
 
 #include <string>
 
-class ThermalUi;
 
 // The QLX700-T general page: on the shared general frame, the live measurements, the
 // three device settings, the relays and their names, and the membrane-fault test.
@@ -17,7 +16,7 @@ public:
     // No edit has the keyboard focus.
     static constexpr int kNoFocus = -1;
 
-    TFrameConfGeral(GeneralFrameContext context, ThermalUi& thermalUi);
+    explicit TFrameConfGeral(GeneralFrameContext context);
 
     void EnviarAjustes();
 
@@ -45,7 +44,6 @@ private:
     void settingClick(int FrameConfGeralState::*group, int index);
     std::string cell(const char* format, const std::optional<double>& value) const;
 
-    ThermalUi& thermalUi_;
     TFormTesteValores testeValores_;
     int focusedEdit_ = kNoFocus;
     FrameConfGeralState state_;

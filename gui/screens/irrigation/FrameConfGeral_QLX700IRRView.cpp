@@ -5,16 +5,15 @@
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/common/GeneralFrameWidgets.h"
+#include "gui/screens/common/MeasureGrid.h"
 #include "gui/screens/common/RelayStrip.h"
 #include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
 
 #include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,23 +48,7 @@ FrameConfGeral_QLX700IRRView::FrameConfGeral_QLX700IRRView(TFrameConfGeral_QLX70
     layout->addLayout(top);
 
     auto* middle = new QHBoxLayout;
-    sgMedidas_ = new QTableWidget(kRows, 2, pnBack);
-    sgMedidas_->setObjectName("sgMedidas");
-    sgMedidas_->verticalHeader()->hide();
-    sgMedidas_->horizontalHeader()->hide();
-    sgMedidas_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    sgMedidas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgMedidas_->setSelectionMode(QAbstractItemView::NoSelection);
-    sgMedidas_->setFocusPolicy(Qt::NoFocus);
-    sgMedidas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setColumnWidth(0, kLabelWidth);
-    sgMedidas_->setColumnWidth(1, kValueWidth);
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->setItem(r, 0, new QTableWidgetItem);
-        sgMedidas_->setItem(r, 1, new QTableWidgetItem);
-    }
-    sgMedidas_->setFixedSize(kLabelWidth + kValueWidth + 2, kRows * kRowHeight + 2);
+    sgMedidas_ = new MeasureGrid("sgMedidas", {kRows, kLabelWidth, kValueWidth, kRowHeight}, pnBack);
     middle->addWidget(sgMedidas_, 0, Qt::AlignTop);
     middle->addWidget(buildCommands(pnBack), 0, Qt::AlignTop);
     middle->addStretch(1);
@@ -131,10 +114,8 @@ void FrameConfGeral_QLX700IRRView::render()
     general_->render();
     const FrameConfGeral_QLX700IRRCaptions& c = logic_.captions();
     const FrameConfGeral_QLX700IRRState& s = logic_.state();
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->item(r, 0)->setText(qs(c.medidaRows[static_cast<std::size_t>(r)]));
-        sgMedidas_->item(r, 1)->setText(qs(s.medidas[static_cast<std::size_t>(r)]));
-    }
+    for (int r = 0; r < kRows; ++r)
+        sgMedidas_->setRow(r, c.medidaRows[static_cast<std::size_t>(r)], s.medidas[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     sgMedidas_->setEnabled(!general_->stale());
     rgIdioma_->setTexts(c.rgIdioma, {c.rgIdiomaItems.begin(), c.rgIdiomaItems.end()});

@@ -9,7 +9,7 @@ class ApplyEdit;
 class GeneralFrameWidgets;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class MeasureGrid;
 class QTimer;
 class RadioGroupBox;
 class RelayStrip;
@@ -33,7 +33,7 @@ private:
 
     TFrameConfGeral_QLX700IRR& logic_;
     GeneralFrameWidgets* general_ = nullptr;
-    QTableWidget* sgMedidas_ = nullptr;
+    MeasureGrid* sgMedidas_ = nullptr;
     RadioGroupBox* rgIdioma_ = nullptr;
     QPushButton* bbManual_ = nullptr;
     std::array<QPushButton*, 4> commands_{};

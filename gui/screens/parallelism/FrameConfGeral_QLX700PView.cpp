@@ -3,16 +3,15 @@
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/common/GeneralFrameWidgets.h"
+#include "gui/screens/common/MeasureGrid.h"
 #include "gui/screens/common/RelayStrip.h"
 #include "screens/parallelism/FrameConfGeral_QLX700PF.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,23 +49,7 @@ FrameConfGeral_QLX700PView::FrameConfGeral_QLX700PView(TFrameConfGeral_QLX700P& 
     top->addStretch(1);
     layout->addLayout(top);
 
-    sgMedidas_ = new QTableWidget(kRows, 2, pnBack);
-    sgMedidas_->setObjectName("sgMedidas");
-    sgMedidas_->horizontalHeader()->hide();
-    sgMedidas_->verticalHeader()->hide();
-    sgMedidas_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    sgMedidas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgMedidas_->setSelectionMode(QAbstractItemView::NoSelection);
-    sgMedidas_->setFocusPolicy(Qt::NoFocus);
-    sgMedidas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setColumnWidth(0, kNameWidth);
-    sgMedidas_->setColumnWidth(1, kValueWidth);
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->setItem(r, 0, new QTableWidgetItem);
-        sgMedidas_->setItem(r, 1, new QTableWidgetItem);
-    }
-    sgMedidas_->setFixedSize(kNameWidth + kValueWidth + 2, kRows * kRowHeight + 2);
+    sgMedidas_ = new MeasureGrid("sgMedidas", {kRows, kNameWidth, kValueWidth, kRowHeight}, pnBack);
     layout->addWidget(sgMedidas_);
 
     relays_ = new RelayStrip(10, pnBack);
@@ -96,10 +79,8 @@ void FrameConfGeral_QLX700PView::render()
     general_->render();
     const FrameConfGeral_QLX700PCaptions& c = logic_.captions();
     const FrameConfGeral_QLX700PState& s = logic_.state();
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->item(r, 0)->setText(qs(c.medidaRows[static_cast<std::size_t>(r)]));
-        sgMedidas_->item(r, 1)->setText(qs(s.medidas[static_cast<std::size_t>(r)]));
-    }
+    for (int r = 0; r < kRows; ++r)
+        sgMedidas_->setRow(r, c.medidaRows[static_cast<std::size_t>(r)], s.medidas[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     sgMedidas_->setEnabled(!general_->stale());
     bbPosicaoUp_->setText(qs(c.bbPosicaoUp));

@@ -6,7 +6,7 @@
 
 class GeneralFrameWidgets;
 class QPushButton;
-class QTableWidget;
+class MeasureGrid;
 class QTimer;
 class RadioGroupBox;
 class RelayStrip;
@@ -27,7 +27,7 @@ private:
 
     TFrameConfGeral_QLX700P& logic_;
     GeneralFrameWidgets* general_ = nullptr;
-    QTableWidget* sgMedidas_ = nullptr;
+    MeasureGrid* sgMedidas_ = nullptr;
     QPushButton* bbPosicaoUp_ = nullptr;
     QPushButton* bbPosicaoDown_ = nullptr;
     RadioGroupBox* rgIdioma_ = nullptr;

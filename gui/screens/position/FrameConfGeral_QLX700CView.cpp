@@ -4,20 +4,21 @@
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/common/GeneralFrameWidgets.h"
+#include "gui/screens/common/MeasureGrid.h"
 #include "gui/screens/common/RelayStrip.h"
 #include "screens/position/FrameConfGeral_QLX700CF.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kRows = 5;
 constexpr int kRowHeight = 22;
+constexpr int kNameWidth = 110;
+constexpr int kValueWidth = 260;
 } // namespace
 
 FrameConfGeral_QLX700CView::FrameConfGeral_QLX700CView(TFrameConfGeral_QLX700C& logic, QWidget* parent)
@@ -38,24 +39,7 @@ FrameConfGeral_QLX700CView::FrameConfGeral_QLX700CView(TFrameConfGeral_QLX700C& 
     layout->addLayout(top);
 
     auto* middle = new QHBoxLayout;
-    sgMedidas_ = new QTableWidget(kRows, 2, pnBack);
-    sgMedidas_->setObjectName("sgMedidas");
-    sgMedidas_->verticalHeader()->hide();
-    sgMedidas_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    sgMedidas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgMedidas_->setSelectionMode(QAbstractItemView::NoSelection);
-    sgMedidas_->setFocusPolicy(Qt::NoFocus);
-    sgMedidas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sgMedidas_->setColumnWidth(0, 110);
-    sgMedidas_->setColumnWidth(1, 260);
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->setItem(r, 0, new QTableWidgetItem);
-        auto* value = new QTableWidgetItem;
-        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        sgMedidas_->setItem(r, 1, value);
-    }
-    sgMedidas_->setFixedSize(110 + 260 + 2, sgMedidas_->horizontalHeader()->sizeHint().height() + kRows * kRowHeight + 2);
+    sgMedidas_ = new MeasureGrid("sgMedidas", {kRows, kNameWidth, kValueWidth, kRowHeight, true, Qt::AlignRight | Qt::AlignVCenter}, pnBack);
     middle->addWidget(sgMedidas_, 0, Qt::AlignTop);
     rgIdioma_ = new RadioGroupBox("rgIdioma", 3, 1, pnBack);
     connect(rgIdioma_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.rgIdiomaClick(i); }); });
@@ -88,11 +72,9 @@ void FrameConfGeral_QLX700CView::render()
     general_->render();
     const FrameConfGeral_QLX700CCaptions& c = logic_.captions();
     const FrameConfGeral_QLX700CState& s = logic_.state();
-    sgMedidas_->setHorizontalHeaderLabels({QString(), qs(c.medidaHeader)});
-    for (int r = 0; r < kRows; ++r) {
-        sgMedidas_->item(r, 0)->setText(qs(c.medidaRows[static_cast<std::size_t>(r)]));
-        sgMedidas_->item(r, 1)->setText(qs(s.medidas[static_cast<std::size_t>(r)]));
-    }
+    sgMedidas_->setValueHeader(c.medidaHeader);
+    for (int r = 0; r < kRows; ++r)
+        sgMedidas_->setRow(r, c.medidaRows[static_cast<std::size_t>(r)], s.medidas[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     sgMedidas_->setEnabled(!general_->stale());
     rgIdioma_->setTexts(c.rgIdioma, {c.rgIdiomaItems.begin(), c.rgIdiomaItems.end()});

@@ -5,7 +5,7 @@
 #include <functional>
 
 class GeneralFrameWidgets;
-class QTableWidget;
+class MeasureGrid;
 class QTimer;
 class RadioGroupBox;
 class RelayStrip;
@@ -26,7 +26,7 @@ private:
 
     TFrameConfGeral_QLX700C& logic_;
     GeneralFrameWidgets* general_ = nullptr;
-    QTableWidget* sgMedidas_ = nullptr;
+    MeasureGrid* sgMedidas_ = nullptr;
     RadioGroupBox* rgIdioma_ = nullptr;
     RelayStrip* relays_ = nullptr;
 };

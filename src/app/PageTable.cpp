@@ -98,8 +98,11 @@ std::string pageRowName(const PageRow& row)
 std::string pageRowNames()
 {
     std::string names;
-    for (const PageRow& row : kRows)
-        names += (names.empty() ? "" : " ") + pageRowName(row);
+    for (const PageRow& row : kRows) {
+        if (!names.empty())
+            names += ' ';
+        names += pageRowName(row);
+    }
     return names;
 }
 

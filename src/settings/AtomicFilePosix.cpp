@@ -69,7 +69,8 @@ void removeStrayTemporaries(const std::filesystem::path& folder, const std::stri
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    const std::string prefix = "." + path.filename().string() + ".";
+    // Appended, not a literal + string: GCC 12 warns falsely (-Wrestrict) on that at -O2.
+    const std::string prefix = std::string(1, '.').append(path.filename().string()).append(1, '.');
     removeStrayTemporaries(folder, prefix);
     std::string pattern = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());

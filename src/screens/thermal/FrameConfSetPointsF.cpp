@@ -268,8 +268,9 @@ void TFrameConfSetPoints::sgSetPointsMouseDown(int column, int row)
         return;
     }
     double v = 0;
+    // Not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on that here at -O2.
     if (!TryParseDouble(cell, v))
-        state_.edVal = "0";
+        state_.edVal = std::string(1, '0');
     else
         state_.edVal = column == kDelayColumn ? decimal(v) : std::to_string(std::lround(v));
     state_.editor = FrameConfSetPointsState::Editor::Edit;

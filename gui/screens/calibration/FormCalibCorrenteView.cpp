@@ -2,6 +2,7 @@
 
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
+#include "gui/screens/calibration/GridCellEditor.h"
 #include "gui/screens/calibration/CalibPlot.h"
 #include "screens/calibration/FormCalibCorrenteF.h"
 
@@ -9,7 +10,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,15 +63,13 @@ FormCalibCorrenteView::FormCalibCorrenteView(TFormCalibCorrente& logic, QWidget*
     connect(sgValores_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         logic_.selectCell(row + 1, column);
         render();
-        if (logic_.editing()) {
-            edVal_->setFocus();
-            edVal_->selectAll();
-        }
+        edVal_->focusIfEditing();
     });
-    edVal_ = namedEdit("edVal", sgValores_->viewport());
-    edVal_->hide();
-    edVal_->installEventFilter(this);
-    forwardEdits(edVal_, [this](const std::string& t) { logic_.setEdVal(t); });
+    edVal_ = new GridCellEditor(sgValores_,
+                                {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setEdVal(t); },
+                                 [this] { return logic_.edValConfirm(); }, [this] { logic_.edValEscape(); },
+                                 [this] { render(); }},
+                                this);
     middle->addWidget(sgValores_);
     plot_ = new CalibPlot(this);
     middle->addWidget(plot_, 1);
@@ -98,39 +96,6 @@ FormCalibCorrenteView::FormCalibCorrenteView(TFormCalibCorrente& logic, QWidget*
     render();
 }
 
-void FormCalibCorrenteView::confirmEdit()
-{
-    if (confirming_ || !logic_.editing())
-        return;
-    confirming_ = true;
-    logic_.setEdVal(edVal_->text().toStdString());
-    if (!logic_.edValConfirm())
-        edVal_->setFocus();
-    confirming_ = false;
-    render();
-}
-
-bool FormCalibCorrenteView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == edVal_) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                confirmEdit();
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                logic_.edValEscape();
-                render();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut && edVal_->isVisible()) {
-            confirmEdit();
-        }
-    }
-    return LogicDialog::eventFilter(watched, event);
-}
-
 void FormCalibCorrenteView::render()
 {
     const TFormCalibCorrente::Captions& c = logic_.captions();
@@ -153,15 +118,7 @@ void FormCalibCorrenteView::render()
             sgValores_->setItem(r, col, item);
         }
     }
-    if (logic_.editing()) {
-        const QRect cell = sgValores_->visualRect(sgValores_->model()->index(logic_.editRow() - 1, logic_.editColumn()));
-        edVal_->setGeometry(cell.adjusted(2, 2, 3, 3));
-        if (!edVal_->hasFocus())
-            edVal_->setText(qs(logic_.edVal()));
-        edVal_->show();
-    } else {
-        edVal_->hide();
-    }
+    edVal_->place(logic_.editing(), logic_.editRow() - 1, logic_.editColumn(), logic_.edVal());
     pnCoefAng_->setText(qs(logic_.fitTexts().coefAng));
     pnCoefLin_->setText(qs(logic_.fitTexts().coefLin));
     pnCorr_->setText(qs(logic_.fitTexts().corr));

@@ -3,6 +3,7 @@
 #include "gui/app/LogicDialog.h"
 
 class CalibPlot;
+class GridCellEditor;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,12 +20,7 @@ public:
 
     void render() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void confirmEdit();
-
     TFormCalibCorrente& logic_;
     QLabel* lblIndexSaida_ = nullptr;
     QComboBox* cbIndexSaida_ = nullptr;
@@ -32,11 +28,10 @@ private:
     QLabel* lblNumPontos_ = nullptr;
     QLineEdit* edNumPontos_ = nullptr;
     QTableWidget* sgValores_ = nullptr;
-    QLineEdit* edVal_ = nullptr;
+    GridCellEditor* edVal_ = nullptr;
     QLabel* pnCoefAng_ = nullptr;
     QLabel* pnCoefLin_ = nullptr;
     QLabel* pnCorr_ = nullptr;
     QLabel* pnCalibAtual_ = nullptr;
     CalibPlot* plot_ = nullptr;
-    bool confirming_ = false;
 };

@@ -1,11 +1,10 @@
 #include "gui/screens/calibration/FormCalibRTDView.h"
 
 #include "gui/app/WidgetText.h"
+#include "gui/screens/calibration/GridCellEditor.h"
 #include "screens/calibration/FormCalibRTDF.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,15 +25,13 @@ FormCalibRTDView::FormCalibRTDView(TFormCalibRTD& logic, QWidget* parent)
     connect(sgValores_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         logic_.selectCell(row + 1, column);
         render();
-        if (logic_.editing()) {
-            edVal_->setFocus();
-            edVal_->selectAll();
-        }
+        edVal_->focusIfEditing();
     });
-    edVal_ = namedEdit("edVal", sgValores_->viewport());
-    edVal_->hide();
-    edVal_->installEventFilter(this);
-    forwardEdits(edVal_, [this](const std::string& t) { logic_.setEdVal(t); });
+    edVal_ = new GridCellEditor(sgValores_,
+                                {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setEdVal(t); },
+                                 [this] { return logic_.edValConfirm(); }, [this] { logic_.edValEscape(); },
+                                 [this] { render(); }},
+                                this);
     layout->addWidget(sgValores_);
     auto* timer = new QTimer(this);
     timer->setInterval(1000);
@@ -45,39 +42,6 @@ FormCalibRTDView::FormCalibRTDView(TFormCalibRTD& logic, QWidget* parent)
     timer->start();
     resize(520, 260);
     render();
-}
-
-void FormCalibRTDView::confirmEdit()
-{
-    if (confirming_ || !logic_.editing())
-        return;
-    confirming_ = true;
-    logic_.setEdVal(edVal_->text().toStdString());
-    if (!logic_.edValConfirm())
-        edVal_->setFocus();
-    confirming_ = false;
-    render();
-}
-
-bool FormCalibRTDView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == edVal_) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                confirmEdit();
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                logic_.edValEscape();
-                render();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut && edVal_->isVisible()) {
-            confirmEdit();
-        }
-    }
-    return LogicDialog::eventFilter(watched, event);
 }
 
 void FormCalibRTDView::render()
@@ -98,13 +62,5 @@ void FormCalibRTDView::render()
             sgValores_->setItem(r, col, item);
         }
     }
-    if (logic_.editing()) {
-        const QRect cell = sgValores_->visualRect(sgValores_->model()->index(logic_.editRow() - 1, logic_.editColumn()));
-        edVal_->setGeometry(cell.adjusted(2, 2, 3, 3));
-        if (!edVal_->hasFocus())
-            edVal_->setText(qs(logic_.edVal()));
-        edVal_->show();
-    } else {
-        edVal_->hide();
-    }
+    edVal_->place(logic_.editing(), logic_.editRow() - 1, logic_.editColumn(), logic_.edVal());
 }

@@ -2,7 +2,7 @@
 
 #include "gui/app/LogicDialog.h"
 
-class QLineEdit;
+class GridCellEditor;
 class QTableWidget;
 class TFormCalibRTD;
 
@@ -15,14 +15,8 @@ public:
 
     void render() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void confirmEdit();
-
     TFormCalibRTD& logic_;
     QTableWidget* sgValores_ = nullptr;
-    QLineEdit* edVal_ = nullptr;
-    bool confirming_ = false;
+    GridCellEditor* edVal_ = nullptr;
 };

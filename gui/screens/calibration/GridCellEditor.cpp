@@ -1,0 +1,72 @@
+#include "gui/screens/calibration/GridCellEditor.h"
+
+#include "gui/app/WidgetText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+
+GridCellEditor::GridCellEditor(QTableWidget* grid, Logic logic, QObject* parent)
+    : QObject(parent)
+    , grid_(grid)
+    , edit_(namedEdit("edVal", grid->viewport()))
+    , logic_(std::move(logic))
+{
+    edit_->hide();
+    edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& t) { logic_.setText(t.toStdString()); });
+}
+
+void GridCellEditor::focusIfEditing()
+{
+    if (!logic_.editing())
+        return;
+    edit_->setFocus();
+    edit_->selectAll();
+}
+
+void GridCellEditor::place(bool editing, int row, int column, const std::string& text)
+{
+    if (!editing) {
+        edit_->hide();
+        return;
+    }
+    const QRect cell = grid_->visualRect(grid_->model()->index(row, column));
+    edit_->setGeometry(cell.adjusted(2, 2, 3, 3));
+    if (!edit_->hasFocus())
+        edit_->setText(qs(text));
+    edit_->show();
+}
+
+void GridCellEditor::confirm()
+{
+    if (confirming_ || !logic_.editing())
+        return;
+    confirming_ = true;
+    logic_.setText(edit_->text().toStdString());
+    if (!logic_.confirm())
+        edit_->setFocus();
+    confirming_ = false;
+    logic_.render();
+}
+
+bool GridCellEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit_)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            confirm();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            logic_.escape();
+            logic_.render();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && edit_->isVisible()) {
+        confirm();
+    }
+    return QObject::eventFilter(watched, event);
+}

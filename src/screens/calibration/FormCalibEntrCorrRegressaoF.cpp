@@ -35,16 +35,8 @@ int TFormCalibEntrCorrRegressao::gainRegister() const { return kGanho + 2 * slot
 int TFormCalibEntrCorrRegressao::offsetRegister() const { return kOffset + 2 * slot(); }
 CalibCurve& TFormCalibEntrCorrRegressao::curve() { return CalibRecord().EntrCorr[static_cast<std::size_t>(channel())]; }
 
-bool TFormCalibEntrCorrRegressao::readCalibration()
-{
-    bool ok = true;
-    for (int first : {kGanho, kOffset}) {
-        // A busy or noisy line gets a second chance.
-        if (!comm().readRegisters(first, 6, true) && !comm().readRegisters(first, 6, true))
-            ok = false;
-    }
-    return ok;
-}
+// The three slots' pairs, whichever of them the model uses.
+bool TFormCalibEntrCorrRegressao::readCalibration() { return readGainsAndOffsets(kGanho, kOffset, 6); }
 
 void TFormCalibEntrCorrRegressao::readLive()
 {

@@ -28,17 +28,7 @@ int TFormCalibRTDRegressao::gainRegister() const { return kGanho + 2 * channel()
 int TFormCalibRTDRegressao::offsetRegister() const { return kOffset + 2 * channel(); }
 CalibCurve& TFormCalibRTDRegressao::curve() { return CalibRecord().RTD[static_cast<std::size_t>(channel())]; }
 
-bool TFormCalibRTDRegressao::readCalibration()
-{
-    const int k = 2 * channelCount();
-    bool ok = true;
-    for (int first : {kGanho, kOffset}) {
-        // A busy or noisy line gets a second chance.
-        if (!comm().readRegisters(first, k, true) && !comm().readRegisters(first, k, true))
-            ok = false;
-    }
-    return ok;
-}
+bool TFormCalibRTDRegressao::readCalibration() { return readGainsAndOffsets(kGanho, kOffset, 2 * channelCount()); }
 
 void TFormCalibRTDRegressao::readLive()
 {

@@ -149,6 +149,17 @@ void TFormCalibRegressao::bbRemoverClick(int row)
     refresh();
 }
 
+bool TFormCalibRegressao::readGainsAndOffsets(int gainFirst, int offsetFirst, int count)
+{
+    bool ok = true;
+    for (const int first : {gainFirst, offsetFirst}) {
+        // A busy or noisy line gets a second chance.
+        if (!comm().readRegisters(first, count, true) && !comm().readRegisters(first, count, true))
+            ok = false;
+    }
+    return ok;
+}
+
 bool TFormCalibRegressao::writePair(int first, double value)
 {
     if (writeFloatPair(*comm_, first, value, true))

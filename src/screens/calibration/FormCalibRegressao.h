@@ -68,6 +68,8 @@ protected:
     Ui& ui() const { return ui_; }
     // Sends a float pair, queued; shows the failure message itself.
     bool writePair(int first, double value);
+    // Queues the reads of `count` registers of gains and of offsets; false when one failed.
+    bool readGainsAndOffsets(int gainFirst, int offsetFirst, int count);
 
     virtual int channelCount() const = 0;
     virtual int gainRegister() const = 0;

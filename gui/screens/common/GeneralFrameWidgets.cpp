@@ -5,6 +5,7 @@
 #include "screens/common/GeneralFrameF.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -118,4 +119,12 @@ void GeneralFrameWidgets::render()
     pnRelogio_->setEnabled(!s.stale);
     lblSemResposta_->setText(qs(s.staleMarker));
     lblSemResposta_->setVisible(s.stale);
+}
+
+QHBoxLayout* GeneralFrameWidgets::topRow() const
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(connection_);
+    top->addWidget(clock_, 1);
+    return top;
 }

@@ -6,6 +6,7 @@
 
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -30,6 +31,8 @@ public:
     // Free cells of the connection box's grid start at row 3, column 2 (a model's extra button).
     QGridLayout* connectionGrid() const { return connectionGrid_; }
     QGroupBox* clockBox() const { return clock_; }
+    // The page's top row: the connection box, and the clock box taking the rest.
+    QHBoxLayout* topRow() const;
     QTimer* timer1() const { return timer1_; }
     QPushButton* button(const char* name, QWidget* parent, std::function<void()> click);
 

@@ -42,10 +42,7 @@ FrameConfGeral_QLX700IRRView::FrameConfGeral_QLX700IRRView(TFrameConfGeral_QLX70
         logic_.Timer1Timer();
         render();
     });
-    auto* top = new QHBoxLayout;
-    top->addWidget(general_->connectionBox());
-    top->addWidget(general_->clockBox(), 1);
-    layout->addLayout(top);
+    layout->addLayout(general_->topRow());
 
     auto* middle = new QHBoxLayout;
     sgMedidas_ = new MeasureGrid("sgMedidas", {kRows, kLabelWidth, kValueWidth, kRowHeight}, pnBack);

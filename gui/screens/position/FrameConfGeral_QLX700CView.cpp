@@ -33,10 +33,7 @@ FrameConfGeral_QLX700CView::FrameConfGeral_QLX700CView(TFrameConfGeral_QLX700C& 
         logic_.Timer1Timer();
         render();
     });
-    auto* top = new QHBoxLayout;
-    top->addWidget(general_->connectionBox());
-    top->addWidget(general_->clockBox(), 1);
-    layout->addLayout(top);
+    layout->addLayout(general_->topRow());
 
     auto* middle = new QHBoxLayout;
     sgMedidas_ = new MeasureGrid("sgMedidas", {kRows, kNameWidth, kValueWidth, kRowHeight, true, Qt::AlignRight | Qt::AlignVCenter}, pnBack);

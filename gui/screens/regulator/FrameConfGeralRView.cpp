@@ -92,10 +92,7 @@ FrameConfGeralRView::FrameConfGeralRView(TFrameConfGeral_QLX700R& logic, QWidget
     pnBack_ = background();
     general_ = new GeneralFrameWidgets(logic_, pnBack_, [this](const std::function<void()>& f) { handle(f); },
                                        [this] { tick(); });
-    auto* top = new QHBoxLayout;
-    top->addWidget(general_->connectionBox());
-    top->addWidget(general_->clockBox(), 1);
-    layout->addLayout(top);
+    layout->addLayout(general_->topRow());
     layout->addWidget(buildSettings());
     layout->addWidget(buildGrids());
     layout->addWidget(buildRelays());

@@ -121,10 +121,7 @@ FrameConfGeralView::FrameConfGeralView(TFrameConfGeral& logic, QWidget* parent)
                                        [this] { tick(); });
     BitBtn1_ = general_->button("BitBtn1", general_->connectionBox(), [this] { logic_.BitBtn1Click(); });
     general_->connectionGrid()->addWidget(BitBtn1_, 3, 2);
-    auto* top = new QHBoxLayout;
-    top->addWidget(general_->connectionBox());
-    top->addWidget(general_->clockBox(), 1);
-    layout->addLayout(top);
+    layout->addLayout(general_->topRow());
     layout->addWidget(buildSettings());
     layout->addWidget(buildGrids());
     layout->addWidget(buildRelays());

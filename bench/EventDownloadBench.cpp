@@ -4,6 +4,7 @@
 // asks for after a write, and the read-back) and reads of 100 and 30 registers.
 // "wire_bound_ms" is the line's own limit for those four exchanges (bit times and the
 // simulated device's 2 ms turnaround each); "with_settle_ms" adds the settle pause.
+#include "SimLink.h"
 #include "SimServer.h"
 #include "device/DeviceType.h"
 #include "device/EquipCommF.h"
@@ -36,10 +37,7 @@ void Download(benchmark::State& state)
     PollEventPump pump;
     TEquipComm equip(pump);
     equip.setDeviceType(kQLX700T);
-    const bool opened = tcp ? equip.openTcp("127.0.0.1", "", sim->tcpPort()) : equip.openSerial(sim->serialPath(), {kBaud, 0, 0}, false);
-    if (tcp)
-        pump.runUntil([&] { return equip.connected(); }, deadlineAfter(Seconds(5)));
-    if (!opened || !equip.connected()) {
+    if (!openSimLink(equip, pump, *sim, tcp, kBaud)) {
         state.SkipWithError("no link to the simulator");
         return;
     }

@@ -6,8 +6,8 @@
 // simulated device's 2 ms turnaround each); "with_settle_ms" adds the settle pause.
 #include "SimLink.h"
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "screens/thermal/EventDownload.h"
 
@@ -35,14 +35,14 @@ void Download(benchmark::State& state)
     sim->setReg(214, 0);
     sim->setEventCount(kEvents);
     PollEventPump pump;
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700T);
-    if (!openSimLink(equip, pump, *sim, tcp, kBaud)) {
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!openSimLink(deviceLink, pump, *sim, tcp, kBaud)) {
         state.SkipWithError("no link to the simulator");
         return;
     }
     for (auto _ : state) {
-        const EventDownloadResult r = downloadEvents(equip, pump, kEvents, {3, 6}, nullptr);
+        const EventDownloadResult r = downloadEvents(deviceLink, pump, kEvents, {3, 6}, nullptr);
         if (!r.complete || r.lines.size() != static_cast<std::size_t>(kEvents)) {
             state.SkipWithError("download incomplete");
             return;
@@ -51,7 +51,7 @@ void Download(benchmark::State& state)
     if (!tcp) {
         const double wire = kPages * (kPageBytes * 10.0 / kBaud + 4 * 0.002);
         state.counters["wire_bound_ms"] = wire * 1e3;
-        state.counters["with_settle_ms"] = (wire + kPages * equip.writeSettleDelay().count()) * 1e3;
+        state.counters["with_settle_ms"] = (wire + kPages * deviceLink.writeSettleDelay().count()) * 1e3;
     }
 }
 BENCHMARK(Download)->Arg(0)->Arg(1)->ArgName("tcp")->Unit(benchmark::kMillisecond)->UseRealTime();

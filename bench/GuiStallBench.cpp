@@ -11,27 +11,27 @@
 #include "app/PosixHostResolver.h"
 #include "app/PosixLocalAddressSource.h"
 #include "app/PosixSerialPortSource.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "gui/app/QtEventPump.h"
 #include "gui/app/QtFileChooser.h"
 #include "gui/app/QtUi.h"
-#include "gui/screens/thermal/FrameConfGeralView.h"
-#include "screens/calibration/FormCalibCorrenteF.h"
-#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
-#include "screens/calibration/FormCalibRTDF.h"
-#include "screens/calibration/FormCalibRTDRegressaoF.h"
-#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
-#include "screens/thermal/FormDetectFalhaParamF.h"
-#include "screens/thermal/FrameConfGeralF.h"
+#include "gui/screens/thermal/ThermalGeneralPageView.h"
+#include "screens/calibration/InputRegressionWindow.h"
+#include "screens/calibration/OutputCalibrationWindow.h"
+#include "screens/calibration/RtdRegressionWindow.h"
+#include "screens/calibration/RtdTableWindow.h"
+#include "screens/irrigation/ManualOperationWindow.h"
+#include "screens/thermal/FaultDetectionWindow.h"
+#include "screens/thermal/ThermalGeneralPage.h"
 
-#include "app/FormAlterarRelogioF.h"
-#include "app/FormChangeIpF.h"
-#include "app/FormConectaComF.h"
-#include "app/FormEntraIPF.h"
-#include "app/FormMemoF.h"
-#include "app/FormSenhaF.h"
-#include "app/FormTrocarSenhaF.h"
+#include "app/ChangeIpDialog.h"
+#include "app/ChangePasswordDialog.h"
+#include "app/ClockDialog.h"
+#include "app/IpConnectDialog.h"
+#include "app/PasswordDialog.h"
+#include "app/SerialConnectDialog.h"
+#include "app/TextWindow.h"
 #include "app/Ui.h"
 #include "screens/common/FileChooser.h"
 
@@ -105,26 +105,26 @@ int pageRefresh(QtEventPump& pump)
     ConnectionSources sources(ports, addresses, resolver);
     QtUi ui;
     QtFileChooser files;
-    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}});
-    FrameConfGeralView view(frame);
-    view.timer1()->stop();
+    ThermalGeneralPage page({settings, ui, pump, sources, files, [](int) {}});
+    ThermalGeneralPageView view(page);
+    view.refreshTimer()->stop();
     view.resize(660, 600);
     view.show();
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700T);
-    if (!equip.openSerial(device->serialPath(), {9600, 0, 0}, false))
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!deviceLink.openSerial(device->serialPath(), {9600, 0, 0}, false))
         return 1;
-    frame.AtivarFrame(equip, 0);
-    frame.setTimerEnabled(true);
+    page.activate(deviceLink, 0);
+    page.setTimerEnabled(true);
 
     constexpr int kRuns = 10;
     std::vector<double> ticks;
     double longest = 0;
     for (int i = 0; i < kRuns; ++i) {
         const Stall s = measure([&] {
-            frame.Timer1Timer();
+            page.tick();
             view.render();
-            return equip.connected() && !frame.general().pnRelogio.empty();
+            return deviceLink.connected() && !page.general().clockText.empty();
         });
         if (!s.ok)
             return 1;
@@ -154,26 +154,26 @@ public:
     void showMessage(MessageKind, const std::string&) override { ++messages; }
     bool ask(MessageKind, const std::string&) override { return false; }
     Answer askYesNoCancel(MessageKind, const std::string&) override { return Answer::Cancel; }
-    void openNotice(TFormNotificacao&) override {}
-    void refreshNotice(TFormNotificacao&) override {}
-    void closeNotice(TFormNotificacao&) override {}
-    void exec(TFormSenha& f) override
+    void openNotice(BusyNotice&) override {}
+    void refreshNotice(BusyNotice&) override {}
+    void closeNotice(BusyNotice&) override {}
+    void exec(PasswordDialog& f) override
     {
-        f.setEdSenha("QWKZ");
-        f.bbOkClick();
+        f.setPassword("QWKZ");
+        f.okClicked();
     }
-    void exec(TFormTrocarSenha& f) override { f.cancel(); }
-    void exec(TFormAlterarRelogio& f) override { f.cancel(); }
-    void exec(TFormMemo& f) override { f.cancel(); }
-    void exec(TFormConectaCom& f) override { f.cancel(); }
-    void exec(TFormEntraIP& f) override { f.cancel(); }
-    void exec(TFormChangeIp& f) override { f.cancel(); }
-    void exec(TFormCalibCorrente& f) override { f.cancel(); }
-    void exec(TFormCalibRTDRegressao& f) override { f.cancel(); }
-    void exec(TFormCalibRTD& f) override { f.cancel(); }
-    void exec(TFormCalibEntrCorrRegressao& f) override { f.cancel(); }
-    void exec(TForm_QLX700IRR_Manual& f) override { f.cancel(); }
-    void exec(TFormDetectFalhaParam& f) override { f.cancel(); }
+    void exec(ChangePasswordDialog& f) override { f.cancel(); }
+    void exec(ClockDialog& f) override { f.cancel(); }
+    void exec(TextWindow& f) override { f.cancel(); }
+    void exec(SerialConnectDialog& f) override { f.cancel(); }
+    void exec(IpConnectDialog& f) override { f.cancel(); }
+    void exec(ChangeIpDialog& f) override { f.cancel(); }
+    void exec(OutputCalibrationWindow& f) override { f.cancel(); }
+    void exec(RtdRegressionWindow& f) override { f.cancel(); }
+    void exec(RtdTableWindow& f) override { f.cancel(); }
+    void exec(InputRegressionWindow& f) override { f.cancel(); }
+    void exec(ManualOperationWindow& f) override { f.cancel(); }
+    void exec(FaultDetectionWindow& f) override { f.cancel(); }
     int messages = 0;
 };
 
@@ -204,17 +204,17 @@ int clickLatency(QtEventPump& pump)
     ConnectionSources sources(ports, addresses, resolver);
     QuietUi ui;
     NoFiles files;
-    TFrameConfGeral frame({settings, ui, pump, sources, files, [](int) {}});
-    FrameConfGeralView view(frame);
+    ThermalGeneralPage page({settings, ui, pump, sources, files, [](int) {}});
+    ThermalGeneralPageView view(page);
     view.show();
-    TEquipComm equip(pump);
-    frame.AtivarFrame(equip, 0);
-    if (!frame.ConectarSerial(device->serialPath(), 1, true, {9600, 0, 0}))
+    DeviceLink deviceLink(pump);
+    page.activate(deviceLink, 0);
+    if (!page.connectSerial(device->serialPath(), 1, true, {9600, 0, 0}))
         return 1;
-    frame.setTimerEnabled(true);
+    page.setTimerEnabled(true);
     device->setFaults("silent-after=0");
 
-    auto* save = view.findChild<QPushButton*>("bbAlterarSenha");
+    auto* changePasswordButton = view.findChild<QPushButton*>("changePasswordButton");
     // Each click carries its number as its time stamp; the filter sees it arrive.
     std::vector<Clock::time_point> posted;
     std::size_t arriving = 0;
@@ -229,29 +229,29 @@ int clickLatency(QtEventPump& pump)
         }
     } filter;
     filter.arriving = &arriving;
-    save->installEventFilter(&filter);
+    changePasswordButton->installEventFilter(&filter);
     // Connected after the view's own handler, so it runs once that has returned.
-    QObject::connect(save, &QPushButton::clicked, [&] {
+    QObject::connect(changePasswordButton, &QPushButton::clicked, [&] {
         if (arriving < posted.size())
             latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - posted[arriving]).count());
     });
     QTimer clicker;
     QObject::connect(&clicker, &QTimer::timeout, [&] {
-        if (!equip.connected())
+        if (!deviceLink.connected())
             return;
-        const QPointF at(save->width() / 2.0, save->height() / 2.0);
-        const QPointF global = save->mapToGlobal(at);
+        const QPointF at(changePasswordButton->width() / 2.0, changePasswordButton->height() / 2.0);
+        const QPointF global = changePasswordButton->mapToGlobal(at);
         auto* press = new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
                                       Qt::NoModifier);
         auto* release = new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
                                         Qt::NoModifier);
         release->setTimestamp(posted.size());
         posted.push_back(Clock::now());
-        QCoreApplication::postEvent(save, press);
-        QCoreApplication::postEvent(save, release);
+        QCoreApplication::postEvent(changePasswordButton, press);
+        QCoreApplication::postEvent(changePasswordButton, release);
     });
     clicker.start(97);
-    pump.runUntil([&] { return !equip.connected(); }, deadlineAfter(std::chrono::seconds(30)));
+    pump.runUntil([&] { return !deviceLink.connected(); }, deadlineAfter(std::chrono::seconds(30)));
     clicker.stop();
     QCoreApplication::processEvents();
     std::filesystem::remove_all(folder);
@@ -275,20 +275,20 @@ int main(int argc, char** argv)
 
     {
         auto silent = qlxsim::SimServer::start({.model = "T", .faults = "drop"}, {.serial = true});
-        TEquipComm equip(pump);
-        equip.setDeviceType(kQLX700T);
-        if (!equip.openSerial(silent->serialPath(), {9600, 0, 0}, false))
+        DeviceLink deviceLink(pump);
+        deviceLink.setDeviceType(kQLX700T);
+        if (!deviceLink.openSerial(silent->serialPath(), {9600, 0, 0}, false))
             return 1;
-        print("serial, silent device (2 s)", measure([&] { return equip.readRegisters(201, 1); }), false);
+        print("serial, silent device (2 s)", measure([&] { return deviceLink.readRegisters(201, 1); }), false);
     }
     {
         auto slow = qlxsim::SimServer::start({.model = "T", .faults = "slow=1s"}, {.tcp = true});
-        TEquipComm equip(pump);
-        equip.setDeviceType(kQLX700T);
-        if (!equip.openTcp("127.0.0.1", "", slow->tcpPort()))
+        DeviceLink deviceLink(pump);
+        deviceLink.setDeviceType(kQLX700T);
+        if (!deviceLink.openTcp("127.0.0.1", "", slow->tcpPort()))
             return 1;
-        pump.runUntil([&] { return equip.connected(); }, deadlineAfter(std::chrono::seconds(5)));
-        print("TCP, device answering after 1 s", measure([&] { return equip.readRegisters(201, 1); }), true);
+        pump.runUntil([&] { return deviceLink.connected(); }, deadlineAfter(std::chrono::seconds(5)));
+        print("TCP, device answering after 1 s", measure([&] { return deviceLink.readRegisters(201, 1); }), true);
     }
     const int refresh = pageRefresh(pump);
     return refresh != 0 ? refresh : clickLatency(pump);

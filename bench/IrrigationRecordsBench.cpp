@@ -6,8 +6,8 @@
 // simulated device's 2 ms turnaround each); "with_settle_ms" adds the settle pause.
 #include "SimLink.h"
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "screens/irrigation/IrrigationRecords.h"
 
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kRecords = irrrecords::kMaxRecords;
+constexpr int kRecords = irrigationrecords::kMaxRecords;
 constexpr int kBaud = 115200;
 
 // Bytes of one record's exchanges: write single and its echo, the one-register
@@ -31,14 +31,14 @@ void ReadRecords(benchmark::State& state)
     config.wireTiming = !tcp;
     auto sim = qlxsim::SimServer::start(config, {.serial = !tcp, .tcp = tcp});
     PollEventPump pump;
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700IRR);
-    if (!openSimLink(equip, pump, *sim, tcp, kBaud)) {
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700IRR);
+    if (!openSimLink(deviceLink, pump, *sim, tcp, kBaud)) {
         state.SkipWithError("no link to the simulator");
         return;
     }
     for (auto _ : state) {
-        const irrrecords::Reading r = irrrecords::readRecords(equip, [](int) {});
+        const irrigationrecords::Reading r = irrigationrecords::readRecords(deviceLink, [](int) {});
         if (!r.complete || r.records.size() != static_cast<std::size_t>(kRecords)) {
             state.SkipWithError("reading incomplete");
             return;
@@ -47,7 +47,7 @@ void ReadRecords(benchmark::State& state)
     if (!tcp) {
         const double wire = kRecords * (kRecordBytes * 10.0 / kBaud + 3 * 0.002);
         state.counters["wire_bound_ms"] = wire * 1e3;
-        state.counters["with_settle_ms"] = (wire + kRecords * equip.writeSettleDelay().count()) * 1e3;
+        state.counters["with_settle_ms"] = (wire + kRecords * deviceLink.writeSettleDelay().count()) * 1e3;
     }
 }
 BENCHMARK(ReadRecords)->Arg(0)->Arg(1)->ArgName("tcp")->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -5,8 +5,8 @@
 // requests the device received per full read; over TCP it must equal "flushes", the
 // batches the read is queued in, since each flush goes as one request.
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "link/RtuFrame.h"
 #include "settings/FullConfigRead.h"
@@ -42,18 +42,18 @@ int registerCount()
     return count;
 }
 
-bool open(TEquipComm& equip, PollEventPump& pump, const qlxsim::SimServer& sim, Link link)
+bool open(DeviceLink& deviceLink, PollEventPump& pump, const qlxsim::SimServer& sim, Link link)
 {
     switch (link) {
     case Link::Tcp:
-        if (!equip.openTcp("127.0.0.1", "", sim.tcpPort()))
+        if (!deviceLink.openTcp("127.0.0.1", "", sim.tcpPort()))
             return false;
-        pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
-        return equip.connected();
+        pump.runUntil([&] { return deviceLink.connected() || deviceLink.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+        return deviceLink.connected();
     case Link::Udp:
-        return equip.openUdp("127.0.0.1", "", sim.udpPort());
+        return deviceLink.openUdp("127.0.0.1", "", sim.udpPort());
     case Link::Serial:
-        return equip.openSerial(sim.serialPath(), {115200, 0, 0}, false);
+        return deviceLink.openSerial(sim.serialPath(), {115200, 0, 0}, false);
     }
     return false;
 }
@@ -69,16 +69,16 @@ void FullConfigurationRead(benchmark::State& state, Link link)
     transports.tcp = link == Link::Tcp;
     auto sim = qlxsim::SimServer::start(config, transports);
     PollEventPump pump;
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700T);
-    if (!open(equip, pump, *sim, link)) {
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!open(deviceLink, pump, *sim, link)) {
         state.SkipWithError("cannot open the simulator's link");
         return;
     }
     const std::uint64_t before = sim->requestCount();
     for (auto _ : state) {
         int failedRegister = 0;
-        if (!readFullConfiguration(equip, failedRegister)) {
+        if (!readFullConfiguration(deviceLink, failedRegister)) {
             state.SkipWithError("the configuration read failed");
             return;
         }

@@ -1,8 +1,8 @@
 // Time of one serial read transaction (drain, request, reply, CRC check, store)
 // against a scripted device on a pseudo-terminal. Wall time is the round trip; CPU
 // time is this thread's alone, so it shows that waiting for the reply does not spin.
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "support/RegisterPeer.h"
 
@@ -15,15 +15,15 @@ static void SerialReadRegisters(benchmark::State& state)
         device.set(r, r);
     PtyPeer pty(device.handler());
     PollEventPump pump;
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700T);
-    if (!equip.openSerial(pty.path(), {115200, 0, 0}, false)) {
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!deviceLink.openSerial(pty.path(), {115200, 0, 0}, false)) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;
     }
     const int count = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        if (!equip.readRegisters(1, count)) {
+        if (!deviceLink.readRegisters(1, count)) {
             state.SkipWithError("read failed");
             break;
         }

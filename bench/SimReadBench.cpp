@@ -1,11 +1,11 @@
 // Serial read transactions against the simulator with --wire-timing, which paces its
-// replies at the line's baud rate like a real RS-485 line: our master (TEquipComm)
+// replies at the line's baud rate like a real RS-485 line: our master (DeviceLink)
 // side by side with libmodbus doing the same reads in the same run. The "bound" is
 // the wire-time lower bound of one transaction (request and reply bit times plus the
 // simulated device's 2 ms turnaround); "ratio" is wall time over that bound.
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 
 #include <benchmark/benchmark.h>
@@ -46,16 +46,16 @@ void OurMaster(benchmark::State& state)
     const int registers = static_cast<int>(state.range(1));
     auto sim = startSim();
     PollEventPump pump;
-    TEquipComm equip(pump);
-    equip.setDeviceType(kQLX700T);
-    if (!equip.openSerial(sim->serialPath(), {baud, 0, 0}, false)) {
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!deviceLink.openSerial(sim->serialPath(), {baud, 0, 0}, false)) {
         state.SkipWithError("cannot open the simulator's port");
         return;
     }
     std::chrono::steady_clock::duration total{};
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!equip.readRegisters(1, registers)) {
+        if (!deviceLink.readRegisters(1, registers)) {
             state.SkipWithError("read failed");
             return;
         }

@@ -4,7 +4,7 @@
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
 #include "link/LinkError.h"
-#include "settings/CalibStore.h"
+#include "settings/CalibrationStore.h"
 #include "settings/FloatWords.h"
 #include "settings/PlatformDataFolder.h"
 #include "settings/RealText.h"
@@ -30,7 +30,7 @@ struct Item {
     std::string name;
     int gain;   // first register of the gain pair
     int offset; // first register of the offset pair
-    const CalibCurve* curve;
+    const CalibrationCurve* curve;
     const char* columns; // what the record's X and Y values are
 };
 
@@ -41,26 +41,26 @@ int rtdChannels(int deviceType)
     return deviceType == kQLX700R ? 1 : 6;
 }
 
-std::vector<Item> itemsOf(int deviceType, const TCalibRecord& record)
+std::vector<Item> itemsOf(int deviceType, const CalibrationRecord& record)
 {
     std::vector<Item> items;
     const bool r = deviceType == kQLX700R;
     for (int c = 0; c < rtdChannels(deviceType); ++c)
         items.push_back({"RTD " + std::to_string(c + 1), 2540 + 2 * c, 2560 + 2 * c,
-                         &record.RTD[static_cast<std::size_t>(c)], "measured ohm, expected ohm"});
+                         &record.RtdInputs[static_cast<std::size_t>(c)], "measured ohm, expected ohm"});
     for (int i = 0; i < (r ? 2 : 3); ++i) {
         const bool voltage = r && i == 1;
         const int slot = voltage ? 2 : i;
         items.push_back({(voltage ? "voltage input " : "current input ") + std::to_string(i + 1), 2600 + 2 * slot,
-                         2610 + 2 * slot, &record.EntrCorr[static_cast<std::size_t>(i)],
+                         2610 + 2 * slot, &record.CurrentInputs[static_cast<std::size_t>(i)],
                          voltage ? "measured V, applied V" : "measured A, applied A"});
     }
     for (int k = 0; k < 4; ++k) {
         const auto at = static_cast<std::size_t>(k);
         const std::string output = "output " + std::to_string(k + 1);
-        items.push_back({output + " 0-32mA", 2510 + 2 * k, 2520 + 2 * k, &record.SaidaCorrente[at],
+        items.push_back({output + " 0-32mA", 2510 + 2 * k, 2520 + 2 * k, &record.CurrentOutputs[at],
                          "obtained mA, desired mA"});
-        items.push_back({output + " 0-1.5mA", 2620 + 2 * k, 2630 + 2 * k, &record.SaidaCorrente0_1[at],
+        items.push_back({output + " 0-1.5mA", 2620 + 2 * k, 2630 + 2 * k, &record.CurrentOutputs1_5mA[at],
                          "obtained mA, desired mA"});
     }
     return items;
@@ -75,10 +75,10 @@ void line(std::ostream& out, const std::string& label, const std::string& value)
 }
 
 // The pair exactly as the device holds it: a NaN or an infinity shows as such.
-std::string pair(const TEquipComm& equip, int first)
+std::string pair(const DeviceLink& deviceLink, int first)
 {
-    return formatSingle(WordsToFloat(static_cast<std::uint16_t>(equip.registerValue(first)),
-                                     static_cast<std::uint16_t>(equip.registerValue(first + 1))));
+    return formatSingle(WordsToFloat(static_cast<std::uint16_t>(deviceLink.registerValue(first)),
+                                     static_cast<std::uint16_t>(deviceLink.registerValue(first + 1))));
 }
 
 std::string twoColumns(float x, float y)
@@ -89,32 +89,32 @@ std::string twoColumns(float x, float y)
 }
 
 // The record's points of every item that has some; the record file is only read.
-CtlResult printRecord(const std::vector<Item>& items, TCalibRecord& record, int serial, std::ostream& out)
+CtlResult printRecord(const std::vector<Item>& items, CalibrationRecord& record, int serial, std::ostream& out)
 {
     const std::filesystem::path folder = platformDataFolder();
-    const std::filesystem::path file = folder / CalibStore::fileName(serial);
+    const std::filesystem::path file = folder / CalibrationStore::fileName(serial);
     std::error_code ignored;
     if (!std::filesystem::exists(file, ignored)) {
         line(out, "record", "none (no " + file.filename().string() + " in " + folder.string() + ")");
         return {0, {}};
     }
-    CalibStore store;
+    CalibrationStore store;
     std::string error;
     if (!store.load(record, serial, folder, error))
         return {kFailure, "cannot read the calibration record " + file.string() + ": " + error};
     line(out, "record", file.string());
     bool any = false;
     for (const Item& item : items) {
-        const CalibCurve& c = *item.curve;
-        if (c.NumPontos == 0)
+        const CalibrationCurve& c = *item.curve;
+        if (c.PointCount == 0)
             continue;
         any = true;
-        line(out, item.name + " points", std::to_string(c.NumPontos) + " (" + item.columns + ")");
-        for (int n = 0; n < c.NumPontos; ++n) {
+        line(out, item.name + " points", std::to_string(c.PointCount) + " (" + item.columns + ")");
+        for (int n = 0; n < c.PointCount; ++n) {
             const auto i = static_cast<std::size_t>(n);
             line(out, item.name + " point " + std::to_string(n + 1), twoColumns(c.X[i], c.Y[i]));
         }
-        line(out, item.name + " record gain", formatSingle(c.Ganho));
+        line(out, item.name + " record gain", formatSingle(c.Gain));
         line(out, item.name + " record offset", formatSingle(c.Offset));
     }
     if (!any)
@@ -126,28 +126,28 @@ CtlResult printRecord(const std::vector<Item>& items, TCalibRecord& record, int 
 
 CtlResult runCalibration(CtlSession& session, std::ostream& out)
 {
-    TEquipComm& equip = session.equip();
-    const int type = equip.deviceType();
+    DeviceLink& deviceLink = session.deviceLink();
+    const int type = deviceLink.deviceType();
     const int rtds = rtdChannels(type);
     const Block blocks[] = {{2501, 2}, {2530, 1},  {2540, 2 * rtds}, {2560, 2 * rtds}, {2600, 6},
                             {2610, 6}, {2510, 8},  {2520, 8},        {2620, 8},        {2630, 8}};
     for (const Block& b : blocks) {
-        if (!equip.readRegisters(b.first, b.count))
+        if (!deviceLink.readRegisters(b.first, b.count))
             return {kFailure, "reading register " + std::to_string(b.first) + " failed: " +
-                                  describeLinkError(equip.lastError())};
+                                  describeLinkError(deviceLink.lastError())};
     }
 
-    TCalibRecord record;
+    CalibrationRecord record;
     const std::vector<Item> items = itemsOf(type, record);
-    const int serial = equip.image().SerialNumber();
+    const int serial = deviceLink.image().SerialNumber();
     line(out, "model", std::string(modelName(type)));
     line(out, "serial number", std::to_string(serial));
     char ohms[32];
-    std::snprintf(ohms, sizeof ohms, "%.2f ohm", equip.registerValue(2530) / 100.0);
+    std::snprintf(ohms, sizeof ohms, "%.2f ohm", deviceLink.registerValue(2530) / 100.0);
     line(out, "127-ohm reference", ohms);
     for (const Item& item : items) {
-        line(out, item.name + " gain", pair(equip, item.gain));
-        line(out, item.name + " offset", pair(equip, item.offset));
+        line(out, item.name + " gain", pair(deviceLink, item.gain));
+        line(out, item.name + " offset", pair(deviceLink, item.offset));
     }
     return printRecord(items, record, serial, out);
 }

@@ -89,22 +89,22 @@ std::string twoDigits(int v)
 
 Outcome runInfo(CtlSession& session, std::ostream& out)
 {
-    TEquipComm& equip = session.equip();
-    const RegisterImage& img = equip.image();
+    DeviceLink& deviceLink = session.deviceLink();
+    const RegisterImage& img = deviceLink.image();
     const Field& clock = img.clockField();
-    if (!equip.readRegisters(2000, 2) || !equip.readRegisters(2501, 2))
+    if (!deviceLink.readRegisters(2000, 2) || !deviceLink.readRegisters(2501, 2))
         return {kFailure, "the device does not answer (register 2000)"};
-    const bool haveClock = equip.readRegisters(clock.first, clock.size);
-    out << "model      " << modelName(equip.deviceType()) << " (signature " << session.signature() << ")\n";
+    const bool haveClock = deviceLink.readRegisters(clock.first, clock.size);
+    out << "model      " << modelName(deviceLink.deviceType()) << " (signature " << session.signature() << ")\n";
     out << "serial     " << img.SerialNumber() << "\n";
     out << "firmware   " << VersionToText(static_cast<std::uint16_t>(img.value(reg::common::FirmwareVersion))) << "\n";
-    const auto required = static_cast<std::uint16_t>(img.value(reg::common::VersaoSoftwareMinima));
+    const auto required = static_cast<std::uint16_t>(img.value(reg::common::MinimumSoftwareVersion));
     out << "requires   tool " << VersionToText(required) << " or later"
         << (required > GetProgramVersion() ? " (this tool is older: update it)" : "") << "\n";
     if (haveClock) {
-        out << "clock      20" << twoDigits(img.Relogio(5)) << "-" << twoDigits(img.Relogio(4)) << "-"
-            << twoDigits(img.Relogio(3)) << " " << twoDigits(img.Relogio(0)) << ":" << twoDigits(img.Relogio(1))
-            << ":" << twoDigits(img.Relogio(2)) << "\n";
+        out << "clock      20" << twoDigits(img.Clock(5)) << "-" << twoDigits(img.Clock(4)) << "-"
+            << twoDigits(img.Clock(3)) << " " << twoDigits(img.Clock(0)) << ":" << twoDigits(img.Clock(1))
+            << ":" << twoDigits(img.Clock(2)) << "\n";
     } else {
         out << "clock      (no answer)\n";
     }
@@ -181,19 +181,19 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     return "unknown command " + options.command;
 }
 
-std::string why(const TEquipComm& equip)
+std::string why(const DeviceLink& deviceLink)
 {
-    return describeLinkError(equip.lastError());
+    return describeLinkError(deviceLink.lastError());
 }
 
 // The words of the device's reply, whether the model's map knows the registers or not.
 Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
 {
-    TEquipComm& equip = session.equip();
+    DeviceLink& deviceLink = session.deviceLink();
     std::vector<std::uint16_t> words;
-    if (!equip.readRaw(request.first, request.count, words))
+    if (!deviceLink.readRaw(request.first, request.count, words))
         return {kFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first)
-                              + " failed: " + why(equip)};
+                              + " failed: " + why(deviceLink)};
     for (std::size_t i = 0; i < words.size(); ++i)
         out << request.first + static_cast<int>(i) << " " << words[i] << "\n";
     return {kOk, {}};
@@ -201,19 +201,19 @@ Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
 
 Outcome runWrite(CtlSession& session, const Request& request)
 {
-    TEquipComm& equip = session.equip();
+    DeviceLink& deviceLink = session.deviceLink();
     const auto& values = request.values;
-    if (equip.writeRegisters(request.first, values, false, true))
+    if (deviceLink.writeRegisters(request.first, values, false, true))
         return {kOk, {}};
-    const LinkError e = equip.lastError();
+    const LinkError e = deviceLink.lastError();
     const int reg = e.fault == LinkFault::ReadBackDiffers ? e.reg : request.first;
     return {kFailure, "write of register " + std::to_string(reg) + " failed: " + describeLinkError(e)};
 }
 
 Outcome runCommand(CtlSession& session, const Request& request)
 {
-    if (!session.equip().sendCommand(request.first))
-        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000): " + why(session.equip())};
+    if (!session.deviceLink().sendCommand(request.first))
+        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000): " + why(session.deviceLink())};
     return {kOk, {}};
 }
 

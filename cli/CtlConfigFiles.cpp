@@ -17,9 +17,9 @@ constexpr int kFailure = 1;
 CtlResult readConfiguration(CtlSession& session)
 {
     int failed = 0;
-    if (!readFullConfiguration(session.equip(), failed))
+    if (!readFullConfiguration(session.deviceLink(), failed))
         return {kFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
-                              + describeLinkError(session.equip().lastError())};
+                              + describeLinkError(session.deviceLink().lastError())};
     return {kOk, {}};
 }
 
@@ -30,21 +30,21 @@ CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostre
     if (auto read = readConfiguration(session); read.status != kOk)
         return read;
     std::string error;
-    if (!SalvarConfiguracao(session.equip(), file, error))
+    if (!saveConfiguration(session.deviceLink(), file, error))
         return {kFailure, "saving the configuration failed: " + error};
-    out << "saved " << modelName(session.equip().deviceType()) << " configuration to " << file << "\n";
+    out << "saved " << modelName(session.deviceLink().deviceType()) << " configuration to " << file << "\n";
     return {kOk, {}};
 }
 
 CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool strict, std::ostream& out,
                         std::ostream& err)
 {
-    TEquipComm& equip = session.equip();
+    DeviceLink& deviceLink = session.deviceLink();
     ConfigLoadOptions options;
     options.strict = strict;
     // The whole file first: a file that would be refused writes nothing, not even a backup.
     ConfigLoadOutcome checked;
-    if (!checkConfigurationFile(equip.deviceType(), file, options, checked))
+    if (!checkConfigurationFile(deviceLink.deviceType(), file, options, checked))
         return {kFailure, "not loaded: " + checked.reason};
     for (const std::string& key : checked.defaulted)
         err << "qlx700ctl: warning: " << key << " is not an integer; the default is written\n";
@@ -53,18 +53,18 @@ CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool stric
 
     // What the device holds now, so a wrong file can be undone with another load.
     std::string error;
-    const std::filesystem::path backup = saveConfigBackup(equip, error);
+    const std::filesystem::path backup = saveConfigBackup(deviceLink, error);
     if (backup.empty())
         return {kFailure, "no backup of the device's configuration, nothing loaded: " + error};
     out << "backup of the device's configuration: " << backup.string() << "\n";
 
     ConfigLoadOutcome outcome;
-    if (!CarregarConfiguracao(equip, file, options, outcome)) {
+    if (!loadConfiguration(deviceLink, file, options, outcome)) {
         for (const std::string& d : outcome.differing)
             err << "qlx700ctl: " << d << "\n";
         return {kFailure, "loading " + file + " failed (error register " + std::to_string(outcome.errorRegister)
                               + "): " + outcome.reason};
     }
-    out << "loaded " << file << " into the " << modelName(equip.deviceType()) << "\n";
+    out << "loaded " << file << " into the " << modelName(deviceLink.deviceType()) << "\n";
     return {kOk, {}};
 }

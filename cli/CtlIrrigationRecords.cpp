@@ -4,8 +4,8 @@
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
 #include "link/LinkError.h"
-#include "screens/irrigation/Frame_QLX700IRR_RegistrosCaptions.h"
 #include "screens/irrigation/IrrigationRecords.h"
+#include "screens/irrigation/IrrigationRecordsPageCaptions.h"
 #include "settings/AtomicFile.h"
 
 namespace {
@@ -16,23 +16,23 @@ constexpr int kFileLanguage = 0;
 
 CtlResult saveRecords(CtlSession& session, const std::string& path, std::ostream& out, std::ostream& err, bool terminal)
 {
-    TEquipComm& equip = session.equip();
-    const irrrecords::Reading reading = irrrecords::readRecords(equip, [&](int read) {
+    DeviceLink& deviceLink = session.deviceLink();
+    const irrigationrecords::Reading reading = irrigationrecords::readRecords(deviceLink, [&](int read) {
         if (terminal)
             err << "\rreading records: " << read << std::flush;
     });
-    const std::vector<irrrecords::Record>& records = reading.records;
+    const std::vector<irrigationrecords::Record>& records = reading.records;
     if (terminal && !records.empty())
         err << "\n";
-    const auto c = frame_QLX700IRR_RegistrosCaptions(kFileLanguage);
+    const auto c = irrigationRecordsPageCaptions(kFileLanguage);
     const std::string header = c.header[0] + ", " + c.header[1] + ", " + c.header[2] + ", " + c.header[3];
     std::string error;
-    if (!writeFileAtomically(path, irrrecords::recordsFileText(header, records), error))
+    if (!writeFileAtomically(path, irrigationrecords::recordsFileText(header, records), error))
         return {kFailure, error};
     // What arrived is kept in the file, but a reading the link cut short is a failure.
     if (!reading.complete) {
         return {kFailure, "the reading stopped after " + std::to_string(records.size()) + " records (" +
-                              describeLinkError(equip.lastError()) + "); " + path + " holds those " +
+                              describeLinkError(deviceLink.lastError()) + "); " + path + " holds those " +
                               std::to_string(records.size())};
     }
     out << records.size() << " records saved in " << path << "\n";
@@ -44,13 +44,13 @@ CtlResult saveRecords(CtlSession& session, const std::string& path, std::ostream
 CtlResult runIrrigationRecords(CtlSession& session, const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err, bool errIsTerminal)
 {
-    const int type = session.equip().deviceType();
+    const int type = session.deviceLink().deviceType();
     if (type != kQLX700IRR)
         return {kFailure, std::string("the device is a ") + std::string(modelName(type)) + ", which keeps no irrigation records"};
     if (args[0] == "save")
         return saveRecords(session, args[1], out, err, errIsTerminal);
-    if (!session.equip().sendCommand(irrrecords::kEraseCommand))
-        return {kFailure, "erasing the records failed (command 1130): " + describeLinkError(session.equip().lastError())};
+    if (!session.deviceLink().sendCommand(irrigationrecords::kEraseCommand))
+        return {kFailure, "erasing the records failed (command 1130): " + describeLinkError(session.deviceLink().lastError())};
     out << "records erased\n";
     return {0, {}};
 }

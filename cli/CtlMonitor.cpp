@@ -2,7 +2,7 @@
 
 #include "CtlSession.h"
 #include "device/DeviceModel.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "link/LinkError.h"
 #include "MonitorModel.h"
 
@@ -16,28 +16,28 @@ constexpr auto kPeriod = std::chrono::seconds(1);
 
 // The monitor's reads: queued and flushed as one on the asynchronous link, one after
 // the other otherwise, stopping at the first failure.
-bool readRuns(TEquipComm& equip, const std::vector<RegisterRun>& runs)
+bool readRuns(DeviceLink& deviceLink, const std::vector<RegisterRun>& runs)
 {
-    const bool queue = equip.asynchronous();
+    const bool queue = deviceLink.asynchronous();
     for (const RegisterRun& run : runs) {
-        if (!equip.readRegisters(run.first, run.count, queue))
+        if (!deviceLink.readRegisters(run.first, run.count, queue))
             return false;
     }
-    return equip.flushQueuedReads();
+    return deviceLink.flushQueuedReads();
 }
 
 } // namespace
 
 CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::ostream& out)
 {
-    TEquipComm& equip = session.equip();
-    const std::optional<MonitorModel> model = monitorModel(equip.deviceType(), session.signature());
+    DeviceLink& deviceLink = session.deviceLink();
+    const std::optional<MonitorModel> model = monitorModel(deviceLink.deviceType(), session.signature());
     if (!model) {
         // The device answered; what is missing is this tool's live view of it.
         return {1, "monitor has no live view of this device yet; this is a " + signatureModelName(session.signature())};
     }
-    if (!readRuns(equip, model->once))
-        return {1, "reading the device failed: " + describeLinkError(equip.lastError())};
+    if (!readRuns(deviceLink, model->once))
+        return {1, "reading the device failed: " + describeLinkError(deviceLink.lastError())};
     out << model->header << "\n";
     out.flush();
     int failed = 0;
@@ -48,21 +48,21 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
     for (int sample = 1; options.count == 0 || sample <= options.count; ++sample) {
         samples = sample;
         std::string cause;
-        if (!equip.connected() && equip.network()) {
+        if (!deviceLink.connected() && deviceLink.network()) {
             // A reset TCP connection: open it again, as a user would reconnect.
             out << "# connection lost; reconnecting\n";
-            if (session.reconnect(cause) && readRuns(equip, model->once))
+            if (session.reconnect(cause) && readRuns(deviceLink, model->once))
                 out << "# reconnected\n";
             else if (cause.empty())
-                cause = describeLinkError(equip.lastError());
+                cause = describeLinkError(deviceLink.lastError());
         }
         // No window to keep drawing: the link's own time-out, so a slow network still answers.
-        if (cause.empty() && readRuns(equip, model->live)) {
-            out << model->line(equip) << "\n";
+        if (cause.empty() && readRuns(deviceLink, model->live)) {
+            out << model->line(deviceLink) << "\n";
             lastAnswer = LinkClock::now();
         } else {
             ++failed;
-            lastFailure = cause.empty() ? describeLinkError(equip.lastError()) : cause;
+            lastFailure = cause.empty() ? describeLinkError(deviceLink.lastError()) : cause;
             out << "# sample " << sample << ": no answer (" << lastFailure << ")\n";
         }
         out.flush();

@@ -1,7 +1,7 @@
 #include "CtlOptions.h"
 
 #include "device/DeviceModel.h"
-#include "link/SerialCommF.h"
+#include "link/SerialPort.h"
 
 #include <charconv>
 

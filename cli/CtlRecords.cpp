@@ -14,12 +14,12 @@ namespace {
 
 constexpr int kFailure = 1;
 
-std::string why(const TEquipComm& equip) { return describeLinkError(equip.lastError()); }
+std::string why(const DeviceLink& deviceLink) { return describeLinkError(deviceLink.lastError()); }
 
 // Events and maxima are the full QLX700-T's; the membrane variant keeps neither.
 bool thermalRecords(CtlSession& session, std::string& error)
 {
-    const int type = session.equip().deviceType();
+    const int type = session.deviceLink().deviceType();
     if (type == kQLX700T && session.signature() != kSignatureTMembrane)
         return true;
     error = std::string("the device is a ") + std::string(modelName(type)) +
@@ -29,14 +29,14 @@ bool thermalRecords(CtlSession& session, std::string& error)
 
 CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream& out, std::ostream& err, bool terminal)
 {
-    TEquipComm& equip = session.equip();
+    DeviceLink& deviceLink = session.deviceLink();
     for (const int reg : {1800, 1003, 1020}) {
-        if (!equip.readRegisters(reg, 1))
-            return {kFailure, "reading register " + std::to_string(reg) + " failed: " + why(equip)};
+        if (!deviceLink.readRegisters(reg, 1))
+            return {kFailure, "reading register " + std::to_string(reg) + " failed: " + why(deviceLink)};
     }
-    const int total = equip.registerValue(1800);
-    const eventrecord::Layout layout = eventrecord::layoutOf(equip.registerValue(1020), equip.registerValue(1003));
-    const EventDownloadResult result = downloadEvents(equip, session.pump(), total, layout, [&](int fetched, int all) {
+    const int total = deviceLink.registerValue(1800);
+    const eventrecord::Layout layout = eventrecord::layoutOf(deviceLink.registerValue(1020), deviceLink.registerValue(1003));
+    const EventDownloadResult result = downloadEvents(deviceLink, session.pump(), total, layout, [&](int fetched, int all) {
         if (terminal)
             err << "\rdownloading events: " << fetched << " / " << all << std::flush;
     });
@@ -47,7 +47,7 @@ CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream&
         return {kFailure, error};
     if (!result.complete) {
         return {kFailure, "the download stopped after " + std::to_string(result.lines.size()) + " of " +
-                              std::to_string(total) + " events (" + why(equip) + "); " + path + " holds those " +
+                              std::to_string(total) + " events (" + why(deviceLink) + "); " + path + " holds those " +
                               std::to_string(result.lines.size())};
     }
     out << total << " events saved in " << path << "\n";
@@ -64,8 +64,8 @@ CtlResult runEvents(CtlSession& session, const std::vector<std::string>& args, s
         return {kFailure, error};
     if (args[0] == "save")
         return saveEvents(session, args[1], out, err, errIsTerminal);
-    if (!session.equip().sendCommand(100))
-        return {kFailure, "erasing the events failed (register 3000): " + why(session.equip())};
+    if (!session.deviceLink().sendCommand(100))
+        return {kFailure, "erasing the events failed (register 3000): " + why(session.deviceLink())};
     out << "events erased\n";
     return {0, {}};
 }
@@ -75,12 +75,12 @@ CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)
     std::string error;
     if (!thermalRecords(session, error))
         return {kFailure, error};
-    TEquipComm& equip = session.equip();
+    DeviceLink& deviceLink = session.deviceLink();
     for (const RegisterRun& run : thermalRecordReads()) {
-        if (!equip.readRegisters(run.first, run.count))
-            return {kFailure, "reading register " + std::to_string(run.first) + " failed: " + why(equip)};
+        if (!deviceLink.readRegisters(run.first, run.count))
+            return {kFailure, "reading register " + std::to_string(run.first) + " failed: " + why(deviceLink)};
     }
-    const ThermalMaxima maxima = thermalMaxima(equip);
+    const ThermalMaxima maxima = thermalMaxima(deviceLink);
     for (std::size_t i = 0; i < maxima.size(); ++i) {
         const std::string label = i < 3 ? "winding " + std::to_string(i + 1) : "RTD " + std::to_string(i - 2);
         char line[96];
@@ -90,8 +90,8 @@ CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)
     }
     if (!reset)
         return {0, {}};
-    if (!resetThermalMaxima(equip))
-        return {kFailure, "resetting the maxima failed: " + why(equip)};
+    if (!resetThermalMaxima(deviceLink))
+        return {kFailure, "resetting the maxima failed: " + why(deviceLink)};
     out << "maxima reset\n";
     return {0, {}};
 }

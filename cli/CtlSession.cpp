@@ -14,9 +14,9 @@ namespace {
 // As long as the general frames wait for a TCP connection.
 constexpr Seconds kConnectTimeout{20.0};
 
-std::string socketErrorText(const TEquipComm& equip)
+std::string socketErrorText(const DeviceLink& deviceLink)
 {
-    const int e = equip.lastSocketError();
+    const int e = deviceLink.lastSocketError();
     return e != 0 ? ": " + std::string(std::strerror(e)) : std::string();
 }
 
@@ -24,7 +24,7 @@ std::string socketErrorText(const TEquipComm& equip)
 
 CtlSession::CtlSession(const CtlOptions& options)
     : options_(options)
-    , equip_(pump_)
+    , deviceLink_(pump_)
 {
 }
 
@@ -37,14 +37,14 @@ std::string CtlSession::linkName() const
 
 bool CtlSession::open(std::string& error)
 {
-    equip_.setSlaveAddress(options_.address);
-    equip_.setDeviceType(options_.model.value_or(kQLX700T));
+    deviceLink_.setSlaveAddress(options_.address);
+    deviceLink_.setDeviceType(options_.model.value_or(kQLX700T));
     switch (options_.link) {
     case CtlOptions::Link::Serial:
-        if (equip_.openSerial(options_.serialPath, options_.serial, true))
+        if (deviceLink_.openSerial(options_.serialPath, options_.serial, true))
             return true;
         error = "cannot open serial port " + options_.serialPath + ": "
-            + describeSerialOpenError(equip_.lastSerialOpenError(), options_.serial);
+            + describeSerialOpenError(deviceLink_.lastSerialOpenError(), options_.serial);
         return false;
     case CtlOptions::Link::Udp: {
         const auto address = resolveIPv4(options_.host);
@@ -52,7 +52,7 @@ bool CtlSession::open(std::string& error)
             error = "cannot resolve host " + options_.host;
             return false;
         }
-        if (equip_.openUdp(*address, options_.localAddress, options_.port))
+        if (deviceLink_.openUdp(*address, options_.localAddress, options_.port))
             return true;
         error = "cannot open UDP link to " + linkName();
         return false;
@@ -63,18 +63,18 @@ bool CtlSession::open(std::string& error)
             error = "cannot resolve host " + options_.host;
             return false;
         }
-        if (!equip_.openTcp(*address, options_.localAddress, options_.port)) {
-            error = "cannot open TCP link to " + linkName() + socketErrorText(equip_);
+        if (!deviceLink_.openTcp(*address, options_.localAddress, options_.port)) {
+            error = "cannot open TCP link to " + linkName() + socketErrorText(deviceLink_);
             return false;
         }
         // A refused connection ends the wait at once; a silent network at the time-out.
-        const AsyncLink& link = equip_.asyncLink();
+        const AsyncLink& link = deviceLink_.asyncLink();
         pump_.runUntil([&] { return link.connected() || link.lastError() != 0; }, deadlineAfter(kConnectTimeout));
-        if (equip_.connected())
+        if (deviceLink_.connected())
             return true;
         error = "cannot connect to " + linkName()
-            + (equip_.lastSocketError() != 0 ? socketErrorText(equip_) : std::string(" (no answer within 20 s)"));
-        equip_.close();
+            + (deviceLink_.lastSocketError() != 0 ? socketErrorText(deviceLink_) : std::string(" (no answer within 20 s)"));
+        deviceLink_.close();
         return false;
     }
     case CtlOptions::Link::None:
@@ -86,18 +86,18 @@ bool CtlSession::open(std::string& error)
 
 bool CtlSession::readSignature(int deviceType)
 {
-    equip_.setDeviceType(deviceType);
+    deviceLink_.setDeviceType(deviceType);
     signature_ = 0;
-    if (!equip_.readRegisters(2002, 1))
+    if (!deviceLink_.readRegisters(2002, 1))
         return false;
-    signature_ = equip_.registerValue(2002);
+    signature_ = deviceLink_.registerValue(2002);
     return true;
 }
 
 std::string CtlSession::silence(int reg) const
 {
     return "reading register " + std::to_string(reg) + " on " + linkName() + " failed: "
-        + describeLinkError(equip_.lastError());
+        + describeLinkError(deviceLink_.lastError());
 }
 
 bool CtlSession::identify(std::string& error)
@@ -114,7 +114,7 @@ bool CtlSession::identify(std::string& error)
         if (signatureModelName(seen).empty() && readSignature(wanted == kQLX700P ? kQLX700T : kQLX700P)
             && !signatureModelName(signature_).empty())
             seen = signature_;
-        equip_.setDeviceType(wanted);
+        deviceLink_.setDeviceType(wanted);
         const std::string name = signatureModelName(seen);
         const std::string notWanted = "), not a " + std::string(modelName(wanted));
         if (!name.empty())
@@ -130,13 +130,13 @@ bool CtlSession::identify(std::string& error)
     const std::string firstFailure = answered ? std::string() : silence(2002);
     const auto type = deviceTypeFromSignature(signature_);
     if (answered && type && *type != kQLX700P) {
-        equip_.setDeviceType(*type);
+        deviceLink_.setDeviceType(*type);
         return true;
     }
     const int plain = signature_;
     if (readSignature(kQLX700P) && signature_ == kSignatureP)
         return true;
-    if (!answered && !equip_.received(2002)) {
+    if (!answered && !deviceLink_.received(2002)) {
         error = firstFailure;
         return false;
     }
@@ -152,11 +152,11 @@ bool CtlSession::reconnect(std::string& error)
 bool CtlSession::provePassword(const std::string& password, std::string& error)
 {
     password_ = password;
-    if (!equip_.readRegisters(1600, 4)) {
+    if (!deviceLink_.readRegisters(1600, 4)) {
         error = silence(1600);
         return false;
     }
-    if (!passwordMatches(equip_.image(), password)) {
+    if (!passwordMatches(deviceLink_.image(), password)) {
         error = "wrong password";
         return false;
     }

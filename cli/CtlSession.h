@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CtlOptions.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "link/PollEventPump.h"
 
 #include <string>
@@ -19,7 +19,7 @@ public:
     // Opens the link again, identifies the device and proves the password given before.
     bool reconnect(std::string& error);
 
-    TEquipComm& equip() { return equip_; }
+    DeviceLink& deviceLink() { return deviceLink_; }
     EventPump& pump() { return pump_; }
     int signature() const { return signature_; }
 
@@ -31,7 +31,7 @@ private:
 
     const CtlOptions& options_;
     PollEventPump pump_;
-    TEquipComm equip_;
+    DeviceLink deviceLink_;
     int signature_ = 0;
     std::string password_;
 };

@@ -1,6 +1,6 @@
 #include "IrrigationMonitor.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/irrigation/IrrigationLive.h"
 
 #include <cstdio>
@@ -32,10 +32,10 @@ char onOff(const std::optional<bool>& on)
     return on ? (*on ? '1' : '0') : '-';
 }
 
-std::string sampleLine(const TEquipComm& equip)
+std::string sampleLine(const DeviceLink& deviceLink)
 {
-    const IrrigationLive live = irrigationLive(equip);
-    std::string line = monitorClock(receivedClock(equip, 601));
+    const IrrigationLive live = irrigationLive(deviceLink);
+    std::string line = monitorClock(receivedClock(deviceLink, 601));
     monitorField(line, " %9.0f", 10, counter(live.pluviometer));
     monitorField(line, " %9.0f", 10, counter(live.hydrometerTotal));
     monitorField(line, " %9.0f", 10, counter(live.hydrometerLastCycle));

@@ -1,6 +1,6 @@
 #include "MonitorModel.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 #include <cstdio>
 
@@ -29,13 +29,13 @@ std::string monitorClock(const std::optional<std::vector<int>>& clock)
     return text;
 }
 
-std::optional<std::vector<int>> receivedClock(const TEquipComm& equip, int first)
+std::optional<std::vector<int>> receivedClock(const DeviceLink& deviceLink, int first)
 {
     std::vector<int> clock;
     for (int reg = first; reg < first + 6; ++reg) {
-        if (!equip.received(reg))
+        if (!deviceLink.received(reg))
             return std::nullopt;
-        clock.push_back(equip.registerValue(reg));
+        clock.push_back(deviceLink.registerValue(reg));
     }
     return clock;
 }

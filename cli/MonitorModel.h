@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // What `qlx700ctl monitor` shows of one model: a header, what it reads once after
 // connecting, what it reads every second (the model's page reads the same), and one
@@ -17,7 +17,7 @@ struct MonitorModel {
     std::string header;
     std::vector<RegisterRun> once;
     std::vector<RegisterRun> live;
-    std::function<std::string(const TEquipComm&)> line;
+    std::function<std::string(const DeviceLink&)> line;
 };
 
 // The monitor of the model the device is (its type and signature), if there is one.
@@ -31,7 +31,7 @@ void monitorField(std::string& line, const char* format, int width, const std::o
 // or a dash as wide.
 std::string monitorClock(const std::optional<std::vector<int>>& clock);
 // The six clock registers from `first` as this connection received them, if all were.
-std::optional<std::vector<int>> receivedClock(const TEquipComm& equip, int first);
+std::optional<std::vector<int>> receivedClock(const DeviceLink& deviceLink, int first);
 
 // Definitions of the field template for the value types the monitors print.
 extern template void monitorField<double>(std::string&, const char*, int, const std::optional<double>&);

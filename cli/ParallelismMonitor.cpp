@@ -1,6 +1,6 @@
 #include "ParallelismMonitor.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/parallelism/ParallelismLive.h"
 
 #include <cstdio>
@@ -20,10 +20,10 @@ const char* modeName(const std::optional<int>& mode)
     }
 }
 
-std::string sampleLine(const TEquipComm& equip)
+std::string sampleLine(const DeviceLink& deviceLink)
 {
-    const ParallelismLive live = parallelismLive(equip);
-    std::string line = monitorClock(receivedClock(equip, 401));
+    const ParallelismLive live = parallelismLive(deviceLink);
+    std::string line = monitorClock(receivedClock(deviceLink, 401));
     monitorField(line, " %4d", 5, live.position);
     monitorField(line, " %4d", 5, live.expected);
     char mode[16];

@@ -1,16 +1,16 @@
 #include "PositionMonitor.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/position/PositionLive.h"
 
 #include <cstdio>
 
 namespace {
 
-std::string sampleLine(const TEquipComm& equip)
+std::string sampleLine(const DeviceLink& deviceLink)
 {
-    const PositionLive live = positionLive(equip);
-    std::string line = monitorClock(receivedClock(equip, 601));
+    const PositionLive live = positionLive(deviceLink);
+    std::string line = monitorClock(receivedClock(deviceLink, 601));
     monitorField(line, " %8.1f", 9, live.ohms);
     monitorField(line, " %8.3f", 9, live.milliamps);
     monitorField(line, " %4d", 5, live.position);

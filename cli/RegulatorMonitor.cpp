@@ -1,15 +1,15 @@
 #include "RegulatorMonitor.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/regulator/RegulatorLive.h"
 
 #include <cstdio>
 
 namespace {
 
-std::string sampleLine(const TEquipComm& equip)
+std::string sampleLine(const DeviceLink& deviceLink)
 {
-    const RegulatorLive live = regulatorLive(equip);
+    const RegulatorLive live = regulatorLive(deviceLink);
     std::string line = live.clock ? monitorClock(std::vector<int>(live.clock->begin(), live.clock->end()))
                                   : monitorClock(std::nullopt);
     monitorField(line, " %6.1f", 7, live.secondaryVolts);

@@ -1,15 +1,15 @@
 #include "ThermalMonitor.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/thermal/ThermalLive.h"
 
 #include <cstdio>
 
 namespace {
 
-std::string sampleLine(const TEquipComm& equip)
+std::string sampleLine(const DeviceLink& deviceLink)
 {
-    const ThermalLive live = thermalLive(equip);
+    const ThermalLive live = thermalLive(deviceLink);
     std::string line = live.clock ? monitorClock(std::vector<int>(live.clock->begin(), live.clock->end()))
                                   : monitorClock(std::nullopt);
     for (const auto& c : live.rtdCelsius)

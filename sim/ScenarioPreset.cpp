@@ -7,7 +7,7 @@ namespace qlxsim {
 
 namespace {
 
-using RV = SimDevice::RecordVariant;
+using RecordVariant = SimDevice::RecordVariant;
 
 std::vector<ScenarioPreset> makePresets()
 {
@@ -79,12 +79,12 @@ std::vector<ScenarioPreset> makePresets()
     {
         auto& r = add("irr-record-zero-temperature", "IRR", "one record whose temperature field is all zeros", {});
         r.records = 1;
-        r.recordVariant = RV::ZeroTemperature;
+        r.recordVariant = RecordVariant::ZeroTemperature;
     }
     {
         auto& r = add("irr-record-full-field", "IRR", "one record with an 18-character field and no zero", {});
         r.records = 1;
-        r.recordVariant = RV::FullField;
+        r.recordVariant = RecordVariant::FullField;
     }
     add("irr-alarm-5", "IRR", "alarm bits 1001 = 5", {{1001, 5}});
     add("irr-no-sensor", "IRR", "temperature 1011 = 0xFFFF (no sensor)", {{1011, 0xFFFF}});

@@ -40,14 +40,14 @@ ThermalDevice::ThermalDevice(bool membrane, bool fastEvents, std::uint64_t seed)
 void ThermalDevice::declareModel()
 {
     bank_.declare(1, 10, 100, 0, 255);      // SetPointRTD
-    bank_.declare(21, 10, 1, 1, 255);       // HistereseRTD
+    bank_.declare(21, 10, 1, 1, 255);       // HysteresisRTD
     bank_.declare(41, 10, 1, 1, 255);       // Retardo
-    bank_.declare(61, 10, 0, 0, 8);         // CanalAssociado
+    bank_.declare(61, 10, 0, 0, 8);         // AssociatedChannel
     bank_.declare(81, 10, 0, 0, 1);         // Forca
-    bank_.declare(101, 10, 0, 0, 1);        // LogicaInversa
-    bank_.declare(121, 10, 0, 0, 150);      // SetPointCorrente
-    bank_.declare(141, 10, 1, 1, 255);      // HistereseCorrente
-    bank_.declare(161, 10, 0, 0, 1);        // FuncaoAssociada
+    bank_.declare(101, 10, 0, 0, 1);        // InvertedLogic
+    bank_.declare(121, 10, 0, 0, 150);      // SetPointCurrent
+    bank_.declare(141, 10, 1, 1, 255);      // HysteresisCurrent
+    bank_.declare(161, 10, 0, 0, 1);        // AssociatedFunction
     bank_.declare(201, 1, 0, 0, 2);
     bank_.declare(202, 3, 20, 0, 99);
     bank_.declare(205, 3, 50, 2, 50);

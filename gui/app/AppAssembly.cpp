@@ -34,8 +34,8 @@ AppAssembly::AppAssembly(bool demo)
         demo_ = std::make_unique<DemoDevices>();
         demo_->describe(sources_);
     }
-    logic_.FormCreate();
-    window_ = std::make_unique<FormMainView>(logic_);
+    logic_.start();
+    window_ = std::make_unique<MainWindowView>(logic_);
     attachPageViews(logic_, *window_);
     // Dialogs open at their offsets from the page, clear of the icons and the selector.
     ui_.setAnchor(window_->clientArea());

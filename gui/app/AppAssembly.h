@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/AppFrameFactory.h"
+#include "app/AppPageFactory.h"
 #include "app/ConnectionSources.h"
-#include "app/FormMainF.h"
 #include "app/GlobalAppSettings.h"
+#include "app/MainWindow.h"
 #include "app/PosixHostResolver.h"
 #include "app/PosixLocalAddressSource.h"
 #include "app/PosixSerialPortSource.h"
-#include "gui/app/FormMainView.h"
+#include "gui/app/MainWindowView.h"
 #include "gui/app/QtEventPump.h"
 #include "gui/app/QtFileChooser.h"
 #include "gui/app/QtUi.h"
@@ -29,11 +29,11 @@ public:
     AppAssembly(const AppAssembly&) = delete;
     AppAssembly& operator=(const AppAssembly&) = delete;
 
-    FormMainView& window() { return *window_; }
+    MainWindowView& window() { return *window_; }
     // Connects to the row's demo device and shows its page (see openPage); false
     // without the demo devices or when a step fails.
     bool openDemoPage(const PageRow& row, const std::function<void()>& shown = {});
-    TFormMain& logic() { return logic_; }
+    MainWindow& logic() { return logic_; }
 
 private:
     // Destroyed from the bottom up: the window before the logic it draws, the link
@@ -47,7 +47,7 @@ private:
     GlobalAppSettings settings_;
     QtUi ui_;
     QtFileChooser files_;
-    AppFrameFactory frames_{{pump_, sources_, files_}};
-    TFormMain logic_{pump_, settings_, ui_, frames_};
-    std::unique_ptr<FormMainView> window_;
+    AppPageFactory pageFactory_{{pump_, sources_, files_}};
+    MainWindow logic_{pump_, settings_, ui_, pageFactory_};
+    std::unique_ptr<MainWindowView> window_;
 };

@@ -1,13 +1,13 @@
 #include "gui/app/LogicDialog.h"
 
-#include "app/TDialog.h"
+#include "app/Dialog.h"
 #include "gui/app/WidgetText.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-LogicDialog::LogicDialog(TDialog& logic, QWidget* parent)
+LogicDialog::LogicDialog(Dialog& logic, QWidget* parent)
     : QDialog(parent)
     , logic_(logic)
 {
@@ -22,7 +22,7 @@ LogicDialog::~LogicDialog()
 int LogicDialog::execAt(QWidget* anchor)
 {
     if (anchor != nullptr) {
-        const TDialog::Offset o = logic_.offset();
+        const Dialog::Offset o = logic_.offset();
         move(anchor->mapToGlobal(QPoint(0, 0)) + QPoint(o.x, o.y));
     }
     return exec();
@@ -46,7 +46,7 @@ void LogicDialog::addOkCancel(QBoxLayout* layout, const std::string& ok, std::fu
 {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    QPushButton* okButton = makeButton(ok, "bbOk", std::move(okClick));
+    QPushButton* okButton = makeButton(ok, "okButton", std::move(okClick));
     okButton->setDefault(true);
     row->addWidget(okButton);
     row->addWidget(makeButton(cancel, cancelName, std::move(cancelClick)));

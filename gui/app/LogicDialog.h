@@ -8,7 +8,7 @@
 class QBoxLayout;
 class QLineEdit;
 class QPushButton;
-class TDialog;
+class Dialog;
 
 // The base of the dialog views: the logic decides when the dialog ends; the view
 // closes once it has, with the logic's modal result. Escape and the close box
@@ -16,7 +16,7 @@ class TDialog;
 class LogicDialog : public QDialog {
     Q_OBJECT
 public:
-    LogicDialog(TDialog& logic, QWidget* parent);
+    LogicDialog(Dialog& logic, QWidget* parent);
     ~LogicDialog() override;
 
     // Opens modally at the logic's offset from `anchor`'s client origin.
@@ -39,6 +39,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TDialog& logic_;
+    Dialog& logic_;
     bool shown_ = false;
 };

@@ -62,7 +62,7 @@ int runMainProgram(int argc, char** argv)
         std::fprintf(stderr, "qlx700: cannot start: %s\n", e.what());
         return 1;
     }
-    FormMainView& window = program->window();
+    MainWindowView& window = program->window();
     window.show();
     const QString screenshot = QString::fromStdString(options->screenshotFile);
     const int after = options->screenshotAfterMs;

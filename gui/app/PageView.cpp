@@ -6,11 +6,11 @@ QVBoxLayout* PageView::addBackground()
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    pnBack_ = new QWidget(this);
-    pnBack_->setObjectName("pnBack");
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    outer->addWidget(pnBack_);
-    auto* column = new QVBoxLayout(pnBack_);
+    backgroundPanel_ = new QWidget(this);
+    backgroundPanel_->setObjectName("backgroundPanel");
+    backgroundPanel_->setFocusPolicy(Qt::ClickFocus);
+    outer->addWidget(backgroundPanel_);
+    auto* column = new QVBoxLayout(backgroundPanel_);
     column->setContentsMargins(12, 10, 12, 10);
     column->setSpacing(8);
     return column;

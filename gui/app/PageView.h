@@ -13,11 +13,11 @@ public:
     virtual void render() = 0;
 
 protected:
-    // Fills the page with its background panel, pnBack, which takes the focus when an
+    // Fills the page with its background panel, backgroundPanel, which takes the focus when an
     // edit is left with Enter; returns the panel's column for the page's contents.
     QVBoxLayout* addBackground();
-    QWidget* background() const { return pnBack_; }
+    QWidget* background() const { return backgroundPanel_; }
 
 private:
-    QWidget* pnBack_ = nullptr;
+    QWidget* backgroundPanel_ = nullptr;
 };

@@ -1,72 +1,72 @@
 #include "gui/app/PageViews.h"
 
-#include "app/FormMainF.h"
-#include "gui/app/FormMainView.h"
-#include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
-#include "gui/screens/irrigation/Frame_QLX700IRR_RegistrosView.h"
-#include "gui/screens/irrigation/FrameConfQLX700IRRView.h"
-#include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
-#include "gui/screens/parallelism/FrameConfParalelismoView.h"
-#include "gui/screens/position/FrameConfGeral_QLX700CView.h"
-#include "gui/screens/position/FrameConfQLX700CView.h"
-#include "gui/screens/regulator/FrameConfConjuntoRegView.h"
-#include "gui/screens/regulator/FrameConfGeralRView.h"
-#include "gui/screens/regulator/FrameConfQLX700RView.h"
-#include "gui/screens/thermal/FrameConfGeralView.h"
-#include "gui/screens/thermal/FrameConfSaidaCorrenteView.h"
-#include "gui/screens/thermal/FrameConfSerialView.h"
-#include "gui/screens/thermal/FrameConfSetPointsView.h"
-#include "gui/screens/thermal/FrameDownloadView.h"
-#include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
-#include "screens/irrigation/Frame_QLX700IRR_RegistrosF.h"
-#include "screens/irrigation/FrameConfQLX700IRRF.h"
-#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
-#include "screens/parallelism/FrameConfParalelismoF.h"
-#include "screens/position/FrameConfGeral_QLX700CF.h"
-#include "screens/position/FrameConfQLX700CF.h"
-#include "screens/regulator/FrameConfConjuntoRegF.h"
-#include "screens/regulator/FrameConfGeral_QLX700RF.h"
-#include "screens/regulator/FrameConfQLX700RF.h"
-#include "gui/screens/calibration/FrameTesteCalibracaoView.h"
-#include "screens/calibration/FrameTesteCalibracaoF.h"
-#include "screens/thermal/FrameConfGeralF.h"
-#include "screens/thermal/FrameConfSaidaCorrenteF.h"
-#include "screens/thermal/FrameConfSerialF.h"
-#include "screens/thermal/FrameConfSetPointsF.h"
-#include "screens/thermal/FrameDownloadF.h"
+#include "app/MainWindow.h"
+#include "gui/app/MainWindowView.h"
+#include "gui/screens/irrigation/IrrigationGeneralPageView.h"
+#include "gui/screens/irrigation/IrrigationRecordsPageView.h"
+#include "gui/screens/irrigation/IrrigationSettingsPageView.h"
+#include "gui/screens/parallelism/ParallelismGeneralPageView.h"
+#include "gui/screens/parallelism/ParallelismPageView.h"
+#include "gui/screens/position/PositionGeneralPageView.h"
+#include "gui/screens/position/PositionIndicatorPageView.h"
+#include "gui/screens/regulator/RegulatorSetsPageView.h"
+#include "gui/screens/regulator/RegulatorGeneralPageView.h"
+#include "gui/screens/regulator/RegulatorSettingsPageView.h"
+#include "gui/screens/thermal/ThermalGeneralPageView.h"
+#include "gui/screens/thermal/CurrentOutputsPageView.h"
+#include "gui/screens/thermal/SerialPortsPageView.h"
+#include "gui/screens/thermal/SetPointsPageView.h"
+#include "gui/screens/thermal/EventsPageView.h"
+#include "screens/irrigation/IrrigationGeneralPage.h"
+#include "screens/irrigation/IrrigationRecordsPage.h"
+#include "screens/irrigation/IrrigationSettingsPage.h"
+#include "screens/parallelism/ParallelismGeneralPage.h"
+#include "screens/parallelism/ParallelismPage.h"
+#include "screens/position/PositionGeneralPage.h"
+#include "screens/position/PositionIndicatorPage.h"
+#include "screens/regulator/RegulatorSetsPage.h"
+#include "screens/regulator/RegulatorGeneralPage.h"
+#include "screens/regulator/RegulatorSettingsPage.h"
+#include "gui/screens/calibration/CalibrationPageView.h"
+#include "screens/calibration/CalibrationPage.h"
+#include "screens/thermal/ThermalGeneralPage.h"
+#include "screens/thermal/CurrentOutputsPage.h"
+#include "screens/thermal/SerialPortsPage.h"
+#include "screens/thermal/SetPointsPage.h"
+#include "screens/thermal/EventsPage.h"
 
-void attachPageViews(TFormMain& logic, FormMainView& window)
+void attachPageViews(MainWindow& logic, MainWindowView& window)
 {
-    if (auto* frame = dynamic_cast<TFrameConfGeral*>(logic.frame(FrameId::ConfGeral)))
-        window.setPageView(FrameId::ConfGeral, new FrameConfGeralView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700P*>(logic.frame(FrameId::ConfGeralP)))
-        window.setPageView(FrameId::ConfGeralP, new FrameConfGeral_QLX700PView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfParalelismo*>(logic.frame(FrameId::ConfParalelismo)))
-        window.setPageView(FrameId::ConfParalelismo, new FrameConfParalelismoView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700C*>(logic.frame(FrameId::ConfGeralC)))
-        window.setPageView(FrameId::ConfGeralC, new FrameConfGeral_QLX700CView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfQLX700C*>(logic.frame(FrameId::ConfQLX700C)))
-        window.setPageView(FrameId::ConfQLX700C, new FrameConfQLX700CView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfSerial*>(logic.frame(FrameId::ConfSerial)))
-        window.setPageView(FrameId::ConfSerial, new FrameConfSerialView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfSaidaCorrente*>(logic.frame(FrameId::ConfSaidaCorrente)))
-        window.setPageView(FrameId::ConfSaidaCorrente, new FrameConfSaidaCorrenteView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfSetPoints*>(logic.frame(FrameId::ConfSetPoints)))
-        window.setPageView(FrameId::ConfSetPoints, new FrameConfSetPointsView(*frame));
-    if (auto* frame = dynamic_cast<TFrameDownload*>(logic.frame(FrameId::Download)))
-        window.setPageView(FrameId::Download, new FrameDownloadView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700R*>(logic.frame(FrameId::ConfGeralR)))
-        window.setPageView(FrameId::ConfGeralR, new FrameConfGeralRView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfQLX700R*>(logic.frame(FrameId::ConfQLX700R)))
-        window.setPageView(FrameId::ConfQLX700R, new FrameConfQLX700RView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfConjuntoReg*>(logic.frame(FrameId::ConfConjuntoReg)))
-        window.setPageView(FrameId::ConfConjuntoReg, new FrameConfConjuntoRegView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfGeral_QLX700IRR*>(logic.frame(FrameId::ConfGeralIRR)))
-        window.setPageView(FrameId::ConfGeralIRR, new FrameConfGeral_QLX700IRRView(*frame));
-    if (auto* frame = dynamic_cast<TFrame_QLX700IRR_Registros*>(logic.frame(FrameId::IrrRegistros)))
-        window.setPageView(FrameId::IrrRegistros, new Frame_QLX700IRR_RegistrosView(*frame));
-    if (auto* frame = dynamic_cast<TFrameConfQLX700IRR*>(logic.frame(FrameId::ConfQLX700IRR)))
-        window.setPageView(FrameId::ConfQLX700IRR, new FrameConfQLX700IRRView(*frame));
-    if (auto* frame = dynamic_cast<TFrameTesteCalibracao*>(logic.frame(FrameId::TesteCalibracao)))
-        window.setPageView(FrameId::TesteCalibracao, new FrameTesteCalibracaoView(*frame));
+    if (auto* page = dynamic_cast<ThermalGeneralPage*>(logic.page(PageId::ThermalGeneral)))
+        window.setPageView(PageId::ThermalGeneral, new ThermalGeneralPageView(*page));
+    if (auto* page = dynamic_cast<ParallelismGeneralPage*>(logic.page(PageId::ParallelismGeneral)))
+        window.setPageView(PageId::ParallelismGeneral, new ParallelismGeneralPageView(*page));
+    if (auto* page = dynamic_cast<ParallelismPage*>(logic.page(PageId::Parallelism)))
+        window.setPageView(PageId::Parallelism, new ParallelismPageView(*page));
+    if (auto* page = dynamic_cast<PositionGeneralPage*>(logic.page(PageId::PositionGeneral)))
+        window.setPageView(PageId::PositionGeneral, new PositionGeneralPageView(*page));
+    if (auto* page = dynamic_cast<PositionIndicatorPage*>(logic.page(PageId::PositionIndicator)))
+        window.setPageView(PageId::PositionIndicator, new PositionIndicatorPageView(*page));
+    if (auto* page = dynamic_cast<SerialPortsPage*>(logic.page(PageId::SerialPorts)))
+        window.setPageView(PageId::SerialPorts, new SerialPortsPageView(*page));
+    if (auto* page = dynamic_cast<CurrentOutputsPage*>(logic.page(PageId::CurrentOutputs)))
+        window.setPageView(PageId::CurrentOutputs, new CurrentOutputsPageView(*page));
+    if (auto* page = dynamic_cast<SetPointsPage*>(logic.page(PageId::SetPoints)))
+        window.setPageView(PageId::SetPoints, new SetPointsPageView(*page));
+    if (auto* page = dynamic_cast<EventsPage*>(logic.page(PageId::Events)))
+        window.setPageView(PageId::Events, new EventsPageView(*page));
+    if (auto* page = dynamic_cast<RegulatorGeneralPage*>(logic.page(PageId::RegulatorGeneral)))
+        window.setPageView(PageId::RegulatorGeneral, new RegulatorGeneralPageView(*page));
+    if (auto* page = dynamic_cast<RegulatorSettingsPage*>(logic.page(PageId::RegulatorSettings)))
+        window.setPageView(PageId::RegulatorSettings, new RegulatorSettingsPageView(*page));
+    if (auto* page = dynamic_cast<RegulatorSetsPage*>(logic.page(PageId::RegulatorSets)))
+        window.setPageView(PageId::RegulatorSets, new RegulatorSetsPageView(*page));
+    if (auto* page = dynamic_cast<IrrigationGeneralPage*>(logic.page(PageId::IrrigationGeneral)))
+        window.setPageView(PageId::IrrigationGeneral, new IrrigationGeneralPageView(*page));
+    if (auto* page = dynamic_cast<IrrigationRecordsPage*>(logic.page(PageId::IrrigationRecords)))
+        window.setPageView(PageId::IrrigationRecords, new IrrigationRecordsPageView(*page));
+    if (auto* page = dynamic_cast<IrrigationSettingsPage*>(logic.page(PageId::IrrigationSettings)))
+        window.setPageView(PageId::IrrigationSettings, new IrrigationSettingsPageView(*page));
+    if (auto* page = dynamic_cast<CalibrationPage*>(logic.page(PageId::Calibration)))
+        window.setPageView(PageId::Calibration, new CalibrationPageView(*page));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-class FormMainView;
-class TFormMain;
+class MainWindowView;
+class MainWindow;
 
 // Gives every page that has logic its view in the main window.
-void attachPageViews(TFormMain& logic, FormMainView& window);
+void attachPageViews(MainWindow& logic, MainWindowView& window);

@@ -1,29 +1,29 @@
 #include "gui/app/QtUi.h"
 
-#include "app/FormAlterarRelogioF.h"
-#include "app/FormChangeIpF.h"
-#include "app/FormConectaComF.h"
-#include "app/FormEntraIPF.h"
-#include "app/FormMemoF.h"
-#include "app/FormNotificacaoF.h"
-#include "app/FormSenhaF.h"
-#include "app/FormTrocarSenhaF.h"
-#include "gui/app/FormAlterarRelogioView.h"
-#include "gui/app/FormChangeIpView.h"
-#include "gui/app/FormConectaComView.h"
-#include "gui/app/FormEntraIPView.h"
-#include "gui/app/FormMemoView.h"
-#include "gui/app/FormNotificacaoView.h"
-#include "gui/app/FormSenhaView.h"
-#include "gui/app/FormTrocarSenhaView.h"
+#include "app/BusyNotice.h"
+#include "app/ChangeIpDialog.h"
+#include "app/ChangePasswordDialog.h"
+#include "app/ClockDialog.h"
+#include "app/IpConnectDialog.h"
+#include "app/PasswordDialog.h"
+#include "app/SerialConnectDialog.h"
+#include "app/TextWindow.h"
+#include "gui/app/BusyNoticeView.h"
+#include "gui/app/ChangeIpDialogView.h"
+#include "gui/app/ChangePasswordDialogView.h"
+#include "gui/app/ClockDialogView.h"
+#include "gui/app/IpConnectDialogView.h"
+#include "gui/app/PasswordDialogView.h"
+#include "gui/app/SerialConnectDialogView.h"
+#include "gui/app/TextWindowView.h"
 #include "gui/app/WidgetText.h"
-#include "gui/screens/calibration/FormCalibCorrenteView.h"
-#include "gui/screens/calibration/FormCalibRTDView.h"
-#include "gui/screens/calibration/FormCalibRegressaoView.h"
-#include "gui/screens/irrigation/Form_QLX700IRR_ManualView.h"
-#include "gui/screens/thermal/FormDetectFalhaParamView.h"
-#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
-#include "screens/calibration/FormCalibRTDRegressaoF.h"
+#include "gui/screens/calibration/OutputCalibrationWindowView.h"
+#include "gui/screens/calibration/RegressionWindowView.h"
+#include "gui/screens/calibration/RtdTableWindowView.h"
+#include "gui/screens/irrigation/ManualOperationWindowView.h"
+#include "gui/screens/thermal/FaultDetectionWindowView.h"
+#include "screens/calibration/InputRegressionWindow.h"
+#include "screens/calibration/RtdRegressionWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -45,10 +45,10 @@ QMessageBox::Icon iconOf(MessageKind kind)
     return QMessageBox::Information;
 }
 
-template <typename View, typename Form>
-void run(Form& form, QWidget* anchor)
+template <typename View, typename Logic>
+void run(Logic& dialog, QWidget* anchor)
 {
-    View view(form, anchor);
+    View view(dialog, anchor);
     view.execAt(anchor);
 }
 
@@ -96,95 +96,95 @@ Ui::Answer QtUi::askYesNoCancel(MessageKind kind, const std::string& text)
     }
 }
 
-void QtUi::openNotice(TFormNotificacao& notice)
+void QtUi::openNotice(BusyNotice& notice)
 {
-    auto view = std::make_unique<FormNotificacaoView>(notice, anchor_);
+    auto view = std::make_unique<BusyNoticeView>(notice, anchor_);
     view->show();
     view->render();
     notices_[&notice] = std::move(view);
 }
 
-void QtUi::refreshNotice(TFormNotificacao& notice)
+void QtUi::refreshNotice(BusyNotice& notice)
 {
     const auto it = notices_.find(&notice);
     if (it != notices_.end())
         it->second->render();
 }
 
-void QtUi::closeNotice(TFormNotificacao& notice)
+void QtUi::closeNotice(BusyNotice& notice)
 {
     notices_.erase(&notice);
 }
 
-void QtUi::exec(TFormSenha& form)
+void QtUi::exec(PasswordDialog& dialog)
 {
     if (passwordAnswer_.empty()) {
-        run<FormSenhaView>(form, anchor_);
+        run<PasswordDialogView>(dialog, anchor_);
         return;
     }
-    form.setEdSenha(std::exchange(passwordAnswer_, {}));
-    form.bbOkClick();
+    dialog.setPassword(std::exchange(passwordAnswer_, {}));
+    dialog.okClicked();
 }
 
-void QtUi::exec(TFormTrocarSenha& form)
+void QtUi::exec(ChangePasswordDialog& dialog)
 {
-    run<FormTrocarSenhaView>(form, anchor_);
+    run<ChangePasswordDialogView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormAlterarRelogio& form)
+void QtUi::exec(ClockDialog& dialog)
 {
-    run<FormAlterarRelogioView>(form, anchor_);
+    run<ClockDialogView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormMemo& form)
+void QtUi::exec(TextWindow& dialog)
 {
-    run<FormMemoView>(form, anchor_);
+    run<TextWindowView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormConectaCom& form)
+void QtUi::exec(SerialConnectDialog& dialog)
 {
-    run<FormConectaComView>(form, anchor_);
+    run<SerialConnectDialogView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormEntraIP& form)
+void QtUi::exec(IpConnectDialog& dialog)
 {
-    run<FormEntraIPView>(form, anchor_);
+    run<IpConnectDialogView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormChangeIp& form)
+void QtUi::exec(ChangeIpDialog& dialog)
 {
-    run<FormChangeIpView>(form, anchor_);
+    run<ChangeIpDialogView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormCalibCorrente& form)
+void QtUi::exec(OutputCalibrationWindow& dialog)
 {
-    run<FormCalibCorrenteView>(form, anchor_);
+    run<OutputCalibrationWindowView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormCalibRTDRegressao& form)
+void QtUi::exec(RtdRegressionWindow& dialog)
 {
-    FormCalibRegressaoView view(form, &form, anchor_);
+    RegressionWindowView view(dialog, &dialog, anchor_);
     view.execAt(anchor_);
 }
 
-void QtUi::exec(TFormCalibEntrCorrRegressao& form)
+void QtUi::exec(InputRegressionWindow& dialog)
 {
-    FormCalibRegressaoView view(form, nullptr, anchor_);
+    RegressionWindowView view(dialog, nullptr, anchor_);
     view.execAt(anchor_);
 }
 
-void QtUi::exec(TFormCalibRTD& form)
+void QtUi::exec(RtdTableWindow& dialog)
 {
-    run<FormCalibRTDView>(form, anchor_);
+    run<RtdTableWindowView>(dialog, anchor_);
 }
 
-void QtUi::exec(TForm_QLX700IRR_Manual& form)
+void QtUi::exec(ManualOperationWindow& dialog)
 {
-    run<Form_QLX700IRR_ManualView>(form, anchor_);
+    run<ManualOperationWindowView>(dialog, anchor_);
 }
 
-void QtUi::exec(TFormDetectFalhaParam& form)
+void QtUi::exec(FaultDetectionWindow& dialog)
 {
-    FormDetectFalhaParamView view(form, anchor_);
+    FaultDetectionWindowView view(dialog, anchor_);
     view.execAt(anchor_);
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-class FormNotificacaoView;
+class BusyNoticeView;
 class QWidget;
 
 // Message boxes, the busy notice and the dialogs as real windows, placed relative to
@@ -27,22 +27,22 @@ public:
     void showMessage(MessageKind kind, const std::string& text) override;
     bool ask(MessageKind kind, const std::string& text) override;
     Answer askYesNoCancel(MessageKind kind, const std::string& text) override;
-    void openNotice(TFormNotificacao& notice) override;
-    void refreshNotice(TFormNotificacao& notice) override;
-    void closeNotice(TFormNotificacao& notice) override;
-    void exec(TFormSenha& form) override;
-    void exec(TFormTrocarSenha& form) override;
-    void exec(TFormAlterarRelogio& form) override;
-    void exec(TFormMemo& form) override;
-    void exec(TFormConectaCom& form) override;
-    void exec(TFormEntraIP& form) override;
-    void exec(TFormChangeIp& form) override;
-    void exec(TFormCalibCorrente& form) override;
-    void exec(TFormCalibRTDRegressao& form) override;
-    void exec(TFormCalibRTD& form) override;
-    void exec(TFormCalibEntrCorrRegressao& form) override;
-    void exec(TForm_QLX700IRR_Manual& form) override;
-    void exec(TFormDetectFalhaParam& form) override;
+    void openNotice(BusyNotice& notice) override;
+    void refreshNotice(BusyNotice& notice) override;
+    void closeNotice(BusyNotice& notice) override;
+    void exec(PasswordDialog& dialog) override;
+    void exec(ChangePasswordDialog& dialog) override;
+    void exec(ClockDialog& dialog) override;
+    void exec(TextWindow& dialog) override;
+    void exec(SerialConnectDialog& dialog) override;
+    void exec(IpConnectDialog& dialog) override;
+    void exec(ChangeIpDialog& dialog) override;
+    void exec(OutputCalibrationWindow& dialog) override;
+    void exec(RtdRegressionWindow& dialog) override;
+    void exec(RtdTableWindow& dialog) override;
+    void exec(InputRegressionWindow& dialog) override;
+    void exec(ManualOperationWindow& dialog) override;
+    void exec(FaultDetectionWindow& dialog) override;
 
 private:
     // A result message never sits under a busy notice.
@@ -50,5 +50,5 @@ private:
 
     QPointer<QWidget> anchor_;
     std::string passwordAnswer_;
-    std::map<const TFormNotificacao*, std::unique_ptr<FormNotificacaoView>> notices_;
+    std::map<const BusyNotice*, std::unique_ptr<BusyNoticeView>> notices_;
 };

@@ -9,7 +9,7 @@
 class AppSettings {
 public:
     virtual ~AppSettings() = default;
-    virtual TSettingsRecord& record() = 0;
+    virtual SettingsRecord& record() = 0;
     // Reads conf.ini, with the defaults for absent keys; false with a reason when it
     // exists but cannot be read (the record then holds the defaults).
     virtual bool load(std::string& error) = 0;

@@ -11,7 +11,7 @@ public:
     explicit FolderAppSettings(std::filesystem::path folder);
 
     bool load(std::string& error) override;
-    TSettingsRecord& record() override { return record_; }
+    SettingsRecord& record() override { return record_; }
     bool save(std::string& error) override;
     // How many times conf.ini was written.
     int saves() const { return saves_; }
@@ -19,6 +19,6 @@ public:
 private:
     std::filesystem::path folder_;
     SettingsStore store_;
-    TSettingsRecord record_;
+    SettingsRecord record_;
     int saves_ = 0;
 };

@@ -7,7 +7,7 @@ bool GlobalAppSettings::load(std::string& error)
     return LoadSettings(&error);
 }
 
-TSettingsRecord& GlobalAppSettings::record()
+SettingsRecord& GlobalAppSettings::record()
 {
     return Settings();
 }

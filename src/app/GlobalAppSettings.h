@@ -6,6 +6,6 @@
 class GlobalAppSettings final : public AppSettings {
 public:
     bool load(std::string& error) override;
-    TSettingsRecord& record() override;
+    SettingsRecord& record() override;
     bool save(std::string& error) override;
 };

@@ -6,29 +6,29 @@
 // The page icons of the left column (images) and their captions (labels). The two
 // current output images share one label.
 enum class MainImage : int {
-    ConfGerais,
-    ConfSetPoint,
-    ConfParalelismo,
-    ConfConjuntoReg,
-    ConfSerial,
-    ConfSaidaCorrente,
-    ConfSaidaCorrente2,
-    Download,
-    ConfEquip,
-    Calibracao,
+    General,
+    SetPoints,
+    Parallelism,
+    RegulatorSets,
+    SerialPorts,
+    CurrentOutputs,
+    OptionalCurrentOutputs,
+    Events,
+    DeviceSettings,
+    Calibration,
 };
 constexpr int kMainImageCount = 10;
 
 enum class MainLabel : int {
-    Geral,
-    SetPoint,
-    Paralelismo,
-    ConjuntoReg,
-    Serial,
-    ConfSaida,
-    Download,
-    ConfEquip,
-    Calibracao,
+    General,
+    SetPoints,
+    Parallelism,
+    RegulatorSets,
+    SerialPorts,
+    CurrentOutputs,
+    Events,
+    DeviceSettings,
+    Calibration,
 };
 constexpr int kMainLabelCount = 9;
 
@@ -42,20 +42,20 @@ constexpr std::array<IconSlot, 6> kIconSlots{{{12, 80}, {110, 176}, {208, 275}, 
 // The label and page of each image.
 struct MainImageInfo {
     MainLabel label;
-    int page;
+    int pageNumber;
     int slot; // 0-based starting slot
 };
 constexpr std::array<MainImageInfo, kMainImageCount> kMainImages{{
-    {MainLabel::Geral, 0, 0},
-    {MainLabel::SetPoint, 1, 1},
-    {MainLabel::Paralelismo, 6, 1},
-    {MainLabel::ConjuntoReg, 8, 1},
-    {MainLabel::Serial, 2, 2},
-    {MainLabel::ConfSaida, 3, 3},
-    {MainLabel::ConfSaida, 3, 3},
-    {MainLabel::Download, 4, 4},
-    {MainLabel::ConfEquip, 7, 4},
-    {MainLabel::Calibracao, 5, 5},
+    {MainLabel::General, 0, 0},
+    {MainLabel::SetPoints, 1, 1},
+    {MainLabel::Parallelism, 6, 1},
+    {MainLabel::RegulatorSets, 8, 1},
+    {MainLabel::SerialPorts, 2, 2},
+    {MainLabel::CurrentOutputs, 3, 3},
+    {MainLabel::CurrentOutputs, 3, 3},
+    {MainLabel::Events, 4, 4},
+    {MainLabel::DeviceSettings, 7, 4},
+    {MainLabel::Calibration, 5, 5},
 }};
 
 constexpr const MainImageInfo& imageInfo(MainImage image)

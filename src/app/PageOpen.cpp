@@ -1,41 +1,41 @@
 #include "app/PageOpen.h"
 
-#include "app/FormMainF.h"
+#include "app/MainWindow.h"
 #include "app/PageTable.h"
-#include "screens/common/GeneralFrameF.h"
+#include "screens/common/GeneralPage.h"
 
 namespace {
 
 constexpr int kModbusAddress = 1;
 
 // The page number of the main window that shows a frame.
-int pageOf(FrameId frame)
+int pageOf(PageId page)
 {
-    switch (frame) {
-    case FrameId::ConfGeral:
-    case FrameId::ConfGeralP:
-    case FrameId::ConfGeralR:
-    case FrameId::ConfGeralIRR:
-    case FrameId::ConfGeralC:
+    switch (page) {
+    case PageId::ThermalGeneral:
+    case PageId::ParallelismGeneral:
+    case PageId::RegulatorGeneral:
+    case PageId::IrrigationGeneral:
+    case PageId::PositionGeneral:
         return 0;
-    case FrameId::ConfSetPoints:
+    case PageId::SetPoints:
         return 1;
-    case FrameId::ConfSerial:
+    case PageId::SerialPorts:
         return 2;
-    case FrameId::ConfSaidaCorrente:
+    case PageId::CurrentOutputs:
         return 3;
-    case FrameId::Download:
-    case FrameId::IrrRegistros:
+    case PageId::Events:
+    case PageId::IrrigationRecords:
         return 4;
-    case FrameId::TesteCalibracao:
+    case PageId::Calibration:
         return 5;
-    case FrameId::ConfParalelismo:
+    case PageId::Parallelism:
         return 6;
-    case FrameId::ConfQLX700R:
-    case FrameId::ConfQLX700IRR:
-    case FrameId::ConfQLX700C:
+    case PageId::RegulatorSettings:
+    case PageId::IrrigationSettings:
+    case PageId::PositionIndicator:
         return 7;
-    case FrameId::ConfConjuntoReg:
+    case PageId::RegulatorSets:
         return 8;
     }
     return 0;
@@ -43,20 +43,20 @@ int pageOf(FrameId frame)
 
 } // namespace
 
-bool openPage(TFormMain& main, const PageRow& row, const std::string& port, const std::function<void()>& shown)
+bool openPage(MainWindow& mainWindow, const PageRow& row, const std::string& port, const std::function<void()>& shown)
 {
-    main.selectDeviceType(row.deviceType);
-    const std::optional<FrameId> general = main.shownFrame();
-    auto* frame = general ? dynamic_cast<TGeneralFrame*>(main.frame(*general)) : nullptr;
-    if (frame == nullptr || !frame->ConectarSerial(port, kModbusAddress, false, SerialLinkSettings{}))
+    mainWindow.selectDeviceType(row.deviceType);
+    const std::optional<PageId> general = mainWindow.shownPage();
+    auto* page = general ? dynamic_cast<GeneralPage*>(mainWindow.page(*general)) : nullptr;
+    if (page == nullptr || !page->connectSerial(port, kModbusAddress, false, SerialLinkSettings{}))
         return false;
-    if (row.frame != *general)
-        main.ShowPage(pageOf(row.frame));
-    if (main.shownFrame() != row.frame || main.frame(row.frame) == nullptr)
+    if (row.page != *general)
+        mainWindow.showPage(pageOf(row.page));
+    if (mainWindow.shownPage() != row.page || mainWindow.page(row.page) == nullptr)
         return false;
     if (shown)
         shown();
     if (row.openWindow != nullptr)
-        row.openWindow(main);
+        row.openWindow(mainWindow);
     return true;
 }

@@ -1,9 +1,9 @@
 #include "app/PageTable.h"
 
-#include "app/FormMainF.h"
+#include "app/MainWindow.h"
 #include "device/DeviceModel.h"
-#include "screens/calibration/FrameTesteCalibracaoF.h"
-#include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
+#include "screens/calibration/CalibrationPage.h"
+#include "screens/irrigation/IrrigationGeneralPage.h"
 #include "device/DeviceType.h"
 
 #include <algorithm>
@@ -13,57 +13,57 @@
 namespace {
 
 // The calibration windows open from the calibration page's buttons.
-template <void (TFrameTesteCalibracao::*Click)()>
-void openCalibrationWindow(TFormMain& main)
+template <void (CalibrationPage::*Click)()>
+void openCalibrationWindow(MainWindow& mainWindow)
 {
-    if (auto* page = dynamic_cast<TFrameTesteCalibracao*>(main.frame(FrameId::TesteCalibracao)))
+    if (auto* page = dynamic_cast<CalibrationPage*>(mainWindow.page(PageId::Calibration)))
         (page->*Click)();
 }
 
 // The manual operation form opens from the QLX700-IRR general page's button.
-void openIrrManual(TFormMain& main)
+void openManualOperation(MainWindow& mainWindow)
 {
-    if (auto* page = dynamic_cast<TFrameConfGeral_QLX700IRR*>(main.frame(FrameId::ConfGeralIRR)))
-        page->bbManualClick();
+    if (auto* page = dynamic_cast<IrrigationGeneralPage*>(mainWindow.page(PageId::IrrigationGeneral)))
+        page->manualOperationClicked();
 }
 
 constexpr PageRow kRows[] = {
-    {kQLX700T, "general", FrameId::ConfGeral},
-    {kQLX700T, "setpoints", FrameId::ConfSetPoints},
-    {kQLX700T, "serial", FrameId::ConfSerial},
-    {kQLX700T, "output", FrameId::ConfSaidaCorrente},
-    {kQLX700T, "events", FrameId::Download},
-    {kQLX700T, "calibration", FrameId::TesteCalibracao},
-    {kQLX700T, "calib-output", FrameId::TesteCalibracao,
-     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick>},
-    {kQLX700T, "calib-rtd", FrameId::TesteCalibracao, openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDsClick>},
-    {kQLX700T, "calib-rtd-regression", FrameId::TesteCalibracao,
-     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarRTDRegressaoClick>},
-    {kQLX700T, "calib-input", FrameId::TesteCalibracao,
-     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
-    {kQLX700P, "general", FrameId::ConfGeralP},
-    {kQLX700P, "parallelism", FrameId::ConfParalelismo},
-    {kQLX700P, "serial", FrameId::ConfSerial},
-    {kQLX700P, "output", FrameId::ConfSaidaCorrente},
-    {kQLX700P, "calibration", FrameId::TesteCalibracao},
-    {kQLX700R, "general", FrameId::ConfGeralR},
-    {kQLX700R, "serial", FrameId::ConfSerial},
-    {kQLX700R, "output", FrameId::ConfSaidaCorrente},
-    {kQLX700R, "device", FrameId::ConfQLX700R},
-    {kQLX700R, "sets", FrameId::ConfConjuntoReg},
-    {kQLX700R, "calibration", FrameId::TesteCalibracao},
-    {kQLX700R, "calib-input", FrameId::TesteCalibracao,
-     openCalibrationWindow<&TFrameTesteCalibracao::bbCalibrarEntrCorrRegClick>},
-    {kQLX700IRR, "general", FrameId::ConfGeralIRR},
-    {kQLX700IRR, "device", FrameId::ConfQLX700IRR},
-    {kQLX700IRR, "records", FrameId::IrrRegistros},
-    {kQLX700IRR, "manual", FrameId::ConfGeralIRR, openIrrManual},
-    {kQLX700IRR, "calibration", FrameId::TesteCalibracao},
-    {kQLX700C, "general", FrameId::ConfGeralC},
-    {kQLX700C, "device", FrameId::ConfQLX700C},
-    {kQLX700C, "serial", FrameId::ConfSerial},
-    {kQLX700C, "output", FrameId::ConfSaidaCorrente},
-    {kQLX700C, "calibration", FrameId::TesteCalibracao},
+    {kQLX700T, "general", PageId::ThermalGeneral},
+    {kQLX700T, "setpoints", PageId::SetPoints},
+    {kQLX700T, "serial", PageId::SerialPorts},
+    {kQLX700T, "output", PageId::CurrentOutputs},
+    {kQLX700T, "events", PageId::Events},
+    {kQLX700T, "calibration", PageId::Calibration},
+    {kQLX700T, "calib-output", PageId::Calibration,
+     openCalibrationWindow<&CalibrationPage::outputCalibrationClicked>},
+    {kQLX700T, "calib-rtd", PageId::Calibration, openCalibrationWindow<&CalibrationPage::rtdTableClicked>},
+    {kQLX700T, "calib-rtd-regression", PageId::Calibration,
+     openCalibrationWindow<&CalibrationPage::rtdRegressionClicked>},
+    {kQLX700T, "calib-input", PageId::Calibration,
+     openCalibrationWindow<&CalibrationPage::inputRegressionClicked>},
+    {kQLX700P, "general", PageId::ParallelismGeneral},
+    {kQLX700P, "parallelism", PageId::Parallelism},
+    {kQLX700P, "serial", PageId::SerialPorts},
+    {kQLX700P, "output", PageId::CurrentOutputs},
+    {kQLX700P, "calibration", PageId::Calibration},
+    {kQLX700R, "general", PageId::RegulatorGeneral},
+    {kQLX700R, "serial", PageId::SerialPorts},
+    {kQLX700R, "output", PageId::CurrentOutputs},
+    {kQLX700R, "device", PageId::RegulatorSettings},
+    {kQLX700R, "sets", PageId::RegulatorSets},
+    {kQLX700R, "calibration", PageId::Calibration},
+    {kQLX700R, "calib-input", PageId::Calibration,
+     openCalibrationWindow<&CalibrationPage::inputRegressionClicked>},
+    {kQLX700IRR, "general", PageId::IrrigationGeneral},
+    {kQLX700IRR, "device", PageId::IrrigationSettings},
+    {kQLX700IRR, "records", PageId::IrrigationRecords},
+    {kQLX700IRR, "manual", PageId::IrrigationGeneral, openManualOperation},
+    {kQLX700IRR, "calibration", PageId::Calibration},
+    {kQLX700C, "general", PageId::PositionGeneral},
+    {kQLX700C, "device", PageId::PositionIndicator},
+    {kQLX700C, "serial", PageId::SerialPorts},
+    {kQLX700C, "output", PageId::CurrentOutputs},
+    {kQLX700C, "calibration", PageId::Calibration},
 };
 
 // What the icons of the left column mean; a name outside these and the rows is unknown.

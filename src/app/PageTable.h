@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/FrameId.h"
+#include "app/PageId.h"
 
 #include <span>
 #include <string>
 #include <string_view>
 
-class TFormMain;
+class MainWindow;
 
 // A page that `qlx700 --demo --open MODEL:PAGE` can open: the model, the page's name
 // (what its icon means, in English), the page shown in the client area and, for a
@@ -14,8 +14,8 @@ class TFormMain;
 struct PageRow {
     int deviceType;
     std::string_view name;
-    FrameId frame;
-    void (*openWindow)(TFormMain&) = nullptr;
+    PageId page;
+    void (*openWindow)(MainWindow&) = nullptr;
 };
 
 // One row per page that exists; a page joins the table when it is built.

@@ -2,20 +2,20 @@
 
 #include <string>
 
-class TFormSenha;
-class TFormTrocarSenha;
-class TFormAlterarRelogio;
-class TFormMemo;
-class TFormNotificacao;
-class TFormConectaCom;
-class TFormEntraIP;
-class TFormChangeIp;
-class TFormCalibCorrente;
-class TFormCalibRTDRegressao;
-class TFormCalibRTD;
-class TFormCalibEntrCorrRegressao;
-class TForm_QLX700IRR_Manual;
-class TFormDetectFalhaParam;
+class PasswordDialog;
+class ChangePasswordDialog;
+class ClockDialog;
+class TextWindow;
+class BusyNotice;
+class SerialConnectDialog;
+class IpConnectDialog;
+class ChangeIpDialog;
+class OutputCalibrationWindow;
+class RtdRegressionWindow;
+class RtdTableWindow;
+class InputRegressionWindow;
+class ManualOperationWindow;
+class FaultDetectionWindow;
 
 // The four kinds of message box.
 enum class MessageKind { Error, Warning, Confirmation, Information };
@@ -36,23 +36,23 @@ public:
     virtual Answer askYesNoCancel(MessageKind kind, const std::string& text) = 0;
 
     // The busy notice: shown without waiting, refreshed when its text changes,
-    // destroyed when the operation ends (TFormNotificacao does all three).
-    virtual void openNotice(TFormNotificacao& notice) = 0;
-    virtual void refreshNotice(TFormNotificacao& notice) = 0;
-    virtual void closeNotice(TFormNotificacao& notice) = 0;
+    // destroyed when the operation ends (BusyNotice does all three).
+    virtual void openNotice(BusyNotice& notice) = 0;
+    virtual void refreshNotice(BusyNotice& notice) = 0;
+    virtual void closeNotice(BusyNotice& notice) = 0;
 
-    virtual void exec(TFormSenha& form) = 0;
-    virtual void exec(TFormTrocarSenha& form) = 0;
-    virtual void exec(TFormAlterarRelogio& form) = 0;
-    virtual void exec(TFormMemo& form) = 0;
-    virtual void exec(TFormConectaCom& form) = 0;
-    virtual void exec(TFormEntraIP& form) = 0;
-    virtual void exec(TFormChangeIp& form) = 0;
-    virtual void exec(TFormCalibCorrente& form) = 0;
-    virtual void exec(TFormCalibRTDRegressao& form) = 0;
-    virtual void exec(TFormCalibRTD& form) = 0;
-    virtual void exec(TFormCalibEntrCorrRegressao& form) = 0;
-    virtual void exec(TForm_QLX700IRR_Manual& form) = 0;
+    virtual void exec(PasswordDialog& dialog) = 0;
+    virtual void exec(ChangePasswordDialog& dialog) = 0;
+    virtual void exec(ClockDialog& dialog) = 0;
+    virtual void exec(TextWindow& dialog) = 0;
+    virtual void exec(SerialConnectDialog& dialog) = 0;
+    virtual void exec(IpConnectDialog& dialog) = 0;
+    virtual void exec(ChangeIpDialog& dialog) = 0;
+    virtual void exec(OutputCalibrationWindow& dialog) = 0;
+    virtual void exec(RtdRegressionWindow& dialog) = 0;
+    virtual void exec(RtdTableWindow& dialog) = 0;
+    virtual void exec(InputRegressionWindow& dialog) = 0;
+    virtual void exec(ManualOperationWindow& dialog) = 0;
     // Runs the membrane form's timer while it is shown.
-    virtual void exec(TFormDetectFalhaParam& form) = 0;
+    virtual void exec(FaultDetectionWindow& dialog) = 0;
 };

@@ -13,7 +13,7 @@ bool passwordMatches(const RegisterImage& image, const std::string& typed)
         return false;
     for (int i = 0; i < 4; ++i) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(trimmed[static_cast<std::size_t>(i)])));
-        if (c != image.Senha(i))
+        if (c != image.Password(i))
             return false;
     }
     return true;

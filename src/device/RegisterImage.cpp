@@ -89,11 +89,11 @@ std::string RegisterImage::text(const Field& f) const
     return raw;
 }
 
-char RegisterImage::Senha(int i) const
+char RegisterImage::Password(int i) const
 {
     if (i < 0 || i > 3)
         return 'A';
-    return static_cast<char>(value(reg::common::Senha, i) & 0xFF);
+    return static_cast<char>(value(reg::common::Password, i) & 0xFF);
 }
 
 std::int32_t RegisterImage::SerialNumber() const
@@ -101,17 +101,17 @@ std::int32_t RegisterImage::SerialNumber() const
     return value(reg::common::SerialNumber, 0) + 65536 * (value(reg::common::SerialNumber, 1) & 0x7FFF);
 }
 
-int RegisterImage::WifiSinal() const
+int RegisterImage::WifiSignal() const
 {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value(reg::common::WifiSinal)));
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value(reg::common::WifiSignal)));
 }
 
 const Field& RegisterImage::clockField() const
 {
-    return (type_ == kQLX700T || type_ == kQLX700P) ? reg::common::RelogioTP : reg::common::RelogioRIC;
+    return (type_ == kQLX700T || type_ == kQLX700P) ? reg::common::ClockTP : reg::common::ClockRIC;
 }
 
-int RegisterImage::Relogio(int i) const
+int RegisterImage::Clock(int i) const
 {
     return value(clockField(), i);
 }

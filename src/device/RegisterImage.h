@@ -43,14 +43,14 @@ public:
     std::string rawText(const Field& f) const;
 
     // Password letter i (low byte of 1600 + i); "A" outside 0..3.
-    char Senha(int i) const;
+    char Password(int i) const;
     std::uint32_t IpAddr() const { return value32(reg::common::IpAddr); }
     // Register 2501 plus 65536 times the low 15 bits of 2502.
     std::int32_t SerialNumber() const;
     // Wi-Fi signal in dBm, sign-extended from 16 bits.
-    int WifiSinal() const;
+    int WifiSignal() const;
     // Element i of the clock: hour, minute, second, day, month, year - 2000.
-    int Relogio(int i) const;
+    int Clock(int i) const;
     const Field& clockField() const;
     // Parameter p (1..11) of regulator set s (0..7) of the R; 0 outside.
     int regulatorSet(int set, int param) const;

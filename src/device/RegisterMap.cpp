@@ -24,30 +24,30 @@ void add(Table& table, std::initializer_list<Field> fields)
 void addCommon(Table& t)
 {
     using namespace reg::common;
-    add(t, {ModoSerial, Dnp3Baudrate, Dnp3Format, Dnp3Address, Dnp3AppConf, Dnp3MaxInteroctetGap,
+    add(t, {SerialMode, Dnp3Baudrate, Dnp3Format, Dnp3Address, Dnp3AppConf, Dnp3MaxInteroctetGap,
             Dnp3BackoffFixed, Dnp3BackoffRandom, Dnp3InterframeGap, ModbusBaudrate, ModbusFormat,
-            ModbusAddress, ModbusTxDelay, Language, Senha, IpAddr, IpPort, WifiSsid, WifiPass, WifiPort,
-            WifiIpAddr, WifiMac, WifiSinal, FirmwareVersion, VersaoSoftwareMinima, DeviceSignature,
-            SerialNumber, ModoTesteCalib, CorrenteTeste, CalibDesabilitada, TamanhoParametros,
-            ParametrosTeste, TesteValores, UltimosErros, GanhoSaida, OffsetSaida, GanhoSaida15mA,
-            OffsetSaida15mA, Res127, GanhoRTD, OffsetRTD, ResistRTDBruta, GanhoEntrada, OffsetEntrada,
-            LeituraEntrada, TipoPlacaSaida});
+            ModbusAddress, ModbusTxDelay, Language, Password, IpAddr, IpPort, WifiSsid, WifiPass, WifiPort,
+            WifiIpAddr, WifiMac, WifiSignal, FirmwareVersion, MinimumSoftwareVersion, DeviceSignature,
+            SerialNumber, CalibrationTestMode, TestCurrent, CalibrationDisabled, ParameterSize,
+            TestParameters, ValueTest, LastErrors, OutputGain, OutputOffset, OutputGain1_5mA,
+            OutputOffset1_5mA, Res127, RTDGain, RTDOffset, RawRTDResistance, InputGain, InputOffset,
+            InputReading, OutputBoardType});
 }
 
 Table tableT()
 {
     Table t{};
     addCommon(t);
-    add(t, reg::common::RelogioTP);
+    add(t, reg::common::ClockTP);
     using namespace reg::T;
     // The T has no Wi-Fi: its own map (the maxima time stamps at 1710..1736) wins.
-    add(t, {SetPointRTD, HistereseRTD, Retardo, CanalAssociado, Forca, LogicaInversa, SetPointCorrente,
-            HistereseCorrente, FuncaoAssociada, UnidadeIndicacao, DeltaT, CorrenteNominal, ReleAlternado,
-            ConstTempo, ConstM, FreqOperacao, ResfrDiarioInicio, ResfrDiarioDuracao, TimerEventos,
-            MaxDifTemp, EscalaSaida, FundoEscala, SaidaCanalAssociado, TempEnrolamento,
-            CorrenteEnrolamento, CorrentePercentual, LeiturasRTD, EstadoRele, TempMaxima, IndiceEvento,
-            Palavra802, NumRtds, NumEntradasRtd, ModoRedudante, NumEnrolamentos, NumSaidasCorrente,
-            TesteMembrana, CarimboMaxima, NumEventos, JanelaEventos});
+    add(t, {SetPointRTD, HysteresisRTD, Delay, AssociatedChannel, Force, InvertedLogic, SetPointCurrent,
+            HysteresisCurrent, AssociatedFunction, DisplayUnit, DeltaT, RatedCurrent, AlternatingRelay,
+            TimeConstant, ConstM, OperatingFrequency, DailyCoolingStart, DailyCoolingDuration, EventTimer,
+            MaxDifTemp, OutputRange, FullScale, OutputChannel, WindingTemperature,
+            WindingCurrent, CurrentPercent, RTDReadings, RelayStates, MaxTemperatures, EventIndex,
+            Word802, RtdCount, RtdInputCount, RedundantMode, WindingCount, CurrentOutputCount,
+            MembraneTest, MaximaTimestamps, EventCount, EventWindow});
     return t;
 }
 
@@ -55,11 +55,11 @@ Table tableP()
 {
     Table t{};
     addCommon(t);
-    add(t, reg::common::RelogioTP);
+    add(t, reg::common::ClockTP);
     using namespace reg::P;
-    add(t, {EnderecoBus, TamanhoBus, NumPosic, ResistPorPosic, TempoErroParal, TempoErroPos, ConfRele7,
-            ConfRele8, ConfRele9, ModoLeitura, EscalaSaida, PosicaoAtual, PosicaoEsperada, ModoOperacao,
-            Bloco561, EstadoRele, IndiceUnidade, ErrosParalelismo});
+    add(t, {BusAddress, BusSize, PositionCount, ResistancePerPosition, ParallelismErrorTime, PositionErrorTime, Relay7Config,
+            Relay8Config, Relay9Config, ReadingMode, OutputRange, PresentPosition, ExpectedPosition, OperatingMode,
+            Block561, RelayStates, UnitIndex, ParallelismErrors});
     return t;
 }
 
@@ -67,15 +67,15 @@ Table tableR()
 {
     Table t{};
     addCommon(t);
-    add(t, reg::common::RelogioRIC);
+    add(t, reg::common::ClockRIC);
     for (int s = 0; s < reg::R::kSetCount; ++s)
         add(t, Field{Bank::R, static_cast<std::uint16_t>(regulatorSetRegister(s, 1)), reg::R::kSetParams});
     using namespace reg::R;
-    add(t, {Tipo, UR, UX, Z, CompMax, EscalaSaida, FundoEscala, FundoEscalaCorrente, SaidaCanalAssociado,
-            DefasagemMontagem, CircuitoMedicao, RelacaoTP, RelacaoTC, CorrenteNominal, AlarmeSubTensao,
-            AlarmeSobreTensao, AlarmeSobreCorrente, ResPorPosicao, NumPos, ModoIndicacao, PosNeutra,
-            PosMinima, PosMaxima, DesligaMedida, TempoPulso, PosicaoMinimaAtingida, PosicaoMaximaAtingida,
-            NumComutacoes, Medidas, EstadoRele, Palavra2670, Bloco2680});
+    add(t, {LdcType, UR, UX, Z, MaxCompensation, OutputRange, FullScale, CurrentFullScale, OutputChannel,
+            PhaseShift, MeasuringCircuit, VtRatio, CtRatio, RatedCurrent, UndervoltageAlarm,
+            OvervoltageAlarm, OvercurrentAlarm, ResistancePerPosition, PositionCount, IndicationMode, NeutralPosition,
+            MinPosition, MaxPosition, PositionReadingOff, PulseTime, MinPositionReached, MaxPositionReached,
+            TapOperationCount, Measurements, RelayStates, Word2670, Block2680});
     return t;
 }
 
@@ -83,11 +83,11 @@ Table tableC()
 {
     Table t{};
     addCommon(t);
-    add(t, reg::common::RelogioRIC);
+    add(t, reg::common::ClockRIC);
     using namespace reg::C;
-    add(t, {EscalaSaida, FundoEscalaCorrente, ResPorPosicao, NumPos, ModoIndicacao, PosNeutra, PosMinima,
-            PosMaxima, Posicao, EstadoRele, ModoLeitura, ResistenciaMedida, CorrenteMedida, Palavra1964,
-            Falhas});
+    add(t, {OutputRange, CurrentFullScale, ResistancePerPosition, PositionCount, IndicationMode, NeutralPosition, MinPosition,
+            MaxPosition, TapPosition, RelayStates, ReadingMode, MeasuredResistance, MeasuredCurrent, Word1964,
+            Faults});
     return t;
 }
 
@@ -95,14 +95,14 @@ Table tableIRR()
 {
     Table t{};
     addCommon(t);
-    add(t, reg::common::RelogioRIC);
+    add(t, reg::common::ClockRIC);
     using namespace reg::IRR;
-    add(t, {CicloIrrHorario, CicloIrrDuracao, CicloIrrRamais, ConsumoMax, BloquearConsumo, SensorPressao,
-            PressaoFundoEscala, PressaoMax, PressaoMin, TimerPressaoMax, TimerPressaoMin, ModoOperacao,
-            HidromHabilita, HidromFator, PluvHabilita, PluvFator, PluvMax, PluvPeriodo, Pt100Habilita,
-            RamosHabilita, ManualDuracao, ManualRamais, RelayScreenSoftwareCommand, PresencaAguaInvert,
-            PressostatoInvert, Alarmes, Pluviometro, HidromAcumulado, HidromUltimoCiclo, EntradasDigitais,
-            Pressao, ValvulasDesligadas, Temperatura, Saidas, IndiceRegistro, TextoRegistro});
+    add(t, {IrrigationCycleStart, IrrigationCycleDuration, IrrigationCycleBranches, MaxConsumption, BlockOnConsumption, PressureSensor,
+            PressureFullScale, MaxPressure, MinPressure, MaxPressureTimer, MinPressureTimer, OperatingMode,
+            WaterMeterEnabled, WaterMeterFactor, RainGaugeEnabled, RainGaugeFactor, RainGaugeMax, RainGaugePeriod, Pt100Enabled,
+            BranchesEnabled, ManualDuration, ManualBranches, RelayScreenSoftwareCommand, WaterPresenceInverted,
+            PressureSwitchInverted, Alarms, RainGauge, WaterMeterTotal, WaterMeterLastCycle, DigitalInputs,
+            Pressure, ValvesOff, Temperature, Outputs, RecordIndex, RecordText});
     return t;
 }
 

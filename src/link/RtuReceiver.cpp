@@ -1,13 +1,13 @@
 #include "link/RtuReceiver.h"
 
-#include "link/SerialCommF.h"
+#include "link/SerialPort.h"
 #include "link/UdpLink.h"
 
 #include <cstring>
 
 using rtu::ScanKind;
 
-RtuReceiver::RtuReceiver(TSerialComm& serial, UdpLink& udp)
+RtuReceiver::RtuReceiver(SerialPort& serial, UdpLink& udp)
     : serial_(serial)
     , udp_(udp)
 {

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-class TSerialComm;
+class SerialPort;
 class UdpLink;
 
 // Receives the answer to one RTU request over the serial port (a byte stream) or UDP
@@ -24,7 +24,7 @@ public:
         LinkError error; // why there is no answer (time-out, bad CRC, exception N, short reply)
     };
 
-    RtuReceiver(TSerialComm& serial, UdpLink& udp);
+    RtuReceiver(SerialPort& serial, UdpLink& udp);
 
     Result await(bool network, const rtu::Expectation& expected, Deadline deadline);
     // The frame of the last answer (valid until the next await).
@@ -43,7 +43,7 @@ private:
     static Result none(const Seen& seen, const rtu::Expectation& expected);
     static void note(Seen& seen, const rtu::ScanStep& step);
 
-    TSerialComm& serial_;
+    SerialPort& serial_;
     UdpLink& udp_;
     // Room for a whole reply (299 bytes) behind whatever an earlier exchange left.
     std::array<std::uint8_t, 1024> buffer_{};

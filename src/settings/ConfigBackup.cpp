@@ -1,7 +1,7 @@
 #include "settings/ConfigBackup.h"
 
+#include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
-#include "device/EquipCommF.h"
 #include "settings/DeviceConfigFile.h"
 #include "settings/SettingsFolder.h"
 
@@ -9,7 +9,7 @@
 #include <ctime>
 #include <system_error>
 
-std::filesystem::path saveConfigBackup(const TEquipComm& equip, std::string& error)
+std::filesystem::path saveConfigBackup(const DeviceLink& link, std::string& error)
 {
     const std::filesystem::path folder = std::filesystem::path(GetSettingsFolder()) / "backups";
     std::error_code ec;
@@ -23,12 +23,12 @@ std::filesystem::path saveConfigBackup(const TEquipComm& equip, std::string& err
     localtime_r(&now, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const std::string base = std::string(modelShortName(equip.deviceType())) + "-" +
-                             std::to_string(equip.image().SerialNumber()) + "-" + stamp;
+    const std::string base = std::string(modelShortName(link.deviceType())) + "-" +
+                             std::to_string(link.image().SerialNumber()) + "-" + stamp;
     std::filesystem::path path = folder / (base + ".conf");
     for (int n = 2; std::filesystem::exists(path); ++n)
         path = folder / (base + "-" + std::to_string(n) + ".conf");
-    if (!SalvarConfiguracao(equip, path, error))
+    if (!saveConfiguration(link, path, error))
         return {};
     return path;
 }

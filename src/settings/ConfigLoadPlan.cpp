@@ -90,15 +90,15 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
         return false;
     single(1500, language, "Language");
 
-    std::int64_t senha = 0;
-    if (!number(kGeneral, "Senha", 0, senha, outcome, 1600))
+    std::int64_t codedPassword = 0;
+    if (!number(kGeneral, "Senha", 0, codedPassword, outcome, 1600))
         return false;
-    if (senha != 0) {
-        if (!fits32(senha))
-            return refuse(outcome, "Senha = " + std::to_string(senha) + " is not a 32-bit number", 1600);
-        const auto letters = decodeSenha(static_cast<std::uint32_t>(senha));
-        if (!isUsableSenha(letters))
-            return refuse(outcome, "Senha = " + std::to_string(senha) + " does not decode to four capital letters",
+    if (codedPassword != 0) {
+        if (!fits32(codedPassword))
+            return refuse(outcome, "Senha = " + std::to_string(codedPassword) + " is not a 32-bit number", 1600);
+        const auto letters = decodePassword(static_cast<std::uint32_t>(codedPassword));
+        if (!isUsablePassword(letters))
+            return refuse(outcome, "Senha = " + std::to_string(codedPassword) + " does not decode to four capital letters",
                           1600);
         writes_.push_back({PlannedWrite::Kind::Words, 1600, false, {letters[0], letters[1], letters[2], letters[3]},
                            "Senha", 1600, false});
@@ -142,10 +142,10 @@ bool ConfigLoadPlan::build(ConfigLoadOutcome& outcome)
         std::uint16_t v = 0;
         if (!word(row.section, row.key, row.defaultValue, v, outcome, row.errorRegister))
             return false;
-        if (row.kind == ConfigRow::Kind::EnderecoBus && v > kMaxBusPosition)
+        if (row.kind == ConfigRow::Kind::BusAddress && v > kMaxBusPosition)
             return refuse(outcome, "[" + row.section + "] " + row.key + " = " + std::to_string(v) + " is outside 0..15",
                           row.errorRegister);
-        const auto kind = row.kind == ConfigRow::Kind::EnderecoBus ? PlannedWrite::Kind::BusAddress
+        const auto kind = row.kind == ConfigRow::Kind::BusAddress ? PlannedWrite::Kind::BusAddress
                                                                     : PlannedWrite::Kind::Words;
         writes_.push_back({kind, row.reg, row.busOffset, {v}, row.key, row.errorRegister, true});
     }

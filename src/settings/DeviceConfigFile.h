@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // Which groups of a device configuration file a load writes. The general frames
 // choose every group of their model; rows marked "always" load regardless.
@@ -36,11 +36,11 @@ using ConfigPause = std::function<void(std::chrono::milliseconds)>;
 // Told after each written row: how many of the chosen rows are done, of how many.
 using ConfigProgress = std::function<void(int done, int total)>;
 
-// Writes the configuration held in the register image of `equip` (refreshed first by
+// Writes the configuration held in the register image of `link` (refreshed first by
 // the full configuration read) to `file`, for the model of its device type. The
 // file is written anew through a temporary file. False with a reason on a write
 // failure, and for a P whose unit index (1951) is outside 0..15.
-bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& file, std::string& error,
+bool saveConfiguration(const DeviceLink& link, const std::filesystem::path& file, std::string& error,
                         std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
 // What a load (or the check before it) found.
@@ -66,5 +66,5 @@ bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, c
 // failure. The whole file is checked first (as checkConfigurationFile does), so a
 // refused file writes nothing. Every write is read back; on the asynchronous link the
 // registers that read back another value are all listed in `outcome.differing`.
-bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
+bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, const ConfigLoadOptions& options,
                           ConfigLoadOutcome& outcome, const ConfigPause& pause = {}, const ConfigProgress& progress = {});

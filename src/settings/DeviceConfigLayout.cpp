@@ -111,7 +111,7 @@ Rows rowsT()
 Rows rowsP()
 {
     Rows r;
-    r.push_back({"ConfParalelismo", "EnderecoBus", 1, 0, LoadGroup::Always, 1, true, ConfigRow::Kind::EnderecoBus});
+    r.push_back({"ConfParalelismo", "EnderecoBus", 1, 0, LoadGroup::Always, 1, true, ConfigRow::Kind::BusAddress});
     constexpr std::array<const char*, 8> keys{"TamanhoBus", "NumPosic", "ResistPorPosic", "TempoErroParal",
                                               "TempoErroPos", "ConfRele7", "ConfRele8", "ConfRele9"};
     constexpr std::array<int, 8> defaults{0, 2, 30, 10, 10, 0, 0, 0};

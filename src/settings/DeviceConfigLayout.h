@@ -22,9 +22,9 @@ enum class LoadGroup {
 struct ConfigRow {
     enum class Kind {
         Word,
-        // The P's own bus address: saved from EnderecoBus of its bus position,
+        // The P's own bus address: saved from BusAddress of its bus position,
         // loaded into the unit index 1951, which then gives the position.
-        EnderecoBus,
+        BusAddress,
     };
     std::string section;
     std::string key;

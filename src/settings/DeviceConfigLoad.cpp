@@ -1,8 +1,8 @@
 #include "settings/DeviceConfigFile.h"
 
+#include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "settings/ConfigLoadPlan.h"
 #include "settings/IniFile.h"
 
@@ -23,9 +23,9 @@ constexpr int kMaxBusPosition = 15;
 // the queue and the final flush (with its read-back) decides the outcome.
 class ConfigLoader {
 public:
-    ConfigLoader(TEquipComm& equip, const ConfigLoadPlan& plan, const ConfigLoadOptions& options,
+    ConfigLoader(DeviceLink& link, const ConfigLoadPlan& plan, const ConfigLoadOptions& options,
                  const ConfigPause& pause, const ConfigProgress& progress, ConfigLoadOutcome& outcome)
-        : equip_(equip)
+        : link_(link)
         , plan_(plan)
         , options_(options)
         , pause_(pause)
@@ -62,15 +62,15 @@ private:
         const std::string* key;
     };
 
-    std::string linkReason() const { return describeLinkError(equip_.lastError()); }
+    std::string linkReason() const { return describeLinkError(link_.lastError()); }
 
     bool fail(int errorRegister, std::string why)
     {
         // What was queued before the failure goes out, as a serial link would have
         // written it already; its outcome no longer changes the result.
-        if (equip_.asynchronous() && pending_) {
+        if (link_.asynchronous() && pending_) {
             pending_ = false;
-            equip_.flushQueuedWrites();
+            link_.flushQueuedWrites();
         }
         outcome_.errorRegister = errorRegister;
         outcome_.reason = std::move(why);
@@ -86,20 +86,20 @@ private:
             bool last = true;
             for (std::size_t j = i + 1; j < queued_.size() && last; ++j)
                 last = queued_[j].reg != w.reg;
-            if (last && equip_.received(w.reg) && equip_.registerValue(w.reg) != w.value)
+            if (last && link_.received(w.reg) && link_.registerValue(w.reg) != w.value)
                 outcome_.differing.push_back(*w.key + " (register " + std::to_string(w.reg) + ") reads "
-                                             + std::to_string(equip_.registerValue(w.reg)) + ", not "
+                                             + std::to_string(link_.registerValue(w.reg)) + ", not "
                                              + std::to_string(w.value));
         }
     }
 
     bool flushPending()
     {
-        if (!equip_.asynchronous() || !pending_)
+        if (!link_.asynchronous() || !pending_)
             return true;
         pending_ = false;
-        if (!equip_.flushQueuedWrites()) {
-            const LinkError e = equip_.lastError();
+        if (!link_.flushQueuedWrites()) {
+            const LinkError e = link_.lastError();
             if (e.fault == LinkFault::ReadBackDiffers)
                 listDiffering();
             outcome_.errorRegister = pendingError_;
@@ -118,10 +118,10 @@ private:
         bool changed = false;
         for (std::size_t i = 0; i < w.values.size(); ++i) {
             const int reg = first + static_cast<int>(i);
-            changed = changed || !equip_.received(reg) || equip_.registerValue(reg) != w.values[i];
+            changed = changed || !link_.received(reg) || link_.registerValue(reg) != w.values[i];
         }
-        if (!equip_.writeRegisters(first, w.values, true, false)) {
-            const LinkError e = equip_.lastError();
+        if (!link_.writeRegisters(first, w.values, true, false)) {
+            const LinkError e = link_.lastError();
             if (e.fault == LinkFault::ReadBackDiffers)
                 outcome_.differing.push_back(w.key + " (register " + std::to_string(e.reg) + ") reads "
                                              + std::to_string(e.value) + ", not "
@@ -131,7 +131,7 @@ private:
                 : "registers " + std::to_string(first) + ".." + std::to_string(first + static_cast<int>(w.values.size()) - 1);
             return fail(errorRegister, "write of " + what + " (" + w.key + ") failed: " + linkReason());
         }
-        if (equip_.asynchronous() && changed) {
+        if (link_.asynchronous() && changed) {
             if (!pending_) {
                 pending_ = true;
                 pendingError_ = errorRegister;
@@ -148,14 +148,14 @@ private:
     {
         if (!flushPending())
             return false;
-        const int before = equip_.registerValue(kUnitIndexRegister);
-        if (!equip_.writeRegister(kUnitIndexRegister, w.values[0], true, false)
-            || (equip_.asynchronous() && !equip_.flushQueuedWrites()))
+        const int before = link_.registerValue(kUnitIndexRegister);
+        if (!link_.writeRegister(kUnitIndexRegister, w.values[0], true, false)
+            || (link_.asynchronous() && !link_.flushQueuedWrites()))
             return fail(w.errorRegister, "write of the unit index 1951 (" + w.key + ") failed: " + linkReason());
         pause_(std::chrono::milliseconds(300));
-        if (!equip_.readRegisters(kUnitIndexRegister, 1, false))
+        if (!link_.readRegisters(kUnitIndexRegister, 1, false))
             return fail(w.errorRegister, "read-back of the unit index 1951 failed: " + linkReason());
-        const int p = equip_.registerValue(kUnitIndexRegister);
+        const int p = link_.registerValue(kUnitIndexRegister);
         if (p > kMaxBusPosition)
             return fail(w.errorRegister, "the unit index 1951 reads " + std::to_string(p) + ", outside 0..15");
         busPosition_ = p;
@@ -167,21 +167,21 @@ private:
     bool refreshBusRows()
     {
         int first = 0;
-        for (const ConfigRow& row : configRows(equip_.deviceType())) {
+        for (const ConfigRow& row : configRows(link_.deviceType())) {
             if (row.kind != ConfigRow::Kind::Word || !row.busOffset)
                 continue;
             const int reg = row.registerAt(busPosition_);
             first = first == 0 ? reg : first;
-            if (!equip_.readRegisters(reg, 1, true))
+            if (!link_.readRegisters(reg, 1, true))
                 return fail(reg, "read of register " + std::to_string(reg) + " at the new bus position failed: "
                                      + linkReason());
         }
-        if (equip_.asynchronous() && !equip_.flushQueuedReads())
+        if (link_.asynchronous() && !link_.flushQueuedReads())
             return fail(first, "read of the registers at the new bus position failed: " + linkReason());
         return true;
     }
 
-    TEquipComm& equip_;
+    DeviceLink& link_;
     const ConfigLoadPlan& plan_;
     const ConfigLoadOptions& options_;
     const ConfigPause& pause_;
@@ -258,17 +258,17 @@ bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, c
     return plan.build(outcome);
 }
 
-bool CarregarConfiguracao(TEquipComm& equip, const std::filesystem::path& file, const ConfigLoadOptions& options,
+bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, const ConfigLoadOptions& options,
                           ConfigLoadOutcome& outcome, const ConfigPause& pause, const ConfigProgress& progress)
 {
     outcome = {};
     IniFile ini;
-    if (!readModelFile(equip.deviceType(), file, ini, outcome))
+    if (!readModelFile(link.deviceType(), file, ini, outcome))
         return false;
-    ConfigLoadPlan plan(equip.deviceType(), ini, options);
+    ConfigLoadPlan plan(link.deviceType(), ini, options);
     if (!plan.build(outcome))
         return false;
     const ConfigPause sleeper = [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); };
-    ConfigLoader loader(equip, plan, options, pause ? pause : sleeper, progress, outcome);
+    ConfigLoader loader(link, plan, options, pause ? pause : sleeper, progress, outcome);
     return loader.run();
 }

@@ -1,7 +1,7 @@
 #include "settings/DeviceConfigFile.h"
 
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "settings/DaysSince1899.h"
 #include "settings/FullConfigRead.h"
 #include "settings/IniFile.h"
@@ -17,10 +17,10 @@ constexpr const char* kGeneral = "GeneralConf";
 
 void writeGeneral(IniFile& ini, const RegisterImage& img, int type, std::chrono::system_clock::time_point now)
 {
-    std::array<std::uint8_t, 4> senha{};
-    for (std::size_t i = 0; i < senha.size(); ++i)
-        senha[i] = static_cast<std::uint8_t>(img.value(reg::common::Senha, static_cast<int>(i)) & 0xFF);
-    ini.writeInteger(kGeneral, "Senha", encodeSenha(senha));
+    std::array<std::uint8_t, 4> password{};
+    for (std::size_t i = 0; i < password.size(); ++i)
+        password[i] = static_cast<std::uint8_t>(img.value(reg::common::Password, static_cast<int>(i)) & 0xFF);
+    ini.writeInteger(kGeneral, "Senha", encodePassword(password));
     ini.writeInteger(kGeneral, "Language", img.value(reg::common::Language));
     ini.writeInteger(kGeneral, "IpAddr", static_cast<std::int32_t>(img.IpAddr()));
     ini.writeInteger(kGeneral, "IpPort", img.value(reg::common::IpPort));
@@ -38,11 +38,11 @@ void writeGeneral(IniFile& ini, const RegisterImage& img, int type, std::chrono:
 }
 
 // The first register the file would hold that this connection never received.
-std::optional<int> unreadRegister(const TEquipComm& equip, int busPosition)
+std::optional<int> unreadRegister(const DeviceLink& link, int busPosition)
 {
-    for (const RegisterRun& run : configurationRuns(equip.deviceType(), busPosition)) {
+    for (const RegisterRun& run : configurationRuns(link.deviceType(), busPosition)) {
         for (int r = run.first; r < run.first + run.count; ++r) {
-            if (!equip.received(r))
+            if (!link.received(r))
                 return r;
         }
     }
@@ -51,30 +51,30 @@ std::optional<int> unreadRegister(const TEquipComm& equip, int busPosition)
 
 } // namespace
 
-bool SalvarConfiguracao(const TEquipComm& equip, const std::filesystem::path& file, std::string& error,
+bool saveConfiguration(const DeviceLink& link, const std::filesystem::path& file, std::string& error,
                         std::chrono::system_clock::time_point now)
 {
-    const int type = equip.deviceType();
+    const int type = link.deviceType();
     int p = 0;
     if (type == kQLX700P) {
-        if (!equip.received(reg::P::IndiceUnidade.first)) {
+        if (!link.received(reg::P::UnitIndex.first)) {
             error = "the unit index (register 1951) was not read from the device";
             return false;
         }
-        p = equip.registerValue(reg::P::IndiceUnidade.first);
+        p = link.registerValue(reg::P::UnitIndex.first);
         if (p > 15) {
             error = "unit index " + std::to_string(p) + " (register 1951) is outside 0..15";
             return false;
         }
     }
     // A value never read would go into the file as a zero the device never held.
-    if (const auto unread = unreadRegister(equip, p)) {
+    if (const auto unread = unreadRegister(link, p)) {
         error = "register " + std::to_string(*unread) + " was not read from the device";
         return false;
     }
     IniFile ini(file);
-    writeGeneral(ini, equip.image(), type, now);
+    writeGeneral(ini, link.image(), type, now);
     for (const ConfigRow& row : configRows(type))
-        ini.writeInteger(row.section, row.key, equip.registerValue(row.registerAt(p)));
+        ini.writeInteger(row.section, row.key, link.registerValue(row.registerAt(p)));
     return ini.save(error);
 }

@@ -1,7 +1,7 @@
 #include "settings/FullConfigRead.h"
 
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/RtuFrame.h"
 #include "settings/DeviceConfigLayout.h"
 
@@ -46,15 +46,15 @@ std::vector<RegisterRun> configurationRuns(int deviceType, int busPosition)
     return runs;
 }
 
-bool readFullConfiguration(TEquipComm& equip, int& failedRegister)
+bool readFullConfiguration(DeviceLink& link, int& failedRegister)
 {
     int p = 0;
-    if (equip.deviceType() == kQLX700P) {
-        if (!equip.readRegisters(kUnitIndexRegister, 1, false)) {
+    if (link.deviceType() == kQLX700P) {
+        if (!link.readRegisters(kUnitIndexRegister, 1, false)) {
             failedRegister = kUnitIndexRegister;
             return false;
         }
-        p = equip.registerValue(kUnitIndexRegister);
+        p = link.registerValue(kUnitIndexRegister);
         if (p > 15) {
             failedRegister = kUnitIndexRegister;
             return false;
@@ -68,20 +68,20 @@ bool readFullConfiguration(TEquipComm& equip, int& failedRegister)
         if (batchCount == 0)
             return true;
         batchCount = 0;
-        return equip.flushQueuedReads();
+        return link.flushQueuedReads();
     };
-    for (const RegisterRun& run : configurationRuns(equip.deviceType(), p)) {
-        if (equip.asynchronous() && batchCount + run.count > rtu::kMaxReadCount && !flush()) {
+    for (const RegisterRun& run : configurationRuns(link.deviceType(), p)) {
+        if (link.asynchronous() && batchCount + run.count > rtu::kMaxReadCount && !flush()) {
             failedRegister = batchFirst;
             return false;
         }
         if (batchCount == 0)
             batchFirst = run.first;
-        if (!equip.readRegisters(run.first, run.count, true)) {
+        if (!link.readRegisters(run.first, run.count, true)) {
             failedRegister = run.first;
             return false;
         }
-        if (equip.asynchronous())
+        if (link.asynchronous())
             batchCount += run.count;
     }
     if (!flush()) {

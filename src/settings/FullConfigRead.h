@@ -2,7 +2,7 @@
 
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 struct RegisterRun {
     int first;
@@ -19,4 +19,4 @@ std::vector<RegisterRun> configurationRuns(int deviceType, int busPosition);
 // asynchronous link the reads are queued and flushed in batches. Stops at the first
 // failed read or flush; `failedRegister` is then the first register of the failing
 // run or batch.
-bool readFullConfiguration(TEquipComm& equip, int& failedRegister);
+bool readFullConfiguration(DeviceLink& link, int& failedRegister);

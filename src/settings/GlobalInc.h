@@ -2,7 +2,7 @@
 
 // The shared utilities, the settings record and the calibration record, for the
 // screens that use several.
-#include "settings/CalibStore.h"
+#include "settings/CalibrationStore.h"
 #include "settings/DecimalParse.h"
 #include "settings/FloatWords.h"
 #include "settings/IpBytes.h"

@@ -8,10 +8,10 @@
 // (mod 256) and the four bytes form one 32-bit number, the first in the low byte,
 // written as a signed decimal. These key bytes are this tool's own; changing them
 // makes older files load the wrong password.
-constexpr std::array<std::uint8_t, 4> kSenhaFileKey{0x4B, 0x9E, 0x27, 0xD3};
+constexpr std::array<std::uint8_t, 4> kPasswordFileKey{0x4B, 0x9E, 0x27, 0xD3};
 
-std::int32_t encodeSenha(const std::array<std::uint8_t, 4>& characters);
-std::array<std::uint8_t, 4> decodeSenha(std::uint32_t coded);
+std::int32_t encodePassword(const std::array<std::uint8_t, 4>& characters);
+std::array<std::uint8_t, 4> decodePassword(std::uint32_t coded);
 // The passwords this tool sets are four capital letters; anything else would lock
 // the technician out of the device.
-bool isUsableSenha(const std::array<std::uint8_t, 4>& characters);
+bool isUsablePassword(const std::array<std::uint8_t, 4>& characters);

@@ -18,15 +18,15 @@ struct ConnectionSettings {
 };
 
 // The settings remembered between runs, mirrored in conf.ini.
-struct TSettingsRecord {
+struct SettingsRecord {
     std::string LastEventLogPath;
     int LastLanguage = 0; // 0 Portuguese, 1 English, 2 Spanish
     int LastDevice = 0;   // device type
     std::array<ConnectionSettings, kDeviceTypeCount> connections{}; // by device type
     std::array<std::string, 10> RelayNames;    // relays 1..10 of the T
-    std::string DetectFalhaSave;
+    std::string LastFaultDetectionPath;
     std::array<std::string, 10> IrrRelayNames; // pump, branches 1..5, four unused
-    std::string RecFilePath;
+    std::string LastRecordsPath;
 
     ConnectionSettings& connection(int deviceType) { return connections.at(static_cast<std::size_t>(deviceType)); }
     const ConnectionSettings& connection(int deviceType) const { return connections.at(static_cast<std::size_t>(deviceType)); }

@@ -73,7 +73,7 @@ bool SettingsStore::open(const std::filesystem::path& folder, std::string& error
     return ini_.load(error);
 }
 
-bool SettingsStore::load(TSettingsRecord& r, const std::filesystem::path& folder, std::string& error)
+bool SettingsStore::load(SettingsRecord& r, const std::filesystem::path& folder, std::string& error)
 {
     const bool ok = open(folder, error);
     r.LastEventLogPath = ini_.readString(kGeneral, "LastEventLogPath", "");
@@ -85,7 +85,7 @@ bool SettingsStore::load(TSettingsRecord& r, const std::filesystem::path& folder
     readGroup(ini_, kQLX700T, r.connection(kQLX700T));
     for (int k = 1; k <= 10; ++k)
         r.RelayNames[static_cast<std::size_t>(k - 1)] = ini_.readString(kRelays, nameKey(k), "RL" + std::to_string(k));
-    r.DetectFalhaSave = ini_.readString(kGeneral, "DetectFalhaSave", "");
+    r.LastFaultDetectionPath = ini_.readString(kGeneral, "DetectFalhaSave", "");
     for (int type : kLaterGroups)
         readGroup(ini_, type, r.connection(type));
 
@@ -97,11 +97,11 @@ bool SettingsStore::load(TSettingsRecord& r, const std::filesystem::path& folder
         r.IrrRelayNames[static_cast<std::size_t>(k - 1)] = ini_.readString(kRelaysIrr, nameKey(k), d.branchPrefix + std::to_string(k - 1));
     for (int k = 7; k <= 10; ++k)
         r.IrrRelayNames[static_cast<std::size_t>(k - 1)].clear();
-    r.RecFilePath = ini_.readString(kRelaysIrr, "RecFilePath", "");
+    r.LastRecordsPath = ini_.readString(kRelaysIrr, "RecFilePath", "");
     return ok;
 }
 
-bool SettingsStore::save(const TSettingsRecord& r, const std::filesystem::path& folder, std::string& error)
+bool SettingsStore::save(const SettingsRecord& r, const std::filesystem::path& folder, std::string& error)
 {
     if (!opened_ && !open(folder, error))
         return false;
@@ -111,12 +111,12 @@ bool SettingsStore::save(const TSettingsRecord& r, const std::filesystem::path& 
     writeGroup(ini_, kQLX700T, r.connection(kQLX700T));
     for (int k = 1; k <= 10; ++k)
         ini_.writeString(kRelays, nameKey(k), r.RelayNames[static_cast<std::size_t>(k - 1)]);
-    ini_.writeString(kGeneral, "DetectFalhaSave", r.DetectFalhaSave);
+    ini_.writeString(kGeneral, "DetectFalhaSave", r.LastFaultDetectionPath);
     for (int type : kLaterGroups)
         writeGroup(ini_, type, r.connection(type));
     for (int k = 1; k <= 10; ++k)
         ini_.writeString(kRelaysIrr, nameKey(k), r.IrrRelayNames[static_cast<std::size_t>(k - 1)]);
-    ini_.writeString(kRelaysIrr, "RecFilePath", r.RecFilePath);
+    ini_.writeString(kRelaysIrr, "RecFilePath", r.LastRecordsPath);
     return ini_.save(error);
 }
 
@@ -130,9 +130,9 @@ SettingsStore& processStore()
 
 } // namespace
 
-TSettingsRecord& Settings()
+SettingsRecord& Settings()
 {
-    static TSettingsRecord record;
+    static SettingsRecord record;
     return record;
 }
 

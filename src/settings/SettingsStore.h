@@ -15,9 +15,9 @@ public:
     // Opens conf.ini in `folder` on the first call, then fills `record` from it, with
     // the defaults for absent keys. False (with the record still filled with
     // defaults) when the file exists but cannot be read.
-    bool load(TSettingsRecord& record, const std::filesystem::path& folder, std::string& error);
+    bool load(SettingsRecord& record, const std::filesystem::path& folder, std::string& error);
     // Writes every field into the file object and the file to disk.
-    bool save(const TSettingsRecord& record, const std::filesystem::path& folder, std::string& error);
+    bool save(const SettingsRecord& record, const std::filesystem::path& folder, std::string& error);
 
     const IniFile& file() const { return ini_; }
 
@@ -29,6 +29,6 @@ private:
 };
 
 // The process-wide record and its file in the data folder.
-TSettingsRecord& Settings();
+SettingsRecord& Settings();
 bool LoadSettings(std::string* error = nullptr);
 bool SaveSettings(std::string* error = nullptr);

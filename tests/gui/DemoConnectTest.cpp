@@ -1,12 +1,12 @@
-#include "app/FormMainF.h"
+#include "app/MainWindow.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "gui/app/AppAssembly.h"
-#include "gui/app/FormConectaComView.h"
-#include "gui/app/FormEntraIPView.h"
-#include "gui/app/FormSenhaView.h"
-#include "gui/screens/thermal/FormDetectFalhaParamView.h"
-#include "settings/CalibStore.h"
+#include "gui/app/IpConnectDialogView.h"
+#include "gui/app/PasswordDialogView.h"
+#include "gui/app/SerialConnectDialogView.h"
+#include "gui/screens/thermal/FaultDetectionWindowView.h"
+#include "settings/CalibrationStore.h"
 #include "support/TempFolder.h"
 
 #include <QComboBox>
@@ -44,11 +44,11 @@ private:
     void answerDialogs();
     QPushButton* pageButton(const char* name) const
     {
-        return program->window().pageHost(FrameId::ConfGeral)->findChild<QPushButton*>(name);
+        return program->window().pageHost(PageId::ThermalGeneral)->findChild<QPushButton*>(name);
     }
     QString cell(int row, int column) const
     {
-        return program->window().pageHost(FrameId::ConfGeral)->findChild<QTableWidget*>("sgMedidasEnrolamento")->item(row, column)->text();
+        return program->window().pageHost(PageId::ThermalGeneral)->findChild<QTableWidget*>("windingMeasurementGrid")->item(row, column)->text();
     }
 
     // Used when the run names no data folder of its own.
@@ -72,21 +72,21 @@ void DemoConnectTest::answerDialogs()
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages << box->text();
         box->button(QMessageBox::Ok) != nullptr ? box->button(QMessageBox::Ok)->click() : box->reject();
-    } else if (qobject_cast<FormConectaComView*>(modal) != nullptr) {
-        modal->findChild<QComboBox*>("cbPortaCom")->setCurrentIndex(port);
-        modal->findChild<QPushButton*>("bbOk")->click();
-    } else if (auto* senha = qobject_cast<FormSenhaView*>(modal)) {
-        QTest::keyClicks(senha->edSenha(), "qwkz");
-        modal->findChild<QPushButton*>("bbOk")->click();
-    } else if (auto* membrane = qobject_cast<FormDetectFalhaParamView*>(modal)) {
-        const QString state = membrane->findChild<QLabel*>("pnEstado")->text();
+    } else if (qobject_cast<SerialConnectDialogView*>(modal) != nullptr) {
+        modal->findChild<QComboBox*>("portCombo")->setCurrentIndex(port);
+        modal->findChild<QPushButton*>("okButton")->click();
+    } else if (auto* passwordDialog = qobject_cast<PasswordDialogView*>(modal)) {
+        QTest::keyClicks(passwordDialog->passwordEdit(), "qwkz");
+        modal->findChild<QPushButton*>("okButton")->click();
+    } else if (auto* membrane = qobject_cast<FaultDetectionWindowView*>(modal)) {
+        const QString state = membrane->findChild<QLabel*>("statePanel")->text();
         if (!state.isEmpty()) {
             membraneState = state;
             QTest::keyClick(membrane, Qt::Key_Escape);
         }
-    } else if (qobject_cast<FormEntraIPView*>(modal) != nullptr) {
+    } else if (qobject_cast<IpConnectDialogView*>(modal) != nullptr) {
         // Prefilled with the demo's address and port.
-        modal->findChild<QPushButton*>("bbOk")->click();
+        modal->findChild<QPushButton*>("okButton")->click();
     }
 }
 
@@ -133,20 +133,20 @@ void DemoConnectTest::cleanup()
 
 void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
 {
-    for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
+    for (const char* connectButton : {"connectSerialButton", "connectIpButton"}) {
         QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
         QVERIFY(program->logic().comm().connected());
-        QCOMPARE(pageButton("bbConectar")->text(), QString("Desconectar"));
+        QCOMPARE(pageButton("connectSerialButton")->text(), QString("Desconectar"));
         // The page's timer keeps the measurements live.
         QTRY_VERIFY(!cell(0, 1).isEmpty());
-        QTRY_VERIFY(!program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text().isEmpty());
-        const QString first = program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text();
-        QTRY_VERIFY_WITH_TIMEOUT(program->window().pageHost(FrameId::ConfGeral)->findChild<QLabel*>("pnRelogio")->text() != first, 5000);
+        QTRY_VERIFY(!program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text().isEmpty());
+        const QString first = program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text();
+        QTRY_VERIFY_WITH_TIMEOUT(program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text() != first, 5000);
 
-        if (const char* file = std::getenv("QLX700_SCREENSHOT"); file != nullptr && connectButton == std::string("bbConectar"))
+        if (const char* file = std::getenv("QLX700_SCREENSHOT"); file != nullptr && connectButton == std::string("connectSerialButton"))
             QVERIFY(program->window().grab().save(file, "PNG"));
-        QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+        QTest::mouseClick(pageButton("connectSerialButton"), Qt::LeftButton);
         QVERIFY(!program->logic().comm().connected());
     }
 }
@@ -155,7 +155,7 @@ void DemoConnectTest::theDemoParallelismDeviceSwitchesTheModel()
 {
     port = 1;
 
-    QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+    QTest::mouseClick(pageButton("connectSerialButton"), Qt::LeftButton);
     QCOMPARE(messages, QStringList{"Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado "
                                    "para QLX700P."});
     QVERIFY(!program->logic().comm().connected());
@@ -166,13 +166,13 @@ void DemoConnectTest::theDemoParallelismDeviceSwitchesTheModel()
 void DemoConnectTest::theDemoMembraneDeviceOpensItsFaultTest()
 {
     port = kDeviceTypeCount;
-    QVERIFY(!pageButton("BitBtn1")->isVisible());
-    QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+    QVERIFY(!pageButton("membraneTestButton")->isVisible());
+    QTest::mouseClick(pageButton("connectSerialButton"), Qt::LeftButton);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
-    QVERIFY(pageButton("BitBtn1")->isVisible());
-    QCOMPARE(pageButton("BitBtn1")->text(), QString("Teste Falha Membrana"));
+    QVERIFY(pageButton("membraneTestButton")->isVisible());
+    QCOMPARE(pageButton("membraneTestButton")->text(), QString("Teste Falha Membrana"));
     // Returns once the form, its timer having ticked, is closed.
-    QTest::mouseClick(pageButton("BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(pageButton("membraneTestButton"), Qt::LeftButton);
     QVERIFY(membraneState.startsWith("Estado:  "));
     QVERIFY(program->logic().comm().connected());
 }
@@ -180,15 +180,15 @@ void DemoConnectTest::theDemoMembraneDeviceOpensItsFaultTest()
 void DemoConnectTest::aDemoLeavesTheUsersSettingsAlone()
 {
     // The earlier demo's English did not carry over: the demo starts from the defaults.
-    QCOMPARE(pageButton("bbConectar")->text(), QString("Conectar Serial"));
-    for (const char* connectButton : {"bbConectar", "bbConectarIP"}) {
+    QCOMPARE(pageButton("connectSerialButton")->text(), QString("Conectar Serial"));
+    for (const char* connectButton : {"connectSerialButton", "connectIpButton"}) {
         QTest::mouseClick(pageButton(connectButton), Qt::LeftButton);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
         QVERIFY(program->logic().comm().connected());
-        QTest::mouseClick(pageButton("bbConectar"), Qt::LeftButton);
+        QTest::mouseClick(pageButton("connectSerialButton"), Qt::LeftButton);
     }
-    program->logic().languageClick(1);
-    QVERIFY(SaveCalibRecord(4242));
+    program->logic().languageChosen(1);
+    QVERIFY(SaveCalibration(4242));
     program.reset();
 
     QCOMPARE(TempFolder::read(dataFolder / "conf.ini"), kUserSettings);

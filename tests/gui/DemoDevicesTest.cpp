@@ -1,7 +1,7 @@
 #include "NullConnectionSources.h"
-#include "app/FormEntraIPF.h"
+#include "app/IpConnectDialog.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "gui/app/DemoDevices.h"
 #include "gui/app/QtEventPump.h"
 #include "unit/AppScriptedUi.h"
@@ -34,25 +34,25 @@ void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
     QtEventPump pump;
     ScriptedUi ui;
     for (int type = 0; type < kDeviceTypeCount; ++type) {
-        TEquipComm comm(pump);
+        DeviceLink comm(pump);
         comm.setDeviceType(type);
         QVERIFY(comm.openSerial(list[static_cast<std::size_t>(type)].path, {9600, 0, 0}, true));
         QVERIFY(comm.readRegisters(2002, 1));
         QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
 
         // The network dialog, prefilled as a general frame does, reaches the same model.
-        TFormEntraIP dialog(0, sources.localAddresses(), sources.resolver(), ui);
+        IpConnectDialog dialog(0, sources.localAddresses(), sources.resolver(), ui);
         dialog.prefill(sources.networkDefaults(type, ConnectionSettings{}));
-        QCOMPARE(dialog.pcIpText(), std::string("127.0.0.1"));
-        dialog.bbOkClick();
+        QCOMPARE(dialog.computerIp(), std::string("127.0.0.1"));
+        dialog.okClicked();
         QCOMPARE(dialog.modalResult(), int(mrOk));
-        QVERIFY(comm.openTcp(dialog.resultAddress(), dialog.pcIpText(), static_cast<std::uint16_t>(dialog.resultPort())));
+        QVERIFY(comm.openTcp(dialog.resultAddress(), dialog.computerIp(), static_cast<std::uint16_t>(dialog.resultPort())));
         pump.runUntil([&] { return comm.connected(); }, deadlineAfter(Seconds(5)));
         QVERIFY(comm.connected());
         QVERIFY(comm.readRegisters(2002, 1));
         QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
     }
-    TEquipComm membrane(pump);
+    DeviceLink membrane(pump);
     QVERIFY(membrane.openSerial(list.back().path, {9600, 0, 0}, true));
     QVERIFY(membrane.readRegisters(2002, 1));
     QCOMPARE(membrane.registerValue(2002), kSignatureTMembrane);

@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 #include "SimServer.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
-#include "gui/screens/irrigation/FrameConfQLX700IRRView.h"
-#include "screens/irrigation/FrameConfQLX700IRRF.h"
+#include "gui/screens/irrigation/IrrigationSettingsPageView.h"
+#include "screens/irrigation/IrrigationSettingsPage.h"
 #include "unit/AppScriptedUi.h"
 
 #include <QCheckBox>
@@ -28,14 +28,14 @@ private:
     QtEventPump pump;
     ScriptedUi ui;
     std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<TEquipComm> comm;
+    std::unique_ptr<DeviceLink> comm;
 };
 
 void IrrigationDeviceViewTest::init()
 {
     ui = ScriptedUi{};
     sim = qlxsim::SimServer::start({.model = "IRR"}, {.serial = true});
-    comm = std::make_unique<TEquipComm>(pump);
+    comm = std::make_unique<DeviceLink>(pump);
     comm->setDeviceType(3);
     QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
 }
@@ -50,30 +50,30 @@ void IrrigationDeviceViewTest::theCycleAndTheSettingsTravelBetweenWidgetsAndDevi
 {
     sim->setReg(23, 0b00101);
     sim->setReg(103, 60);
-    TFrameConfQLX700IRR frame(ui, pump);
-    FrameConfQLX700IRRView view(frame);
-    frame.AtivarFrame(*comm, 0);
+    IrrigationSettingsPage page(ui, pump);
+    IrrigationSettingsPageView view(page);
+    page.activate(*comm, 0);
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    auto* pressure = child<QLineEdit>(view, "edPressaoMaxima");
+    auto* pressure = child<QLineEdit>(view, "maxPressureEdit");
     QCOMPARE(pressure->text(), QString("6.0"));
-    QCOMPARE(child<QGroupBox>(view, "gbCiclo")->title(), QString("Ciclo de Irrigação"));
+    QCOMPARE(child<QGroupBox>(view, "cycleBox")->title(), QString("Ciclo de Irrigação"));
 
     // Choosing the third cycle redraws its boxes, and that redraw sends nothing.
     const std::uint64_t writes = sim->writeCount();
-    auto* cycle = child<QComboBox>(view, "cbCiclo");
+    auto* cycle = child<QComboBox>(view, "cycleCombo");
     cycle->setFocus();
     QTest::keyClick(cycle, Qt::Key_Down);
     QTest::keyClick(cycle, Qt::Key_Down);
-    QCOMPARE(frame.cycle(), 2);
-    QVERIFY(child<QCheckBox>(view, "cbRamal1")->isChecked());
-    QVERIFY(!child<QCheckBox>(view, "cbRamal2")->isChecked());
-    QVERIFY(child<QCheckBox>(view, "cbRamal3")->isChecked());
+    QCOMPARE(page.cycle(), 2);
+    QVERIFY(child<QCheckBox>(view, "branch1Check")->isChecked());
+    QVERIFY(!child<QCheckBox>(view, "branch2Check")->isChecked());
+    QVERIFY(child<QCheckBox>(view, "branch3Check")->isChecked());
     QCOMPARE(sim->writeCount(), writes);
 
-    auto* hour = child<QLineEdit>(view, "edInicioH");
-    auto* minute = child<QLineEdit>(view, "edInicioM");
+    auto* hour = child<QLineEdit>(view, "startHourEdit");
+    auto* minute = child<QLineEdit>(view, "startMinuteEdit");
     hour->setFocus();
     hour->selectAll();
     QTest::keyClicks(hour, "6");
@@ -85,7 +85,7 @@ void IrrigationDeviceViewTest::theCycleAndTheSettingsTravelBetweenWidgetsAndDevi
     QTRY_COMPARE(sim->reg(3), 390);
     QTRY_COMPARE(hour->text(), QString("06"));
 
-    QTest::mouseClick(child<QCheckBox>(view, "cbRamal2"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>(view, "branch2Check"), Qt::LeftButton);
     QCOMPARE(sim->reg(23), 0b00111);
     // A click on a box while an edit is being typed in sends both, even when the
     // button comes up while the edit's send waits for the device (the release is
@@ -94,7 +94,7 @@ void IrrigationDeviceViewTest::theCycleAndTheSettingsTravelBetweenWidgetsAndDevi
     pressure->setFocus();
     pressure->selectAll();
     QTest::keyClicks(pressure, "2,5");
-    auto* pt100 = child<QCheckBox>(view, "cbPt100Habilita");
+    auto* pt100 = child<QCheckBox>(view, "pt100EnabledCheck");
     const bool wasChecked = pt100->isChecked();
     const QPoint onMark(8, pt100->height() / 2);
     QCoreApplication::postEvent(pt100, new QMouseEvent(QEvent::MouseButtonRelease, onMark, pt100->mapToGlobal(onMark),
@@ -103,15 +103,15 @@ void IrrigationDeviceViewTest::theCycleAndTheSettingsTravelBetweenWidgetsAndDevi
     QTRY_COMPARE(sim->reg(208), wasChecked ? 0 : 1);
     QCOMPARE(sim->reg(103), 25);
     QTRY_COMPARE(pressure->text(), QString("2.5"));
-    auto* manual = child<QRadioButton>(view, "rgModo0");
+    auto* manual = child<QRadioButton>(view, "operationModeGroup0");
     QTest::mouseClick(manual, Qt::LeftButton, {}, QPoint(8, manual->height() / 2));
     QCOMPARE(sim->reg(201), 0);
     QVERIFY(ui.messages.empty());
 
-    frame.SetIdioma(1);
+    page.setLanguage(1);
     view.render();
-    QCOMPARE(child<QCheckBox>(view, "cbRamal1")->text(), QString("Branch 1"));
-    QCOMPARE(child<QRadioButton>(view, "rgPressostato1")->text(), QString("NO"));
+    QCOMPARE(child<QCheckBox>(view, "branch1Check")->text(), QString("Branch 1"));
+    QCOMPARE(child<QRadioButton>(view, "pressureSwitchGroup1")->text(), QString("NO"));
 }
 
 QTEST_MAIN(IrrigationDeviceViewTest)

@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "gui/app/QtEventPump.h"
-#include "gui/screens/irrigation/Frame_QLX700IRR_RegistrosView.h"
-#include "screens/irrigation/Frame_QLX700IRR_RegistrosF.h"
+#include "gui/screens/irrigation/IrrigationRecordsPageView.h"
+#include "screens/irrigation/IrrigationRecordsPage.h"
 #include "support/FileText.h"
 #include "support/ScriptedFiles.h"
 #include "support/TempFolder.h"
@@ -34,18 +34,18 @@ void IrrigationRecordsViewTest::recordsReachTheGridTheFileAndTheEraseButton()
     ScriptedUi ui;
     ScriptedFiles files;
     auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-3"}, {.serial = true});
-    TEquipComm comm(pump);
+    DeviceLink comm(pump);
     comm.setDeviceType(kQLX700IRR);
     comm.openSerial(sim->serialPath(), {}, false);
     QVERIFY(comm.connected());
 
-    TFrame_QLX700IRR_Registros frame(ui, files, settings, pump);
-    Frame_QLX700IRR_RegistrosView view(frame);
-    frame.AtivarFrame(comm, 1);
+    IrrigationRecordsPage page(ui, files, settings, pump);
+    IrrigationRecordsPageView view(page);
+    page.activate(comm, 1);
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    auto* grid = child<QTableWidget>(view, "sgRegistros");
+    auto* grid = child<QTableWidget>(view, "recordGrid");
     QCOMPARE(grid->rowCount(), 50);
     QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Pluviometer"));
     QVERIFY(grid->columnWidth(0) >= 150);
@@ -53,12 +53,12 @@ void IrrigationRecordsViewTest::recordsReachTheGridTheFileAndTheEraseButton()
     QCOMPARE(grid->item(3, 0)->text(), QString());
 
     files.answer = folder / "records.txt";
-    QTest::mouseClick(child<QPushButton>(view, "bbArquivo"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(view, "saveToFileButton"), Qt::LeftButton);
     QCOMPARE(crlfLines(readFile(folder / "records.txt")).size(), std::size_t{4});
     QCOMPARE(ui.messageTexts().back(), std::string("File saved."));
 
     ui.answers = {true};
-    auto* erase = child<QPushButton>(view, "bbApagarEventos");
+    auto* erase = child<QPushButton>(view, "eraseRecordsButton");
     QCOMPARE(erase->text(), QString("Erase Records"));
     QTest::mouseClick(erase, Qt::LeftButton);
     QCOMPARE(ui.messageTexts().back(), std::string("Command sent"));

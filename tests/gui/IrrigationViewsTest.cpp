@@ -2,14 +2,14 @@
 #include "NullConnectionSources.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
-#include "app/FormSenhaF.h"
+#include "app/PasswordDialog.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
-#include "gui/screens/irrigation/FrameConfGeral_QLX700IRRView.h"
-#include "gui/screens/irrigation/Form_QLX700IRR_ManualView.h"
-#include "screens/irrigation/FrameConfGeral_QLX700IRRF.h"
-#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
+#include "gui/screens/irrigation/IrrigationGeneralPageView.h"
+#include "gui/screens/irrigation/ManualOperationWindowView.h"
+#include "screens/irrigation/IrrigationGeneralPage.h"
+#include "screens/irrigation/ManualOperationWindow.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -43,19 +43,19 @@ private:
     NullConnectionSources none;
     NoFiles files;
     std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<TEquipComm> comm;
+    std::unique_ptr<DeviceLink> comm;
 };
 
 void IrrigationViewsTest::init()
 {
     settings = std::make_unique<FolderAppSettings>(folder.path());
     ui = ScriptedUi{};
-    ui.senha = [](TFormSenha& f) {
-        f.setEdSenha("QWKZ");
-        f.bbOkClick();
+    ui.passwordDialog = [](PasswordDialog& f) {
+        f.setPassword("QWKZ");
+        f.okClicked();
     };
     sim = qlxsim::SimServer::start({.model = "IRR"}, {.serial = true});
-    comm = std::make_unique<TEquipComm>(pump);
+    comm = std::make_unique<DeviceLink>(pump);
 }
 
 void IrrigationViewsTest::cleanup()
@@ -68,27 +68,27 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
 {
     sim->setReg(1011, 1750);
     sim->setReg(1001, 0);
-    TFrameConfGeral_QLX700IRR frame(GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}});
-    FrameConfGeral_QLX700IRRView view(frame);
-    frame.AtivarFrame(*comm, 1);
+    IrrigationGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}});
+    IrrigationGeneralPageView view(page);
+    page.activate(*comm, 1);
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QVERIFY(!child<QPushButton>(view, "bbConectar")->isVisible());
-    QVERIFY(!child<QLineEdit>(view, "edRele2")->isVisible());
-    QVERIFY(frame.ConectarSerial(sim->serialPath(), 1, false, {9600, 0, 0}));
+    QVERIFY(!child<QPushButton>(view, "connectSerialButton")->isVisible());
+    QVERIFY(!child<QLineEdit>(view, "branchNameEdit1")->isVisible());
+    QVERIFY(page.connectSerial(sim->serialPath(), 1, false, {9600, 0, 0}));
     view.render();
-    QCOMPARE(child<QPushButton>(view, "bbConectarUsb")->text(), QString("Disconnect"));
-    frame.setTimerEnabled(true);
-    QSignalSpy ticks(view.timer1(), &QTimer::timeout);
+    QCOMPARE(child<QPushButton>(view, "connectUsbButton")->text(), QString("Disconnect"));
+    page.setTimerEnabled(true);
+    QSignalSpy ticks(view.refreshTimer(), &QTimer::timeout);
     QVERIFY(ticks.wait(3000));
-    auto* grid = child<QTableWidget>(view, "sgMedidas");
+    auto* grid = child<QTableWidget>(view, "measurementGrid");
     QCOMPARE(grid->item(6, 0)->text(), QString("Temperature"));
     QCOMPARE(grid->item(6, 1)->text(), QString("25.0 ºC"));
-    QCOMPARE(child<QLabel>(view, "lblRele8")->text(), QString("Water"));
-    QVERIFY(child<QLabel>(view, "lblRele8")->isVisible());
+    QCOMPARE(child<QLabel>(view, "relayLabel8")->text(), QString("Water"));
+    QVERIFY(child<QLabel>(view, "relayLabel8")->isVisible());
 
-    auto* name = child<QLineEdit>(view, "edRele3");
+    auto* name = child<QLineEdit>(view, "branchNameEdit2");
     QVERIFY(name->isEnabled());
     name->setFocus();
     name->selectAll();
@@ -97,24 +97,24 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
     QCOMPARE(settings->record().IrrRelayNames[2], std::string("Orchard"));
 
     // The manual form opens over the page with the page's refresh off.
-    QCOMPARE(child<QPushButton>(view, "bbManual")->text(), QString("Manual Cycle/Control"));
+    QCOMPARE(child<QPushButton>(view, "manualOperationButton")->text(), QString("Manual Cycle/Control"));
     bool refreshOffWhileOpen = false;
-    ui.irrManual = [&](TForm_QLX700IRR_Manual& form) {
-        refreshOffWhileOpen = !frame.timerEnabled() && form.timerEnabled();
+    ui.manualOperationWindow = [&](ManualOperationWindow& window) {
+        refreshOffWhileOpen = !page.timerEnabled() && window.timerEnabled();
     };
-    QTest::mouseClick(child<QPushButton>(view, "bbManual"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(view, "manualOperationButton"), Qt::LeftButton);
     QVERIFY(refreshOffWhileOpen);
-    QVERIFY(frame.timerEnabled());
+    QVERIFY(page.timerEnabled());
 
-    QTest::mouseClick(child<QPushButton>(view, "bbEmergency"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(view, "emergencyButton"), Qt::LeftButton);
     QCOMPARE(sim->reg(1001) & 0x20, 0x20);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Command sent"});
-    QTest::mouseClick(child<QRadioButton>(view, "rgIdioma2"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>(view, "deviceLanguageGroup2"), Qt::LeftButton);
     QCOMPARE(sim->reg(1500), 2);
 
-    QTest::mouseClick(child<QPushButton>(view, "bbConectarUsb"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(view, "connectUsbButton"), Qt::LeftButton);
     QVERIFY(!comm->connected());
-    QCOMPARE(child<QPushButton>(view, "bbConectarUsb")->text(), QString("Connect USB"));
+    QCOMPARE(child<QPushButton>(view, "connectUsbButton")->text(), QString("Connect USB"));
     QCOMPARE(grid->item(6, 1)->text(), QString());
 }
 
@@ -125,44 +125,44 @@ void IrrigationViewsTest::manualFormFollowsTheDeviceAndSendsWhatIsClicked()
     sim->setReg(212, 0);
     comm->setDeviceType(kQLX700IRR);
     QVERIFY(comm->openSerial(sim->serialPath(), {9600, 0, 0}, false));
-    TForm_QLX700IRR_Manual logic(ui, pump);
-    logic.Show(*comm, 1);
-    Form_QLX700IRR_ManualView view(logic, nullptr);
+    ManualOperationWindow logic(ui, pump);
+    logic.open(*comm, 1);
+    ManualOperationWindowView view(logic, nullptr);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(view.windowTitle(), QString("Manual Cycle"));
-    QCOMPARE(child<QGroupBox>(view, "gbControleManual")->title(), QString("Manual Control"));
-    QCOMPARE(child<QCheckBox>(view, "cbCicloValvula5")->text(), QString("Branch 5"));
-    QCOMPARE(child<QLabel>(view, "lblDuracao")->text(), QString("Duration (min)"));
-    QCOMPARE(child<QPushButton>(view, "bbCicloManualCancelar")->text(), QString("Stop Cycle"));
-    QVERIFY(child<QCheckBox>(view, "cbCicloValvula2")->isChecked());
-    QVERIFY(!child<QCheckBox>(view, "cbCicloValvula3")->isChecked());
-    auto* edDuracao = child<QLineEdit>(view, "edDuracao");
-    QCOMPARE(edDuracao->text(), QString("45"));
+    QCOMPARE(child<QGroupBox>(view, "manualControlBox")->title(), QString("Manual Control"));
+    QCOMPARE(child<QCheckBox>(view, "cycleBranchCheck5")->text(), QString("Branch 5"));
+    QCOMPARE(child<QLabel>(view, "durationLabel")->text(), QString("Duration (min)"));
+    QCOMPARE(child<QPushButton>(view, "stopCycleButton")->text(), QString("Stop Cycle"));
+    QVERIFY(child<QCheckBox>(view, "cycleBranchCheck2")->isChecked());
+    QVERIFY(!child<QCheckBox>(view, "cycleBranchCheck3")->isChecked());
+    auto* durationEdit = child<QLineEdit>(view, "durationEdit");
+    QCOMPARE(durationEdit->text(), QString("45"));
 
-    QTest::mouseClick(child<QCheckBox>(view, "cbManualBomba"), Qt::LeftButton);
-    QTest::mouseClick(child<QCheckBox>(view, "cbValvula2"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>(view, "pumpCheck"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>(view, "valveCheck2"), Qt::LeftButton);
     QCOMPARE(sim->reg(212), std::uint16_t{5});
-    edDuracao->setFocus();
-    edDuracao->selectAll();
-    QTest::keyClicks(edDuracao, "1441");
-    QTest::keyClick(edDuracao, Qt::Key_Return);
-    QVERIFY(!edDuracao->hasFocus());
+    durationEdit->setFocus();
+    durationEdit->selectAll();
+    QTest::keyClicks(durationEdit, "1441");
+    QTest::keyClick(durationEdit, Qt::Key_Return);
+    QVERIFY(!durationEdit->hasFocus());
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Invalid numeric value: 1441"});
-    QCOMPARE(edDuracao->text(), QString("45"));
-    QTest::mouseClick(child<QPushButton>(view, "bbCicloManual"), Qt::LeftButton);
+    QCOMPARE(durationEdit->text(), QString("45"));
+    QTest::mouseClick(child<QPushButton>(view, "startCycleButton"), Qt::LeftButton);
     QCOMPARE(ui.messages.back().text, std::string("Command sent"));
 
     // The timer runs while the form shows and brings the device's changes in.
-    QCOMPARE(view.timerUpdate()->interval(), 3500);
-    QVERIFY(view.timerUpdate()->isActive());
+    QCOMPARE(view.refreshTimer()->interval(), 3500);
+    QVERIFY(view.refreshTimer()->isActive());
     sim->setReg(211, 1);
-    QSignalSpy ticks(view.timerUpdate(), &QTimer::timeout);
+    QSignalSpy ticks(view.refreshTimer(), &QTimer::timeout);
     QVERIFY(ticks.wait(5000));
-    QVERIFY(child<QCheckBox>(view, "cbCicloValvula1")->isChecked());
-    QVERIFY(!child<QCheckBox>(view, "cbCicloValvula2")->isChecked());
+    QVERIFY(child<QCheckBox>(view, "cycleBranchCheck1")->isChecked());
+    QVERIFY(!child<QCheckBox>(view, "cycleBranchCheck2")->isChecked());
     view.hide();
-    QVERIFY(!view.timerUpdate()->isActive());
+    QVERIFY(!view.refreshTimer()->isActive());
 }
 
 QTEST_MAIN(IrrigationViewsTest)

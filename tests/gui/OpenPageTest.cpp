@@ -1,6 +1,6 @@
-#include "app/FormMainF.h"
+#include "app/MainWindow.h"
 #include "app/PageTable.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "gui/app/AppAssembly.h"
 #include "gui/app/PageView.h"
 #include "support/TempFolder.h"
@@ -59,9 +59,9 @@ void OpenPageTest::everyRowOpensItsPageConnected()
         QVERIFY(shownCalled);
         QVERIFY(program.logic().comm().connected());
         QCOMPARE(program.logic().deviceTypeIndex(), row.deviceType);
-        QCOMPARE(program.logic().shownFrame(), std::optional<FrameId>(row.frame));
+        QCOMPARE(program.logic().shownPage(), std::optional<PageId>(row.page));
         // The page has a view, and it is what the client area shows.
-        QWidget* host = program.window().pageHost(row.frame);
+        QWidget* host = program.window().pageHost(row.page);
         auto* view = host->findChild<PageView*>();
         QVERIFY2(view != nullptr, name.constData());
         QVERIFY2(view->isVisible(), name.constData());

@@ -2,13 +2,13 @@
 #include "NullConnectionSources.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
-#include "app/FormSenhaF.h"
-#include "device/EquipCommF.h"
+#include "app/PasswordDialog.h"
+#include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
-#include "gui/screens/parallelism/FrameConfGeral_QLX700PView.h"
-#include "gui/screens/parallelism/FrameConfParalelismoView.h"
-#include "screens/parallelism/FrameConfGeral_QLX700PF.h"
-#include "screens/parallelism/FrameConfParalelismoF.h"
+#include "gui/screens/parallelism/ParallelismGeneralPageView.h"
+#include "gui/screens/parallelism/ParallelismPageView.h"
+#include "screens/parallelism/ParallelismGeneralPage.h"
+#include "screens/parallelism/ParallelismPage.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -39,19 +39,19 @@ private:
     NullConnectionSources none;
     NoFiles files;
     std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<TEquipComm> comm;
+    std::unique_ptr<DeviceLink> comm;
 };
 
 void ParallelismViewsTest::init()
 {
     settings = std::make_unique<FolderAppSettings>(folder.path());
     ui = ScriptedUi{};
-    ui.senha = [](TFormSenha& f) {
-        f.setEdSenha("QWKZ");
-        f.bbOkClick();
+    ui.passwordDialog = [](PasswordDialog& f) {
+        f.setPassword("QWKZ");
+        f.okClicked();
     };
     sim = qlxsim::SimServer::start({.model = "P", .preset = "p-individual-manual"}, {.serial = true});
-    comm = std::make_unique<TEquipComm>(pump);
+    comm = std::make_unique<DeviceLink>(pump);
 }
 
 void ParallelismViewsTest::cleanup()
@@ -62,21 +62,21 @@ void ParallelismViewsTest::cleanup()
 
 void ParallelismViewsTest::generalPageShowsTheUnitAndRunsItsCommands()
 {
-    TFrameConfGeral_QLX700P frame(GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}});
-    FrameConfGeral_QLX700PView view(frame);
-    frame.AtivarFrame(*comm, 1);
-    QVERIFY(frame.ConectarSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
-    frame.setTimerEnabled(true);
+    ParallelismGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}});
+    ParallelismGeneralPageView view(page);
+    page.activate(*comm, 1);
+    QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
+    page.setTimerEnabled(true);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy ticks(view.timer1(), &QTimer::timeout);
+    QSignalSpy ticks(view.refreshTimer(), &QTimer::timeout);
     QVERIFY(ticks.wait(3000));
-    auto* grid = child<QTableWidget>(view, "sgMedidas");
+    auto* grid = child<QTableWidget>(view, "measurementGrid");
     QCOMPARE(grid->item(2, 0)->text(), QString("Mode"));
     QCOMPARE(grid->item(2, 1)->text(), QString("Individual"));
-    QCOMPARE(child<QLabel>(view, "lblRele1")->text(), QString("Rise command"));
+    QCOMPARE(child<QLabel>(view, "relayLabel1")->text(), QString("Rise command"));
     const std::uint64_t writes = sim->writeCount();
-    QTest::mouseClick(child<QPushButton>(view, "bbPosicaoUp"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(view, "positionUpButton"), Qt::LeftButton);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Command sent"});
     QCOMPARE(sim->writeCount(), writes + 1);
 }
@@ -85,21 +85,21 @@ void ParallelismViewsTest::parallelismPageWritesWhatIsTyped()
 {
     comm->setDeviceType(1);
     QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
-    TFrameConfParalelismo frame(ui, pump);
-    FrameConfParalelismoView view(frame);
-    frame.AtivarFrame(*comm, 0);
+    ParallelismPage page(ui, pump);
+    ParallelismPageView view(page);
+    page.activate(*comm, 0);
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    auto* bus = child<QLineEdit>(view, "edTamanhoBus");
+    auto* bus = child<QLineEdit>(view, "busSizeEdit");
     bus->setFocus();
     bus->selectAll();
     QTest::keyClicks(bus, "5");
     QTest::keyClick(bus, Qt::Key_Return);
     QCOMPARE(sim->reg(21), 5);
-    QTest::mouseClick(child<QRadioButton>(view, "rgConfRele70"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>(view, "relay7FunctionGroup0"), Qt::LeftButton);
     QCOMPARE(sim->reg(121), 0);
-    QVERIFY(child<QRadioButton>(view, "rgConfRele70")->isChecked());
+    QVERIFY(child<QRadioButton>(view, "relay7FunctionGroup0")->isChecked());
     QVERIFY(ui.messages.empty());
 }
 

@@ -2,14 +2,14 @@
 #include "NullConnectionSources.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
-#include "app/FormSenhaF.h"
-#include "device/EquipCommF.h"
+#include "app/PasswordDialog.h"
+#include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
 #include "gui/app/RadioGroupBox.h"
-#include "gui/screens/position/FrameConfGeral_QLX700CView.h"
-#include "gui/screens/position/FrameConfQLX700CView.h"
-#include "screens/position/FrameConfGeral_QLX700CF.h"
-#include "screens/position/FrameConfQLX700CF.h"
+#include "gui/screens/position/PositionGeneralPageView.h"
+#include "gui/screens/position/PositionIndicatorPageView.h"
+#include "screens/position/PositionGeneralPage.h"
+#include "screens/position/PositionIndicatorPage.h"
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
@@ -40,19 +40,19 @@ private:
     NullConnectionSources none;
     NoFiles files;
     std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<TEquipComm> comm;
+    std::unique_ptr<DeviceLink> comm;
 };
 
 void PositionViewsTest::init()
 {
     settings = std::make_unique<FolderAppSettings>(folder.path());
     ui = ScriptedUi{};
-    ui.senha = [](TFormSenha& f) {
-        f.setEdSenha("QWKZ");
-        f.bbOkClick();
+    ui.passwordDialog = [](PasswordDialog& f) {
+        f.setPassword("QWKZ");
+        f.okClicked();
     };
     sim = qlxsim::SimServer::start({.model = "C"}, {.serial = true});
-    comm = std::make_unique<TEquipComm>(pump);
+    comm = std::make_unique<DeviceLink>(pump);
 }
 
 void PositionViewsTest::cleanup()
@@ -65,26 +65,26 @@ void PositionViewsTest::generalPageShowsTheMeasurementAndWritesTheLanguage()
 {
     sim->setReg(1016, 1275);
     int shown = 0;
-    TFrameConfGeral_QLX700C frame(GeneralFrameContext{*settings, ui, pump, none.sources, files, [](int) {}},
+    PositionGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}},
                                   [&shown] { ++shown; });
-    FrameConfGeral_QLX700CView view(frame);
-    frame.AtivarFrame(*comm, 1);
-    QVERIFY(frame.ConectarSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
+    PositionGeneralPageView view(page);
+    page.activate(*comm, 1);
+    QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(shown, 1);
     // The measurement comes with Timer1's refresh.
-    frame.setTimerEnabled(true);
-    QSignalSpy ticks(view.timer1(), &QTimer::timeout);
+    page.setTimerEnabled(true);
+    QSignalSpy ticks(view.refreshTimer(), &QTimer::timeout);
     QVERIFY(ticks.wait(3000));
-    auto* grid = child<QTableWidget>(view, "sgMedidas");
+    auto* grid = child<QTableWidget>(view, "measurementGrid");
     QCOMPARE(grid->item(0, 0)->text(), QString("Resistance"));
     QCOMPARE(grid->item(0, 1)->text(), QString("127.5 ohms"));
-    QCOMPARE(child<QLabel>(view, "lblRele10")->text(), QString("Power Failure"));
-    QTest::mouseClick(child<QRadioButton>(view, "rgIdioma1"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(view, "relayLabel10")->text(), QString("Power Failure"));
+    QTest::mouseClick(child<QRadioButton>(view, "deviceLanguageGroup1"), Qt::LeftButton);
     QCOMPARE(sim->reg(1500), 1);
-    QVERIFY(child<QRadioButton>(view, "rgIdioma1")->isChecked());
+    QVERIFY(child<QRadioButton>(view, "deviceLanguageGroup1")->isChecked());
     QVERIFY(ui.messages.empty());
 }
 
@@ -92,14 +92,14 @@ void PositionViewsTest::devicePageSendsFromTheResistanceAndTheReadingMode()
 {
     QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
     comm->setDeviceType(4);
-    TFrameConfQLX700C frame(ui, pump);
-    FrameConfQLX700CView view(frame);
-    frame.AtivarFrame(*comm, 0);
+    PositionIndicatorPage page(ui, pump);
+    PositionIndicatorPageView view(page);
+    page.activate(*comm, 0);
     view.render();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    auto* resistance = child<QLineEdit>(view, "edResPorPos");
-    auto* positions = child<QLineEdit>(view, "edNumPos");
+    auto* resistance = child<QLineEdit>(view, "resistancePerPositionEdit");
+    auto* positions = child<QLineEdit>(view, "positionCountEdit");
     positions->setFocus();
     positions->selectAll();
     QTest::keyClicks(positions, "25");
@@ -111,7 +111,7 @@ void PositionViewsTest::devicePageSendsFromTheResistanceAndTheReadingMode()
     QCOMPARE(sim->reg(701), 125);
     QCOMPARE(sim->reg(702), 25);
     QCOMPARE(resistance->text(), QString("12.5"));
-    QTest::mouseClick(child<QRadioButton>(view, "rgModoLeitura1"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>(view, "readingModeGroup1"), Qt::LeftButton);
     QCOMPARE(sim->reg(707), 1);
     QVERIFY(ui.messages.empty());
 }

@@ -1,6 +1,6 @@
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "gui/app/QtEventPump.h"
 
 #include <QTimer>
@@ -93,7 +93,7 @@ void QtEventPumpTest::sleepUntilKeepsTimersRunning()
 void QtEventPumpTest::watchedSocketsReportConnectReadAndClose()
 {
     auto sim = qlxsim::SimServer::start(qlxsim::SimConfig{}, {.tcp = true});
-    TEquipComm comm(pump);
+    DeviceLink comm(pump);
     comm.setDeviceType(kQLX700T);
     QVERIFY(comm.openTcp("127.0.0.1", "", sim->tcpPort()));
     pump.runUntil([&] { return comm.connected(); }, deadlineAfter(Seconds(5)));
@@ -122,7 +122,7 @@ void QtEventPumpTest::watchedSocketsReportConnectReadAndClose()
 void QtEventPumpTest::tcpLinkTalksToTheSimulatorThroughThePump()
 {
     auto sim = qlxsim::SimServer::start(qlxsim::SimConfig{.model = "R", .faults = "slow=100ms"}, {.tcp = true});
-    TEquipComm comm(pump);
+    DeviceLink comm(pump);
     comm.setDeviceType(kQLX700R);
     QVERIFY(comm.openTcp("127.0.0.1", "", sim->tcpPort()));
     pump.runUntil([&] { return comm.connected(); }, deadlineAfter(Seconds(5)));
@@ -144,7 +144,7 @@ void QtEventPumpTest::tcpLinkTalksToTheSimulatorThroughThePump()
 void QtEventPumpTest::serialLinkTalksToTheSimulatorThroughThePump()
 {
     auto sim = qlxsim::SimServer::start(qlxsim::SimConfig{.model = "C"}, {.serial = true});
-    TEquipComm comm(pump);
+    DeviceLink comm(pump);
     comm.setDeviceType(kQLX700C);
     QVERIFY(comm.openSerial(sim->serialPath(), {9600, 0, 0}, true));
     QVERIFY(comm.readRegisters(2002, 1));

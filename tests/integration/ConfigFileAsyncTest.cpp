@@ -1,8 +1,8 @@
 // Configuration files over the asynchronous TCP link: the load's result is the
 // flush's, and the P's unit index is written and read back at once.
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "settings/DeviceConfigFile.h"
 #include "settings/FullConfigRead.h"
@@ -17,21 +17,21 @@ protected:
     void connect(const std::string& model, int type, const std::string& preset = {})
     {
         sim = qlxsim::SimServer::start({.model = model, .preset = preset}, {.tcp = true});
-        equip.setDeviceType(type);
-        ASSERT_TRUE(equip.openTcp("127.0.0.1", "", sim->tcpPort()));
-        pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
-        ASSERT_TRUE(equip.connected());
+        link.setDeviceType(type);
+        ASSERT_TRUE(link.openTcp("127.0.0.1", "", sim->tcpPort()));
+        pump.runUntil([&] { return link.connected() || link.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+        ASSERT_TRUE(link.connected());
     }
 
     bool refresh()
     {
         int failed = 0;
-        return readFullConfiguration(equip, failed);
+        return readFullConfiguration(link, failed);
     }
 
     std::unique_ptr<qlxsim::SimServer> sim;
     PollEventPump pump;
-    TEquipComm equip{pump};
+    DeviceLink link{pump};
     TempFolder tmp;
 };
 
@@ -42,13 +42,13 @@ TEST_F(ConfigFileAsync, RefusedWriteMakesTheLoadFail)
     connect("T", kQLX700T);
     ASSERT_TRUE(refresh());
     std::string error;
-    ASSERT_TRUE(SalvarConfiguracao(equip, tmp / "t.conf", error));
+    ASSERT_TRUE(saveConfiguration(link, tmp / "t.conf", error));
     sim->setReg(27, 9);
     sim->setReg(1331, 7);
     ASSERT_TRUE(refresh());
     sim->setFaults("exception=4");
     ConfigLoadOutcome outcome;
-    EXPECT_FALSE(CarregarConfiguracao(equip, tmp / "t.conf", {}, outcome));
+    EXPECT_FALSE(loadConfiguration(link, tmp / "t.conf", {}, outcome));
     EXPECT_EQ(outcome.errorRegister, 21); // the first queued row, HistereseRTD7
     EXPECT_EQ(sim->reg(27), 9);
 }
@@ -56,10 +56,10 @@ TEST_F(ConfigFileAsync, RefusedWriteMakesTheLoadFail)
 TEST_F(ConfigFileAsync, PWritesItsIndexAtOnceAndLoadsAtThePositionReadBack)
 {
     connect("P", kQLX700P, "p-unit-3");
-    sim->setReg(24, 5); // TamanhoBus of position 3
+    sim->setReg(24, 5); // BusSize of position 3
     ASSERT_TRUE(refresh());
     std::string error;
-    ASSERT_TRUE(SalvarConfiguracao(equip, tmp / "p.conf", error));
+    ASSERT_TRUE(saveConfiguration(link, tmp / "p.conf", error));
 
     sim->setReg(1951, 0);
     sim->setReg(24, 6);
@@ -71,7 +71,7 @@ TEST_F(ConfigFileAsync, PWritesItsIndexAtOnceAndLoadsAtThePositionReadBack)
         indexAtPause.push_back(sim->reg(1951));
     };
     ConfigLoadOutcome outcome;
-    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "p.conf", {}, outcome, pause)) << outcome.reason;
+    ASSERT_TRUE(loadConfiguration(link, tmp / "p.conf", {}, outcome, pause)) << outcome.reason;
     ASSERT_EQ(pauses.size(), 2u);
     EXPECT_EQ(pauses[1], std::chrono::milliseconds(300));
     EXPECT_EQ(indexAtPause[1], 3); // already flushed when the pause starts
@@ -83,9 +83,9 @@ TEST_F(ConfigFileAsync, PSaveIsRefusedWhileTheIndexIsOutsideTheBus)
 {
     connect("P", kQLX700P, "p-unit-20");
     int failed = 0;
-    EXPECT_FALSE(readFullConfiguration(equip, failed));
+    EXPECT_FALSE(readFullConfiguration(link, failed));
     EXPECT_EQ(failed, 1951);
     std::string error;
-    EXPECT_FALSE(SalvarConfiguracao(equip, tmp / "p.conf", error));
+    EXPECT_FALSE(saveConfiguration(link, tmp / "p.conf", error));
     EXPECT_FALSE(std::filesystem::exists(tmp / "p.conf"));
 }

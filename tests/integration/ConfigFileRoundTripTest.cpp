@@ -2,9 +2,9 @@
 // and every register the file covers is back; a second save is byte-identical.
 #include "ConfigFileSimChanges.h"
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "settings/DeviceConfigFile.h"
 #include "support/TempFolder.h"
@@ -32,14 +32,14 @@ protected:
     {
         const std::string model(modelShortName(GetParam().type));
         sim = qlxsim::SimServer::start({.model = model}, {.serial = !GetParam().tcp, .tcp = GetParam().tcp});
-        equip.setDeviceType(GetParam().type);
-        equip.setSlaveAddress(1);
+        link.setDeviceType(GetParam().type);
+        link.setSlaveAddress(1);
         if (GetParam().tcp) {
-            ASSERT_TRUE(equip.openTcp("127.0.0.1", "", sim->tcpPort()));
-            pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
-            ASSERT_TRUE(equip.connected());
+            ASSERT_TRUE(link.openTcp("127.0.0.1", "", sim->tcpPort()));
+            pump.runUntil([&] { return link.connected() || link.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+            ASSERT_TRUE(link.connected());
         } else {
-            ASSERT_TRUE(equip.openSerial(sim->serialPath(), {9600, 0, 0}, true));
+            ASSERT_TRUE(link.openSerial(sim->serialPath(), {9600, 0, 0}, true));
         }
     }
 
@@ -47,12 +47,12 @@ protected:
     {
         int failed = 0;
         std::string error;
-        return readFullConfiguration(equip, failed) && SalvarConfiguracao(equip, file, error, kWhen);
+        return readFullConfiguration(link, failed) && saveConfiguration(link, file, error, kWhen);
     }
 
     std::unique_ptr<qlxsim::SimServer> sim;
     PollEventPump pump;
-    TEquipComm equip{pump};
+    DeviceLink link{pump};
     TempFolder tmp;
 };
 
@@ -67,10 +67,10 @@ TEST_P(ConfigFileRoundTrip, LoadRestoresEverySavedRegister)
     EXPECT_NE(configSnapshot(*sim, type), before);
 
     int failed = 0;
-    ASSERT_TRUE(readFullConfiguration(equip, failed)) << failed;
+    ASSERT_TRUE(readFullConfiguration(link, failed)) << failed;
     ConfigLoadOutcome outcome;
     outcome.errorRegister = -99;
-    ASSERT_TRUE(CarregarConfiguracao(equip, tmp / "a.conf", {}, outcome))
+    ASSERT_TRUE(loadConfiguration(link, tmp / "a.conf", {}, outcome))
         << outcome.errorRegister << " " << outcome.reason;
     EXPECT_EQ(outcome.errorRegister, 0);
     const auto after = configSnapshot(*sim, type);

@@ -5,7 +5,7 @@
 #include "support/ScopedDataFolder.h"
 #include "SimServer.h"
 #include "device/DeviceModel.h"
-#include "settings/CalibStore.h"
+#include "settings/CalibrationStore.h"
 
 #include <gtest/gtest.h>
 
@@ -114,23 +114,23 @@ TEST(CtlCalibration, PrintsEveryPairTheDeviceHoldsAsItHoldsIt)
 TEST(CtlCalibration, PrintsTheRecordsPointsForTheDevicesSerialNumber)
 {
     ScopedDataFolder data;
-    TCalibRecord record;
-    record.RTD[0].NumPontos = 2;
-    record.RTD[0].X = {100.0f, 120.0f};
-    record.RTD[0].Y = {100.5f, 120.9f};
-    record.RTD[0].Ganho = 1.02f;
-    record.RTD[0].Offset = -1.5f;
-    record.RTD[1].NumPontos = 1; // a second channel, which the R does not have
-    record.SaidaCorrente0_1[3].NumPontos = 1;
-    record.SaidaCorrente0_1[3].X[0] = 0.7f;
-    record.SaidaCorrente0_1[3].Y[0] = 0.75f;
-    record.EntrCorr[1].NumPontos = 1; // the R's voltage input
-    record.EntrCorr[1].Y[0] = 220.0f;
-    CalibStore store;
+    CalibrationRecord record;
+    record.RtdInputs[0].PointCount = 2;
+    record.RtdInputs[0].X = {100.0f, 120.0f};
+    record.RtdInputs[0].Y = {100.5f, 120.9f};
+    record.RtdInputs[0].Gain = 1.02f;
+    record.RtdInputs[0].Offset = -1.5f;
+    record.RtdInputs[1].PointCount = 1; // a second channel, which the R does not have
+    record.CurrentOutputs1_5mA[3].PointCount = 1;
+    record.CurrentOutputs1_5mA[3].X[0] = 0.7f;
+    record.CurrentOutputs1_5mA[3].Y[0] = 0.75f;
+    record.CurrentInputs[1].PointCount = 1; // the R's voltage input
+    record.CurrentInputs[1].Y[0] = 220.0f;
+    CalibrationStore store;
     std::string error;
     ASSERT_TRUE(store.save(record, 1234, data.folder.path(), error)) << error;
-    TCalibRecord other;
-    other.RTD[2].NumPontos = 3;
+    CalibrationRecord other;
+    other.RtdInputs[2].PointCount = 3;
     ASSERT_TRUE(store.save(other, 99, data.folder.path(), error)) << error;
 
     for (const std::string model : {"T", "R"}) {

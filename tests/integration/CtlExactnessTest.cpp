@@ -4,7 +4,7 @@
 #include "SimServer.h"
 #include "support/ScopedDataFolder.h"
 #include "support/TempFolder.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "link/PollEventPump.h"
 
 #include <gtest/gtest.h>
@@ -148,7 +148,7 @@ TEST(CtlExactness, ASecondProcessCannotShareThePort)
 {
     auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
     PollEventPump pump;
-    TEquipComm holder(pump);
+    DeviceLink holder(pump);
     ASSERT_TRUE(holder.openSerial(sim->serialPath(), {9600, 0, 0}, false));
     const CtlRun r = run(serialLink(*sim), {"info"}, false);
     EXPECT_EQ(r.status, 1);

@@ -4,11 +4,11 @@
 #include "SimServer.h"
 #include "app/ConnectionSources.h"
 #include "app/FolderAppSettings.h"
-#include "app/FormSenhaF.h"
+#include "app/PasswordDialog.h"
 #include "app/PosixHostResolver.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/common/FileChooser.h"
-#include "screens/common/GeneralFrameContext.h"
+#include "screens/common/GeneralPageContext.h"
 #include "support/RecordingPump.h"
 #include "support/TempFolder.h"
 
@@ -20,8 +20,8 @@
 #include <vector>
 
 // Any model's general page on a scripted Ui, with a temporary data folder and the
-// simulated device: `Frame` is built from the page context and `extra` arguments.
-template <typename Frame>
+// simulated device: `TestedPage` is built from the page context and `extra` arguments.
+template <typename TestedPage>
 class GeneralPageFixture {
 public:
     struct NoPorts final : SerialPortSource {
@@ -38,12 +38,12 @@ public:
 
     template <typename... Extra>
     explicit GeneralPageFixture(Extra&&... extra)
-        : frame(GeneralFrameContext{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }},
+        : page(GeneralPageContext{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }},
                 std::forward<Extra>(extra)...)
     {
         std::string error;
         settings.load(error);
-        frame.AtivarFrame(comm, 0);
+        page.activate(comm, 0);
         typePassword("QWKZ");
     }
 
@@ -53,29 +53,29 @@ public:
     }
     void typePassword(const std::string& text)
     {
-        ui.senha = [text](TFormSenha& f) {
-            f.setEdSenha(text);
-            f.bbOkClick();
+        ui.passwordDialog = [text](PasswordDialog& f) {
+            f.setPassword(text);
+            f.okClicked();
         };
     }
     // The serial-port button on the simulator's pseudo-terminal, or "Conectar IP" over TCP.
     bool connect(bool tcp)
     {
-        return tcp ? frame.ConectarIP("127.0.0.1", "", true, sim->tcpPort())
-                   : frame.ConectarSerial(sim->serialPath(), 1, true, {9600, 0, 0});
+        return tcp ? page.connectIp("127.0.0.1", "", true, sim->tcpPort())
+                   : page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0});
     }
 
     TempFolder folder;
     FolderAppSettings settings{folder.path()};
     ScriptedUi ui;
     RecordingPump pump;
-    TEquipComm comm{pump};
+    DeviceLink comm{pump};
     NoPorts ports;
     Loopback local;
     PosixHostResolver resolver;
     ConnectionSources sources{ports, local, resolver};
     ScriptedFiles files;
     std::vector<int> selected;
-    Frame frame;
+    TestedPage page;
     std::unique_ptr<qlxsim::SimServer> sim;
 };

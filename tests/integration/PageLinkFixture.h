@@ -2,8 +2,8 @@
 
 #include "../unit/AppScriptedUi.h"
 #include "SimServer.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
-#include "device/EquipCommF.h"
 #include "support/RecordingPump.h"
 
 #include <memory>
@@ -40,6 +40,6 @@ public:
 
     ScriptedUi ui;
     RecordingPump pump;
-    TEquipComm comm{pump};
+    DeviceLink comm{pump};
     std::unique_ptr<qlxsim::SimServer> sim;
 };

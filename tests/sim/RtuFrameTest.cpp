@@ -39,7 +39,7 @@ TEST(RtuFrame, ReferenceFramesOfTheThermalRelay)
 TEST(RtuFrame, ParallelismRegistersCarryTheOffset)
 {
     SerialDevice d({.model = "P"});
-    // Registers 1..3 (EnderecoBus 0, 1, 2) asked as 0x8001.
+    // Registers 1..3 (BusAddress 0, 1, 2) asked as 0x8001.
     EXPECT_EQ(d.line.transact({0x01, 0x03, 0x80, 0x01, 0x00, 0x03, 0x7D, 0xCB}, 11), rtu({1, 3, 6, 0, 0, 0, 1, 0, 2}));
     const Bytes up{0x01, 0x06, 0x8B, 0xB8, 0x03, 0xE8, 0x22, 0xB5};
     EXPECT_EQ(d.line.transact(up, 8), up);

@@ -1,6 +1,6 @@
 #include "AppScriptedUi.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "support/PtyPeer.h"
 #include "support/RegisterPeer.h"
@@ -9,9 +9,9 @@
 
 namespace {
 
-class AppChangeIp : public ::testing::Test {
+class ChangeIpDialogTest : public ::testing::Test {
 protected:
-    AppChangeIp()
+    ChangeIpDialogTest()
         : pty(device.handler())
         , comm(pump)
     {
@@ -36,38 +36,38 @@ protected:
     RegisterPeer device;
     PtyPeer pty;
     PollEventPump pump;
-    TEquipComm comm;
+    DeviceLink comm;
     ScriptedUi ui;
 };
 
 } // namespace
 
-TEST_F(AppChangeIp, OtherModelsShowAddressAndPortOnly)
+TEST_F(ChangeIpDialogTest, OtherModelsShowAddressAndPortOnly)
 {
     open(kQLX700T);
     device.set(1700, 0x0132);
     device.set(1701, 0xC0A8);
     device.set(1702, 43101);
-    TFormChangeIp f(comm, 0, ui);
-    f.FormShow();
+    ChangeIpDialog f(comm, 0, ui);
+    f.readDevice();
     EXPECT_EQ(readStarts(), (std::vector<int>{1700, 1702}));
-    EXPECT_EQ(f.edIp(), "192.168.1.50");
-    EXPECT_EQ(f.edPort(), "43101");
+    EXPECT_EQ(f.ipText(), "192.168.1.50");
+    EXPECT_EQ(f.portText(), "43101");
     EXPECT_FALSE(f.wifi());
     EXPECT_FALSE(f.timerEnabled());
     EXPECT_EQ(f.clientWidth(), 172);
     pty.clearRequests();
-    f.Timer1Timer();
+    f.tick();
     EXPECT_TRUE(pty.requests().empty());
 }
 
-TEST_F(AppChangeIp, OkWritesAddressAndPort)
+TEST_F(ChangeIpDialogTest, OkWritesAddressAndPort)
 {
     open(kQLX700T);
-    TFormChangeIp f(comm, 0, ui);
-    f.setEdIp("  192.168.1.50");
-    f.setEdPort("43101");
-    f.bbOkClick();
+    ChangeIpDialog f(comm, 0, ui);
+    f.setIpText("  192.168.1.50");
+    f.setPortText("43101");
+    f.okClicked();
     EXPECT_EQ(f.modalResult(), mrOk);
     EXPECT_EQ(device.get(1700), 0x0132);
     EXPECT_EQ(device.get(1701), 0xC0A8);
@@ -75,7 +75,7 @@ TEST_F(AppChangeIp, OkWritesAddressAndPort)
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"O equipamento utilizará o novo IP e porta imediatamente."});
 }
 
-TEST_F(AppChangeIp, InvalidInputWritesNothing)
+TEST_F(ChangeIpDialogTest, InvalidInputWritesNothing)
 {
     open(kQLX700IRR);
     struct Case {
@@ -88,32 +88,32 @@ TEST_F(AppChangeIp, InvalidInputWritesNothing)
     for (const Case& c : {Case{"192.168.1.50", "70000", "1", invalidPort}, Case{"192.168.1.50", "x", "1", invalidPort},
                           Case{"192.168.1", "502", "1", "IP inválido."}, Case{"192.168.1.50", "502", "65536", invalidPort}}) {
         ui.messages.clear();
-        TFormChangeIp f(comm, 0, ui);
-        f.setEdIp(c.ip);
-        f.setEdPort(c.port);
-        f.setEdPortWifi(c.wifiPort);
-        f.bbOkClick();
+        ChangeIpDialog f(comm, 0, ui);
+        f.setIpText(c.ip);
+        f.setPortText(c.port);
+        f.setWifiPortText(c.wifiPort);
+        f.okClicked();
         EXPECT_FALSE(f.closed()) << c.port;
         EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{c.message}) << c.port;
     }
     EXPECT_TRUE(pty.requests().empty());
 }
 
-TEST_F(AppChangeIp, FailedWritesAreEachReportedAndTheRestStillGoes)
+TEST_F(ChangeIpDialogTest, FailedWritesAreEachReportedAndTheRestStillGoes)
 {
     open(kQLX700T);
     device.refused.insert(1700);
     device.refused.insert(1702);
-    TFormChangeIp f(comm, 1, ui);
-    f.setEdIp("10.0.0.2");
-    f.setEdPort("502");
-    f.bbOkClick();
+    ChangeIpDialog f(comm, 1, ui);
+    f.setIpText("10.0.0.2");
+    f.setPortText("502");
+    f.okClicked();
     EXPECT_EQ(device.get(1701), 0x0A00);
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Error configuring the parameters.", "Error configuring the parameters.",
                                                            "The device will use the new IP and port immediately."}));
 }
 
-TEST_F(AppChangeIp, TheIrrShowsAndWritesItsWifiSettings)
+TEST_F(ChangeIpDialogTest, TheIrrShowsAndWritesItsWifiSettings)
 {
     open(kQLX700IRR);
     const std::string ssid = "plant";
@@ -127,24 +127,24 @@ TEST_F(AppChangeIp, TheIrrShowsAndWritesItsWifiSettings)
     device.set(1770, 0x010A);
     device.set(1771, 0xC0A8);
     device.set(1780, static_cast<std::uint16_t>(-65));
-    TFormChangeIp f(comm, 0, ui);
-    EXPECT_EQ(f.clientWidth(), TFormChangeIp::kWifiWidth);
+    ChangeIpDialog f(comm, 0, ui);
+    EXPECT_EQ(f.clientWidth(), ChangeIpDialog::kWifiWidth);
     EXPECT_TRUE(f.timerEnabled());
-    f.FormShow();
+    f.readDevice();
     EXPECT_EQ(readStarts(), (std::vector<int>{1700, 1702, 1720, 1740, 1760, 1770, 1774, 1780}));
-    EXPECT_EQ(f.edSSID(), ssid);
-    EXPECT_EQ(f.edPortWifi(), "5005");
-    EXPECT_EQ(f.edMac(), "11 22 33 44 55 66");
-    EXPECT_EQ(f.edIpGot(), "192.168.1.10");
-    EXPECT_EQ(f.pnWifiSignal(), "Sinal Médio");
+    EXPECT_EQ(f.ssid(), ssid);
+    EXPECT_EQ(f.wifiPortText(), "5005");
+    EXPECT_EQ(f.mac(), "11 22 33 44 55 66");
+    EXPECT_EQ(f.obtainedIp(), "192.168.1.10");
+    EXPECT_EQ(f.wifiSignal(), "Sinal Médio");
 
     const std::string longSsid = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"; // 40 characters
-    f.setEdIp("192.168.1.50");
-    f.setEdPort("43101");
-    f.setEdSSID(longSsid);
-    f.setEdPass("pw");
-    f.setEdPortWifi("6006");
-    f.bbOkClick();
+    f.setIpText("192.168.1.50");
+    f.setPortText("43101");
+    f.setSsid(longSsid);
+    f.setWifiPassword("pw");
+    f.setWifiPortText("6006");
+    f.okClicked();
     EXPECT_EQ(f.modalResult(), mrOk);
     for (int i = 0; i < 16; ++i) {
         const auto expected = static_cast<std::uint16_t>(longSsid[2 * i] | (longSsid[2 * i + 1] << 8));
@@ -156,10 +156,10 @@ TEST_F(AppChangeIp, TheIrrShowsAndWritesItsWifiSettings)
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"O equipamento utilizará o novo IP e porta imediatamente."});
 }
 
-TEST_F(AppChangeIp, TheTimerShowsTheObtainedAddressAndTheSignal)
+TEST_F(ChangeIpDialogTest, TheTimerShowsTheObtainedAddressAndTheSignal)
 {
     open(kQLX700IRR);
-    TFormChangeIp f(comm, 0, ui);
+    ChangeIpDialog f(comm, 0, ui);
     struct Case {
         int dbm;
         std::uint16_t low;
@@ -173,13 +173,13 @@ TEST_F(AppChangeIp, TheTimerShowsTheObtainedAddressAndTheSignal)
         device.set(1770, c.low);
         device.set(1771, c.high);
         pty.clearRequests();
-        f.Timer1Timer();
+        f.tick();
         EXPECT_EQ(readStarts(), (std::vector<int>{1770, 1780}));
-        EXPECT_EQ(f.pnWifiSignal(), c.signal) << c.dbm;
-        EXPECT_EQ(f.edIpGot(), c.address) << c.dbm;
+        EXPECT_EQ(f.wifiSignal(), c.signal) << c.dbm;
+        EXPECT_EQ(f.obtainedIp(), c.address) << c.dbm;
     }
-    f.SetIdioma(1);
-    f.Timer1Timer();
-    EXPECT_EQ(f.pnWifiSignal(), "Medium Signal");
-    EXPECT_EQ(f.captions().lblIpGot, "IP Received");
+    f.setLanguage(1);
+    f.tick();
+    EXPECT_EQ(f.wifiSignal(), "Medium Signal");
+    EXPECT_EQ(f.captions().obtainedIpLabel, "IP Received");
 }

@@ -2,8 +2,8 @@
 #include "app/ConnectionSources.h"
 #include "app/FolderAppSettings.h"
 #include "app/PosixHostResolver.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "support/PtyPeer.h"
 #include "support/RegisterPeer.h"
@@ -13,16 +13,16 @@
 
 namespace {
 
-class AppConectaCom : public ::testing::Test {
+class SerialConnectDialogTest : public ::testing::Test {
 protected:
-    AppConectaCom()
+    SerialConnectDialogTest()
     {
         std::string error;
         settings.load(error);
     }
-    TFormConectaCom dialog(bool usb, int type = kQLX700T)
+    SerialConnectDialog dialog(bool usb, int type = kQLX700T)
     {
-        return TFormConectaCom(usb, 0, settings, type, {{"/dev/serial/by-id/usb-Maker_Adapter-if00", "usb-Maker_Adapter-if00"},
+        return SerialConnectDialog(usb, 0, settings, type, {{"/dev/serial/by-id/usb-Maker_Adapter-if00", "usb-Maker_Adapter-if00"},
                                                          {"/dev/ttyS0", "/dev/ttyS0"}},
                                ui);
     }
@@ -46,7 +46,7 @@ public:
 
 } // namespace
 
-TEST_F(AppConectaCom, FormatsAndSpeedsMapToTheLinkSettings)
+TEST_F(SerialConnectDialogTest, FormatsAndSpeedsMapToTheLinkSettings)
 {
     struct Case {
         int format;
@@ -55,41 +55,41 @@ TEST_F(AppConectaCom, FormatsAndSpeedsMapToTheLinkSettings)
     };
     for (const Case& c : {Case{0, 0, {9600, 0, 0}}, Case{1, 1, {19200, 1, 0}}, Case{2, 2, {38400, 2, 0}},
                           Case{3, 3, {57600, 0, 2}}, Case{0, 4, {115200, 0, 0}}}) {
-        TFormConectaCom f = dialog(false);
-        f.selectFormato(c.format);
+        SerialConnectDialog f = dialog(false);
+        f.selectFormat(c.format);
         f.selectBaudRate(c.speed);
-        f.bbOkClick();
+        f.okClicked();
         ASSERT_EQ(f.modalResult(), mrOk);
         EXPECT_EQ(f.linkSettings().baudRate, c.expected.baudRate);
         EXPECT_EQ(f.linkSettings().parity, c.expected.parity) << c.format;
         EXPECT_EQ(f.linkSettings().stopBits, c.expected.stopBits) << c.format;
     }
-    EXPECT_EQ(std::string(TFormConectaCom::kFormats[3]), "8N2");
+    EXPECT_EQ(std::string(SerialConnectDialog::kFormats[3]), "8N2");
 }
 
-TEST_F(AppConectaCom, TheLastValuesArePreselectedAndOkStoresThem)
+TEST_F(SerialConnectDialogTest, TheLastValuesArePreselectedAndOkStoresThem)
 {
     ConnectionSettings& p = settings.record().connection(kQLX700P);
     p.LastModBusAddr = 17;
     p.LastSerialBaudRate = 38400;
     p.LastSerialFormat = 2;
-    TFormConectaCom f = dialog(false, kQLX700P);
-    EXPECT_EQ(f.edEnderecoModbus(), "17");
+    SerialConnectDialog f = dialog(false, kQLX700P);
+    EXPECT_EQ(f.modbusAddressText(), "17");
     EXPECT_EQ(f.baudRateIndex(), 2);
-    EXPECT_EQ(f.formatoIndex(), 2);
-    EXPECT_EQ(f.portaComText(), "usb-Maker_Adapter-if00");
+    EXPECT_EQ(f.formatIndex(), 2);
+    EXPECT_EQ(f.portText(), "usb-Maker_Adapter-if00");
     EXPECT_EQ(f.portPath(), "/dev/serial/by-id/usb-Maker_Adapter-if00");
 
-    f.setEdEnderecoModbus("256");
-    f.bbOkClick();
+    f.setModbusAddressText("256");
+    f.okClicked();
     EXPECT_FALSE(f.closed());
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Endereço Modbus inválido. Deve ser um número entre 0 e 255."});
     EXPECT_FALSE(std::filesystem::exists(folder / "conf.ini"));
 
-    f.setEdEnderecoModbus("0");
+    f.setModbusAddressText("0");
     f.selectBaudRate(4);
-    f.selectFormato(3);
-    f.bbOkClick();
+    f.selectFormat(3);
+    f.okClicked();
     EXPECT_EQ(f.modalResult(), mrOk);
     EXPECT_EQ(p.LastModBusAddr, 0);
     const std::string ini = confIni();
@@ -98,29 +98,29 @@ TEST_F(AppConectaCom, TheLastValuesArePreselectedAndOkStoresThem)
     EXPECT_NE(ini.find("LastSerialFormat_QLX700P=3"), std::string::npos);
 }
 
-TEST_F(AppConectaCom, WithoutASpeedOrFormatTheDialogStaysOpenSilently)
+TEST_F(SerialConnectDialogTest, WithoutASpeedOrFormatTheDialogStaysOpenSilently)
 {
     settings.record().connection(kQLX700T).LastSerialBaudRate = 1234;
     settings.record().connection(kQLX700T).LastSerialFormat = 9;
-    TFormConectaCom f = dialog(false);
+    SerialConnectDialog f = dialog(false);
     EXPECT_EQ(f.baudRateIndex(), -1);
-    EXPECT_EQ(f.formatoIndex(), -1);
-    f.bbOkClick();
+    EXPECT_EQ(f.formatIndex(), -1);
+    f.okClicked();
     EXPECT_FALSE(f.closed());
     f.selectBaudRate(0);
-    f.bbOkClick();
+    f.okClicked();
     EXPECT_FALSE(f.closed());
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(AppConectaCom, UsbModeReturns115200And8N1WithoutCheckingOrSaving)
+TEST_F(SerialConnectDialogTest, UsbModeReturns115200And8N1WithoutCheckingOrSaving)
 {
-    TFormConectaCom f = dialog(true);
+    SerialConnectDialog f = dialog(true);
     EXPECT_TRUE(f.usb());
-    f.selectFormato(1);
+    f.selectFormat(1);
     f.selectBaudRate(0);
-    f.setEdEnderecoModbus("999");
-    f.bbOkClick();
+    f.setModbusAddressText("999");
+    f.okClicked();
     EXPECT_EQ(f.modalResult(), mrOk);
     EXPECT_EQ(f.linkSettings().baudRate, 115200);
     EXPECT_EQ(f.linkSettings().parity, 0);
@@ -129,67 +129,67 @@ TEST_F(AppConectaCom, UsbModeReturns115200And8N1WithoutCheckingOrSaving)
     EXPECT_FALSE(std::filesystem::exists(folder / "conf.ini"));
 }
 
-TEST_F(AppConectaCom, ATypedPortPathAndAnAddressThatIsNoNumber)
+TEST_F(SerialConnectDialogTest, ATypedPortPathAndAnAddressThatIsNoNumber)
 {
-    TFormConectaCom f = dialog(false);
-    f.setPortaComText("  /dev/ttyUSB7 ");
-    f.setEdEnderecoModbus("x");
+    SerialConnectDialog f = dialog(false);
+    f.setPortText("  /dev/ttyUSB7 ");
+    f.setModbusAddressText("x");
     EXPECT_EQ(f.portPath(), "/dev/ttyUSB7");
     EXPECT_EQ(f.modbusAddress(), 1);
-    f.selectPortaCom(1);
+    f.selectPort(1);
     EXPECT_EQ(f.portPath(), "/dev/ttyS0");
-    TFormConectaCom en(false, 1, settings, kQLX700T, {}, ui);
+    SerialConnectDialog en(false, 1, settings, kQLX700T, {}, ui);
     EXPECT_EQ(en.caption(), "Serial Port");
-    EXPECT_EQ(en.lblEndereco(), "ModBus Address");
-    EXPECT_TRUE(en.portaComText().empty());
+    EXPECT_EQ(en.addressLabel(), "ModBus Address");
+    EXPECT_TRUE(en.portText().empty());
 }
 
-TEST(AppEntraIP, TheDefaultButtonsSetTheDefaultsAndExplain)
+TEST(IpConnectDialogTest, TheDefaultButtonsSetTheDefaultsAndExplain)
 {
     FakeResolver resolver;
     ScriptedUi ui;
-    TFormEntraIP f(0, {"10.0.0.5"}, resolver, ui);
-    f.setEdEquipIP("10.0.0.9");
-    f.edPortaChange("1");
-    f.bbPadraoClick();
-    EXPECT_EQ(f.edEquipIP(), "192.168.1.50");
-    EXPECT_EQ(f.edPorta(), "43101");
-    EXPECT_EQ(f.edDominioPorta(), "43101");
+    IpConnectDialog f(0, {"10.0.0.5"}, resolver, ui);
+    f.setDeviceIp("10.0.0.9");
+    f.portEdited("1");
+    f.defaultsClicked();
+    EXPECT_EQ(f.deviceIp(), "192.168.1.50");
+    EXPECT_EQ(f.portText(), "43101");
+    EXPECT_EQ(f.hostPortText(), "43101");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(ui.messages[0].text, "Para forçar o equipamento a utilizar o endereço IP e porta padrão (192.168.1.50 : 43101), "
                                    "ligue-o\nsegurando o botão PROG. Atenção: isso APAGARÁ TODAS AS CONFIGURAÇÔES.");
-    f.SetIdioma(1);
-    f.bbPadraoClick();
+    f.setLanguage(1);
+    f.defaultsClicked();
     EXPECT_EQ(ui.messages[1].text, "In order to force de device to use its default IP and port (192.168.1.50 : 43101), turn "
                                    "it on holding\nthe PROG button. Warning: This will RESET ALL CONFIGURATION.");
 }
 
-TEST(AppEntraIP, ThePortFieldsMirrorEachOtherAndAreChecked)
+TEST(IpConnectDialogTest, ThePortFieldsMirrorEachOtherAndAreChecked)
 {
     FakeResolver resolver;
     ScriptedUi ui;
-    TFormEntraIP f(0, {}, resolver, ui);
-    f.edPortaChange("502");
-    EXPECT_EQ(f.edDominioPorta(), "502");
-    f.edDominioPortaChange("503");
-    EXPECT_EQ(f.edPorta(), "503");
-    f.setEdEquipIP("10.1.2.3");
+    IpConnectDialog f(0, {}, resolver, ui);
+    f.portEdited("502");
+    EXPECT_EQ(f.hostPortText(), "502");
+    f.hostPortEdited("503");
+    EXPECT_EQ(f.portText(), "503");
+    f.setDeviceIp("10.1.2.3");
     for (const char* bad : {"70000", "-1", "", "12a"}) {
-        f.edPortaChange(bad);
-        f.bbOkClick();
+        f.portEdited(bad);
+        f.okClicked();
         EXPECT_FALSE(f.closed()) << bad;
     }
     EXPECT_EQ(ui.messages.size(), 4u);
     EXPECT_EQ(ui.messages[0].text, "Porta inválida. Deve ser um inteiro entre 0 e 65535.");
-    f.edPortaChange("65535");
-    f.bbOkClick();
+    f.portEdited("65535");
+    f.okClicked();
     EXPECT_EQ(f.modalResult(), mrOk);
     EXPECT_EQ(f.resultAddress(), "10.1.2.3");
     EXPECT_EQ(f.resultPort(), 65535);
 }
 
-TEST(AppEntraIP, ConnectingByNameReportsEachOutcome)
+TEST(IpConnectDialogTest, ConnectingByNameReportsEachOutcome)
 {
     FakeResolver resolver;
     ScriptedUi ui;
@@ -206,11 +206,11 @@ TEST(AppEntraIP, ConnectingByNameReportsEachOutcome)
     };
     for (const Case& c : cases) {
         ui.messages.clear();
-        TFormEntraIP f(0, {}, resolver, ui);
-        f.setEdEndereco("device.example");
-        f.edDominioPortaChange("4000");
+        IpConnectDialog f(0, {}, resolver, ui);
+        f.setHost("device.example");
+        f.hostPortEdited("4000");
         resolver.answer = c.answer;
-        f.bbOkEnderecoClick();
+        f.hostOkClicked();
         EXPECT_EQ(f.modalResult(), c.result) << c.message;
         EXPECT_EQ(resolver.asked, "device.example:4000");
         if (c.message.empty()) {
@@ -223,7 +223,7 @@ TEST(AppEntraIP, ConnectingByNameReportsEachOutcome)
     }
 }
 
-TEST(AppEntraIP, TheSystemResolverPicksAnIPv4Address)
+TEST(IpConnectDialogTest, TheSystemResolverPicksAnIPv4Address)
 {
     PosixHostResolver resolver;
     // localhost is often listed as ::1 first; the device links need IPv4.
@@ -233,7 +233,7 @@ TEST(AppEntraIP, TheSystemResolverPicksAnIPv4Address)
     EXPECT_EQ(resolver.resolve("::1", 43101).status, HostResolution::Status::NoIPv4);
 }
 
-TEST(AppEntraIP, PrefillTakesTheLastValuesAndTheDemoDevice)
+TEST(IpConnectDialogTest, PrefillTakesTheLastValuesAndTheDemoDevice)
 {
     FakeResolver resolver;
     ScriptedUi ui;
@@ -242,21 +242,21 @@ TEST(AppEntraIP, PrefillTakesTheLastValuesAndTheDemoDevice)
     last.LastPCIP = "10.0.0.6";
     last.LastIPPort = 4321;
     last.LastAddress = "plant-7";
-    TFormEntraIP f(0, {"10.0.0.5", "10.0.0.6"}, resolver, ui);
+    IpConnectDialog f(0, {"10.0.0.5", "10.0.0.6"}, resolver, ui);
     f.prefill(last);
-    EXPECT_EQ(f.edEquipIP(), "10.9.8.7");
-    EXPECT_EQ(f.pcIpText(), "10.0.0.6");
-    EXPECT_EQ(f.edPorta(), "4321");
-    EXPECT_EQ(f.edDominioPorta(), "4321");
-    EXPECT_EQ(f.edEndereco(), "plant-7");
+    EXPECT_EQ(f.deviceIp(), "10.9.8.7");
+    EXPECT_EQ(f.computerIp(), "10.0.0.6");
+    EXPECT_EQ(f.portText(), "4321");
+    EXPECT_EQ(f.hostPortText(), "4321");
+    EXPECT_EQ(f.host(), "plant-7");
 
     last.LastPCIP = "10.0.0.99"; // no longer an address of this computer
     last.LastDeviceIP = "x";
-    TFormEntraIP g(0, {"10.0.0.5", "10.0.0.6"}, resolver, ui);
+    IpConnectDialog g(0, {"10.0.0.5", "10.0.0.6"}, resolver, ui);
     g.prefill(last);
-    EXPECT_EQ(g.pcIpText(), "10.0.0.5");
-    EXPECT_EQ(g.edEquipIP(), "");
-    f.bbOkUdpClick();
+    EXPECT_EQ(g.computerIp(), "10.0.0.5");
+    EXPECT_EQ(g.deviceIp(), "");
+    f.udpClicked();
     EXPECT_EQ(f.modalResult(), mrUdp);
 }
 

@@ -36,16 +36,16 @@ TEST(AppOptions, OpensAPageOfTheTable)
     struct Case {
         const char* text;
         int type;
-        FrameId frame;
+        PageId page;
     };
-    for (const Case& c : {Case{"T", kQLX700T, FrameId::ConfGeral}, Case{"T:general", kQLX700T, FrameId::ConfGeral},
-                          Case{"t:General", kQLX700T, FrameId::ConfGeral}}) {
+    for (const Case& c : {Case{"T", kQLX700T, PageId::ThermalGeneral}, Case{"T:general", kQLX700T, PageId::ThermalGeneral},
+                          Case{"t:General", kQLX700T, PageId::ThermalGeneral}}) {
         std::string error;
         const auto o = parseAppOptions({"--demo", "--open", c.text, "--screenshot", "p.png"}, error);
         ASSERT_TRUE(o.has_value()) << c.text << ": " << error;
         ASSERT_NE(o->open, nullptr);
         EXPECT_EQ(o->open->deviceType, c.type) << c.text;
-        EXPECT_EQ(o->open->frame, c.frame) << c.text;
+        EXPECT_EQ(o->open->page, c.page) << c.text;
         EXPECT_EQ(o->screenshotFile, "p.png");
     }
     std::string error;

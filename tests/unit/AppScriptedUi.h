@@ -1,19 +1,19 @@
 #pragma once
 
-#include "app/FormAlterarRelogioF.h"
-#include "app/FormChangeIpF.h"
-#include "app/FormConectaComF.h"
-#include "app/FormEntraIPF.h"
-#include "app/FormMemoF.h"
-#include "app/FormNotificacaoF.h"
-#include "app/FormSenhaF.h"
-#include "app/FormTrocarSenhaF.h"
-#include "screens/calibration/FormCalibCorrenteF.h"
-#include "screens/calibration/FormCalibEntrCorrRegressaoF.h"
-#include "screens/calibration/FormCalibRTDF.h"
-#include "screens/calibration/FormCalibRTDRegressaoF.h"
-#include "screens/irrigation/Form_QLX700IRR_ManualF.h"
-#include "screens/thermal/FormDetectFalhaParamF.h"
+#include "app/ClockDialog.h"
+#include "app/ChangeIpDialog.h"
+#include "app/SerialConnectDialog.h"
+#include "app/IpConnectDialog.h"
+#include "app/TextWindow.h"
+#include "app/BusyNotice.h"
+#include "app/PasswordDialog.h"
+#include "app/ChangePasswordDialog.h"
+#include "screens/calibration/OutputCalibrationWindow.h"
+#include "screens/calibration/InputRegressionWindow.h"
+#include "screens/calibration/RtdTableWindow.h"
+#include "screens/calibration/RtdRegressionWindow.h"
+#include "screens/irrigation/ManualOperationWindow.h"
+#include "screens/thermal/FaultDetectionWindow.h"
 #include "app/Ui.h"
 
 #include <deque>
@@ -55,31 +55,31 @@ public:
         threeWay.pop_front();
         return a;
     }
-    void openNotice(TFormNotificacao& n) override { log.push_back("notice open: " + n.mensagem()); }
-    void refreshNotice(TFormNotificacao& n) override { log.push_back("notice: " + n.mensagem()); }
-    void closeNotice(TFormNotificacao&) override { log.push_back("notice closed"); }
+    void openNotice(BusyNotice& n) override { log.push_back("notice open: " + n.message()); }
+    void refreshNotice(BusyNotice& n) override { log.push_back("notice: " + n.message()); }
+    void closeNotice(BusyNotice&) override { log.push_back("notice closed"); }
 
-    void exec(TFormSenha& f) override { play(f, senha); }
-    void exec(TFormTrocarSenha& f) override
+    void exec(PasswordDialog& f) override { play(f, passwordDialog); }
+    void exec(ChangePasswordDialog& f) override
     {
-        f.FormShow();
-        play(f, trocarSenha);
+        f.readDevice();
+        play(f, changePasswordDialog);
     }
-    void exec(TFormAlterarRelogio& f) override { play(f, relogio); }
-    void exec(TFormMemo& f) override { play(f, memo); }
-    void exec(TFormConectaCom& f) override { play(f, conectaCom); }
-    void exec(TFormEntraIP& f) override { play(f, entraIP); }
-    void exec(TFormChangeIp& f) override
+    void exec(ClockDialog& f) override { play(f, clockDialog); }
+    void exec(TextWindow& f) override { play(f, textWindow); }
+    void exec(SerialConnectDialog& f) override { play(f, serialConnectDialog); }
+    void exec(IpConnectDialog& f) override { play(f, ipConnectDialog); }
+    void exec(ChangeIpDialog& f) override
     {
-        f.FormShow();
-        play(f, changeIp);
+        f.readDevice();
+        play(f, changeIpDialog);
     }
-    void exec(TFormCalibCorrente& f) override { play(f, calibCorrente); }
-    void exec(TFormCalibRTDRegressao& f) override { play(f, calibRTDRegressao); }
-    void exec(TFormCalibRTD& f) override { play(f, calibRTD); }
-    void exec(TFormCalibEntrCorrRegressao& f) override { play(f, calibEntrCorr); }
-    void exec(TForm_QLX700IRR_Manual& f) override { play(f, irrManual); }
-    void exec(TFormDetectFalhaParam& f) override { play(f, detectFalha); }
+    void exec(OutputCalibrationWindow& f) override { play(f, outputCalibrationWindow); }
+    void exec(RtdRegressionWindow& f) override { play(f, rtdRegressionWindow); }
+    void exec(RtdTableWindow& f) override { play(f, rtdTableWindow); }
+    void exec(InputRegressionWindow& f) override { play(f, inputRegressionWindow); }
+    void exec(ManualOperationWindow& f) override { play(f, manualOperationWindow); }
+    void exec(FaultDetectionWindow& f) override { play(f, faultDetectionWindow); }
 
     std::vector<std::string> messageTexts() const
     {
@@ -93,23 +93,23 @@ public:
     std::vector<std::string> log;
     std::deque<bool> answers;
     std::deque<Answer> threeWay;
-    std::function<void(TFormSenha&)> senha;
-    std::function<void(TFormTrocarSenha&)> trocarSenha;
-    std::function<void(TFormAlterarRelogio&)> relogio;
-    std::function<void(TFormMemo&)> memo;
-    std::function<void(TFormConectaCom&)> conectaCom;
-    std::function<void(TFormEntraIP&)> entraIP;
-    std::function<void(TFormChangeIp&)> changeIp;
-    std::function<void(TFormCalibCorrente&)> calibCorrente;
-    std::function<void(TFormCalibRTDRegressao&)> calibRTDRegressao;
-    std::function<void(TFormCalibRTD&)> calibRTD;
-    std::function<void(TFormCalibEntrCorrRegressao&)> calibEntrCorr;
-    std::function<void(TForm_QLX700IRR_Manual&)> irrManual;
-    std::function<void(TFormDetectFalhaParam&)> detectFalha;
+    std::function<void(PasswordDialog&)> passwordDialog;
+    std::function<void(ChangePasswordDialog&)> changePasswordDialog;
+    std::function<void(ClockDialog&)> clockDialog;
+    std::function<void(TextWindow&)> textWindow;
+    std::function<void(SerialConnectDialog&)> serialConnectDialog;
+    std::function<void(IpConnectDialog&)> ipConnectDialog;
+    std::function<void(ChangeIpDialog&)> changeIpDialog;
+    std::function<void(OutputCalibrationWindow&)> outputCalibrationWindow;
+    std::function<void(RtdRegressionWindow&)> rtdRegressionWindow;
+    std::function<void(RtdTableWindow&)> rtdTableWindow;
+    std::function<void(InputRegressionWindow&)> inputRegressionWindow;
+    std::function<void(ManualOperationWindow&)> manualOperationWindow;
+    std::function<void(FaultDetectionWindow&)> faultDetectionWindow;
 
 private:
-    template <typename Form>
-    void play(Form& f, const std::function<void(Form&)>& script)
+    template <typename DialogType>
+    void play(DialogType& f, const std::function<void(DialogType&)>& script)
     {
         log.push_back("dialog");
         if (script)

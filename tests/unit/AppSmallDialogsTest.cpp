@@ -1,6 +1,6 @@
 #include "AppScriptedUi.h"
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "support/PtyPeer.h"
 #include "support/RegisterPeer.h"
@@ -37,7 +37,7 @@ protected:
     RegisterPeer device;
     PtyPeer pty;
     PollEventPump pump;
-    TEquipComm comm;
+    DeviceLink comm;
     ScriptedUi ui;
 };
 
@@ -47,17 +47,17 @@ const LocalDateTime kMorning{2031, 7, 14, 9, 5, 30};
 
 TEST_F(AppSmallDialogs, PasswordEntryIsPresetAndCaptionedByLanguage)
 {
-    TFormSenha pt(0);
-    EXPECT_EQ(pt.edSenha(), "QWKZ");
+    PasswordDialog pt(0);
+    EXPECT_EQ(pt.password(), "QWKZ");
     EXPECT_EQ(pt.caption(), "Senha");
-    EXPECT_EQ(pt.lblEntreSenha(), "Entre com a senha:");
+    EXPECT_EQ(pt.promptLabel(), "Entre com a senha:");
     EXPECT_EQ(pt.offset().x, 100);
-    TFormSenha es(2);
+    PasswordDialog es(2);
     EXPECT_EQ(es.caption(), "Clave");
-    es.setEdSenha("abcd");
-    es.bbOkClick();
+    es.setPassword("abcd");
+    es.okClicked();
     EXPECT_EQ(es.modalResult(), mrOk);
-    EXPECT_EQ(es.edSenha(), "abcd");
+    EXPECT_EQ(es.password(), "abcd");
 }
 
 TEST_F(AppSmallDialogs, PasswordChangeShowsTheCurrentPasswordAndRefusesInvalidOnes)
@@ -65,30 +65,30 @@ TEST_F(AppSmallDialogs, PasswordChangeShowsTheCurrentPasswordAndRefusesInvalidOn
     open();
     for (int i = 0; i < 4; ++i)
         device.set(static_cast<std::uint16_t>(1600 + i), static_cast<std::uint16_t>("QWKZ"[i]));
-    TFormTrocarSenha f(comm, 0, ui);
-    f.FormShow();
-    EXPECT_EQ(f.pnSenhaAtual(), "QWKZ");
+    ChangePasswordDialog f(comm, 0, ui);
+    f.readDevice();
+    EXPECT_EQ(f.currentPassword(), "QWKZ");
     pty.clearRequests();
     for (const char* typed : {"ABC", "AB1C", "", "AB C"}) {
-        f.setEdSenhaNova(typed);
-        f.bbOkClick();
+        f.setNewPassword(typed);
+        f.okClicked();
         EXPECT_FALSE(f.closed()) << typed;
     }
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>(4, "Senha inválida. Deve ter 4 caracteres apenas com letras."));
     EXPECT_TRUE(pty.requests().empty());
     // Letters are kept in capitals and cut at four.
-    f.setEdSenhaNova("wxyzq");
-    EXPECT_EQ(f.edSenhaNova(), "WXYZ");
+    f.setNewPassword("wxyzq");
+    EXPECT_EQ(f.newPassword(), "WXYZ");
 }
 
 TEST_F(AppSmallDialogs, AValidNewPasswordIsOneFunction16Write)
 {
     open();
-    ui.trocarSenha = [](TFormTrocarSenha& f) {
-        f.setEdSenhaNova("WXYZ");
-        f.bbOkClick();
+    ui.changePasswordDialog = [](ChangePasswordDialog& f) {
+        f.setNewPassword("WXYZ");
+        f.okClicked();
     };
-    TFormTrocarSenha f(comm, 1, ui);
+    ChangePasswordDialog f(comm, 1, ui);
     ui.exec(f);
     EXPECT_EQ(f.modalResult(), mrOk);
     EXPECT_TRUE(ui.messages.empty());
@@ -103,12 +103,12 @@ TEST_F(AppSmallDialogs, AFailedPasswordWriteKeepsTheDialogOpen)
 {
     open();
     device.refused.insert(1600);
-    TFormTrocarSenha f(comm, 2, ui);
-    f.setEdSenhaNova("WXYZ");
-    f.bbOkClick();
+    ChangePasswordDialog f(comm, 2, ui);
+    f.setNewPassword("WXYZ");
+    f.okClicked();
     EXPECT_FALSE(f.closed());
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Error al enviar el comando."});
-    f.bbCancelarClick();
+    f.cancelClicked();
     EXPECT_EQ(f.modalResult(), mrCancel);
 }
 
@@ -130,8 +130,8 @@ TEST_F(AppSmallDialogs, TheClockGoesTo401OrTo601ByDeviceTypeAlwaysSent)
         comm.readRegisters(c.registerLow + (c.registerHigh & 0x7F) * 256, 6);
         pty.clearRequests();
 
-        TFormAlterarRelogio f(comm, 0, ui, kMorning);
-        f.bbOkClick();
+        ClockDialog f(comm, 0, ui, kMorning);
+        f.okClicked();
         EXPECT_EQ(f.modalResult(), mrOk);
         const std::vector<Bytes> writes = requestsWithFunction(16);
         ASSERT_EQ(writes.size(), 1u) << c.type;
@@ -146,8 +146,8 @@ TEST_F(AppSmallDialogs, AFailedClockWriteIsReportedAndTheDialogStillCloses)
 {
     open();
     device.silent = true;
-    TFormAlterarRelogio f(comm, 1, ui, kMorning);
-    f.bbOkClick();
+    ClockDialog f(comm, 1, ui, kMorning);
+    f.okClicked();
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Error sending the command"});
     EXPECT_TRUE(f.closed());
 }
@@ -155,12 +155,12 @@ TEST_F(AppSmallDialogs, AFailedClockWriteIsReportedAndTheDialogStillCloses)
 TEST_F(AppSmallDialogs, TheClockPickersHoldTheYearsTheDeviceCanStore)
 {
     open();
-    TFormAlterarRelogio f(comm, 0, ui, {2100, 1, 1, 0, 0, 0});
+    ClockDialog f(comm, 0, ui, {2100, 1, 1, 0, 0, 0});
     EXPECT_EQ(f.value().year, 2099);
-    f.setData(1999, 12, 31);
+    f.setDate(1999, 12, 31);
     EXPECT_EQ(f.value().year, 2000);
-    f.setData(2031, 2, 3);
-    f.setHora(4, 5, 6);
+    f.setDate(2031, 2, 3);
+    f.setTime(4, 5, 6);
     EXPECT_EQ(f.value().year, 2031);
     EXPECT_EQ(f.value().second, 6);
     EXPECT_EQ(f.caption(), "Trocar Horário");
@@ -169,9 +169,9 @@ TEST_F(AppSmallDialogs, TheClockPickersHoldTheYearsTheDeviceCanStore)
 TEST_F(AppSmallDialogs, TheBusyNoticeLivesWithItsObject)
 {
     {
-        TFormNotificacao n(ui, "Conectando...", 500);
+        BusyNotice n(ui, "Conectando...", 500);
         EXPECT_EQ(n.width(), 500);
-        n.setMensagem("Conectando.....");
+        n.setMessage("Conectando.....");
     }
     ui.showMessage(MessageKind::Error, "Senha incorreta");
     EXPECT_EQ(ui.log, (std::vector<std::string>{"notice open: Conectando...", "notice: Conectando.....",

@@ -57,53 +57,53 @@ private:
 
 TEST_F(AsyncConnectionTest, LinkIsConnectedOnlyOnceTheConnectEventArrives)
 {
-    ASSERT_TRUE(equip.openTcp("127.0.0.1", "", peer.port()));
-    EXPECT_TRUE(equip.network());
-    EXPECT_TRUE(equip.asynchronous());
-    EXPECT_FALSE(equip.connected());
-    EXPECT_FALSE(equip.readRegisters(1, 1));
-    pump.runUntil([&] { return equip.connected(); }, deadlineAfter(Seconds(10)));
-    EXPECT_TRUE(equip.connected());
-    EXPECT_TRUE(equip.readRegisters(1, 1));
+    ASSERT_TRUE(link.openTcp("127.0.0.1", "", peer.port()));
+    EXPECT_TRUE(link.network());
+    EXPECT_TRUE(link.asynchronous());
+    EXPECT_FALSE(link.connected());
+    EXPECT_FALSE(link.readRegisters(1, 1));
+    pump.runUntil([&] { return link.connected(); }, deadlineAfter(Seconds(10)));
+    EXPECT_TRUE(link.connected());
+    EXPECT_TRUE(link.readRegisters(1, 1));
 }
 
 TEST_F(AsyncConnectionTest, RefusedConnectionLeavesTheLinkNotConnected)
 {
     const std::uint16_t port = closedPort();
-    if (equip.openTcp("127.0.0.1", "", port)) {
-        pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+    if (link.openTcp("127.0.0.1", "", port)) {
+        pump.runUntil([&] { return link.connected() || link.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
     }
-    EXPECT_FALSE(equip.connected());
-    EXPECT_EQ(equip.lastSocketError(), ECONNREFUSED);
-    EXPECT_FALSE(equip.readRegisters(1, 1));
+    EXPECT_FALSE(link.connected());
+    EXPECT_EQ(link.lastSocketError(), ECONNREFUSED);
+    EXPECT_FALSE(link.readRegisters(1, 1));
 }
 
 TEST_F(AsyncConnectionTest, BadAddressesAreRefusedAtOpen)
 {
-    EXPECT_FALSE(equip.openTcp("not an address", "", peer.port()));
-    EXPECT_FALSE(equip.openTcp("127.0.0.1", "300.1.1.1", peer.port()));
-    EXPECT_TRUE(equip.openTcp(" 127.0.0.1", " 127.0.0.1", peer.port()));
+    EXPECT_FALSE(link.openTcp("not an address", "", peer.port()));
+    EXPECT_FALSE(link.openTcp("127.0.0.1", "300.1.1.1", peer.port()));
+    EXPECT_TRUE(link.openTcp(" 127.0.0.1", " 127.0.0.1", peer.port()));
 }
 
 TEST_F(AsyncConnectionTest, OnlyAConnectEventWithAnErrorIsIgnored)
 {
-    ASSERT_TRUE(equip.openTcp("127.0.0.1", "", peer.port()));
-    equip.socketEvent(makeSocketEventWord(kSocketConnect, ETIMEDOUT));
-    EXPECT_FALSE(equip.connected());
-    EXPECT_EQ(equip.lastSocketError(), ETIMEDOUT);
-    equip.socketEvent(makeSocketEventWord(kSocketConnect, 0));
-    EXPECT_TRUE(equip.connected());
+    ASSERT_TRUE(link.openTcp("127.0.0.1", "", peer.port()));
+    link.socketEvent(makeSocketEventWord(kSocketConnect, ETIMEDOUT));
+    EXPECT_FALSE(link.connected());
+    EXPECT_EQ(link.lastSocketError(), ETIMEDOUT);
+    link.socketEvent(makeSocketEventWord(kSocketConnect, 0));
+    EXPECT_TRUE(link.connected());
 }
 
 TEST_F(AsyncConnectionTest, CloseEventWithOrWithoutAnErrorDisconnects)
 {
     for (std::uint16_t error : {0, ECONNRESET, ETIMEDOUT}) {
         ASSERT_TRUE(connect()) << error;
-        equip.readRegisters(1, 2, true);
-        equip.socketEvent(makeSocketEventWord(kSocketClose, error));
-        EXPECT_FALSE(equip.connected()) << error;
-        EXPECT_EQ(equip.asyncLink().queuedReads(), 0u) << error;
-        EXPECT_FALSE(equip.readRegisters(1, 1)) << error;
+        link.readRegisters(1, 2, true);
+        link.socketEvent(makeSocketEventWord(kSocketClose, error));
+        EXPECT_FALSE(link.connected()) << error;
+        EXPECT_EQ(link.asyncLink().queuedReads(), 0u) << error;
+        EXPECT_FALSE(link.readRegisters(1, 1)) << error;
     }
 }
 
@@ -111,9 +111,9 @@ TEST_F(AsyncConnectionTest, PeerHangingUpEndsTheConnection)
 {
     ASSERT_TRUE(connect());
     peer.hangUp();
-    pump.runUntil([&] { return !equip.connected(); }, deadlineAfter(Seconds(10)));
-    EXPECT_FALSE(equip.connected());
-    EXPECT_EQ(equip.lastSocketError(), 0);
+    pump.runUntil([&] { return !link.connected(); }, deadlineAfter(Seconds(10)));
+    EXPECT_FALSE(link.connected());
+    EXPECT_EQ(link.lastSocketError(), 0);
 }
 
 TEST_F(AsyncConnectionTest, ResetMidReplyEndsTheWaitAndTheNextConnectionStartsClean)
@@ -127,42 +127,42 @@ TEST_F(AsyncConnectionTest, ResetMidReplyEndsTheWaitAndTheNextConnectionStartsCl
         p.reset();
     };
     // Queued while the request waits: meant for the connection that is about to go.
-    pump.duringWait = [&] { equip.readRegisters(3, 1, true); };
-    equip.readRegisters(1, 2, true);
+    pump.duringWait = [&] { link.readRegisters(3, 1, true); };
+    link.readRegisters(1, 2, true);
     const auto start = LinkClock::now();
-    EXPECT_FALSE(equip.flushQueuedReads(Seconds(30)));
+    EXPECT_FALSE(link.flushQueuedReads(Seconds(30)));
     EXPECT_LT(LinkClock::now() - start, std::chrono::seconds(15)); // ended by the reset, not the time-out
-    EXPECT_FALSE(equip.connected());
-    EXPECT_EQ(equip.lastSocketError(), ECONNRESET);
-    EXPECT_EQ(equip.asyncLink().queuedReads(), 0u);
-    EXPECT_FALSE(equip.asyncLink().busy());
+    EXPECT_FALSE(link.connected());
+    EXPECT_EQ(link.lastSocketError(), ECONNRESET);
+    EXPECT_EQ(link.asyncLink().queuedReads(), 0u);
+    EXPECT_FALSE(link.asyncLink().busy());
 
     // The half frame of the old connection must not swallow the new reply.
     pump.duringWait = nullptr;
     script = [this](const Frame& f, AsyncPeer& p) { answer(f, p); };
     setDevice(2, 99);
     ASSERT_TRUE(connect());
-    EXPECT_TRUE(equip.readRegisters(2, 1));
-    EXPECT_EQ(equip.registerValue(2), 99);
+    EXPECT_TRUE(link.readRegisters(2, 1));
+    EXPECT_EQ(link.registerValue(2), 99);
     EXPECT_EQ(peer.connections(), 2u);
 }
 
 TEST_F(AsyncConnectionTest, SilentPeerEndsAtTheTimeOutWhileThePumpKeepsRunning)
 {
     ASSERT_TRUE(connect());
-    SideChannel side(pump, equip.asyncLink());
+    SideChannel side(pump, link.asyncLink());
     script = [&side](const Frame&, AsyncPeer&) { side.poke(); };
     const Seconds timeout(0.3);
-    equip.readRegisters(1, 1, true);
+    link.readRegisters(1, 1, true);
     const auto start = LinkClock::now();
-    EXPECT_FALSE(equip.flushQueuedReads(timeout));
+    EXPECT_FALSE(link.flushQueuedReads(timeout));
     EXPECT_GE(LinkClock::now() - start, std::chrono::duration_cast<LinkClock::duration>(timeout));
     EXPECT_EQ(side.eventsWhileBusy, 1);
-    EXPECT_FALSE(equip.asyncLink().busy());
+    EXPECT_FALSE(link.asyncLink().busy());
 
     // The link survives a time-out, and a late reply to the old request does not
     // complete the next one.
-    EXPECT_TRUE(equip.connected());
+    EXPECT_TRUE(link.connected());
     const std::uint16_t late = peer.frames().back().sequence;
     script = [this, late](const Frame& f, AsyncPeer& p) {
         const int seen = pump.reads();
@@ -171,6 +171,6 @@ TEST_F(AsyncConnectionTest, SilentPeerEndsAtTheTimeOutWhileThePumpKeepsRunning)
         answer(f, p);
     };
     setDevice(1, 5);
-    EXPECT_TRUE(equip.readRegisters(1, 1));
-    EXPECT_EQ(equip.registerValue(1), 5);
+    EXPECT_TRUE(link.readRegisters(1, 1));
+    EXPECT_EQ(link.registerValue(1), 5);
 }

@@ -2,14 +2,14 @@
 
 #include "AsyncPeer.h"
 #include "AsyncTestPump.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <mutex>
 
-// TEquipComm over a real loopback TCP connection to a scripted peer. By default the
+// DeviceLink over a real loopback TCP connection to a scripted peer. By default the
 // peer behaves as a device: it answers reads with register data from `device` and
 // stores writes with status 0. A test replaces `script` to misbehave.
 class AsyncLinkFixture : public ::testing::Test {
@@ -56,15 +56,15 @@ protected:
     // Opens the link and pumps until the connect event (or its failure) arrived.
     bool connect(std::uint16_t port)
     {
-        if (!equip.openTcp("127.0.0.1", "", port))
+        if (!link.openTcp("127.0.0.1", "", port))
             return false;
-        pump.runUntil([&] { return equip.connected() || equip.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
-        return equip.connected();
+        pump.runUntil([&] { return link.connected() || link.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+        return link.connected();
     }
     bool connect() { return connect(peer.port()); }
 
     AsyncTestPump pump;
-    TEquipComm equip{pump};
+    DeviceLink link{pump};
     std::mutex deviceMutex;
     std::map<std::uint16_t, std::uint16_t> device;
     std::function<void(const Frame&, AsyncPeer&)> script = [this](const Frame& f, AsyncPeer& p) { answer(f, p); };

@@ -19,26 +19,26 @@ TEST_F(AsyncLinkTest, ReadRequestGoesOutAsTheGoldenFrameAndFillsTheImage)
     setDevice(2, 22);
     setDevice(3, 33);
     ASSERT_TRUE(connect());
-    equip.asyncLink().setSequenceCounter(7);
-    ASSERT_TRUE(equip.readRegisters(1, 3));
+    link.asyncLink().setSequenceCounter(7);
+    ASSERT_TRUE(link.readRegisters(1, 3));
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].raw, (Bytes{0x5D, 0x73, 0x91, 0xAD, 0x0C, 0x00, 0x01, 0x00, 0x07, 0x00, 0x03, 0x00, 0x01,
                                     0x00, 0x02, 0x00, 0x03, 0x00}));
-    EXPECT_EQ(equip.registerValue(1), 11);
-    EXPECT_EQ(equip.registerValue(2), 22);
-    EXPECT_EQ(equip.registerValue(3), 33);
-    EXPECT_EQ(equip.asyncLink().sequenceCounter(), 8);
+    EXPECT_EQ(link.registerValue(1), 11);
+    EXPECT_EQ(link.registerValue(2), 22);
+    EXPECT_EQ(link.registerValue(3), 33);
+    EXPECT_EQ(link.asyncLink().sequenceCounter(), 8);
 }
 
 TEST_F(AsyncLinkTest, WritesOfThePCarryTheOffsetButTheCommandPairDoesNot)
 {
-    equip.setDeviceType(kQLX700P);
+    link.setDeviceType(kQLX700P);
     ASSERT_TRUE(connect());
-    equip.asyncLink().setSequenceCounter(0x0102);
+    link.asyncLink().setSequenceCounter(0x0102);
     const std::vector<std::uint16_t> values{5, 6};
-    ASSERT_TRUE(equip.writeRegisters(1, values));
-    ASSERT_TRUE(equip.sendCommand(1000));
+    ASSERT_TRUE(link.writeRegisters(1, values));
+    ASSERT_TRUE(link.sendCommand(1000));
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(frames[0].raw, (Bytes{0x5D, 0x73, 0x91, 0xAD, 0x0E, 0x00, 0x0A, 0x00, 0x02, 0x01, 0x02, 0x00, 0x01,
@@ -48,8 +48,8 @@ TEST_F(AsyncLinkTest, WritesOfThePCarryTheOffsetButTheCommandPairDoesNot)
     EXPECT_EQ(frames[2].command, 10);
     EXPECT_EQ(frames[2].count, 1);
     EXPECT_EQ(frames[2].words, (std::vector<std::uint16_t>{3000, 1000}));
-    EXPECT_EQ(equip.registerValue(1), 5);
-    EXPECT_EQ(equip.registerValue(2), 6);
+    EXPECT_EQ(link.registerValue(1), 5);
+    EXPECT_EQ(link.registerValue(2), 6);
 }
 
 TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusOrAReadBackThatDiffers)
@@ -63,10 +63,10 @@ TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusOrAReadBackThatDiffers)
         else
             answer(f, p);
     };
-    EXPECT_FALSE(equip.writeRegister(201, 4));
-    EXPECT_EQ(describeLinkError(equip.lastError()), "refused write (status 3)");
-    EXPECT_EQ(equip.registerValue(201), 9);
-    EXPECT_FALSE(equip.sendCommand(100));
+    EXPECT_FALSE(link.writeRegister(201, 4));
+    EXPECT_EQ(describeLinkError(link.lastError()), "refused write (status 3)");
+    EXPECT_EQ(link.registerValue(201), 9);
+    EXPECT_FALSE(link.sendCommand(100));
 
     // Status 0 but the value does not stick: the read-back tells, as on the serial link.
     script = [this](const Frame& f, AsyncPeer& p) {
@@ -75,19 +75,19 @@ TEST_F(AsyncLinkTest, WriteFailsOnANonZeroStatusOrAReadBackThatDiffers)
         else
             answer(f, p);
     };
-    EXPECT_FALSE(equip.writeRegister(201, 4));
-    EXPECT_EQ(describeLinkError(equip.lastError()), "read-back differs (register 201 holds 9)");
-    EXPECT_EQ(equip.registerValue(201), 9);
+    EXPECT_FALSE(link.writeRegister(201, 4));
+    EXPECT_EQ(describeLinkError(link.lastError()), "read-back differs (register 201 holds 9)");
+    EXPECT_EQ(link.registerValue(201), 9);
 }
 
 TEST_F(AsyncLinkTest, WriteEqualToTheReceivedValueSendsNothingUnlessForced)
 {
     ASSERT_TRUE(connect());
-    ASSERT_TRUE(equip.readRegisters(201, 1));
+    ASSERT_TRUE(link.readRegisters(201, 1));
     const std::size_t sent = peer.frames().size();
-    EXPECT_TRUE(equip.writeRegister(201, 0));
+    EXPECT_TRUE(link.writeRegister(201, 0));
     EXPECT_EQ(peer.frames().size(), sent);
-    EXPECT_TRUE(equip.writeRegister(201, 0, false, true));
+    EXPECT_TRUE(link.writeRegister(201, 0, false, true));
     EXPECT_EQ(peer.frames().size(), sent + 2);
 }
 
@@ -104,8 +104,8 @@ TEST_F(AsyncLinkTest, ReplySplitAcrossTwoSegmentsCompletesTheRequest)
         p.send(Bytes(whole.begin() + 9, whole.end()));
     };
     const int readsBefore = pump.reads();
-    ASSERT_TRUE(equip.readRegisters(2000, 1));
-    EXPECT_EQ(equip.registerValue(2000), 0x0123);
+    ASSERT_TRUE(link.readRegisters(2000, 1));
+    EXPECT_EQ(link.registerValue(2000), 0x0123);
     EXPECT_GE(pump.reads() - readsBefore, 2);
 }
 
@@ -114,9 +114,9 @@ TEST_F(AsyncLinkTest, RegisterDataOfAnySequenceUpdatesTheImage)
     ASSERT_TRUE(connect());
     // Unasked, between requests.
     peer.send(AsyncPeer::registerData(0x4242, {{2000, 77}, {2001, 78}}));
-    pump.runUntil([&] { return equip.registerValue(2001) == 78; }, deadlineAfter(Seconds(10)));
-    EXPECT_EQ(equip.registerValue(2000), 77);
-    EXPECT_EQ(equip.registerValue(2001), 78);
+    pump.runUntil([&] { return link.registerValue(2001) == 78; }, deadlineAfter(Seconds(10)));
+    EXPECT_EQ(link.registerValue(2000), 77);
+    EXPECT_EQ(link.registerValue(2001), 78);
 
     // Unasked, while a request waits: stored, and the request still waits for its own.
     setDevice(2002, 23847);
@@ -124,10 +124,10 @@ TEST_F(AsyncLinkTest, RegisterDataOfAnySequenceUpdatesTheImage)
         p.send(AsyncPeer::registerData(static_cast<std::uint16_t>(f.sequence + 100), {{1, 55}}));
         answer(f, p);
     };
-    ASSERT_TRUE(equip.readRegisters(2002, 1));
-    EXPECT_EQ(equip.registerValue(1), 55);
-    EXPECT_EQ(equip.registerValue(2002), 23847);
-    EXPECT_EQ(equip.asyncLink().lastReceivedSequence(), equip.asyncLink().sequenceCounter() - 1);
+    ASSERT_TRUE(link.readRegisters(2002, 1));
+    EXPECT_EQ(link.registerValue(1), 55);
+    EXPECT_EQ(link.registerValue(2002), 23847);
+    EXPECT_EQ(link.asyncLink().lastReceivedSequence(), link.asyncLink().sequenceCounter() - 1);
 }
 
 // The sequence finds the reply; only register data for exactly the registers asked
@@ -149,9 +149,9 @@ TEST_F(AsyncLinkTest, OnlyDataForTheRegistersAskedAnswersARead)
     };
     for (const Case& c : cases) {
         script = [&](const Frame& f, AsyncPeer& p) { p.send(c.reply(f.sequence)); };
-        EXPECT_FALSE(equip.readRegisters(1, 2)) << c.what;
-        EXPECT_EQ(equip.lastError().fault, c.fault) << c.what;
-        EXPECT_FALSE(equip.received(2)) << c.what;
+        EXPECT_FALSE(link.readRegisters(1, 2)) << c.what;
+        EXPECT_EQ(link.lastError().fault, c.fault) << c.what;
+        EXPECT_FALSE(link.received(2)) << c.what;
     }
 }
 
@@ -170,27 +170,27 @@ TEST_F(AsyncLinkTest, ALateReplyAnswersNothing)
         answer(f, p);
     };
     setDevice(201, 5);
-    equip.readRegisters(201, 1, true);
-    EXPECT_FALSE(equip.flushQueuedReads(Seconds(0.2)));
-    ASSERT_TRUE(equip.readRegisters(201, 1));
-    EXPECT_EQ(equip.registerValue(201), 5);
+    link.readRegisters(201, 1, true);
+    EXPECT_FALSE(link.flushQueuedReads(Seconds(0.2)));
+    ASSERT_TRUE(link.readRegisters(201, 1));
+    EXPECT_EQ(link.registerValue(201), 5);
 }
 
 TEST_F(AsyncLinkTest, SequenceCounterWrapsToZeroAndRepliesStillMatch)
 {
     ASSERT_TRUE(connect());
-    equip.asyncLink().setSequenceCounter(65534);
+    link.asyncLink().setSequenceCounter(65534);
     for (int i = 0; i < 3; ++i) {
         setDevice(1, static_cast<std::uint16_t>(100 + i));
-        ASSERT_TRUE(equip.readRegisters(1, 1)) << i;
-        EXPECT_EQ(equip.registerValue(1), 100 + i);
+        ASSERT_TRUE(link.readRegisters(1, 1)) << i;
+        EXPECT_EQ(link.registerValue(1), 100 + i);
     }
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(frames[0].sequence, 65534);
     EXPECT_EQ(frames[1].sequence, 65535);
     EXPECT_EQ(frames[2].sequence, 0);
-    EXPECT_EQ(equip.asyncLink().sequenceCounter(), 1);
+    EXPECT_EQ(link.asyncLink().sequenceCounter(), 1);
 }
 
 TEST_F(AsyncLinkTest, RequestStartedDuringAWaitFailsAtOnceAndSendsNothing)
@@ -201,15 +201,15 @@ TEST_F(AsyncLinkTest, RequestStartedDuringAWaitFailsAtOnceAndSendsNothing)
     pump.duringWait = [&] {
         if (!nested.empty())
             return;
-        nested.push_back(equip.asyncLink().busy());
-        nested.push_back(equip.readRegisters(2, 1));
-        nested.push_back(equip.writeRegister(201, 5));
-        nested.push_back(equip.sendCommand(100));
+        nested.push_back(link.asyncLink().busy());
+        nested.push_back(link.readRegisters(2, 1));
+        nested.push_back(link.writeRegister(201, 5));
+        nested.push_back(link.sendCommand(100));
     };
-    ASSERT_TRUE(equip.readRegisters(1, 1));
+    ASSERT_TRUE(link.readRegisters(1, 1));
     EXPECT_EQ(nested, (std::vector<bool>{true, false, false, false}));
     pump.duringWait = nullptr;
-    ASSERT_TRUE(equip.readRegisters(3, 1));
+    ASSERT_TRUE(link.readRegisters(3, 1));
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].words, std::vector<std::uint16_t>{1});
@@ -232,8 +232,8 @@ TEST_F(AsyncLinkTest, FramesOfImpossibleLengthAreDroppedAndTheReplyStillFound)
         answer(f, p);
     };
     setDevice(2000, 42);
-    ASSERT_TRUE(equip.readRegisters(2000, 1));
-    EXPECT_EQ(equip.registerValue(2000), 42);
-    EXPECT_EQ(equip.registerValue(5), 0x0505);
-    EXPECT_EQ(equip.asyncLink().droppedFrames(), 2u);
+    ASSERT_TRUE(link.readRegisters(2000, 1));
+    EXPECT_EQ(link.registerValue(2000), 42);
+    EXPECT_EQ(link.registerValue(5), 0x0505);
+    EXPECT_EQ(link.asyncLink().droppedFrames(), 2u);
 }

@@ -19,18 +19,18 @@ TEST_F(AsyncQueueTest, QueuedReadsGoAsOneFrameInQueueOrder)
     setDevice(2000, 1);
     setDevice(2, 8);
     ASSERT_TRUE(connect());
-    EXPECT_TRUE(equip.readRegisters(2000, 3, true));
-    EXPECT_TRUE(equip.readRegisters(1, 2, true));
+    EXPECT_TRUE(link.readRegisters(2000, 3, true));
+    EXPECT_TRUE(link.readRegisters(1, 2, true));
     EXPECT_TRUE(peer.frames().empty());
-    EXPECT_EQ(equip.asyncLink().queuedReads(), 5u);
-    ASSERT_TRUE(equip.flushQueuedReads());
+    EXPECT_EQ(link.asyncLink().queuedReads(), 5u);
+    ASSERT_TRUE(link.flushQueuedReads());
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].words, (std::vector<std::uint16_t>{2000, 2001, 2002, 1, 2}));
-    EXPECT_EQ(equip.registerValue(2000), 1);
-    EXPECT_EQ(equip.registerValue(2), 8);
-    EXPECT_EQ(equip.asyncLink().queuedReads(), 0u);
-    EXPECT_TRUE(equip.flushQueuedReads());
+    EXPECT_EQ(link.registerValue(2000), 1);
+    EXPECT_EQ(link.registerValue(2), 8);
+    EXPECT_EQ(link.asyncLink().queuedReads(), 0u);
+    EXPECT_TRUE(link.flushQueuedReads());
     EXPECT_EQ(peer.frames().size(), 1u);
 }
 
@@ -38,10 +38,10 @@ TEST_F(AsyncQueueTest, QueuedWritesGoAsOneWriteThenOneReadOfTheSameRegisters)
 {
     ASSERT_TRUE(connect());
     const std::vector<std::uint16_t> values{5, 6};
-    EXPECT_TRUE(equip.writeRegister(201, 3, true));
-    EXPECT_TRUE(equip.writeRegisters(1, values, true));
+    EXPECT_TRUE(link.writeRegister(201, 3, true));
+    EXPECT_TRUE(link.writeRegisters(1, values, true));
     EXPECT_TRUE(peer.frames().empty());
-    ASSERT_TRUE(equip.flushQueuedWrites());
+    ASSERT_TRUE(link.flushQueuedWrites());
     const auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].command, 10);
@@ -49,8 +49,8 @@ TEST_F(AsyncQueueTest, QueuedWritesGoAsOneWriteThenOneReadOfTheSameRegisters)
     EXPECT_EQ(frames[0].words, (std::vector<std::uint16_t>{201, 3, 1, 5, 2, 6}));
     EXPECT_EQ(frames[1].command, 1);
     EXPECT_EQ(frames[1].words, (std::vector<std::uint16_t>{201, 1, 2}));
-    EXPECT_EQ(equip.registerValue(201), 3);
-    EXPECT_EQ(equip.registerValue(2), 6);
+    EXPECT_EQ(link.registerValue(201), 3);
+    EXPECT_EQ(link.registerValue(2), 6);
 }
 
 TEST_F(AsyncQueueTest, QueuesAreEmptiedEvenWhenTheFlushFails)
@@ -62,26 +62,26 @@ TEST_F(AsyncQueueTest, QueuesAreEmptiedEvenWhenTheFlushFails)
         else
             answer(f, p);
     };
-    EXPECT_TRUE(equip.writeRegister(201, 3, true));
-    EXPECT_FALSE(equip.flushQueuedWrites());
-    EXPECT_EQ(equip.asyncLink().queuedWrites(), 0u);
+    EXPECT_TRUE(link.writeRegister(201, 3, true));
+    EXPECT_FALSE(link.flushQueuedWrites());
+    EXPECT_EQ(link.asyncLink().queuedWrites(), 0u);
     // The registers were still read back, so the image shows the device's values.
     EXPECT_EQ(peer.frames().size(), 2u);
 
-    EXPECT_TRUE(equip.readRegisters(1, 2, true));
-    EXPECT_TRUE(equip.writeRegister(201, 4, true));
-    equip.close();
-    EXPECT_FALSE(equip.flushQueuedReads());
-    EXPECT_FALSE(equip.flushQueuedWrites());
-    EXPECT_EQ(equip.asyncLink().queuedReads(), 0u);
-    EXPECT_EQ(equip.asyncLink().queuedWrites(), 0u);
+    EXPECT_TRUE(link.readRegisters(1, 2, true));
+    EXPECT_TRUE(link.writeRegister(201, 4, true));
+    link.close();
+    EXPECT_FALSE(link.flushQueuedReads());
+    EXPECT_FALSE(link.flushQueuedWrites());
+    EXPECT_EQ(link.asyncLink().queuedReads(), 0u);
+    EXPECT_EQ(link.asyncLink().queuedWrites(), 0u);
 }
 
 TEST_F(AsyncQueueTest, LongQueuesAreSplitIntoFramesTheDeviceCanTake)
 {
     ASSERT_TRUE(connect());
-    equip.readRegisters(0, 1000, true);
-    ASSERT_TRUE(equip.flushQueuedReads());
+    link.readRegisters(0, 1000, true);
+    ASSERT_TRUE(link.flushQueuedReads());
     auto frames = peer.frames();
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(frames[0].words, range(0, 498));
@@ -91,8 +91,8 @@ TEST_F(AsyncQueueTest, LongQueuesAreSplitIntoFramesTheDeviceCanTake)
     std::vector<std::uint16_t> values(500);
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = static_cast<std::uint16_t>(i + 1);
-    ASSERT_TRUE(equip.writeRegisters(3000, values, true));
-    ASSERT_TRUE(equip.flushQueuedWrites());
+    ASSERT_TRUE(link.writeRegisters(3000, values, true));
+    ASSERT_TRUE(link.flushQueuedWrites());
     frames = peer.frames();
     ASSERT_EQ(frames.size(), 7u);
     EXPECT_EQ(frames[3].command, 10);
@@ -109,13 +109,13 @@ TEST_F(AsyncQueueTest, LongQueuesAreSplitIntoFramesTheDeviceCanTake)
 
 TEST_F(AsyncQueueTest, OverUdpTheFlushesReturnAtOnce)
 {
-    EXPECT_FALSE(equip.flushQueuedReads());
-    EXPECT_FALSE(equip.flushQueuedWrites());
-    ASSERT_TRUE(equip.openUdp("127.0.0.1", "", peer.port()));
-    EXPECT_TRUE(equip.flushQueuedReads());
-    EXPECT_TRUE(equip.flushQueuedWrites());
+    EXPECT_FALSE(link.flushQueuedReads());
+    EXPECT_FALSE(link.flushQueuedWrites());
+    ASSERT_TRUE(link.openUdp("127.0.0.1", "", peer.port()));
+    EXPECT_TRUE(link.flushQueuedReads());
+    EXPECT_TRUE(link.flushQueuedWrites());
     EXPECT_EQ(pump.waits, 0);
-    equip.close();
-    EXPECT_FALSE(equip.flushQueuedReads());
-    EXPECT_FALSE(equip.flushQueuedWrites());
+    link.close();
+    EXPECT_FALSE(link.flushQueuedReads());
+    EXPECT_FALSE(link.flushQueuedWrites());
 }

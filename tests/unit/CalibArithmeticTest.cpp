@@ -1,5 +1,5 @@
-#include "screens/calibration/CalibLineFit.h"
-#include "screens/calibration/CalibRegisters.h"
+#include "screens/calibration/CalibrationRegisters.h"
+#include "screens/calibration/LineFit.h"
 #include "screens/calibration/Pt100Curve.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +15,10 @@ struct FitCase {
     std::vector<double> x, y;
     const char* a;
     const char* b;
-    const char* corr;
+    const char* correlation;
 };
 
-TEST(CalibLineFit, WorkedPointsGiveTheShownSlopeInterceptAndCorrelation)
+TEST(fitLine, WorkedPointsGiveTheShownSlopeInterceptAndCorrelation)
 {
     const LineFit previous{0.5, 0.25, 50.0};
     const FitCase cases[] = {
@@ -35,10 +35,10 @@ TEST(CalibLineFit, WorkedPointsGiveTheShownSlopeInterceptAndCorrelation)
     };
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const LineFitTexts t = lineFitTexts(CalibLineFit(c.x, c.y, previous));
-        EXPECT_EQ(t.coefAng, c.a);
-        EXPECT_EQ(t.coefLin, c.b);
-        EXPECT_EQ(t.corr, c.corr);
+        const LineFitTexts t = lineFitTexts(fitLine(c.x, c.y, previous));
+        EXPECT_EQ(t.slope, c.a);
+        EXPECT_EQ(t.intercept, c.b);
+        EXPECT_EQ(t.correlation, c.correlation);
     }
 }
 

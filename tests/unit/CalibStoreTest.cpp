@@ -1,4 +1,4 @@
-#include "settings/CalibStore.h"
+#include "settings/CalibrationStore.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +7,12 @@ namespace {
 
 const std::filesystem::path kFixtures = std::filesystem::path(QLX700_SOURCE_DIR) / "tests" / "fixtures";
 
-void expectDefaults(const CalibCurve& c)
+void expectDefaults(const CalibrationCurve& c)
 {
-    EXPECT_EQ(c.Ganho, 1.0f);
+    EXPECT_EQ(c.Gain, 1.0f);
     EXPECT_EQ(c.Offset, 0.0f);
-    EXPECT_EQ(c.NumPontos, 0);
-    for (int i = 0; i < CalibCurve::kMaxPoints; ++i) {
+    EXPECT_EQ(c.PointCount, 0);
+    for (int i = 0; i < CalibrationCurve::kMaxPoints; ++i) {
         EXPECT_EQ(c.X[static_cast<std::size_t>(i)], 0.0f);
         EXPECT_EQ(c.Y[static_cast<std::size_t>(i)], 0.0f);
     }
@@ -20,50 +20,50 @@ void expectDefaults(const CalibCurve& c)
 
 } // namespace
 
-TEST(CalibStore, DeviceWithoutFileGetsTheDefaults)
+TEST(CalibrationStore, DeviceWithoutFileGetsTheDefaults)
 {
     TempFolder tmp;
-    CalibStore store;
-    TCalibRecord r;
-    r.RTD[2].Ganho = 5.0f;
+    CalibrationStore store;
+    CalibrationRecord r;
+    r.RtdInputs[2].Gain = 5.0f;
     r.Res127 = 1.0f;
     std::string error;
     ASSERT_TRUE(store.load(r, 55, tmp.path(), error));
-    EXPECT_EQ(r.NumSerie, 1);
+    EXPECT_EQ(r.SerialNumber, 1);
     EXPECT_EQ(r.Res127, 12700.0f);
-    for (const auto* group : {&r.SaidaCorrente, &r.SaidaCorrente0_1}) {
-        for (const CalibCurve& c : *group)
+    for (const auto* group : {&r.CurrentOutputs, &r.CurrentOutputs1_5mA}) {
+        for (const CalibrationCurve& c : *group)
             expectDefaults(c);
     }
-    for (const CalibCurve& c : r.RTD)
+    for (const CalibrationCurve& c : r.RtdInputs)
         expectDefaults(c);
-    for (const CalibCurve& c : r.EntrCorr)
+    for (const CalibrationCurve& c : r.CurrentInputs)
         expectDefaults(c);
     EXPECT_FALSE(std::filesystem::exists(tmp / "calib55.ini"));
 }
 
-TEST(CalibStore, CommaFileLoadsItsRealsAndClampsCounts)
+TEST(CalibrationStore, CommaFileLoadsItsRealsAndClampsCounts)
 {
     TempFolder tmp;
     std::filesystem::copy_file(kFixtures / "calib_comma.ini", tmp / "calib1234.ini");
-    CalibStore store;
-    TCalibRecord r;
+    CalibrationStore store;
+    CalibrationRecord r;
     std::string error;
     ASSERT_TRUE(store.load(r, 1234, tmp.path(), error));
-    EXPECT_EQ(r.NumSerie, 1234);
+    EXPECT_EQ(r.SerialNumber, 1234);
     EXPECT_EQ(r.Res127, 12704.0f); // a real, rounded
-    const CalibCurve& out2 = r.SaidaCorrente[1];
-    EXPECT_EQ(out2.Ganho, 1.0025f);
+    const CalibrationCurve& out2 = r.CurrentOutputs[1];
+    EXPECT_EQ(out2.Gain, 1.0025f);
     EXPECT_EQ(out2.Offset, -0.0125f);
-    EXPECT_EQ(out2.NumPontos, 3);
+    EXPECT_EQ(out2.PointCount, 3);
     EXPECT_EQ(out2.Y[2], 20.05f);
     EXPECT_EQ(out2.X[39], 7.5f); // pairs beyond the count still load
-    expectDefaults(r.SaidaCorrente0_1[1]);
-    EXPECT_EQ(r.RTD[5].Ganho, 0.998f);
-    EXPECT_EQ(r.RTD[5].Offset, 0.0015f);
-    EXPECT_EQ(r.RTD[5].NumPontos, 40);
-    EXPECT_EQ(r.EntrCorr[0].Ganho, 1.01f);
-    EXPECT_EQ(r.EntrCorr[0].NumPontos, 0);
+    expectDefaults(r.CurrentOutputs1_5mA[1]);
+    EXPECT_EQ(r.RtdInputs[5].Gain, 0.998f);
+    EXPECT_EQ(r.RtdInputs[5].Offset, 0.0015f);
+    EXPECT_EQ(r.RtdInputs[5].PointCount, 40);
+    EXPECT_EQ(r.CurrentInputs[0].Gain, 1.01f);
+    EXPECT_EQ(r.CurrentInputs[0].PointCount, 0);
 
     // Saved again, every real is written with a point.
     ASSERT_TRUE(store.save(r, 1234, tmp.path(), error)) << error;
@@ -73,7 +73,7 @@ TEST(CalibStore, CommaFileLoadsItsRealsAndClampsCounts)
     EXPECT_NE(text.find("Res127=12704\r\n"), std::string::npos);
 }
 
-TEST(CalibStore, Res127ReadsAsARoundedReal)
+TEST(CalibrationStore, Res127ReadsAsARoundedReal)
 {
     struct Case {
         const char* text;
@@ -84,23 +84,23 @@ TEST(CalibStore, Res127ReadsAsARoundedReal)
     for (const Case& c : cases) {
         TempFolder tmp;
         TempFolder::write(tmp / "calib1.ini", std::string("[CalibSection]\nRes127=") + c.text + "\n");
-        CalibStore store;
-        TCalibRecord r;
+        CalibrationStore store;
+        CalibrationRecord r;
         std::string error;
         ASSERT_TRUE(store.load(r, 1, tmp.path(), error));
         EXPECT_EQ(r.Res127, c.value) << c.text;
     }
 }
 
-TEST(CalibStore, SaveWritesEverySectionAndKeyInOrder)
+TEST(CalibrationStore, SaveWritesEverySectionAndKeyInOrder)
 {
     TempFolder tmp;
-    CalibStore store;
-    TCalibRecord r;
+    CalibrationStore store;
+    CalibrationRecord r;
     std::string error;
     ASSERT_TRUE(store.load(r, 3, tmp.path(), error));
-    r.RTD[0].X[0] = 100.25f;
-    r.RTD[0].Y[39] = -3.5f;
+    r.RtdInputs[0].X[0] = 100.25f;
+    r.RtdInputs[0].Y[39] = -3.5f;
     ASSERT_TRUE(store.save(r, 7, tmp.path(), error)) << error;
     EXPECT_FALSE(std::filesystem::exists(tmp / "calib3.ini"));
     IniFile file(tmp / "calib7.ini");
@@ -136,21 +136,21 @@ TEST(CalibStore, SaveWritesEverySectionAndKeyInOrder)
     EXPECT_EQ(file.readString("CalibSection", "Res127", ""), "12700");
 }
 
-TEST(CalibStore, SavingForAnotherDeviceNeverTouchesTheWrongFile)
+TEST(CalibrationStore, SavingForAnotherDeviceNeverTouchesTheWrongFile)
 {
     TempFolder tmp;
     TempFolder::write(tmp / "calib10.ini", "[CalibRTD1]\nGanho=2\n");
-    CalibStore store;
-    TCalibRecord r;
+    CalibrationStore store;
+    CalibrationRecord r;
     std::string error;
     ASSERT_TRUE(store.load(r, 10, tmp.path(), error)); // Load(A)
-    EXPECT_EQ(r.RTD[0].Ganho, 2.0f);
-    r.RTD[0].Ganho = 3.0f;
+    EXPECT_EQ(r.RtdInputs[0].Gain, 2.0f);
+    r.RtdInputs[0].Gain = 3.0f;
     ASSERT_TRUE(store.save(r, 20, tmp.path(), error)); // Save(B)
     EXPECT_EQ(store.rememberedSerial(), 20);
     ASSERT_TRUE(store.load(r, 10, tmp.path(), error)); // Load(A) reads A again
-    EXPECT_EQ(r.RTD[0].Ganho, 2.0f);
-    r.RTD[0].Ganho = 4.0f;
+    EXPECT_EQ(r.RtdInputs[0].Gain, 2.0f);
+    r.RtdInputs[0].Gain = 4.0f;
     ASSERT_TRUE(store.save(r, 10, tmp.path(), error)); // Save(A)
 
     IniFile a(tmp / "calib10.ini");
@@ -161,12 +161,12 @@ TEST(CalibStore, SavingForAnotherDeviceNeverTouchesTheWrongFile)
     EXPECT_EQ(b.readString("CalibRTD1", "Ganho", ""), "3");
 }
 
-TEST(CalibStore, SaveKeepsForeignKeysAndReportsFailure)
+TEST(CalibrationStore, SaveKeepsForeignKeysAndReportsFailure)
 {
     TempFolder tmp;
     TempFolder::write(tmp / "calib5.ini", "[Notes]\nwho=lab\n[CalibRTD1]\nExtra=1\n");
-    CalibStore store;
-    TCalibRecord r;
+    CalibrationStore store;
+    CalibrationRecord r;
     std::string error;
     ASSERT_TRUE(store.save(r, 5, tmp.path(), error));
     IniFile file(tmp / "calib5.ini");
@@ -180,12 +180,12 @@ TEST(CalibStore, SaveKeepsForeignKeysAndReportsFailure)
     EXPECT_NE(error.find("calib6.ini"), std::string::npos) << error;
 }
 
-TEST(CalibStore, ProcessWideRecordUsesTheDataFolder)
+TEST(CalibrationStore, ProcessWideRecordUsesTheDataFolder)
 {
     std::string error;
-    ASSERT_TRUE(LoadCalibRecord(4242, &error)) << error;
-    CalibRecord().EntrCorr[2].Offset = 0.25f;
-    ASSERT_TRUE(SaveCalibRecord(4242, &error)) << error;
+    ASSERT_TRUE(LoadCalibration(4242, &error)) << error;
+    Calibration().CurrentInputs[2].Offset = 0.25f;
+    ASSERT_TRUE(SaveCalibration(4242, &error)) << error;
     IniFile file(std::filesystem::path(std::getenv("QLX700_DATA_DIR")) / "calib4242.ini");
     ASSERT_TRUE(file.load(error));
     EXPECT_EQ(file.readString("CalibEntrCorr3", "Offset", ""), "0.25");

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "link/PollEventPump.h"
 #include "support/RegisterPeer.h"
 
@@ -17,14 +17,14 @@ public:
     explicit ConfigFileDevice(int type)
         : type_(type)
         , pty_([this](const Bytes& r) { return device_.handler()(r); })
-        , equip_(pump_)
+        , link_(pump_)
     {
-        equip_.setDeviceType(type);
-        equip_.setSlaveAddress(1);
-        equip_.openSerial(pty_.path(), {9600, 0, 0}, true);
+        link_.setDeviceType(type);
+        link_.setSlaveAddress(1);
+        link_.openSerial(pty_.path(), {9600, 0, 0}, true);
     }
 
-    TEquipComm& equip() { return equip_; }
+    DeviceLink& link() { return link_; }
     RegisterPeer& peer() { return device_; }
 
     void set(int reg, int value) { device_.set(wire(reg), static_cast<std::uint16_t>(value)); }
@@ -64,5 +64,5 @@ private:
     RegisterPeer device_;
     PtyPeer pty_;
     PollEventPump pump_;
-    TEquipComm equip_;
+    DeviceLink link_;
 };

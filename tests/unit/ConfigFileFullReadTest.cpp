@@ -55,12 +55,12 @@ TEST(FullConfigRead, ReadsEveryRunIntoTheImage)
     dev.set(1432, 7);
     dev.set(2501, 42);
     int failed = -1;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed));
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed));
     EXPECT_EQ(failed, 0);
-    EXPECT_EQ(dev.equip().registerValue(151), 59);
-    EXPECT_EQ(dev.equip().registerValue(708), 2);
-    EXPECT_EQ(dev.equip().registerValue(1432), 7);
-    EXPECT_EQ(dev.equip().image().SerialNumber(), 42);
+    EXPECT_EQ(dev.link().registerValue(151), 59);
+    EXPECT_EQ(dev.link().registerValue(708), 2);
+    EXPECT_EQ(dev.link().registerValue(1432), 7);
+    EXPECT_EQ(dev.link().image().SerialNumber(), 42);
     EXPECT_EQ(dev.requests().size(), configurationRuns(kQLX700R, 0).size());
 }
 
@@ -70,13 +70,13 @@ TEST(FullConfigRead, PReadsItsIndexFirstAndRefusesOneOutsideTheBus)
     dev.set(1951, 2);
     dev.set(23, 8);
     int failed = -1;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed));
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed));
     const Bytes first = dev.requests().at(0);
     EXPECT_EQ(Bytes(first.begin(), first.begin() + 6), (Bytes{1, 3, 0x87, 0x9F, 0, 1}));
-    EXPECT_EQ(dev.equip().registerValue(23), 8);
+    EXPECT_EQ(dev.link().registerValue(23), 8);
 
     dev.set(1951, 16);
-    EXPECT_FALSE(readFullConfiguration(dev.equip(), failed));
+    EXPECT_FALSE(readFullConfiguration(dev.link(), failed));
     EXPECT_EQ(failed, 1951);
 }
 
@@ -85,7 +85,7 @@ TEST(FullConfigRead, StopsAtTheFirstFailedRead)
     ConfigFileDevice dev(kQLX700C);
     dev.peer().silent = true;
     int failed = 0;
-    EXPECT_FALSE(readFullConfiguration(dev.equip(), failed));
+    EXPECT_FALSE(readFullConfiguration(dev.link(), failed));
     EXPECT_EQ(failed, configurationRuns(kQLX700C, 0).front().first);
     EXPECT_EQ(dev.requests().size(), 1u);
 }

@@ -41,7 +41,7 @@ void holdDefaults(ConfigFileDevice& dev, int type)
             dev.set(row.registerAt(0), row.defaultValue);
     }
     int failed = 0;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed)) << failed;
     dev.clearRequests();
 }
 
@@ -56,7 +56,7 @@ Outcome load(ConfigFileDevice& dev, const std::filesystem::path& file, const Con
 {
     ConfigLoadOutcome outcome;
     outcome.errorRegister = 12345;
-    const bool ok = CarregarConfiguracao(dev.equip(), file, options, outcome, pause);
+    const bool ok = loadConfiguration(dev.link(), file, options, outcome, pause);
     return {ok, outcome.errorRegister, outcome.reason};
 }
 
@@ -96,7 +96,7 @@ TEST(ConfigFileLoad, MissingKeysTakeTheDefaults)
 {
     ConfigFileDevice dev(kQLX700C);
     int failed = 0;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed)) << failed;
     dev.clearRequests();
     const Outcome o = load(dev, kFixtures / "config_C_defaults.conf");
     ASSERT_TRUE(o.ok) << o.reason;
@@ -188,15 +188,15 @@ TEST(ConfigFileLoad, PasswordRoundTripsThroughTheCoding)
     for (int i = 0; i < 4; ++i)
         a.set(1600 + i, "QWKZ"[i]);
     int failed = 0;
-    ASSERT_TRUE(readFullConfiguration(a.equip(), failed));
+    ASSERT_TRUE(readFullConfiguration(a.link(), failed));
     std::string error;
-    ASSERT_TRUE(SalvarConfiguracao(a.equip(), tmp / "a.conf", error));
+    ASSERT_TRUE(saveConfiguration(a.link(), tmp / "a.conf", error));
 
     ConfigFileDevice b(kQLX700T);
     holdDefaults(b, kQLX700T);
     for (int i = 0; i < 4; ++i)
         b.set(1600 + i, "ABCD"[i]);
-    ASSERT_TRUE(readFullConfiguration(b.equip(), failed));
+    ASSERT_TRUE(readFullConfiguration(b.link(), failed));
     b.clearRequests();
     const Outcome o = load(b, tmp / "a.conf");
     ASSERT_TRUE(o.ok) << o.reason;
@@ -214,13 +214,13 @@ TEST(ConfigFileLoad, PasswordRoundTripsThroughTheCoding)
 
 TEST(ConfigFileLoad, ThirtyTwoBitNumbersLoadSignedOrUnsigned)
 {
-    const std::int64_t senha = encodeSenha({'Q', 'W', 'K', 'Z'});
-    const std::int64_t unsignedSenha = senha < 0 ? senha + 0x100000000LL : senha;
+    const std::int64_t password = encodePassword({'Q', 'W', 'K', 'Z'});
+    const std::int64_t unsignedPassword = password < 0 ? password + 0x100000000LL : password;
     struct Case {
         std::string ip;
-        std::string senha;
+        std::string password;
     };
-    const Case cases[] = {{"-1062731726", std::to_string(senha)}, {"3232235570", std::to_string(unsignedSenha)}};
+    const Case cases[] = {{"-1062731726", std::to_string(password)}, {"3232235570", std::to_string(unsignedPassword)}};
     TempFolder tmp;
     for (const Case& c : cases) {
         ConfigFileDevice dev(kQLX700C);
@@ -228,9 +228,9 @@ TEST(ConfigFileLoad, ThirtyTwoBitNumbersLoadSignedOrUnsigned)
         dev.set(1700, 0);
         dev.set(1701, 0);
         int failed = 0;
-        ASSERT_TRUE(readFullConfiguration(dev.equip(), failed));
+        ASSERT_TRUE(readFullConfiguration(dev.link(), failed));
         dev.clearRequests();
-        const Outcome o = loadText(dev, tmp, "[GeneralConf]\nIpAddr=" + c.ip + "\nSenha=" + c.senha + "\n[ConfQLX700C]\n");
+        const Outcome o = loadText(dev, tmp, "[GeneralConf]\nIpAddr=" + c.ip + "\nSenha=" + c.password + "\n[ConfQLX700C]\n");
         ASSERT_TRUE(o.ok) << c.ip << " " << o.reason;
         EXPECT_EQ(dev.writes(), (Writes{{1600, 'Q'}, {1601, 'W'}, {1602, 'K'}, {1603, 'Z'}, {1700, 0x0032}, {1701, 0xC0A8}}));
     }
@@ -310,7 +310,7 @@ TEST(ConfigFileLoad, PWritesItsAddressFirstAndFollowsTheIndexReadBack)
                       "[ConfSaida]\nEscalaSaida=2\n");
     ConfigLoadOutcome outcome;
     Outcome o{false, 0, {}};
-    o.ok = CarregarConfiguracao(dev.equip(), tmp / "p.conf", {}, outcome, pause);
+    o.ok = loadConfiguration(dev.link(), tmp / "p.conf", {}, outcome, pause);
     o.errorRegister = outcome.errorRegister;
     o.reason = outcome.reason;
     ASSERT_TRUE(o.ok) << o.reason;

@@ -16,7 +16,7 @@ namespace {
 
 const auto kWhen = std::chrono::system_clock::from_time_t(1704110400); // 2024-01-01 12:00 UTC
 
-void setSenha(ConfigFileDevice& dev, const char* four)
+void setDevicePassword(ConfigFileDevice& dev, const char* four)
 {
     for (int i = 0; i < 4; ++i)
         dev.set(1600 + i, four[i]);
@@ -25,9 +25,9 @@ void setSenha(ConfigFileDevice& dev, const char* four)
 IniFile saveFrom(ConfigFileDevice& dev, const TempFolder& tmp, const std::string& name = "x.conf")
 {
     int failed = -1;
-    EXPECT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
+    EXPECT_TRUE(readFullConfiguration(dev.link(), failed)) << failed;
     std::string error;
-    EXPECT_TRUE(SalvarConfiguracao(dev.equip(), tmp / name, error, kWhen)) << error;
+    EXPECT_TRUE(saveConfiguration(dev.link(), tmp / name, error, kWhen)) << error;
     IniFile ini(tmp / name);
     EXPECT_TRUE(ini.load(error));
     return ini;
@@ -73,7 +73,7 @@ TEST(ConfigFileSave, TFileHasEverySectionAndKeyInOrder)
 {
     TempFolder tmp;
     ConfigFileDevice dev(kQLX700T);
-    setSenha(dev, "QWKZ");
+    setDevicePassword(dev, "QWKZ");
     dev.set(1500, 1);
     dev.set(1700, 0x0032);
     dev.set(1701, 0xC0A8);
@@ -92,7 +92,7 @@ TEST(ConfigFileSave, TFileHasEverySectionAndKeyInOrder)
               (std::vector<std::string>{"GeneralConf", "ConfEquip", "ConfRele", "ConfCalc", "ConfSaida", "ConfSerial"}));
     EXPECT_EQ(ini.keys("GeneralConf"), (std::vector<std::string>{"Senha", "Language", "IpAddr", "IpPort", "FirmwareVersion",
                                                                  "SerialNumber", "DateTimeGenerated", "DeviceSignature"}));
-    EXPECT_EQ(ini.readInteger("GeneralConf", "Senha", 0), encodeSenha({'Q', 'W', 'K', 'Z'}));
+    EXPECT_EQ(ini.readInteger("GeneralConf", "Senha", 0), encodePassword({'Q', 'W', 'K', 'Z'}));
     EXPECT_EQ(ini.readString("GeneralConf", "IpAddr", ""), "-1062731726");
     EXPECT_EQ(ini.readInteger("GeneralConf", "FirmwareVersion", 0), 0x1106);
     EXPECT_EQ(ini.readInteger("GeneralConf", "SerialNumber", 0), 0x12345);
@@ -101,13 +101,13 @@ TEST(ConfigFileSave, TFileHasEverySectionAndKeyInOrder)
     EXPECT_EQ(ini.readInteger("GeneralConf", "DeviceSignature", 0), kSignatureT);
 
     EXPECT_EQ(ini.keys("ConfEquip"), (std::vector<std::string>{"UnidadeIndicacao", "FreqOperacao", "TimerEventos"}));
-    const auto rele = ini.keys("ConfRele");
-    ASSERT_EQ(rele.size(), 101u);
+    const auto relayKeys = ini.keys("ConfRele");
+    ASSERT_EQ(relayKeys.size(), 101u);
     const std::vector<std::string> firstRelay{"SetPointRTD1", "HistereseRTD1", "Retardo1", "CanalAssociado1", "Forca1",
                                               "LogicaInversa1", "SetPointCorrente1", "HistereseCorrente1",
                                               "FuncaoAssociada1", "SetPointRTD2"};
-    EXPECT_EQ(std::vector<std::string>(rele.begin(), rele.begin() + 10), firstRelay);
-    EXPECT_EQ(std::vector<std::string>(rele.begin() + 90, rele.end()),
+    EXPECT_EQ(std::vector<std::string>(relayKeys.begin(), relayKeys.begin() + 10), firstRelay);
+    EXPECT_EQ(std::vector<std::string>(relayKeys.begin() + 90, relayKeys.end()),
               (std::vector<std::string>{"ReleAlternado", "ResfrDiarioInicio", "ResfrDiarioDuracao", "MaxDifTemp",
                                         "ModoRedudante1", "ModoRedudante2", "ModoRedudante3", "ModoRedudante4",
                                         "ModoRedudante5", "ModoRedudante6", "NumRtds"}));
@@ -165,10 +165,10 @@ TEST(ConfigFileSave, PFileFollowsTheUnitIndexAndRefusesOneOutsideTheBus)
     TempFolder tmp;
     ConfigFileDevice dev(kQLX700P);
     dev.set(1951, 3);
-    dev.set(4, 3);    // EnderecoBus of position 3
-    dev.set(24, 7);   // TamanhoBus
-    dev.set(164, 1);  // ConfRele9
-    dev.set(304, 2);  // EscalaSaida
+    dev.set(4, 3);    // BusAddress of position 3
+    dev.set(24, 7);   // BusSize
+    dev.set(164, 1);  // Relay9Config
+    dev.set(304, 2);  // OutputRange
     dev.set(21, 99);  // another position's
     const IniFile ini = saveFrom(dev, tmp);
     EXPECT_EQ(ini.keys("ConfParalelismo"),
@@ -179,9 +179,9 @@ TEST(ConfigFileSave, PFileFollowsTheUnitIndexAndRefusesOneOutsideTheBus)
     EXPECT_EQ(ini.readInteger("ConfParalelismo", "ConfRele9", -1), 1);
     EXPECT_EQ(ini.readInteger("ConfSaida", "EscalaSaida", -1), 2);
 
-    dev.equip().storeRegisterValue(1951, 16);
+    dev.link().storeRegisterValue(1951, 16);
     std::string error;
-    EXPECT_FALSE(SalvarConfiguracao(dev.equip(), tmp / "p16.conf", error, kWhen));
+    EXPECT_FALSE(saveConfiguration(dev.link(), tmp / "p16.conf", error, kWhen));
     EXPECT_NE(error.find("1951"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(tmp / "p16.conf"));
 }
@@ -215,9 +215,9 @@ TEST(ConfigFileSave, FailureNamesTheFile)
     TempFolder tmp;
     ConfigFileDevice dev(kQLX700C);
     int failed = -1;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed)) << failed;
     std::string error;
-    EXPECT_FALSE(SalvarConfiguracao(dev.equip(), tmp / "no" / "c.conf", error, kWhen));
+    EXPECT_FALSE(saveConfiguration(dev.link(), tmp / "no" / "c.conf", error, kWhen));
     EXPECT_NE(error.find("c.conf"), std::string::npos) << error;
 }
 
@@ -228,12 +228,12 @@ TEST(ConfigFileSave, ARegisterNeverReadMakesTheSaveFail)
     TempFolder tmp;
     ConfigFileDevice dev(kQLX700T);
     int failed = -1;
-    ASSERT_TRUE(readFullConfiguration(dev.equip(), failed)) << failed;
-    dev.equip().close();
-    dev.equip().openSerial(dev.equip().portName(), {9600, 0, 0}, true);
-    ASSERT_TRUE(dev.equip().readRegisters(1500, 1));
+    ASSERT_TRUE(readFullConfiguration(dev.link(), failed)) << failed;
+    dev.link().close();
+    dev.link().openSerial(dev.link().portName(), {9600, 0, 0}, true);
+    ASSERT_TRUE(dev.link().readRegisters(1500, 1));
     std::string error;
-    EXPECT_FALSE(SalvarConfiguracao(dev.equip(), tmp / "t.conf", error, kWhen));
+    EXPECT_FALSE(saveConfiguration(dev.link(), tmp / "t.conf", error, kWhen));
     EXPECT_NE(error.find("register 1 was not read from the device"), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(tmp / "t.conf"));
 }

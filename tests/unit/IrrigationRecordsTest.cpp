@@ -11,7 +11,7 @@ std::string record(const std::string& a, const std::string& b, const std::string
 {
     std::string text;
     for (std::string f : {a, b, c, d}) {
-        f.resize(irrrecords::kFieldSize, pad);
+        f.resize(irrigationrecords::kFieldSize, pad);
         text += f;
     }
     return text;
@@ -23,7 +23,7 @@ TEST(IrrigationRecords, FieldsEndAtTheirFirstZeroAndAreTrimmed)
 {
     struct Case {
         std::string text;
-        irrrecords::Record fields;
+        irrigationrecords::Record fields;
         std::string line;
     };
     const Case cases[] = {
@@ -40,14 +40,14 @@ TEST(IrrigationRecords, FieldsEndAtTheirFirstZeroAndAreTrimmed)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        const irrrecords::Record r = irrrecords::splitRecord(c.text);
+        const irrigationrecords::Record r = irrigationrecords::splitRecord(c.text);
         EXPECT_EQ(r, c.fields);
-        EXPECT_EQ(irrrecords::recordLine(r), c.line);
+        EXPECT_EQ(irrigationrecords::recordLine(r), c.line);
     }
 }
 
 TEST(IrrigationRecords, TheFileIsWindows1252WithCrLf)
 {
-    const std::string text = irrrecords::recordsFileText("Hora, Pluviômetro", {irrrecords::Record{"a", "b", "c", "ºC"}});
+    const std::string text = irrigationrecords::recordsFileText("Hora, Pluviômetro", {irrigationrecords::Record{"a", "b", "c", "ºC"}});
     EXPECT_EQ(text, "Hora, Pluvi\xF4metro\r\na, b, c, \xBA" "C\r\n");
 }

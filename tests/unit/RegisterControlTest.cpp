@@ -28,12 +28,12 @@ TEST(RegisterControl, TypedTextsBecomeRegisterValuesOrAreRefused)
         std::optional<int> written;
     };
     const auto& page = regulatorControls();
-    for (const Case& c : {Case{"edZ", "0.25", 2}, Case{"edZ", "0,35", 4}, Case{"edZ", "-0.04", 0},
-                          Case{"edZ", "15.04", 150}, Case{"edZ", "15.05", std::nullopt}, Case{"edZ", "", std::nullopt},
-                          Case{"edZ", "abc", std::nullopt}, Case{"edUR", "-25.04", 0}, Case{"edUR", " 1.5 ", 265},
-                          Case{"edCorrenteNominal", "0.0997", std::nullopt}, Case{"edResPorPos", "2.96", 30},
-                          Case{"edRelacaoTP", "9999", 9999}, Case{"edRelacaoTP", "10000", std::nullopt},
-                          Case{"edRelacaoTP", "12.0", std::nullopt}, Case{"edDefasagem", "-1", std::nullopt}}) {
+    for (const Case& c : {Case{"impedanceCompensationEdit", "0.25", 2}, Case{"impedanceCompensationEdit", "0,35", 4}, Case{"impedanceCompensationEdit", "-0.04", 0},
+                          Case{"impedanceCompensationEdit", "15.04", 150}, Case{"impedanceCompensationEdit", "15.05", std::nullopt}, Case{"impedanceCompensationEdit", "", std::nullopt},
+                          Case{"impedanceCompensationEdit", "abc", std::nullopt}, Case{"resistiveDropEdit", "-25.04", 0}, Case{"resistiveDropEdit", " 1.5 ", 265},
+                          Case{"ratedCurrentEdit", "0.0997", std::nullopt}, Case{"resistancePerPositionEdit", "2.96", 30},
+                          Case{"vtRatioEdit", "9999", 9999}, Case{"vtRatioEdit", "10000", std::nullopt},
+                          Case{"vtRatioEdit", "12.0", std::nullopt}, Case{"phaseShiftEdit", "-1", std::nullopt}}) {
         EXPECT_EQ(writtenControlValue(named(page, c.field), c.typed), c.written) << c.field << " '" << c.typed << "'";
     }
 }
@@ -41,9 +41,9 @@ TEST(RegisterControl, TypedTextsBecomeRegisterValuesOrAreRefused)
 TEST(RegisterControl, RegisterValuesAreShownInTheFieldsUnits)
 {
     const auto& page = regulatorControls();
-    EXPECT_EQ(shownControlValue(named(page, "edUR"), 225, ','), "-2,5");
-    EXPECT_EQ(shownControlValue(named(page, "edUR"), 500, '.'), "25.0");
-    EXPECT_EQ(shownControlValue(named(page, "edCorrenteNominal"), 1, '.'), "0.1");
-    EXPECT_EQ(shownControlValue(named(page, "edRelacaoTC"), 65535, '.'), "65535");
-    EXPECT_EQ(shownControlValue(named(regulatorSetControls(), "edTensaoNominal"), 1275, '.'), "127.5");
+    EXPECT_EQ(shownControlValue(named(page, "resistiveDropEdit"), 225, ','), "-2,5");
+    EXPECT_EQ(shownControlValue(named(page, "resistiveDropEdit"), 500, '.'), "25.0");
+    EXPECT_EQ(shownControlValue(named(page, "ratedCurrentEdit"), 1, '.'), "0.1");
+    EXPECT_EQ(shownControlValue(named(page, "ctRatioEdit"), 65535, '.'), "65535");
+    EXPECT_EQ(shownControlValue(named(regulatorSetControls(), "ratedVoltageEdit"), 1275, '.'), "127.5");
 }

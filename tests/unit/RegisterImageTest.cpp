@@ -37,7 +37,7 @@ TEST(RegisterImage, MultiRegisterValuesAndTexts)
     EXPECT_EQ(img.SerialNumber(), 70000);
 
     img.storeRegisterValue(1780, 0xFFBF);
-    EXPECT_EQ(img.WifiSinal(), -65);
+    EXPECT_EQ(img.WifiSignal(), -65);
 }
 
 TEST(RegisterImage, IrrRecordWindowYieldsAll72Bytes)
@@ -46,12 +46,12 @@ TEST(RegisterImage, IrrRecordWindowYieldsAll72Bytes)
     img.setDeviceType(kQLX700IRR);
     for (int r = 4002; r <= 4037; ++r)
         img.storeRegisterValue(r, 0x4100 + (r - 4002)); // low byte 0 at every other place
-    const std::string raw = img.rawText(reg::IRR::TextoRegistro);
+    const std::string raw = img.rawText(reg::IRR::RecordText);
     ASSERT_EQ(raw.size(), 72u);
     EXPECT_EQ(raw[0], '\0');
     EXPECT_EQ(raw[1], 'A');
     EXPECT_EQ(static_cast<unsigned char>(raw[70]), 35u);
-    EXPECT_EQ(img.text(reg::IRR::TextoRegistro), ""); // the text getter stops at the first zero
+    EXPECT_EQ(img.text(reg::IRR::RecordText), ""); // the text getter stops at the first zero
 }
 
 TEST(RegisterImage, GettersOutsideTheirBlock)
@@ -64,9 +64,9 @@ TEST(RegisterImage, GettersOutsideTheirBlock)
     EXPECT_EQ(img.value(reg::T::SetPointRTD, 10), 0);
     EXPECT_EQ(img.value(reg::T::SetPointRTD, -1), 0);
     img.storeRegisterValue(1600, 'Q');
-    EXPECT_EQ(img.Senha(0), 'Q');
-    EXPECT_EQ(img.Senha(4), 'A');
-    EXPECT_EQ(img.Senha(-1), 'A');
+    EXPECT_EQ(img.Password(0), 'Q');
+    EXPECT_EQ(img.Password(4), 'A');
+    EXPECT_EQ(img.Password(-1), 'A');
     img.storeRegisterValue(3999, 5); // unmapped on the T
     EXPECT_EQ(img.registerValue(3999), 0);
     img.storeRegisterValue(70000, 5);
@@ -78,7 +78,7 @@ TEST(RegisterImage, PClearsTheWireOffset)
     RegisterImage img;
     img.setDeviceType(kQLX700P);
     img.storeRegisterValue(0x8001, 7);
-    EXPECT_EQ(img.value(reg::P::EnderecoBus, 0), 7);
+    EXPECT_EQ(img.value(reg::P::BusAddress, 0), 7);
     EXPECT_EQ(img.registerValue(1), 7);
     EXPECT_EQ(img.registerValue(0x8001), 7);
 }
@@ -91,16 +91,16 @@ TEST(RegisterImage, EachModelMapsSharedNumbersToItsOwnFields)
     img.storeRegisterValue(1720, 1234); // maxima time stamp, not Wi-Fi
     img.setDeviceType(kQLX700R);
     img.storeRegisterValue(601, 14);    // clock hour
-    EXPECT_EQ(img.Relogio(0), 14);
-    EXPECT_EQ(img.value(reg::T::EstadoRele, 0), 1);
-    EXPECT_EQ(img.value(reg::T::CarimboMaxima, 10), 1234);
+    EXPECT_EQ(img.Clock(0), 14);
+    EXPECT_EQ(img.value(reg::T::RelayStates, 0), 1);
+    EXPECT_EQ(img.value(reg::T::MaximaTimestamps, 10), 1234);
     EXPECT_EQ(img.value(reg::common::WifiSsid, 0), 0);
 
     img.setDeviceType(kQLX700P);
     img.storeRegisterValue(0x8000 + 601, 1); // relay 1 of the P
     img.storeRegisterValue(0x8000 + 401, 9); // clock hour of the P
-    EXPECT_EQ(img.value(reg::P::EstadoRele, 0), 1);
-    EXPECT_EQ(img.Relogio(0), 9);
+    EXPECT_EQ(img.value(reg::P::RelayStates, 0), 1);
+    EXPECT_EQ(img.Clock(0), 9);
 
     // The C shares the position fields of the R but has its own 707.
     img.setDeviceType(kQLX700R);
@@ -109,8 +109,8 @@ TEST(RegisterImage, EachModelMapsSharedNumbersToItsOwnFields)
     img.setDeviceType(kQLX700C);
     img.storeRegisterValue(707, 2);
     EXPECT_EQ(img.registerValue(702), 33);
-    EXPECT_EQ(img.value(reg::C::ModoLeitura), 2);
-    EXPECT_EQ(img.value(reg::R::DesligaMedida), 1);
+    EXPECT_EQ(img.value(reg::C::ReadingMode), 2);
+    EXPECT_EQ(img.value(reg::R::PositionReadingOff), 1);
 }
 
 TEST(RegisterImage, ClearForgetsEverything)

@@ -5,12 +5,12 @@
 
 namespace {
 
-TSettingsRecord loadFrom(const TempFolder& tmp, const std::string& content)
+SettingsRecord loadFrom(const TempFolder& tmp, const std::string& content)
 {
     if (!content.empty())
         TempFolder::write(tmp / "conf.ini", content);
     SettingsStore store;
-    TSettingsRecord r;
+    SettingsRecord r;
     std::string error;
     EXPECT_TRUE(store.load(r, tmp.path(), error)) << error;
     return r;
@@ -21,7 +21,7 @@ TSettingsRecord loadFrom(const TempFolder& tmp, const std::string& content)
 TEST(SettingsStore, FirstRunGivesTheDefaults)
 {
     TempFolder tmp;
-    const TSettingsRecord r = loadFrom(tmp, "");
+    const SettingsRecord r = loadFrom(tmp, "");
     EXPECT_EQ(r.LastLanguage, 0);
     EXPECT_EQ(r.LastDevice, 0);
     for (int type = 0; type < kDeviceTypeCount; ++type) {
@@ -54,7 +54,7 @@ TEST(SettingsStore, IrrigationNamesDefaultByTheStoredLanguage)
                           {"-1", 0, "Bomba", "Rama 5"}, {"abc", 0, "Bomba", "Ramal 5"}};
     for (const Case& c : cases) {
         TempFolder tmp;
-        const TSettingsRecord r = loadFrom(tmp, std::string("[GeneralSection]\nLastLanguage=") + c.language + "\n");
+        const SettingsRecord r = loadFrom(tmp, std::string("[GeneralSection]\nLastLanguage=") + c.language + "\n");
         EXPECT_EQ(r.LastLanguage, c.uiLanguage) << c.language;
         EXPECT_EQ(r.IrrRelayNames[0], c.pump) << c.language;
         EXPECT_EQ(r.IrrRelayNames[5], c.branch5) << c.language;
@@ -64,7 +64,7 @@ TEST(SettingsStore, IrrigationNamesDefaultByTheStoredLanguage)
 TEST(SettingsStore, BadNumbersFallBackEmptyTextsStayEmpty)
 {
     TempFolder tmp;
-    const TSettingsRecord r = loadFrom(tmp,
+    const SettingsRecord r = loadFrom(tmp,
         "[generalsection]\nLastIPPort=abc\nLastAddress=\nLastModBusAddr=99999999999\nLastDevice=9\n"
         "LastSerialBaudRate_QLX700P=19200\n[Relays]\nName3=\n[RelaysQLX700IRR]\nName1=Poço\n");
     EXPECT_EQ(r.connection(kQLX700T).LastIPPort, 43101);
@@ -81,7 +81,7 @@ TEST(SettingsStore, SaveWritesEveryKeyInOrderAndKeepsUnknownOnes)
     TempFolder tmp;
     TempFolder::write(tmp / "conf.ini", "[GeneralSection]\nFutureKey=keep\nLastLanguage=1\n[Elsewhere]\na=b\n");
     SettingsStore store;
-    TSettingsRecord r;
+    SettingsRecord r;
     std::string error;
     ASSERT_TRUE(store.load(r, tmp.path(), error));
     r.connection(kQLX700C).LastDeviceIP = "10.0.0.9";
@@ -116,7 +116,7 @@ TEST(SettingsStore, SaveWritesEveryKeyInOrderAndKeepsUnknownOnes)
 
     // The record survives a restart, the C group included.
     SettingsStore next;
-    TSettingsRecord back;
+    SettingsRecord back;
     ASSERT_TRUE(next.load(back, tmp.path(), error));
     EXPECT_EQ(back.connection(kQLX700C).LastDeviceIP, "10.0.0.9");
     EXPECT_EQ(back.LastDevice, 4);
@@ -127,7 +127,7 @@ TEST(SettingsStore, FileIsReadOnceAndOutsideEditsAreOverwritten)
 {
     TempFolder tmp;
     SettingsStore store;
-    TSettingsRecord r;
+    SettingsRecord r;
     std::string error;
     ASSERT_TRUE(store.load(r, tmp.path(), error));
     TempFolder::write(tmp / "conf.ini", "[GeneralSection]\nLastLanguage=2\n");
@@ -142,7 +142,7 @@ TEST(SettingsStore, FailedSaveIsReportedAndKeepsTheRecord)
     TempFolder tmp;
     std::filesystem::create_directory(tmp / "conf.ini"); // the name is taken by a folder
     SettingsStore store;
-    TSettingsRecord r;
+    SettingsRecord r;
     std::string error;
     store.load(r, tmp.path(), error);
     r.LastLanguage = 2;

@@ -9,7 +9,7 @@
 GridCellEditor::GridCellEditor(QTableWidget* grid, Logic logic, QObject* parent)
     : QObject(parent)
     , grid_(grid)
-    , edit_(namedEdit("edVal", grid->viewport()))
+    , edit_(namedEdit("cellEditor", grid->viewport()))
     , logic_(std::move(logic))
 {
     edit_->hide();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/common/GeneralFrameState.h"
+#include "screens/common/GeneralPageState.h"
 
 #include <QLabel>
 #include <QString>
@@ -13,7 +13,7 @@ inline QString colourName(unsigned rgb)
 
 // A panel as the logic states it: its text, and its colours unless it keeps the
 // style's button face.
-inline void setPanel(QLabel* panel, const GeneralFrameState::Panel& state)
+inline void setPanel(QLabel* panel, const GeneralPageState::Panel& state)
 {
     panel->setText(QString::fromStdString(state.text));
     const QString sheet = state.buttonFace

@@ -25,15 +25,15 @@ QString contactName(RelayLamp::Contact contact)
 RelayStrip::RelayStrip(int count, QWidget* parent)
     : QGroupBox(parent)
 {
-    setObjectName("gbReles");
+    setObjectName("relayStrip");
     grid_ = new QGridLayout(this);
     grid_->setHorizontalSpacing(4);
     for (int i = 0; i < count; ++i) {
         auto* lamp = new QLabel(this);
-        lamp->setObjectName(QString("spRele%1").arg(i + 1));
+        lamp->setObjectName(QString("relayLamp%1").arg(i + 1));
         lamp->setFixedSize(kLampSize, kLampSize);
         auto* picture = new QLabel(this);
-        picture->setObjectName(QString("imgRele%1").arg(i + 1));
+        picture->setObjectName(QString("relayContact%1").arg(i + 1));
         picture->setFixedSize(kContactSize);
         picture->setAlignment(Qt::AlignCenter);
         grid_->addWidget(lamp, 0, i, Qt::AlignHCenter);
@@ -57,7 +57,7 @@ void RelayStrip::setRelay(int index, const RelayLamp& relay)
     if (contact.isEmpty())
         pictures_[i]->clear();
     else
-        pictures_[i]->setPixmap(QIcon(relay.picture == RelayLamp::Contact::Closed ? ":/icons/rele-fechado.svg"
-                                                                                  : ":/icons/rele-aberto.svg")
+        pictures_[i]->setPixmap(QIcon(relay.picture == RelayLamp::Contact::Closed ? ":/icons/relay-closed.svg"
+                                                                                  : ":/icons/relay-open.svg")
                                     .pixmap(kContactSize));
 }

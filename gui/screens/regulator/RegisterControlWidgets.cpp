@@ -22,7 +22,7 @@ RegisterControlWidgets::RegisterControlWidgets(const std::vector<RegisterControl
             const int items = static_cast<int>(c.items.size());
             // Two items side by side; longer lists in a column, so the page stays narrow.
             auto* group = new RadioGroupBox(c.name, items, items > 2 ? 1 : items, background);
-            connect(group, &RadioGroupBox::clicked, this, [click = handlers.radioClick, i](int index) { click(i, index); });
+            connect(group, &RadioGroupBox::clicked, this, [click = handlers.optionChosen, i](int index) { click(i, index); });
             labels_.push_back(nullptr);
             widgets_.push_back(group);
             continue;
@@ -33,7 +33,8 @@ RegisterControlWidgets::RegisterControlWidgets(const std::vector<RegisterControl
                 [set = handlers.setText, i](const QString& text) { set(i, text.toStdString()); });
         connect(edit, &ApplyEdit::applied, this, handlers.applied);
         auto* label = new QLabel(background);
-        label->setObjectName(QString("lbl") + QString(c.name).mid(2));
+        // "vtRatioEdit" is labelled by "vtRatioLabel".
+        label->setObjectName(QString(c.name).chopped(4) + "Label");
         labels_.push_back(label);
         widgets_.push_back(edit);
     }

@@ -19,7 +19,7 @@ public:
     struct Handlers {
         std::function<void(std::size_t, const std::string&)> setText;
         std::function<void()> applied;
-        std::function<void(std::size_t, int)> radioClick;
+        std::function<void(std::size_t, int)> optionChosen;
     };
 
     RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background, Handlers handlers);

@@ -7,7 +7,7 @@
 QTableWidget* makeValueGrid(int rows, int labelWidth, int valueWidth, QWidget* parent)
 {
     auto* grid = new QTableWidget(rows, 2, parent);
-    grid->setObjectName("sgValores");
+    grid->setObjectName("valueGrid");
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setColumnWidth(0, labelWidth);

@@ -1,13 +1,13 @@
 #include "screens/common/ConfigFileFlow.h"
 
 #include "app/AppSettings.h"
-#include "app/FormNotificacaoF.h"
+#include "app/BusyNotice.h"
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "link/EventPump.h"
 #include "screens/common/FileChooser.h"
-#include "screens/common/GeneralFrameTexts.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "settings/ConfigBackup.h"
 #include "settings/FullConfigRead.h"
 #include "link/LinkError.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kExtension = "conf";
 } // namespace
 
-TConfigFileFlow::TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files,
+ConfigFileFlow::ConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files,
                                  ConfigLoadOptions options)
     : settings_(settings)
     , ui_(ui)
@@ -29,28 +29,28 @@ TConfigFileFlow::TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump,
 {
 }
 
-std::optional<std::string> TConfigFileFlow::readConfiguration(TEquipComm& comm, int language)
+std::optional<std::string> ConfigFileFlow::readConfiguration(DeviceLink& comm, int language)
 {
     int failedRegister = 0;
     if (readFullConfiguration(comm, failedRegister))
         return std::nullopt;
-    return geral::ErroLeituraConfig.in(language) + "\nregister " + std::to_string(failedRegister) + ": "
+    return general::ConfigReadError.in(language) + "\nregister " + std::to_string(failedRegister) + ": "
         + describeLinkError(comm.lastError());
 }
 
-std::filesystem::path TConfigFileFlow::lastFolder(int deviceType)
+std::filesystem::path ConfigFileFlow::lastFolder(int deviceType)
 {
     const std::string& last = settings_.record().connection(deviceType).LastConfFile;
     return last.empty() ? std::filesystem::path() : std::filesystem::path(last).parent_path();
 }
 
-void TConfigFileFlow::remember(int deviceType, const std::filesystem::path& file, int language)
+void ConfigFileFlow::remember(int deviceType, const std::filesystem::path& file, int language)
 {
     settings_.record().connection(deviceType).LastConfFile = file.string();
     saveSettings(settings_, ui_, language);
 }
 
-void TConfigFileFlow::bbSalvarConfClick(TEquipComm& comm, int language)
+void ConfigFileFlow::saveConfigurationClicked(DeviceLink& comm, int language)
 {
     if (!comm.connected())
         return;
@@ -58,23 +58,23 @@ void TConfigFileFlow::bbSalvarConfClick(TEquipComm& comm, int language)
         ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
-    const auto file = files_.chooseSaveFile({geral::TituloSalvar.in(language), geral::FiltroConfig.in(language),
+    const auto file = files_.chooseSaveFile({general::SaveConfigTitle.in(language), general::ConfigFileFilter.in(language),
                                              kExtension, lastFolder(comm.deviceType())});
     if (!file)
         return;
     remember(comm.deviceType(), *file, language);
     std::string error;
-    if (SalvarConfiguracao(comm, *file, error))
-        ui_.showMessage(MessageKind::Information, geral::ConfigSalva.in(language));
+    if (saveConfiguration(comm, *file, error))
+        ui_.showMessage(MessageKind::Information, general::ConfigSaved.in(language));
     else
-        ui_.showMessage(MessageKind::Error, geral::ErroSalvarConfig.in(language) + "\n" + error);
+        ui_.showMessage(MessageKind::Error, general::ConfigSaveError.in(language) + "\n" + error);
 }
 
-void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
+void ConfigFileFlow::loadConfigurationClicked(DeviceLink& comm, int language)
 {
     if (!comm.connected())
         return;
-    std::optional<TFormNotificacao> notice(std::in_place, ui_, geral::CarregandoConfig.in(language),
+    std::optional<BusyNotice> notice(std::in_place, ui_, general::LoadingConfig.in(language),
                                            kLoadNoticeWidth);
     const auto failed = readConfiguration(comm, language);
     notice.reset();
@@ -82,13 +82,13 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
         ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
-    const auto file = files_.chooseOpenFile({geral::TituloCarregar.in(language), geral::FiltroConfig.in(language),
+    const auto file = files_.chooseOpenFile({general::LoadConfigTitle.in(language), general::ConfigFileFilter.in(language),
                                              kExtension, lastFolder(comm.deviceType())});
     if (!file)
         return;
     remember(comm.deviceType(), *file, language);
     const auto loadFailed = [&](const ConfigLoadOutcome& o) {
-        std::string text = geral::ErroCarregarConfig.in(language) + " (" + std::to_string(o.errorRegister) + ")\n"
+        std::string text = general::ConfigLoadError.in(language) + " (" + std::to_string(o.errorRegister) + ")\n"
             + o.reason;
         for (const std::string& d : o.differing)
             text += "\n" + d;
@@ -100,13 +100,13 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
         loadFailed(checked);
         return;
     }
-    notice.emplace(ui_, geral::CarregandoConfig.in(language), kLoadNoticeWidth);
+    notice.emplace(ui_, general::LoadingConfig.in(language), kLoadNoticeWidth);
     // What the device holds now, so a wrong file can be undone with another load.
     std::string error;
     const std::filesystem::path backup = saveConfigBackup(comm, error);
     if (backup.empty()) {
         notice.reset();
-        ui_.showMessage(MessageKind::Error, geral::ErroCarregarConfig.in(language) + "\n" + error);
+        ui_.showMessage(MessageKind::Error, general::ConfigLoadError.in(language) + "\n" + error);
         return;
     }
     // The device's settle pauses keep the window drawing.
@@ -116,15 +116,15 @@ void TConfigFileFlow::bbCarregarConfClick(TEquipComm& comm, int language)
         const int percent = total > 0 ? done * 100 / total : 100;
         if (percent != shownPercent) {
             shownPercent = percent;
-            notice->setMensagem(geral::CarregandoConfig.in(language) + " " + std::to_string(percent) + "%");
+            notice->setMessage(general::LoadingConfig.in(language) + " " + std::to_string(percent) + "%");
         }
     };
     ConfigLoadOutcome outcome;
-    const bool loaded = CarregarConfiguracao(comm, *file, options_, outcome, pause, progress);
+    const bool loaded = loadConfiguration(comm, *file, options_, outcome, pause, progress);
     notice.reset();
     if (loaded)
         ui_.showMessage(MessageKind::Information,
-                        geral::ConfigCarregada.in(language) + "\n" + geral::CopiaAnterior.in(language) + backup.string());
+                        general::ConfigLoaded.in(language) + "\n" + general::PreviousConfigBackup.in(language) + backup.string());
     else
         loadFailed(outcome);
 }

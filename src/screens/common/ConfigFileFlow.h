@@ -8,7 +8,7 @@
 class AppSettings;
 class EventPump;
 class FileChooser;
-class TEquipComm;
+class DeviceLink;
 class Ui;
 
 // The general frames' save and load buttons. Both first read every register the
@@ -16,18 +16,18 @@ class Ui;
 // its writes against it. A load checks the whole file before anything is written and
 // saves the device's configuration into backups/ first, as the command line does; the
 // busy notice counts the written rows.
-class TConfigFileFlow {
+class ConfigFileFlow {
 public:
     static constexpr int kLoadNoticeWidth = 500;
 
-    TConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files, ConfigLoadOptions options);
+    ConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files, ConfigLoadOptions options);
 
-    void bbSalvarConfClick(TEquipComm& comm, int language);
-    void bbCarregarConfClick(TEquipComm& comm, int language);
+    void saveConfigurationClicked(DeviceLink& comm, int language);
+    void loadConfigurationClicked(DeviceLink& comm, int language);
 
 private:
     // The full configuration read; the message to show when it failed.
-    std::optional<std::string> readConfiguration(TEquipComm& comm, int language);
+    std::optional<std::string> readConfiguration(DeviceLink& comm, int language);
     std::filesystem::path lastFolder(int deviceType);
     void remember(int deviceType, const std::filesystem::path& file, int language);
 

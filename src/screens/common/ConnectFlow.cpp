@@ -1,13 +1,13 @@
 #include "screens/common/ConnectFlow.h"
 
-#include "app/FormSenhaF.h"
 #include "app/ModalResult.h"
+#include "app/PasswordDialog.h"
 #include "app/Ui.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "device/PasswordCheck.h"
 #include "link/LinkError.h"
 #include "link/SerialOpenError.h"
-#include "screens/common/GeneralFrameTexts.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "settings/ProgramVersion.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ constexpr int kNetworkNoticeWidth = 600;
 constexpr Seconds kTcpPollStep{0.1};
 } // namespace
 
-TConnectFlow::TConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks)
+ConnectFlow::ConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks)
     : model_(std::move(model))
     , ui_(ui)
     , pump_(pump)
@@ -31,7 +31,7 @@ TConnectFlow::TConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks ho
 {
 }
 
-bool TConnectFlow::fail(TEquipComm& comm, const std::string& text)
+bool ConnectFlow::fail(DeviceLink& comm, const std::string& text)
 {
     comm.close();
     notice_.reset();
@@ -40,33 +40,33 @@ bool TConnectFlow::fail(TEquipComm& comm, const std::string& text)
     return false;
 }
 
-bool TConnectFlow::ConectarSerial(TEquipComm& comm, int language, const std::string& port, int address,
+bool ConnectFlow::connectSerial(DeviceLink& comm, int language, const std::string& port, int address,
                                   bool serialButton, const SerialLinkSettings& settings)
 {
-    notice_.emplace(ui_, geral::Conectando.in(language));
+    notice_.emplace(ui_, general::Connecting.in(language));
     comm.setSlaveAddress(address);
     comm.setDeviceType(model_.deviceType);
     if (!comm.openSerial(port, settings, serialButton))
-        return fail(comm, geral::ErroAcesso.in(language) + "\n" + port + ": "
+        return fail(comm, general::AccessError.in(language) + "\n" + port + ": "
                               + describeSerialOpenError(comm.lastSerialOpenError(), settings));
 
-    notice_->setMensagem(geral::Conectando2.in(language));
+    notice_->setMessage(general::StillConnecting.in(language));
     if (model_.serialPresence && !presence(comm, language, model_.serialPresence->beforeSignature))
         return false;
     return identify(comm, language, true);
 }
 
-bool TConnectFlow::presence(TEquipComm& comm, int language, const RegisterRun& run)
+bool ConnectFlow::presence(DeviceLink& comm, int language, const RegisterRun& run)
 {
     if (comm.readRegisters(run.first, run.count))
         return true;
     return fail(comm, model_.serialPresence->message.in(language) + "\n" + describeLinkError(comm.lastError()));
 }
 
-bool TConnectFlow::ConectarIP(TEquipComm& comm, int language, const std::string& deviceIp, const std::string& pcIp,
+bool ConnectFlow::connectIp(DeviceLink& comm, int language, const std::string& deviceIp, const std::string& pcIp,
                               bool tcp, std::uint16_t port)
 {
-    notice_.emplace(ui_, geral::Conectando.in(language), kNetworkNoticeWidth);
+    notice_.emplace(ui_, general::Connecting.in(language), kNetworkNoticeWidth);
     comm.setDeviceType(model_.deviceType);
     const bool opened = tcp ? comm.openTcp(deviceIp, pcIp, port) && waitTcpConnect(comm, language)
                             : comm.openUdp(deviceIp, pcIp, port);
@@ -75,40 +75,40 @@ bool TConnectFlow::ConectarIP(TEquipComm& comm, int language, const std::string&
         const std::string cause = error != 0 ? std::string(std::strerror(error))
             : tcp ? "no answer within " + std::to_string(static_cast<long>(kTcpConnectLimit.count())) + " s"
                   : "the network link could not be opened";
-        return fail(comm, geral::ErroAcesso.in(language) + "\n" + deviceIp + ":" + std::to_string(port) + ": " + cause);
+        return fail(comm, general::AccessError.in(language) + "\n" + deviceIp + ":" + std::to_string(port) + ": " + cause);
     }
 
-    notice_->setMensagem(geral::Conectando2.in(language));
+    notice_->setMessage(general::StillConnecting.in(language));
     if (!comm.readRegisters(kLanguageRegister, 1))
-        return fail(comm, geral::IpNaoResponde.in(language) + "\n" + describeLinkError(comm.lastError()));
+        return fail(comm, general::IpNoAnswer.in(language) + "\n" + describeLinkError(comm.lastError()));
     return identify(comm, language, false);
 }
 
-bool TConnectFlow::identify(TEquipComm& comm, int language, bool serial)
+bool ConnectFlow::identify(DeviceLink& comm, int language, bool serial)
 {
     if (!comm.readRegisters(kSignatureRegister, 1))
-        return fail(comm, geral::SemAssinatura.in(language) + "\n" + describeLinkError(comm.lastError()));
+        return fail(comm, general::NoSignature.in(language) + "\n" + describeLinkError(comm.lastError()));
     const int signature = comm.registerValue(kSignatureRegister);
     return checkSignature(comm, language, signature, serial) && finishConnect(comm, language, signature, serial);
 }
 
 // The connection completes with a socket event. An event that carries an error
 // ends the wait at once; so does the limit.
-bool TConnectFlow::waitTcpConnect(TEquipComm& comm, int language)
+bool ConnectFlow::waitTcpConnect(DeviceLink& comm, int language)
 {
     const Deadline start = LinkClock::now();
     const Deadline limit = start + std::chrono::duration_cast<LinkClock::duration>(tcpLimit_);
     const auto settled = [&] { return comm.connected() || comm.lastSocketError() != 0; };
     while (!settled() && LinkClock::now() < limit) {
         const double elapsed = std::chrono::duration<double>(LinkClock::now() - start).count();
-        notice_->setMensagem(geral::Conectando.in(language) + "  (" +
+        notice_->setMessage(general::Connecting.in(language) + "  (" +
                              std::to_string(static_cast<long>(std::lround(elapsed))) + "s (max 20s))");
         pump_.runUntil(settled, std::min(deadlineAfter(kTcpPollStep), limit));
     }
     return comm.connected();
 }
 
-bool TConnectFlow::checkSignature(TEquipComm& comm, int language, int signature, bool serial)
+bool ConnectFlow::checkSignature(DeviceLink& comm, int language, int signature, bool serial)
 {
     if (signature == model_.signature || (serial && signature == model_.serialVariant)) {
         signature_ = signature;
@@ -122,15 +122,15 @@ bool TConnectFlow::checkSignature(TEquipComm& comm, int language, int signature,
             return false;
         }
     }
-    return fail(comm, geral::AssinaturaInvalida.in(language));
+    return fail(comm, general::InvalidSignature.in(language));
 }
 
-bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, bool serial)
+bool ConnectFlow::finishConnect(DeviceLink& comm, int language, int signature, bool serial)
 {
     // Results of the other reads are ignored: the live refresh retries them. The
     // password letters must come from this device.
     // A device that does not give its password letters is not waited on further.
-    const std::string silent = (serial ? geral::SemAssinatura : geral::IpNaoResponde).in(language);
+    const std::string silent = (serial ? general::NoSignature : general::IpNoAnswer).in(language);
     const auto silence = [&] { return silent + "\n" + describeLinkError(comm.lastError()); };
     if (serial && model_.serialPresence && !presence(comm, language, model_.serialPresence->afterSignature))
         return false;
@@ -149,17 +149,17 @@ bool TConnectFlow::finishConnect(TEquipComm& comm, int language, int signature, 
         return fail(comm, silence());
 
     notice_.reset();
-    TFormSenha senha(language);
-    ui_.exec(senha);
-    if (senha.modalResult() != mrOk)
+    PasswordDialog passwordDialog(language);
+    ui_.exec(passwordDialog);
+    if (passwordDialog.modalResult() != mrOk)
         return fail(comm, "");
-    if (!passwordMatches(comm.image(), senha.edSenha()))
-        return fail(comm, geral::SenhaIncorreta.in(language));
+    if (!passwordMatches(comm.image(), passwordDialog.password()))
+        return fail(comm, general::WrongPassword.in(language));
 
     if (hooks_.connected)
         hooks_.connected();
     const auto required = static_cast<std::uint16_t>(comm.registerValue(kRequiredVersionRegister));
     if (GetProgramVersion() < required)
-        ui_.showMessage(MessageKind::Warning, geral::VersaoSoftware.in(language) + VersionToText(required));
+        ui_.showMessage(MessageKind::Warning, general::SoftwareTooOld.in(language) + VersionToText(required));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormNotificacaoF.h"
+#include "app/BusyNotice.h"
 #include "link/EventPump.h"
 #include "link/SerialLinkSettings.h"
 #include "screens/common/ConnectModel.h"
@@ -10,14 +10,14 @@
 #include <optional>
 #include <string>
 
-class TEquipComm;
+class DeviceLink;
 class Ui;
 
 // The connect road shared by the general frames: open the link, check the
 // signature, read the model's registers, prove the password, warn about an old tool.
 // Every failure closes the link again, so a frame never keeps a link whose password
 // was not proved.
-class TConnectFlow {
+class ConnectFlow {
 public:
     static constexpr int kPasswordRegister = 1600;
     static constexpr Seconds kTcpConnectLimit{20.0};
@@ -29,11 +29,11 @@ public:
         std::function<void()> connected;
     };
 
-    TConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks);
+    ConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks);
 
-    bool ConectarSerial(TEquipComm& comm, int language, const std::string& port, int address, bool serialButton,
+    bool connectSerial(DeviceLink& comm, int language, const std::string& port, int address, bool serialButton,
                         const SerialLinkSettings& settings);
-    bool ConectarIP(TEquipComm& comm, int language, const std::string& deviceIp, const std::string& pcIp, bool tcp,
+    bool connectIp(DeviceLink& comm, int language, const std::string& deviceIp, const std::string& pcIp, bool tcp,
                     std::uint16_t port);
 
     // The signature of the last device whose signature was accepted (0 before any).
@@ -42,13 +42,13 @@ public:
     void setTcpConnectLimit(Seconds limit) { tcpLimit_ = limit; }
 
 private:
-    bool waitTcpConnect(TEquipComm& comm, int language);
-    bool identify(TEquipComm& comm, int language, bool serial);
-    bool checkSignature(TEquipComm& comm, int language, int signature, bool serial);
-    bool finishConnect(TEquipComm& comm, int language, int signature, bool serial);
-    bool fail(TEquipComm& comm, const std::string& text);
+    bool waitTcpConnect(DeviceLink& comm, int language);
+    bool identify(DeviceLink& comm, int language, bool serial);
+    bool checkSignature(DeviceLink& comm, int language, int signature, bool serial);
+    bool finishConnect(DeviceLink& comm, int language, int signature, bool serial);
+    bool fail(DeviceLink& comm, const std::string& text);
     // One read of the serial presence test; silence ends the road with its message.
-    bool presence(TEquipComm& comm, int language, const RegisterRun& run);
+    bool presence(DeviceLink& comm, int language, const RegisterRun& run);
 
     ConnectModel model_;
     Ui& ui_;
@@ -57,5 +57,5 @@ private:
     Seconds tcpLimit_ = kTcpConnectLimit;
     int signature_ = 0;
     // The busy notice of the road in progress; gone before any message or dialog.
-    std::optional<TFormNotificacao> notice_;
+    std::optional<BusyNotice> notice_;
 };

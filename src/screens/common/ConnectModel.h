@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // A signature of another model: the connect road stops, tells the user and moves
 // the main window's model selector.
@@ -39,6 +39,6 @@ struct ConnectModel {
     std::function<std::vector<RegisterRun>(int signature, bool serial)> initialReads;
     // Reads the initial reads depend on, made at once after the signature (the P's
     // unit index); false ends the connection as a device that does not answer.
-    std::function<bool(TEquipComm&)> afterSignature;
+    std::function<bool(DeviceLink&)> afterSignature;
     std::optional<PresenceTest> serialPresence;
 };

@@ -1,6 +1,6 @@
 #include "screens/irrigation/IrrigationLive.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 namespace {
 constexpr int kAlarms = 1001;
@@ -20,20 +20,20 @@ constexpr int kPressureSwitchBit = 8;
 constexpr int kNoSensorLow = 0;
 constexpr int kNoSensorHigh = 0xFFFF;
 
-std::optional<int> value(const TEquipComm& c, int reg)
+std::optional<int> value(const DeviceLink& c, int reg)
 {
     return c.received(reg) ? std::optional<int>(c.registerValue(reg)) : std::nullopt;
 }
 
 // Low word first.
-std::optional<std::uint32_t> value32(const TEquipComm& c, int reg)
+std::optional<std::uint32_t> value32(const DeviceLink& c, int reg)
 {
     if (!c.received(reg) || !c.received(reg + 1))
         return std::nullopt;
     return static_cast<std::uint32_t>(c.registerValue(reg)) | static_cast<std::uint32_t>(c.registerValue(reg + 1)) << 16;
 }
 
-std::optional<bool> nonZero(const TEquipComm& c, int reg)
+std::optional<bool> nonZero(const DeviceLink& c, int reg)
 {
     const std::optional<int> v = value(c, reg);
     return v ? std::optional<bool>(*v != 0) : std::nullopt;
@@ -53,7 +53,7 @@ std::vector<RegisterRun> irrigationLiveReads()
     return {{1500, 1}, {601, 6}, {kOutputs, 10}, {kWaterInvert, 2}, {kAlarms, 11}};
 }
 
-IrrigationLive irrigationLive(const TEquipComm& c)
+IrrigationLive irrigationLive(const DeviceLink& c)
 {
     IrrigationLive live;
     live.pluviometer = value32(c, kPluviometer);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // What the QLX700-IRR shows live, as this connection received it: the counters, the
 // pressure, the digital inputs, the temperature, the alarms, the ten outputs and the
@@ -31,7 +31,7 @@ struct IrrigationLive {
 // The registers the general page and the monitor read every second.
 std::vector<RegisterRun> irrigationLiveReads();
 
-IrrigationLive irrigationLive(const TEquipComm& comm);
+IrrigationLive irrigationLive(const DeviceLink& comm);
 
 // Lamp 8 (water) and lamp 9 (pressure switch) light when their input differs from
 // the inversion setting; empty when either was not received.

@@ -1,12 +1,12 @@
 #include "screens/irrigation/IrrigationRecords.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "device/RegisterMap.h"
 #include "link/LinkError.h"
 #include "settings/TextEncoding.h"
 
 
-namespace irrrecords {
+namespace irrigationrecords {
 
 namespace {
 
@@ -46,7 +46,7 @@ std::string recordLine(const Record& record)
     return record[0] + ", " + record[1] + ", " + record[2] + ", " + (record[3].empty() ? "-----" : record[3]);
 }
 
-Reading readRecords(TEquipComm& comm, const std::function<void(int read)>& progress)
+Reading readRecords(DeviceLink& comm, const std::function<void(int read)>& progress)
 {
     Reading reading;
     for (int i = 0; i < kMaxRecords; ++i) {
@@ -58,7 +58,7 @@ Reading readRecords(TEquipComm& comm, const std::function<void(int read)>& progr
         }
         if (!comm.readRegisters(kTextRegister, kTextRegisters))
             return reading;
-        reading.records.push_back(splitRecord(comm.image().rawText(reg::IRR::TextoRegistro)));
+        reading.records.push_back(splitRecord(comm.image().rawText(reg::IRR::RecordText)));
         progress(static_cast<int>(reading.records.size()));
     }
     reading.complete = true;

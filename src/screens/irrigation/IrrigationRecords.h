@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // The QLX700-IRR keeps up to 50 records and hands them out one at a time: a record
 // number written into 4000 selects it, and 4002..4037 then hold its 72 characters,
 // two per register, low byte first, as four fields of 18: time, pluviometer,
 // hydrometer, temperature. The device refuses a number past its last record.
-namespace irrrecords {
+namespace irrigationrecords {
 
 constexpr int kMaxRecords = 50;
 constexpr int kFieldCount = 4;
@@ -39,7 +39,7 @@ struct Reading {
 // Reads records 0, 1, ... until a selection or a read fails, or 50 were read. A
 // refused selection ends the reading, so a record that was not selected on this
 // link is never listed. `progress` is told the count read so far after each.
-Reading readRecords(TEquipComm& comm, const std::function<void(int read)>& progress);
+Reading readRecords(DeviceLink& comm, const std::function<void(int read)>& progress);
 
 // The records file: the header line, then one line per record, each ended by CR LF,
 // in the Windows-1252 encoding the device's owners open it with.

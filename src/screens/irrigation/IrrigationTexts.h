@@ -3,8 +3,8 @@
 #include "app/LanguageText.h"
 
 // Messages the QLX700-IRR's pages share.
-namespace irr {
+namespace irrigation {
 
-inline constexpr LangText ComandoEnviado{"Comando enviado", "Command sent", "Comando enviado"};
+inline constexpr LangText CommandSent{"Comando enviado", "Command sent", "Comando enviado"};
 
 } // namespace irr

@@ -1,19 +1,19 @@
 #include "screens/parallelism/ParallelismLive.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 namespace {
 constexpr int kUnitIndex = 1951;
 constexpr int kErrors = 1960;
 constexpr int kRelays = 601;
 
-std::optional<int> value(const TEquipComm& c, int reg)
+std::optional<int> value(const DeviceLink& c, int reg)
 {
     return c.received(reg) ? std::optional<int>(c.registerValue(reg)) : std::nullopt;
 }
 } // namespace
 
-std::optional<int> parallelismUnit(const TEquipComm& comm)
+std::optional<int> parallelismUnit(const DeviceLink& comm)
 {
     const std::optional<int> u = value(comm, kUnitIndex);
     return u && *u >= 0 && *u <= 15 ? u : std::nullopt;
@@ -28,7 +28,7 @@ std::vector<RegisterRun> parallelismLiveReads(std::optional<int> unit)
     return runs;
 }
 
-ParallelismLive parallelismLive(const TEquipComm& c)
+ParallelismLive parallelismLive(const DeviceLink& c)
 {
     ParallelismLive live;
     for (int i = 0; i < 5; ++i)

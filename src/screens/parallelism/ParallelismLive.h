@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // What the QLX700-P shows live for its unit on the bus: position, expected position,
 // operating mode, the five error registers, the ten relays and the functions of
@@ -23,10 +23,10 @@ struct ParallelismLive {
 
 // The unit's index on the bus (1951) when it was read and addresses a unit (0..15):
 // only then do the per-unit registers belong to this unit.
-std::optional<int> parallelismUnit(const TEquipComm& comm);
+std::optional<int> parallelismUnit(const DeviceLink& comm);
 
 // What the general page and the monitor read every second; the per-unit registers
 // only for a valid unit index.
 std::vector<RegisterRun> parallelismLiveReads(std::optional<int> unit);
 
-ParallelismLive parallelismLive(const TEquipComm& comm);
+ParallelismLive parallelismLive(const DeviceLink& comm);

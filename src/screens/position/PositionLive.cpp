@@ -1,6 +1,6 @@
 #include "screens/position/PositionLive.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 namespace {
 constexpr int kStyle = 703;
@@ -12,7 +12,7 @@ constexpr int kMilliamps = 1017;
 constexpr int kFailures = 1965;
 constexpr int kRelays = 1100;
 
-std::optional<int> value(const TEquipComm& c, int reg)
+std::optional<int> value(const DeviceLink& c, int reg)
 {
     return c.received(reg) ? std::optional<int>(c.registerValue(reg)) : std::nullopt;
 }
@@ -58,7 +58,7 @@ int highestFailureBit(int bits)
     return -1;
 }
 
-PositionLive positionLive(const TEquipComm& c)
+PositionLive positionLive(const DeviceLink& c)
 {
     PositionLive live;
     if (const auto v = value(c, kOhms))

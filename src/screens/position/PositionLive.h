@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 
 // What the QLX700-C shows live: the measured resistance and current, the position,
 // the position as the chosen indication style shows it, the failure bits and the
@@ -25,7 +25,7 @@ struct PositionLive {
 // The registers the general page and the monitor read every second.
 std::vector<RegisterRun> positionLiveReads();
 
-PositionLive positionLive(const TEquipComm& comm);
+PositionLive positionLive(const DeviceLink& comm);
 
 // The position p in indication style s around the neutral position n: 0 the position
 // itself, 1 p - n, 2 n - p, 3 "xL" below and "yR" above the neutral ("N" on it),

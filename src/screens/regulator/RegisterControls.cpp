@@ -1,15 +1,15 @@
 #include "screens/regulator/RegisterControls.h"
 
 #include "app/Ui.h"
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
-TRegisterControls::TRegisterControls(const std::vector<RegisterControl>& controls)
+RegisterControls::RegisterControls(const std::vector<RegisterControl>& controls)
     : controls_(controls)
     , values_(controls.size())
 {
 }
 
-void TRegisterControls::fill(const TEquipComm& comm, int base, char decimalSeparator)
+void RegisterControls::fill(const DeviceLink& comm, int base, char decimalSeparator)
 {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const RegisterControl& c = controls_[i];
@@ -27,7 +27,7 @@ void TRegisterControls::fill(const TEquipComm& comm, int base, char decimalSepar
     }
 }
 
-bool TRegisterControls::send(TEquipComm& comm, int base, Ui& ui, int language)
+bool RegisterControls::send(DeviceLink& comm, int base, Ui& ui, int language)
 {
     bool ok = true;
     for (std::size_t i = 0; i < controls_.size(); ++i) {

@@ -4,23 +4,23 @@
 
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 class Ui;
 
 // The controls of one of the regulator's settings pages and what they show: filled
 // from the register image, validated and written in their order.
-class TRegisterControls {
+class RegisterControls {
 public:
-    explicit TRegisterControls(const std::vector<RegisterControl>& controls);
+    explicit RegisterControls(const std::vector<RegisterControl>& controls);
 
     // Fills every control from the image, registers at base + reg. A radio group
     // whose value is beyond its items keeps its selection; a register never read on
     // this link leaves its control empty.
-    void fill(const TEquipComm& comm, int base, char decimalSeparator);
+    void fill(const DeviceLink& comm, int base, char decimalSeparator);
     // Queues the write of every control in order (values the image already holds are
     // not sent), one message per invalid edit, then flushes. False when a write or
     // the flush failed.
-    bool send(TEquipComm& comm, int base, Ui& ui, int language);
+    bool send(DeviceLink& comm, int base, Ui& ui, int language);
 
     const std::vector<RegisterControl>& controls() const { return controls_; }
     const std::vector<ControlValue>& values() const { return values_; }

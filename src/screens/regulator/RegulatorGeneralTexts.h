@@ -3,17 +3,17 @@
 #include "app/LanguageText.h"
 
 // Messages of the QLX700-R general page beyond those every general page has.
-namespace regulador {
+namespace regulator {
 
-inline constexpr LangText PerguntaReset{
+inline constexpr LangText ResetQuestion{
     "Deseja resetar a memória de comutações e as posições máximas e mínimas?",
     "Would you like to reset the commutation count and the max and min positions?",
     "Quiere resetear la memoria de conmutaciones y las posiciones máxima y mínima?"};
-inline constexpr LangText ErroReset{"Erro ao apagar a memória", "Error erasing the memory",
+inline constexpr LangText ResetError{"Erro ao apagar a memória", "Error erasing the memory",
                                     "Error al borrar la memoria"};
-inline constexpr LangText MemoriaResetada{"Memória resetada", "Memory reseted", "Memoria reseteada"};
-inline constexpr LangText ComandoEnviado{"Comando enviado", "Command sent", "Comando enviado"};
+inline constexpr LangText MemoryReset{"Memória resetada", "Memory reseted", "Memoria reseteada"};
+inline constexpr LangText CommandSent{"Comando enviado", "Command sent", "Comando enviado"};
 // Follows the operation count: "%d milhões".
-inline constexpr LangText Milhoes{"milhões", "millions", "millones"};
+inline constexpr LangText Millions{"milhões", "millions", "millones"};
 
 } // namespace regulador

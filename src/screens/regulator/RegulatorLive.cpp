@@ -1,6 +1,6 @@
 #include "screens/regulator/RegulatorLive.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "settings/FloatWords.h"
 #include "settings/FullConfigRead.h"
 
@@ -55,12 +55,12 @@ std::vector<RegisterRun> regulatorLiveReads(int)
     return {{1500, 1}, {703, 1}, {601, 6}, {1001, 15}, {1100, 10}, {801, 2}, {804, 1}};
 }
 
-RegulatorLive regulatorLive(const TEquipComm& equip)
+RegulatorLive regulatorLive(const DeviceLink& deviceLink)
 {
     const auto word = [&](int reg) -> std::optional<int> {
-        if (!equip.received(reg))
+        if (!deviceLink.received(reg))
             return std::nullopt;
-        return equip.registerValue(reg);
+        return deviceLink.registerValue(reg);
     };
     const auto scaled = [&](int reg, double divisor, int offset = 0) -> std::optional<double> {
         const auto w = word(reg);
@@ -107,14 +107,14 @@ RegulatorLive regulatorLive(const TEquipComm& equip)
     return live;
 }
 
-int regulatorCurrentOutputCount(const TEquipComm& equip)
+int regulatorCurrentOutputCount(const DeviceLink& deviceLink)
 {
     for (int i = 0; i < kMaxOutputs; ++i) {
         const int low = kFirstGain + 2 * i;
-        if (!equip.received(low) || !equip.received(low + 1))
+        if (!deviceLink.received(low) || !deviceLink.received(low + 1))
             return i;
-        const float gain = WordsToSingle(static_cast<std::uint16_t>(equip.registerValue(low)),
-                                         static_cast<std::uint16_t>(equip.registerValue(low + 1)));
+        const float gain = WordsToSingle(static_cast<std::uint16_t>(deviceLink.registerValue(low)),
+                                         static_cast<std::uint16_t>(deviceLink.registerValue(low + 1)));
         if (std::fabs(gain) < 0.0001f)
             return i;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 struct RegisterRun;
 
 // The QLX700-R's live values in engineering units, as its register image holds them:
@@ -35,8 +35,8 @@ std::optional<std::string> regulatorPositionText(int p, int n, int mode, int wor
 // What the general page reads every second, after the device language (1500).
 std::vector<RegisterRun> regulatorLiveReads(int signature);
 
-RegulatorLive regulatorLive(const TEquipComm& equip);
+RegulatorLive regulatorLive(const DeviceLink& deviceLink);
 
 // How many current outputs are calibrated: the first of the gains at 2510, 2512 and
 // 2514 that is (nearly) zero ends the count; 0 when the gains were not read.
-int regulatorCurrentOutputCount(const TEquipComm& equip);
+int regulatorCurrentOutputCount(const DeviceLink& deviceLink);

@@ -1,6 +1,6 @@
 #include "screens/thermal/EventDownload.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 
 #include <algorithm>
 #include <array>
@@ -23,7 +23,7 @@ bool twice(EventPump& pump, const std::function<bool()>& step)
 
 } // namespace
 
-EventDownloadResult downloadEvents(TEquipComm& comm, EventPump& pump, int total, eventrecord::Layout layout,
+EventDownloadResult downloadEvents(DeviceLink& comm, EventPump& pump, int total, eventrecord::Layout layout,
                                    const std::function<void(int, int)>& progress)
 {
     EventDownloadResult result;

@@ -7,7 +7,7 @@
 #include <vector>
 
 class EventPump;
-class TEquipComm;
+class DeviceLink;
 
 // Fetches the QLX700-T's event log, ten events a page, newest first: each page
 // selects its first event through 801 (a forced write, read back) and reads the
@@ -20,7 +20,7 @@ struct EventDownloadResult {
 };
 
 // `progress` is told the events fetched so far after each page.
-EventDownloadResult downloadEvents(TEquipComm& comm, EventPump& pump, int total, eventrecord::Layout layout,
+EventDownloadResult downloadEvents(DeviceLink& comm, EventPump& pump, int total, eventrecord::Layout layout,
                                    const std::function<void(int fetched, int total)>& progress);
 
 // The lines as the event log file holds them: each ended by CR LF.

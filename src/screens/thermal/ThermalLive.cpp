@@ -1,7 +1,7 @@
 #include "screens/thermal/ThermalLive.h"
 
+#include "device/DeviceLink.h"
 #include "device/DeviceType.h"
-#include "device/EquipCommF.h"
 #include "settings/FullConfigRead.h"
 
 double thermalTemperature(int word)
@@ -16,12 +16,12 @@ std::vector<RegisterRun> thermalLiveReads(int signature)
     return {{1500, 1}, {401, 6}, {501, 21}, {601, 10}};
 }
 
-ThermalLive thermalLive(const TEquipComm& equip)
+ThermalLive thermalLive(const DeviceLink& device)
 {
     const auto word = [&](int reg) -> std::optional<int> {
-        if (!equip.received(reg))
+        if (!device.received(reg))
             return std::nullopt;
-        return equip.registerValue(reg);
+        return device.registerValue(reg);
     };
     const auto scaled = [&](int reg, auto convert) -> std::optional<double> {
         const auto w = word(reg);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-class TEquipComm;
+class DeviceLink;
 struct RegisterRun;
 
 // The QLX700-T's live measurements in engineering units, as its register image holds
@@ -30,4 +30,4 @@ double thermalTemperature(int word);
 // at connection. The membrane variant has only its first RTD (510, 511).
 std::vector<RegisterRun> thermalLiveReads(int signature);
 
-ThermalLive thermalLive(const TEquipComm& equip);
+ThermalLive thermalLive(const DeviceLink& device);

@@ -1,6 +1,6 @@
 #include "screens/thermal/ThermalMaxima.h"
 
-#include "device/EquipCommF.h"
+#include "device/DeviceLink.h"
 #include "screens/thermal/EventRecord.h"
 
 namespace {
@@ -13,7 +13,7 @@ std::vector<RegisterRun> thermalRecordReads()
     return {{kMaxima, 3}, {kMaxima + 3, 6}, {kStamps, 27}, {1800, 1}, {214, 1}};
 }
 
-ThermalMaxima thermalMaxima(const TEquipComm& comm)
+ThermalMaxima thermalMaxima(const DeviceLink& comm)
 {
     ThermalMaxima maxima{};
     for (int i = 0; i < 9; ++i) {
@@ -30,7 +30,7 @@ ThermalMaxima thermalMaxima(const TEquipComm& comm)
     return maxima;
 }
 
-bool resetThermalMaxima(TEquipComm& comm)
+bool resetThermalMaxima(DeviceLink& comm)
 {
     const std::array<std::uint16_t, 27> zeros{};
     bool ok = comm.writeRegisters(kMaxima, std::span(zeros.data(), 3), true, true);

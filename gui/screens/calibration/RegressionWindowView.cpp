@@ -1,0 +1,158 @@
+#include "gui/screens/calibration/RegressionWindowView.h"
+
+#include "gui/app/WidgetText.h"
+#include "gui/screens/calibration/CalibrationPlot.h"
+#include "screens/calibration/RtdRegressionWindow.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressionWindow* rtd,
+                                               QWidget* parent)
+    : LogicDialog(logic, parent)
+    , logic_(logic)
+    , rtd_(rtd)
+{
+    setObjectName("RegressionWindowView");
+    const RegressionWindow::Captions& c = logic_.captions();
+    auto* layout = new QVBoxLayout(this);
+
+    auto* channel = new QHBoxLayout;
+    previousChannelButton_ = makeButton(c.previousChannel, "previousChannelButton", [this] { handle([&] { logic_.previousChannelClicked(); }); });
+    channelPanel_ = namedPanel("channelPanel", this);
+    channelPanel_->setAlignment(Qt::AlignCenter);
+    nextChannelButton_ = makeButton(c.nextChannel, "nextChannelButton", [this] { handle([&] { logic_.nextChannelClicked(); }); });
+    channel->addWidget(previousChannelButton_);
+    channel->addWidget(channelPanel_, 1);
+    channel->addWidget(nextChannelButton_);
+    layout->addLayout(channel);
+
+    auto* entry = new QGridLayout;
+    measuredLabel_ = new QLabel(this);
+    measuredEdit_ = namedEdit("measuredEdit", this);
+    forwardEdits(measuredEdit_, [this](const std::string& t) { logic_.setMeasuredText(t); });
+    copyMeasurementButton_ = makeButton(c.copyMeasurement, "copyMeasurementButton", [this] { handle([&] { logic_.copyMeasurementClicked(); }); });
+    liveReadingPanel_ = namedPanel("liveReadingPanel", this);
+    liveReadingPanel_->setMinimumWidth(200);
+    expectedLabel_ = new QLabel(this);
+    expectedEdit_ = namedEdit("expectedEdit", this);
+    forwardEdits(expectedEdit_, [this](const std::string& t) { logic_.setExpectedText(t); });
+    entry->addWidget(measuredLabel_, 0, 0);
+    entry->addWidget(measuredEdit_, 0, 1);
+    entry->addWidget(copyMeasurementButton_, 0, 2);
+    entry->addWidget(liveReadingPanel_, 0, 3);
+    entry->addWidget(expectedLabel_, 1, 0);
+    entry->addWidget(expectedEdit_, 1, 1);
+    if (rtd_ != nullptr) {
+        unitCombo_ = new QComboBox(this);
+        unitCombo_->setObjectName("unitCombo");
+        unitCombo_->addItems({"ohms", "ºC"});
+        connect(unitCombo_, &QComboBox::activated, this, [this](int i) { rtd_->unitChosen(i); });
+        entry->addWidget(unitCombo_, 1, 2);
+    }
+    layout->addLayout(entry);
+
+    auto* edit = new QHBoxLayout;
+    addPointButton_ = makeButton(c.addPoint, "addPointButton", [this] { handle([&] { logic_.addPointClicked(); }); });
+    removePointButton_ = makeButton(c.removePoint, "removePointButton",
+                            [this] { handle([&] { logic_.removePointClicked(valueGrid_->currentRow() + 1); }); });
+    edit->addWidget(addPointButton_);
+    edit->addWidget(removePointButton_);
+    edit->addStretch(1);
+    layout->addLayout(edit);
+
+    auto* middle = new QHBoxLayout;
+    valueGrid_ = new QTableWidget(0, static_cast<int>(c.header.size()), this);
+    valueGrid_->setObjectName("valueGrid");
+    valueGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    valueGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    valueGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    valueGrid_->verticalHeader()->hide();
+    valueGrid_->setColumnWidth(0, 30);
+    for (int col = 1; col < valueGrid_->columnCount(); ++col)
+        valueGrid_->setColumnWidth(col, 120);
+    valueGrid_->setMinimumWidth(40 + 120 * (valueGrid_->columnCount() - 1));
+    middle->addWidget(valueGrid_);
+    plot_ = new CalibrationPlot(this);
+    middle->addWidget(plot_, 1);
+    layout->addLayout(middle);
+
+    auto* fit = new QHBoxLayout;
+    slopePanel_ = namedPanel("slopePanel", this);
+    interceptPanel_ = namedPanel("interceptPanel", this);
+    correlationPanel_ = namedPanel("correlationPanel", this);
+    for (QLabel* l : {slopePanel_, interceptPanel_, correlationPanel_})
+        fit->addWidget(l);
+    layout->addLayout(fit);
+    auto* bottom = new QHBoxLayout;
+    deviceCalibrationPanel_ = namedPanel("deviceCalibrationPanel", this);
+    bottom->addWidget(deviceCalibrationPanel_, 1);
+    saveCalibrationButton_ = makeButton(c.saveCalibration, "saveCalibrationButton",
+                                     [this] { handle([&] { logic_.saveCalibrationClicked(); }); });
+    bottom->addWidget(saveCalibrationButton_);
+    layout->addLayout(bottom);
+
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setInterval(800);
+    connect(refreshTimer_, &QTimer::timeout, this, [this] { handle([&] { logic_.tick(); }); });
+    refreshTimer_->start();
+    resize(820, 520);
+    render();
+}
+
+template <typename F>
+void RegressionWindowView::handle(F&& f)
+{
+    f();
+    render();
+}
+
+void RegressionWindowView::reject()
+{
+    if (logic_.closeRequested())
+        LogicDialog::reject();
+}
+
+void RegressionWindowView::render()
+{
+    const RegressionWindow::Captions& c = logic_.captions();
+    setWindowTitle(qs(c.caption));
+    previousChannelButton_->setVisible(logic_.stepsVisible());
+    nextChannelButton_->setVisible(logic_.stepsVisible());
+    channelPanel_->setText(qs(logic_.channelName()));
+    measuredLabel_->setText(qs(c.measuredLabel));
+    expectedLabel_->setText(qs(c.expectedLabel));
+    setEditText(measuredEdit_, logic_.measuredText());
+    setEditText(expectedEdit_, logic_.expectedText());
+    if (unitCombo_ != nullptr)
+        unitCombo_->setCurrentIndex(rtd_->unit());
+    liveReadingPanel_->setText(qs(logic_.liveReading()));
+    QStringList header;
+    for (const std::string& h : c.header)
+        header << qs(h);
+    valueGrid_->setHorizontalHeaderLabels(header);
+    const auto& rows = logic_.rows();
+    if (valueGrid_->rowCount() != static_cast<int>(rows.size()))
+        valueGrid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const auto& texts = rows[static_cast<std::size_t>(r)];
+        for (int col = 0; col < static_cast<int>(texts.size()) && col < valueGrid_->columnCount(); ++col) {
+            auto* item = new QTableWidgetItem(qs(texts[static_cast<std::size_t>(col)]));
+            item->setTextAlignment(Qt::AlignCenter);
+            valueGrid_->setItem(r, col, item);
+        }
+    }
+    slopePanel_->setText(qs(logic_.fitTexts().slope));
+    interceptPanel_->setText(qs(logic_.fitTexts().intercept));
+    correlationPanel_->setText(qs(logic_.fitTexts().correlation));
+    deviceCalibrationPanel_->setText(qs(logic_.deviceCalibration()));
+    plot_->setData(logic_.xs(), logic_.ys(), logic_.fit());
+}

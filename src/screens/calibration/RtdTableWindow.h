@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Dialog.h"
+
+#include <string>
+#include <vector>
+
+class DeviceLink;
+class Ui;
+
+// The RTD gains and offsets as a table: typed in directly, with each input's live
+// reading before and after its correction.
+class RtdTableWindow final : public Dialog {
+public:
+    explicit RtdTableWindow(Ui& ui);
+
+    void open(DeviceLink& comm, int language);
+    void setLanguage(int language);
+    void redraw();
+    // The 1000 ms refresh of the raw readings.
+    void tick();
+
+    // A cell of the gain (1) or offset (2) column of row 1 or below.
+    void selectCell(int row, int column);
+    void setCellText(const std::string& text) { cellText_ = text; }
+    // Leaving the box or Enter: true when the value was taken and the box closed.
+    bool cellEditConfirmed();
+    void cellEditCancelled() { editing_ = false; }
+
+    // --- state for the view
+    struct Captions {
+        std::string caption;
+        std::vector<std::string> header;
+    };
+    const Captions& captions() const { return captions_; }
+    // Rows 1..n: RTD, gain, offset, before, after.
+    const std::vector<std::vector<std::string>>& rows() const { return rows_; }
+    bool editing() const { return editing_; }
+    int editRow() const { return editRow_; }
+    int editColumn() const { return editColumn_; }
+    const std::string& cellText() const { return cellText_; }
+
+private:
+    int channels() const;
+
+    Ui& ui_;
+    DeviceLink* comm_ = nullptr;
+    int language_ = 0;
+    std::vector<std::vector<std::string>> rows_;
+    bool editing_ = false;
+    int editRow_ = 0;
+    int editColumn_ = 0;
+    std::string cellText_;
+    Captions captions_;
+};

@@ -1,0 +1,132 @@
+#include "screens/irrigation/IrrigationRecordsPage.h"
+
+#include "app/AppSettings.h"
+#include "app/BusyNotice.h"
+#include "app/LanguageText.h"
+#include "app/SettingsSave.h"
+#include "app/Ui.h"
+#include "device/BusyHold.h"
+#include "device/DeviceLink.h"
+#include "screens/common/FileChooser.h"
+#include "screens/irrigation/IrrigationTexts.h"
+#include "settings/AtomicFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+constexpr int kNoticeWidth = 300;
+// The device rebuilds its record store after an erase before it answers for it again.
+constexpr Seconds kEraseSettle{1.5};
+constexpr Seconds kRereadPause{2.0};
+
+constexpr LangText kReadingRecords{"Lendo registros...", "Reading records...", "Leyendo registros..."};
+constexpr LangText kSaveTitle{"Salver", "Save", "Salvar"};
+constexpr LangText kTextFileFilter{"Arquivo de Texto (*.txt)|*.txt", "Text file (*.txt)|*.txt", "Archivo de Texto (*.txt)|*.txt"};
+constexpr LangText kConfirmErase{"Confirma apagar registros?", "Confirm erase records?", "Confirma borrar registros?"};
+constexpr LangText kSendError{"Erro no envio do comando.", "Error sending the command.", "Error al enviar el comando."};
+constexpr LangText kFileSaved{"Arquivo salvo.", "File saved.", "Archivo guardado"};
+constexpr LangText kFileWriteError{"Erro ao gravar o arquivo de registros", "Error writing the records file",
+                                "Error al grabar el archivo de registros"};
+
+std::string progressText(int language, int read)
+{
+    char percent[32];
+    std::snprintf(percent, sizeof percent, " %.1f %%", 100.0 * read / irrigationrecords::kMaxRecords);
+    return kReadingRecords.in(language) + percent;
+}
+
+std::string joined(const std::array<std::string, 4>& cells)
+{
+    return cells[0] + ", " + cells[1] + ", " + cells[2] + ", " + cells[3];
+}
+
+} // namespace
+
+IrrigationRecordsPage::IrrigationRecordsPage(Ui& ui, FileChooser& files, AppSettings& settings,
+                                                       EventPump& pump)
+    : ui_(ui)
+    , files_(files)
+    , settings_(settings)
+    , pump_(pump)
+    , captions_(irrigationRecordsPageCaptions(0))
+{
+}
+
+bool IrrigationRecordsPage::connected() const { return comm_ != nullptr && comm_->connected(); }
+
+void IrrigationRecordsPage::activate(DeviceLink& comm, int language)
+{
+    comm_ = &comm;
+    setLanguage(language);
+    readRecords();
+}
+
+void IrrigationRecordsPage::setLanguage(int language)
+{
+    language_ = ValidLanguage(language);
+    captions_ = irrigationRecordsPageCaptions(language_);
+}
+
+std::string IrrigationRecordsPage::fileHeader() const { return joined(captions_.header); }
+
+void IrrigationRecordsPage::readRecords()
+{
+    if (busy_ || !connected())
+        return;
+    const BusyHold hold(busy_);
+    {
+        BusyNotice notice(ui_, kReadingRecords.in(language_) + " 0%", kNoticeWidth);
+        records_ = irrigationrecords::readRecords(*comm_, [&](int read) { notice.setMessage(progressText(language_, read)); }).records;
+    }
+    // Rows a previous reading filled past today's last record would pass for records
+    // the device no longer holds.
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        rows_[i] = i < records_.size() ? records_[i] : irrigationrecords::Record{};
+}
+
+void IrrigationRecordsPage::saveToFileClicked()
+{
+    if (busy_)
+        return;
+    const BusyHold hold(busy_);
+    const std::filesystem::path last = settings_.record().LastRecordsPath;
+    const std::optional<std::filesystem::path> chosen =
+        files_.chooseSaveFile({kSaveTitle.in(language_), kTextFileFilter.in(language_), "txt", last.parent_path()});
+    if (!chosen)
+        return;
+    settings_.record().LastRecordsPath = chosen->string();
+    saveSettings(settings_, ui_, language_);
+    saveRecords(chosen->string());
+}
+
+void IrrigationRecordsPage::saveRecords(const std::string& path)
+{
+    std::string error;
+    if (!writeFileAtomically(path, irrigationrecords::recordsFileText(fileHeader(), records_), error)) {
+        ui_.showMessage(MessageKind::Error, kFileWriteError.in(language_) + "\n" + error);
+        return;
+    }
+    ui_.showMessage(MessageKind::Information, kFileSaved.in(language_));
+}
+
+void IrrigationRecordsPage::eraseRecordsClicked()
+{
+    if (busy_ || !connected())
+        return;
+    {
+        const BusyHold hold(busy_);
+        if (!ui_.ask(MessageKind::Confirmation, kConfirmErase.in(language_)))
+            return;
+        if (!comm_->sendCommand(irrigationrecords::kEraseCommand)) {
+            ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+            return;
+        }
+        pump_.sleepUntil(deadlineAfter(kEraseSettle));
+        ui_.showMessage(MessageKind::Information, irrigation::CommandSent.in(language_));
+        pump_.sleepUntil(deadlineAfter(kRereadPause));
+    }
+    readRecords();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "screens/common/GeneralPageModel.h"
+
+// The QLX700-C's connect road and live reads on the shared general frame.
+GeneralPageModel positionGeneralPageModel();

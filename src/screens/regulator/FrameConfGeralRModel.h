@@ -1,7 +1,0 @@
-#pragma once
-
-#include "screens/common/GeneralFrameModel.h"
-
-// The QLX700-R's connect road (its signature, the models it hands over to, the
-// registers read at connection) and its live reads.
-GeneralFrameModel regulatorGeneralFrameModel();

@@ -1,0 +1,82 @@
+#include "screens/regulator/RegulatorSetsPage.h"
+
+#include "app/Ui.h"
+#include "device/DeviceLink.h"
+#include "screens/common/GeneralPageTexts.h"
+#include "screens/regulator/RegulatorControls.h"
+#include "screens/regulator/RegulatorPages.h"
+
+namespace {
+
+constexpr LangText kRegulationSet{"Conjunto de Regulação", "Regulation Set", "Conjunto Regulador"};
+constexpr int kSetRegisters = 11;
+
+} // namespace
+
+RegulatorSetsPage::RegulatorSetsPage(Ui& ui, EventPump& pump)
+    : ui_(ui)
+    , pump_(pump)
+    , controls_(regulatorSetControls())
+{
+    setLanguage(0);
+}
+
+bool RegulatorSetsPage::connected() const { return comm_ != nullptr && comm_->connected(); }
+
+void RegulatorSetsPage::activate(DeviceLink& comm, int language)
+{
+    comm_ = &comm;
+    // Only the first set: another selected set shows from the image until chosen again.
+    comm.readRegisters(1, kSetRegisters, true);
+    comm.flushQueuedReads();
+    setLanguage(language);
+    if (set_ < 0)
+        set_ = 0;
+    redraw();
+}
+
+void RegulatorSetsPage::setLanguage(int language)
+{
+    language_ = ValidLanguage(language);
+    regulationSetTitle_ = kRegulationSet.in(language_);
+}
+
+void RegulatorSetsPage::regulationSetChosen(int set)
+{
+    if (set < 0 || set >= kSetCount)
+        return;
+    set_ = set;
+    if (connected()) {
+        comm_->readRegisters(base() + 1, kSetRegisters, true);
+        comm_->flushQueuedReads();
+    }
+    redraw();
+}
+
+void RegulatorSetsPage::redraw()
+{
+    if (set_ < 0)
+        return;
+    updating_ = true;
+    if (connected())
+        controls_.fill(*comm_, base(), decimalSeparator_);
+    updating_ = false;
+}
+
+void RegulatorSetsPage::sendSettings()
+{
+    if (updating_ || set_ < 0 || !connected())
+        return;
+    if (!controls_.send(*comm_, base(), ui_, language_))
+        ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
+    regulatorSettle(pump_);
+    redraw();
+}
+
+void RegulatorSetsPage::optionChosen(std::size_t control, int index)
+{
+    if (updating_)
+        return;
+    controls_.select(control, index);
+    sendSettings();
+}

@@ -1,0 +1,70 @@
+#include "screens/regulator/RegulatorSettingsPage.h"
+
+#include "app/Ui.h"
+#include "device/DeviceLink.h"
+#include "screens/common/GeneralPageTexts.h"
+#include "screens/regulator/RegulatorControls.h"
+#include "screens/regulator/RegulatorPages.h"
+
+namespace {
+
+constexpr LangText kGroups[4] = {{"Compensação LDC", "LDC Compensation", "Compensación LDC"},
+                                 {"TC/TP", "PT/CT", "TC/TP"},
+                                 {"Bloqueio", "Block", "Bloqueo"},
+                                 {"Comutador", "Tap Changer", "Cambiador"}};
+
+} // namespace
+
+RegulatorSettingsPage::RegulatorSettingsPage(Ui& ui, EventPump& pump)
+    : ui_(ui)
+    , pump_(pump)
+    , controls_(regulatorControls())
+{
+    setLanguage(0);
+}
+
+bool RegulatorSettingsPage::connected() const { return comm_ != nullptr && comm_->connected(); }
+
+void RegulatorSettingsPage::activate(DeviceLink& comm, int language)
+{
+    comm_ = &comm;
+    for (const auto& [first, count] : {std::pair{201, 5}, {401, 5}, {501, 3}, {701, 8}})
+        comm.readRegisters(first, count, true);
+    comm.flushQueuedReads();
+    setLanguage(language);
+    redraw();
+}
+
+void RegulatorSettingsPage::setLanguage(int language)
+{
+    language_ = ValidLanguage(language);
+    for (std::size_t i = 0; i < groups_.size(); ++i)
+        groups_[i] = kGroups[i].in(language_);
+}
+
+void RegulatorSettingsPage::redraw()
+{
+    updating_ = true;
+    // Without a link the controls keep what they show.
+    if (connected())
+        controls_.fill(*comm_, 0, decimalSeparator_);
+    updating_ = false;
+}
+
+void RegulatorSettingsPage::sendSettings()
+{
+    if (updating_ || !connected())
+        return;
+    if (!controls_.send(*comm_, 0, ui_, language_))
+        ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
+    regulatorSettle(pump_);
+    redraw();
+}
+
+void RegulatorSettingsPage::optionChosen(std::size_t control, int index)
+{
+    if (updating_)
+        return;
+    controls_.select(control, index);
+    sendSettings();
+}

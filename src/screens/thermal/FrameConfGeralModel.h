@@ -1,7 +1,0 @@
-#pragma once
-
-#include "screens/common/GeneralFrameModel.h"
-
-// The QLX700-T's connect road (its signatures, the models it hands over to, the
-// registers read at connection) and its live reads.
-GeneralFrameModel thermalGeneralFrameModel();

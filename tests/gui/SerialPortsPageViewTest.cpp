@@ -1,0 +1,134 @@
+#include "GuiTestSupport.h"
+#include "SimServer.h"
+#include "device/DeviceLink.h"
+#include "gui/app/QtEventPump.h"
+#include "gui/screens/thermal/SerialPortsPageView.h"
+#include "screens/thermal/SerialPortsPage.h"
+#include "unit/AppScriptedUi.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+// The serial page's wiring against a simulated QLX700-T on a pseudo-terminal: clicks,
+// typing and the port selector reach the device, the device's values reach the widgets.
+class SerialPortsPageViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showsThePortsSettingsInTheLanguage();
+    void clicksTypingAndThePortSelectorReachTheDevice();
+    void throughTheSerialButtonTheRedNoticeShowsAndNothingChanges();
+
+private:
+    void openPage(bool serialButton, int language);
+
+    QtEventPump pump;
+    ScriptedUi ui;
+    std::unique_ptr<qlxsim::SimServer> sim;
+    std::unique_ptr<DeviceLink> comm;
+    std::unique_ptr<SerialPortsPage> page;
+    std::unique_ptr<SerialPortsPageView> view;
+};
+
+void SerialPortsPageViewTest::init()
+{
+    ui = ScriptedUi{};
+    sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    sim->setReg(1431, 55);
+    sim->setReg(1332, 0xBEEF);
+    comm = std::make_unique<DeviceLink>(pump);
+    comm->setDeviceType(0);
+    page = std::make_unique<SerialPortsPage>(ui);
+    view = std::make_unique<SerialPortsPageView>(*page);
+}
+
+void SerialPortsPageViewTest::cleanup()
+{
+    view.reset();
+    page.reset();
+    comm.reset();
+    sim.reset();
+}
+
+void SerialPortsPageViewTest::openPage(bool serialButton, int language)
+{
+    QVERIFY(comm->openSerial(sim->serialPath(), {}, serialButton));
+    page->activate(*comm, language);
+    view->render();
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+}
+
+void SerialPortsPageViewTest::showsThePortsSettingsInTheLanguage()
+{
+    openPage(false, 1);
+    QCOMPARE(child<QLabel>(*view, "portLabel")->text(), QString("Serial Index"));
+    QCOMPARE(child<QComboBox>(*view, "portCombo")->count(), 3);
+    QCOMPARE(child<QGroupBox>(*view, "protocolGroup")->title(), QString("Mode"));
+    QCOMPARE(child<QRadioButton>(*view, "dnp3InterframeGapGroup0")->text(), QString("Never"));
+    QCOMPARE(child<QLabel>(*view, "dnp3AddressLabel")->text(), QString("Address (Hexadecimal)"));
+    QVERIFY(child<QRadioButton>(*view, "protocolGroup0")->isChecked());
+    QVERIFY(child<QRadioButton>(*view, "modbusBaudRateGroup0")->isChecked());
+    QCOMPARE(child<QLineEdit>(*view, "dnp3AddressEdit")->text(), QString("1234"));
+    QVERIFY(!child<QLabel>(*view, "readOnlyNoticeLabel")->isVisible());
+}
+
+void SerialPortsPageViewTest::clicksTypingAndThePortSelectorReachTheDevice()
+{
+    openPage(false, 0);
+    auto* selectedPort = child<QComboBox>(*view, "portCombo");
+    selectedPort->setFocus();
+    QTest::keyClick(selectedPort, Qt::Key_Down);
+    QCOMPARE(page->state().selectedPort, 1);
+    QCOMPARE(child<QLineEdit>(*view, "modbusTxDelayEdit")->text(), QString("5.5"));
+
+    QTest::mouseClick(child<QRadioButton>(*view, "modbusBaudRateGroup3"), Qt::LeftButton);
+    QCOMPARE(sim->reg(1401), 3);
+    QVERIFY(child<QRadioButton>(*view, "modbusBaudRateGroup3")->isChecked());
+
+    auto* address = child<QLineEdit>(*view, "dnp3AddressEdit");
+    address->setFocus();
+    address->selectAll();
+    QTest::keyClicks(address, "ffef");
+    QTest::keyClick(address, Qt::Key_Return);
+    QCOMPARE(sim->reg(1331), 65519);
+    QCOMPARE(address->text(), QString("FFEF"));
+    QVERIFY(!address->hasFocus());
+
+    // Leaving an edit applies it too.
+    auto* delay = child<QLineEdit>(*view, "modbusTxDelayEdit");
+    delay->setFocus();
+    delay->selectAll();
+    QTest::keyClicks(delay, "12,34");
+    address->setFocus();
+    QCOMPARE(sim->reg(1431), 123);
+    QCOMPARE(delay->text(), QString("12.3"));
+    QVERIFY(ui.messages.empty());
+
+    selectedPort->setFocus();
+    QTest::keyClick(selectedPort, Qt::Key_Down);
+    QCOMPARE(address->text(), QString("BEEF"));
+}
+
+void SerialPortsPageViewTest::throughTheSerialButtonTheRedNoticeShowsAndNothingChanges()
+{
+    openPage(true, 0);
+    auto* notice = child<QLabel>(*view, "readOnlyNoticeLabel");
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->text(),
+             QString("Não é possível modificar a configuração da serial quando está conectado pela serial"));
+    QVERIFY(notice->styleSheet().contains("#ff0000"));
+    const std::uint64_t before = sim->requestCount();
+    QTest::mouseClick(child<QRadioButton>(*view, "protocolGroup1"), Qt::LeftButton);
+    QCOMPARE(sim->requestCount(), before);
+    QVERIFY(child<QRadioButton>(*view, "protocolGroup0")->isChecked());
+}
+
+QTEST_MAIN(SerialPortsPageViewTest)
+#include "SerialPortsPageViewTest.moc"

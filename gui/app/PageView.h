@@ -13,8 +13,8 @@ public:
     virtual void render() = 0;
 
 protected:
-    // Fills the page with its background panel, backgroundPanel, which takes the focus when an
-    // edit is left with Enter; returns the panel's column for the page's contents.
+    // Fills the page with its background panel, which takes the focus when an edit is
+    // left with Enter; returns the panel's column for the page's contents.
     QVBoxLayout* addBackground();
     QWidget* background() const { return backgroundPanel_; }
 

@@ -8,9 +8,9 @@
 class QButtonGroup;
 class QRadioButton;
 
-// A titled group of radio buttons in columns, named after its control (the buttons
-// NAME0, NAME1, ...). Only the user's clicks are signalled: a redraw that selects an
-// item sends nothing.
+// A titled group of radio buttons in columns, named by `name`, as the tests find it
+// (the buttons NAME0, NAME1, ...). Only the user's clicks are signalled: a redraw
+// that selects an item sends nothing.
 class RadioGroupBox final : public QGroupBox {
     Q_OBJECT
 public:

@@ -28,7 +28,7 @@ inline void setComboText(QComboBox* box, const std::string& text)
         box->setEditText(qs(text));
 }
 
-// An edit box named after its control, as the tests find it.
+// An edit box named by `name`, as the tests find it.
 inline QLineEdit* namedEdit(const char* name, QWidget* parent, bool readOnly = false)
 {
     auto* e = new QLineEdit(parent);
@@ -37,7 +37,8 @@ inline QLineEdit* namedEdit(const char* name, QWidget* parent, bool readOnly = f
     return e;
 }
 
-// A read-only panel of a screen (serial number, state, result), named after its control.
+// A read-only panel of a screen (serial number, state, result), named by `name`, as
+// the tests find it.
 inline QLabel* namedPanel(const char* name, QWidget* parent)
 {
     auto* p = new QLabel(parent);

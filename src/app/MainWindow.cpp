@@ -45,9 +45,10 @@ constexpr LangText kDeviceTypeLabel{"Equipamento:", "Device:", "Equipo:"};
 constexpr LangText kLoadFailed{"Não foi possível ler as configurações: ", "Could not read the settings: ",
                                "No fue posible leer la configuración: "};
 
-// The frames that own a periodic timer.
-constexpr std::array<PageId, 6> kTimedPages{PageId::ThermalGeneral,    PageId::ParallelismGeneral, PageId::RegulatorGeneral,
-                                              PageId::IrrigationGeneral, PageId::PositionGeneral, PageId::Events};
+// The pages that own a periodic timer.
+constexpr std::array<PageId, 6> kTimedPages{PageId::ThermalGeneral,   PageId::ParallelismGeneral,
+                                            PageId::RegulatorGeneral, PageId::IrrigationGeneral,
+                                            PageId::PositionGeneral,  PageId::Events};
 
 PageId generalPage(int type)
 {

@@ -53,10 +53,10 @@ public:
     void logoPressed(bool rightButton, bool ctrl);
 
     // --- for the pages
-    // Selects a device type as a click on the selector does (a general frame that
+    // Selects a device type as a click on the selector does (a general page that
     // finds another model's signature); it happens once the connect road has ended.
     void selectDeviceType(int index);
-    // The QLX700-R general frame reports how many current outputs the device has;
+    // The QLX700-R general page reports how many current outputs the device has;
     // the current output icon of the R shows when there is at least one.
     void setCurrentOutputCount(int count);
     // A QLX700-C shows its current-output entry once connected.

@@ -10,7 +10,7 @@ public:
     // Called each time the page is shown.
     virtual void activate(DeviceLink& comm, int language) = 0;
     virtual void setLanguage(int language) = 0;
-    // The periodic timer of the general frames (Timer1) and of the download page
-    // (timerUpdate); pages without one have nothing to switch.
+    // The periodic refresh timer of the general pages and of the events page; pages
+    // without one have nothing to switch.
     virtual void setTimerEnabled(bool) {}
 };

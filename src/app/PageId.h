@@ -2,7 +2,7 @@
 
 // The pages of the main window, in the order they are created.
 enum class PageId : int {
-    ThermalGeneral,          // QLX700-T general frame
+    ThermalGeneral,          // QLX700-T general page
     ParallelismGeneral,
     RegulatorGeneral,
     IrrigationGeneral,

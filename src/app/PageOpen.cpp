@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kModbusAddress = 1;
 
-// The page number of the main window that shows a frame.
+// The page number of the main window that shows a page.
 int pageOf(PageId page)
 {
     switch (page) {

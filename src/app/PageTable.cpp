@@ -20,7 +20,7 @@ void openCalibrationWindow(MainWindow& mainWindow)
         (page->*Click)();
 }
 
-// The manual operation form opens from the QLX700-IRR general page's button.
+// The manual operation window opens from the QLX700-IRR general page's button.
 void openManualOperation(MainWindow& mainWindow)
 {
     if (auto* page = dynamic_cast<IrrigationGeneralPage*>(mainWindow.page(PageId::IrrigationGeneral)))

@@ -53,6 +53,6 @@ public:
     virtual void exec(RtdTableWindow& dialog) = 0;
     virtual void exec(InputRegressionWindow& dialog) = 0;
     virtual void exec(ManualOperationWindow& dialog) = 0;
-    // Runs the membrane form's timer while it is shown.
+    // Runs the fault detection window's timer while it is shown.
     virtual void exec(FaultDetectionWindow& dialog) = 0;
 };

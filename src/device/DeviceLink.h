@@ -41,7 +41,7 @@ public:
     bool openTcp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port);
     void close();
     // Closes now, or right after the transaction that is waiting for its answer (a
-    // "Desconectar" clicked during a wait), so no frame is cut in half.
+    // Disconnect click during a wait), so no frame is cut in half.
     void closeAfterTransaction();
 
     // Events of the TCP socket (low 16 bits read, connect or close; high 16 bits the

@@ -96,12 +96,12 @@ constexpr Field MaxDifTemp{Bank::T, 215, 1};
 constexpr Field OutputRange{Bank::T, 301, 1};
 constexpr Field FullScale{Bank::T, 302, 1};
 constexpr Field OutputChannel{Bank::T, 310, 4};
-constexpr Field WindingTemperature{Bank::T, 501, 3};      // tenths of a degree + 1500
-constexpr Field WindingCurrent{Bank::T, 504, 3};  // hundredths of an ampere
-constexpr Field CurrentPercent{Bank::T, 507, 3};   // tenths of a percent
-constexpr Field RTDReadings{Bank::T, 510, 12};         // temperature, resistance of RTD 1..6
+constexpr Field WindingTemperature{Bank::T, 501, 3};  // tenths of a degree + 1500
+constexpr Field WindingCurrent{Bank::T, 504, 3};      // hundredths of an ampere
+constexpr Field CurrentPercent{Bank::T, 507, 3};      // tenths of a percent
+constexpr Field RTDReadings{Bank::T, 510, 12};        // temperature, resistance of RTD 1..6
 constexpr Field RelayStates{Bank::T, 601, 10};
-constexpr Field MaxTemperatures{Bank::T, 701, 9};           // windings 1..3, then RTDs 1..6
+constexpr Field MaxTemperatures{Bank::T, 701, 9};     // windings 1..3, then RTDs 1..6
 constexpr Field EventIndex{Bank::T, 801, 1};
 constexpr Field Word802{Bank::T, 802, 1};
 constexpr Field RtdCount{Bank::T, 1002, 1};
@@ -110,9 +110,9 @@ constexpr Field RedundantMode{Bank::T, 1004, 6};
 constexpr Field WindingCount{Bank::T, 1020, 1};
 constexpr Field CurrentOutputCount{Bank::T, 1021, 1};
 constexpr Field MembraneTest{Bank::T, 1201, 11};
-constexpr Field MaximaTimestamps{Bank::T, 1710, 27};      // 48-bit ms time stamps, low word first
+constexpr Field MaximaTimestamps{Bank::T, 1710, 27};  // 48-bit ms time stamps, low word first
 constexpr Field EventCount{Bank::T, 1800, 1};
-constexpr Field EventWindow{Bank::T, 1810, 130};     // ten records of 13 registers
+constexpr Field EventWindow{Bank::T, 1810, 130};      // ten records of 13 registers
 } // namespace T
 
 namespace P {
@@ -235,10 +235,10 @@ constexpr Field RecordText{Bank::IRR, 4002, 36};
 
 } // namespace reg
 
-// The field of an R regulator-set parameter: set s = 0..7, parameter p = 1..11
-// (1 TensaoNominal, 2 DesvioMaximo, 3 TipoComando, 4 TipoTemporizacao, 5 TempoSubir,
-// 6 TempoDescer, 7 TempoRepeticao, 8 HoraInicialHora, 9 HoraInicialMinuto,
-// 10 HoraFinalHora, 11 HoraFinalMinuto).
+// The field of an R regulator-set parameter: set s = 0..7, parameter p = 1..11, in
+// the order of the INI keys of [ConfConjuntoN] (1 TensaoNominal, 2 DesvioMaximo,
+// 3 TipoComando, 4 TipoTemporizacao, 5 TempoSubir, 6 TempoDescer, 7 TempoRepeticao,
+// 8 HoraInicialHora, 9 HoraInicialMinuto, 10 HoraFinalHora, 11 HoraFinalMinuto).
 constexpr int regulatorSetRegister(int set, int param)
 {
     return 20 * set + param;

@@ -16,9 +16,9 @@ struct CalibrationCurve {
 // The calibration work kept per device between sessions of the calibration screens.
 struct CalibrationRecord {
     int SerialNumber = 1;
-    float Res127 = 12700.0f; // the 127-ohm reference resistor, hundredths of an ohm
-    std::array<CalibrationCurve, 4> CurrentOutputs;    // current outputs 1..4, full range
-    std::array<CalibrationCurve, 4> CurrentOutputs1_5mA; // current outputs 1..4, the 0..1 range
-    std::array<CalibrationCurve, 6> RtdInputs;              // RTD inputs 1..6
-    std::array<CalibrationCurve, 3> CurrentInputs;         // current inputs 1..3
+    float Res127 = 12700.0f;                             // the 127-ohm reference resistor, hundredths of an ohm
+    std::array<CalibrationCurve, 4> CurrentOutputs;      // current outputs 1..4, the 0-32 mA range
+    std::array<CalibrationCurve, 4> CurrentOutputs1_5mA; // current outputs 1..4, the 0-1.5 mA range
+    std::array<CalibrationCurve, 6> RtdInputs;           // RTD inputs 1..6
+    std::array<CalibrationCurve, 3> CurrentInputs;       // current inputs 1..3
 };

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kMain = "CalibSection";
 
-// The keys of one curve; the full-range and 0..1 current output curves share a section.
+// The keys of one curve; the 0-32 mA and 0-1.5 mA current output curves share a section.
 struct CurveKeys {
     const char* gain;
     const char* offset;

@@ -10,7 +10,7 @@
 
 class DeviceLink;
 
-// Which groups of a device configuration file a load writes. The general frames
+// Which groups of a device configuration file a load writes. The general pages
 // choose every group of their model; rows marked "always" load regardless.
 struct ConfigLoadOptions {
     bool general = true;

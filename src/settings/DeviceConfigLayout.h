@@ -22,8 +22,8 @@ enum class LoadGroup {
 struct ConfigRow {
     enum class Kind {
         Word,
-        // The P's own bus address: saved from BusAddress of its bus position,
-        // loaded into the unit index 1951, which then gives the position.
+        // The P's own bus address (INI key EnderecoBus): saved from BusAddress of its
+        // bus position, loaded into the unit index 1951, which then gives the position.
         BusAddress,
     };
     std::string section;

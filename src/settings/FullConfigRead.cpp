@@ -23,7 +23,7 @@ std::vector<RegisterRun> configurationRuns(int deviceType, int busPosition)
 {
     std::set<int> regs;
     addRange(regs, 1500, 1); // Language
-    addRange(regs, 1600, 4); // Senha
+    addRange(regs, 1600, 4); // Password
     addRange(regs, 1700, 3); // IpAddr, IpPort
     if (deviceType == kQLX700IRR) {
         addRange(regs, 1720, 16);

@@ -8,9 +8,10 @@
 class QLineEdit;
 class QTableWidget;
 
-// The edit box `cellEditor` laid over the grid cell a calibration window is editing. Enter
-// or leaving the box confirms the typed value, Escape drops it; a value the window
-// refuses keeps the box open with the focus, so the technician can correct it.
+// The edit box `cellEditor` laid over the grid cell a calibration window is
+// editing. Enter or leaving the box confirms the typed value, Escape drops it; a
+// value the window refuses keeps the box open with the focus, so the technician can
+// correct it.
 class GridCellEditor final : public QObject {
 public:
     struct Logic {

@@ -12,8 +12,8 @@ class QTimer;
 class EventsPage;
 
 // The events and maxima page: the maxima grid, the event count, the recording
-// interval and the download, erase and reset buttons; `tick` redraws it every
-// second while it is shown.
+// interval and the download, erase and reset buttons; the refresh timer runs the
+// logic's `tick`, which redraws it every second while it is shown.
 class EventsPageView final : public PageView {
     Q_OBJECT
 public:

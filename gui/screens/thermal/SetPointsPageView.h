@@ -15,7 +15,7 @@ class QTableWidget;
 class RadioGroupBox;
 class SetPointsPage;
 
-// The set points page: the relay grid with its in-place editors (`cellEditText`, `cbVal`)
+// The set points page: the relay grid with its in-place editors (`cellEdit_`, `cellCombo_`)
 // and, below it, the daily cooling window, the configuration group (alternation,
 // active and redundant RTDs) and the winding calculation parameters.
 class SetPointsPageView final : public PageView {

@@ -16,8 +16,8 @@ class RelayStrip;
 class ThermalGeneralPage;
 
 // The QLX700-T general page: the shared connection and clock boxes, the device
-// settings, the measurement grids and the ten relays with their names. Timer1 ticks
-// the logic every second while the logic has it enabled.
+// settings, the measurement grids and the ten relays with their names. The refresh
+// timer ticks the logic every second while the logic has it enabled.
 class ThermalGeneralPageView final : public PageView {
     Q_OBJECT
 public:

@@ -295,9 +295,9 @@ void CalibrationPage::outputCalibrationClicked()
         return;
     }
     {
-        OutputCalibrationWindow form(ui_);
-        form.open(*comm_, language_);
-        ui_.exec(form);
+        OutputCalibrationWindow window(ui_);
+        window.open(*comm_, language_);
+        ui_.exec(window);
     }
     if (!setTestMode(0))
         ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
@@ -308,25 +308,25 @@ void CalibrationPage::rtdRegressionClicked()
 {
     if (busy_ || !connected())
         return;
-    RtdRegressionWindow form(ui_);
-    form.open(*comm_, language_);
-    ui_.exec(form);
+    RtdRegressionWindow window(ui_);
+    window.open(*comm_, language_);
+    ui_.exec(window);
 }
 
 void CalibrationPage::inputRegressionClicked()
 {
     if (busy_ || !connected())
         return;
-    InputRegressionWindow form(ui_);
-    form.open(*comm_, language_);
-    ui_.exec(form);
+    InputRegressionWindow window(ui_);
+    window.open(*comm_, language_);
+    ui_.exec(window);
 }
 
 void CalibrationPage::rtdTableClicked()
 {
     if (busy_ || !connected())
         return;
-    RtdTableWindow form(ui_);
-    form.open(*comm_, language_);
-    ui_.exec(form);
+    RtdTableWindow window(ui_);
+    window.open(*comm_, language_);
+    ui_.exec(window);
 }

@@ -15,7 +15,7 @@ inline constexpr LangText SaveCalibration{"Salvar Calibração", "Save Calibrati
 inline constexpr LangText InvalidNumber{"Valor numérico inválido.", "Invalid numeric value.",
                                                 "Valor numérico inválido."};
 
-} // namespace calib
+} // namespace calibration
 
 namespace calibration {
 
@@ -44,4 +44,4 @@ inline constexpr LangText Remove{"Remover", "Remove", "Retirar"};
 inline constexpr LangText CopyMeasurement{"Copia Medida", "Copy Measurement", "Copiar Medida"};
 inline constexpr LangText Measured{"Medido", "Measured", "Medido"};
 
-} // namespace calib
+} // namespace calibration

@@ -20,7 +20,8 @@ public:
 
     void activate(DeviceLink& comm, int language) override;
     void setLanguage(int language) override;
-    // `tick` redraws the page every second from the register image.
+    // While enabled, the view's refresh timer calls `tick` every second, which redraws
+    // the page from the register image.
     void setTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }
     bool timerEnabled() const { return timerEnabled_; }
     void redraw();

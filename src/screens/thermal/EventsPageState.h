@@ -5,7 +5,7 @@
 
 // What the events and maxima page's view draws.
 struct EventsPageState {
-    // `sgMaximos` rows 1..9 (windings 1..3, RTDs 1..6), columns 1..3: maximum,
+    // `maximaGrid` rows 1..9 (windings 1..3, RTDs 1..6), columns 1..3: maximum,
     // time stamp, its date and time. Empty where this connection read nothing.
     std::array<std::array<std::string, 3>, 9> maxima{};
     std::string eventCountText;

@@ -28,7 +28,7 @@ constexpr int kSerialEditCount = 6;
 
 // What the serial page's view draws.
 struct SerialPortsPageState {
-    // The port selector (selectedPort, portLabel); hidden on the QLX700-P, which has one port.
+    // The port selector and its label; hidden on the QLX700-P, which has one port.
     bool portChoiceVisible = true;
     int selectedPort = 0;
     int portChoiceCount = 3;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// One row of the value test form: how a simulated input is shown and sent.
+// One row of the value test window: how a simulated input is shown and sent.
 struct TestValueRow {
     enum class Kind {
         Scaled,  // a decimal number; the register holds it times `scale`

@@ -8,8 +8,8 @@
 #include <string>
 
 
-// The QLX700-T general page: on the shared general frame, the live measurements, the
-// three device settings, the relays and their names, and the membrane-fault test.
+// The QLX700-T general page: beside what every general page has, the live measurements,
+// the three device settings, the relays and their names, and the membrane-fault test.
 class ThermalGeneralPage final : public GeneralPage {
 public:
     static constexpr int kRelayCount = 10;
@@ -28,13 +28,13 @@ public:
     // The view reports which name edit holds the keyboard focus; a redraw keeps its text.
     void setFocusedEdit(int relay) { focusedEdit_ = relay; }
     void relayNameLeft();
-    // "Teste Falha Membrana": the membrane form has the link to itself while open.
+    // "Teste Falha Membrana": the fault detection window has the link to itself while open.
     void membraneTestClicked();
 
     // --- state for the view
     const ThermalGeneralPageState& state() const { return state_; }
     const ThermalGeneralPageCaptions& captions() const { return captions_; }
-    // The value test form; the calibration page shows it.
+    // The value test window; the calibration page shows it.
     ValueTestWindow& valueTestWindow() { return valueTestWindow_; }
 
 private:

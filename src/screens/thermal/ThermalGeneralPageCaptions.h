@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-// The QLX700-T general frame's own captions in one language (GeneralPageCaptions
-// holds those every general frame has).
+// The QLX700-T general page's own captions in one language (GeneralPageCaptions
+// holds those every general page has).
 struct ThermalGeneralPageCaptions {
     std::string membraneTest;
     std::string displayMode;

@@ -7,7 +7,7 @@ class DeviceLink;
 class Ui;
 
 // Puts the device into measurement simulation: the values typed here replace its
-// measured inputs. The general frames create it; the calibration page shows it.
+// measured inputs. The general pages create it; the calibration page shows it.
 class ValueTestWindow {
 public:
     static constexpr int kRowCount = 9;
@@ -32,7 +32,7 @@ public:
     };
     const Captions& captions() const { return captions_; }
     bool testActive() const { return testActive_; }
-    // Column 0 of sgValores; empty for rows the model does not use.
+    // Column 0 of the value grid; empty for rows the model does not use.
     const std::array<std::string, kRowCount>& labels() const { return labels_; }
     const std::array<std::string, kRowCount>& values() const { return values_; }
 

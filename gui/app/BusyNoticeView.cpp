@@ -18,7 +18,7 @@ BusyNoticeView::BusyNoticeView(const BusyNotice& logic, QWidget* anchor)
     messagePanel_->setAlignment(Qt::AlignCenter);
     messagePanel_->setWordWrap(true);
     messagePanel_->setStyleSheet("QLabel { background: #c0c0c0; color: #008000; font-weight: bold; font-size: 16pt;"
-                               " border: 1px solid #808080; padding: 12px; }");
+                                 " border: 1px solid #808080; padding: 12px; }");
     layout->addWidget(messagePanel_);
     if (anchor != nullptr)
         move(anchor->mapToGlobal(QPoint(BusyNotice::kOffsetX, BusyNotice::kOffsetY)));

@@ -23,7 +23,7 @@ std::unique_ptr<Page> AppPageFactory::create(PageId id, MainWindow& mainWindow)
 {
     const auto select = [&mainWindow](int type) { mainWindow.selectDeviceType(type); };
     const GeneralPageContext context{mainWindow.settings(),  mainWindow.ui(),       services_.pump,
-                                      services_.sources, services_.files, select};
+                                     services_.sources, services_.files, select};
     switch (id) {
     case PageId::ThermalGeneral:
         return std::make_unique<ThermalGeneralPage>(context);
@@ -36,7 +36,8 @@ std::unique_ptr<Page> AppPageFactory::create(PageId id, MainWindow& mainWindow)
     case PageId::PositionIndicator:
         return std::make_unique<PositionIndicatorPage>(mainWindow.ui(), services_.pump);
     case PageId::RegulatorGeneral:
-        return std::make_unique<RegulatorGeneralPage>(context, [&mainWindow](int n) { mainWindow.setCurrentOutputCount(n); });
+        return std::make_unique<RegulatorGeneralPage>(context,
+                                                      [&mainWindow](int n) { mainWindow.setCurrentOutputCount(n); });
     case PageId::RegulatorSettings:
         return std::make_unique<RegulatorSettingsPage>(mainWindow.ui(), services_.pump);
     case PageId::RegulatorSets:
@@ -44,7 +45,8 @@ std::unique_ptr<Page> AppPageFactory::create(PageId id, MainWindow& mainWindow)
     case PageId::SerialPorts:
         return std::make_unique<SerialPortsPage>(mainWindow.ui());
     case PageId::CurrentOutputs:
-        return std::make_unique<CurrentOutputsPage>(mainWindow.ui(), [&mainWindow] { return mainWindow.currentOutputCount(); });
+        return std::make_unique<CurrentOutputsPage>(mainWindow.ui(),
+                                                    [&mainWindow] { return mainWindow.currentOutputCount(); });
     case PageId::SetPoints:
         return std::make_unique<SetPointsPage>(mainWindow.ui());
     case PageId::Events:

@@ -44,7 +44,8 @@ public:
     const std::string& mac() const { return mac_; }
     const std::string& wifiSignal() const { return signal_; }
     struct Captions {
-        std::string caption, ipLabel, portLabel, ssidLabel, wifiPasswordLabel, wifiPortLabel, obtainedIpLabel, macLabel, okButton, cancelButton;
+        std::string caption, ipLabel, portLabel, ssidLabel, wifiPasswordLabel, wifiPortLabel, obtainedIpLabel, macLabel,
+            okButton, cancelButton;
     };
     const Captions& captions() const { return captions_; }
 

@@ -36,7 +36,8 @@ constexpr LangText kDefault3{"segurando o botão PROG. Atenção: isso APAGARÁ 
 
 } // namespace
 
-IpConnectDialog::IpConnectDialog(int language, std::vector<std::string> computerAddresses, HostResolver& resolver, Ui& ui)
+IpConnectDialog::IpConnectDialog(int language, std::vector<std::string> computerAddresses, HostResolver& resolver,
+                                 Ui& ui)
     : Dialog({50, 50})
     , computerAddresses_(std::move(computerAddresses))
     , resolver_(resolver)
@@ -59,7 +60,8 @@ void IpConnectDialog::prefill(const ConnectionSettings& last)
 {
     if (last.LastDeviceIP.size() > 1)
         deviceIp_ = last.LastDeviceIP;
-    const bool listed = std::find(computerAddresses_.begin(), computerAddresses_.end(), last.LastPCIP) != computerAddresses_.end();
+    const bool listed =
+        std::find(computerAddresses_.begin(), computerAddresses_.end(), last.LastPCIP) != computerAddresses_.end();
     if (last.LastPCIP.size() >= 2 && listed)
         computerIp_ = last.LastPCIP;
     else if (!computerAddresses_.empty())

@@ -44,7 +44,8 @@ public:
     const std::string& hostPortText() const { return hostPortText_; }
     const std::string& host() const { return host_; }
     struct Captions {
-        std::string caption, computerIpLabel, ipBox, deviceIpLabel, portLabel, hostBox, addressLabel, defaultIpButton, defaultPortButton;
+        std::string caption, computerIpLabel, ipBox, deviceIpLabel, portLabel, hostBox, addressLabel, defaultIpButton,
+            defaultPortButton;
     };
     const Captions& captions() const { return captions_; }
 

@@ -10,4 +10,5 @@ class MainWindow;
 // through its USB button road to `port` (the password dialog is answered through
 // the Ui), shows the page, calls `shown`, then opens the page's window. False when a
 // step fails; the step has shown its own message.
-bool openPage(MainWindow& mainWindow, const PageRow& row, const std::string& port, const std::function<void()>& shown = {});
+bool openPage(MainWindow& mainWindow, const PageRow& row, const std::string& port,
+              const std::function<void()>& shown = {});

@@ -36,7 +36,7 @@ std::string trimmed(const std::string& text)
 } // namespace
 
 SerialConnectDialog::SerialConnectDialog(bool usb, int language, AppSettings& settings, int deviceType,
-                                 std::vector<SerialPortEntry> ports, Ui& ui)
+                                         std::vector<SerialPortEntry> ports, Ui& ui)
     : Dialog({50, 50})
     , usb_(usb)
     , settings_(settings)

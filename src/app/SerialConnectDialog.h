@@ -20,7 +20,7 @@ public:
 
     // `deviceType` chooses whose last values (conf.ini) are preselected and stored.
     SerialConnectDialog(bool usb, int language, AppSettings& settings, int deviceType,
-                    std::vector<SerialPortEntry> ports, Ui& ui);
+                        std::vector<SerialPortEntry> ports, Ui& ui);
 
     void setLanguage(int language);
     // The port box is editable: a typed device path works as well as a listed name.

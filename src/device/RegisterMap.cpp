@@ -57,9 +57,9 @@ Table tableP()
     addCommon(t);
     add(t, reg::common::ClockTP);
     using namespace reg::P;
-    add(t, {BusAddress, BusSize, PositionCount, ResistancePerPosition, ParallelismErrorTime, PositionErrorTime, Relay7Config,
-            Relay8Config, Relay9Config, ReadingMode, OutputRange, PresentPosition, ExpectedPosition, OperatingMode,
-            Block561, RelayStates, UnitIndex, ParallelismErrors});
+    add(t, {BusAddress, BusSize, PositionCount, ResistancePerPosition, ParallelismErrorTime, PositionErrorTime,
+            Relay7Config, Relay8Config, Relay9Config, ReadingMode, OutputRange, PresentPosition, ExpectedPosition,
+            OperatingMode, Block561, RelayStates, UnitIndex, ParallelismErrors});
     return t;
 }
 
@@ -85,9 +85,9 @@ Table tableC()
     addCommon(t);
     add(t, reg::common::ClockRIC);
     using namespace reg::C;
-    add(t, {OutputRange, CurrentFullScale, ResistancePerPosition, PositionCount, IndicationMode, NeutralPosition, MinPosition,
-            MaxPosition, TapPosition, RelayStates, ReadingMode, MeasuredResistance, MeasuredCurrent, Word1964,
-            Faults});
+    add(t, {OutputRange, CurrentFullScale, ResistancePerPosition, PositionCount, IndicationMode, NeutralPosition,
+            MinPosition, MaxPosition, TapPosition, RelayStates, ReadingMode, MeasuredResistance, MeasuredCurrent,
+            Word1964, Faults});
     return t;
 }
 
@@ -97,12 +97,12 @@ Table tableIRR()
     addCommon(t);
     add(t, reg::common::ClockRIC);
     using namespace reg::IRR;
-    add(t, {IrrigationCycleStart, IrrigationCycleDuration, IrrigationCycleBranches, MaxConsumption, BlockOnConsumption, PressureSensor,
-            PressureFullScale, MaxPressure, MinPressure, MaxPressureTimer, MinPressureTimer, OperatingMode,
-            WaterMeterEnabled, WaterMeterFactor, RainGaugeEnabled, RainGaugeFactor, RainGaugeMax, RainGaugePeriod, Pt100Enabled,
-            BranchesEnabled, ManualDuration, ManualBranches, RelayScreenSoftwareCommand, WaterPresenceInverted,
-            PressureSwitchInverted, Alarms, RainGauge, WaterMeterTotal, WaterMeterLastCycle, DigitalInputs,
-            Pressure, ValvesOff, Temperature, Outputs, RecordIndex, RecordText});
+    add(t, {IrrigationCycleStart, IrrigationCycleDuration, IrrigationCycleBranches, MaxConsumption, BlockOnConsumption,
+            PressureSensor, PressureFullScale, MaxPressure, MinPressure, MaxPressureTimer, MinPressureTimer,
+            OperatingMode, WaterMeterEnabled, WaterMeterFactor, RainGaugeEnabled, RainGaugeFactor, RainGaugeMax,
+            RainGaugePeriod, Pt100Enabled, BranchesEnabled, ManualDuration, ManualBranches, RelayScreenSoftwareCommand,
+            WaterPresenceInverted, PressureSwitchInverted, Alarms, RainGauge, WaterMeterTotal, WaterMeterLastCycle,
+            DigitalInputs, Pressure, ValvesOff, Temperature, Outputs, RecordIndex, RecordText});
     return t;
 }
 

@@ -23,7 +23,7 @@ struct CurveKeys {
 constexpr CurveKeys kOutputKeys{"SaidaCorrenteGanho", "SaidaCorrenteOffset", "SaidaCorrenteNumPontos", "SaidaCorrenteX",
                                 "SaidaCorrenteY"};
 constexpr CurveKeys kOutput1_5mAKeys{"SaidaCorrenteGanho0_1", "SaidaCorrenteOffset0_1", "SaidaCorrente0_1NumPontos",
-                                  "SaidaCorrente0_1X", "SaidaCorrente0_1Y"};
+                                     "SaidaCorrente0_1X", "SaidaCorrente0_1Y"};
 constexpr CurveKeys kPlainKeys{"Ganho", "Offset", "NumPontos", "X", "Y"};
 
 // Reals are written with "." and read with "." or ",", so a file moved between
@@ -100,7 +100,8 @@ bool CalibrationStore::switchTo(int serialNumber, const std::filesystem::path& f
     return ini_.load(error);
 }
 
-bool CalibrationStore::load(CalibrationRecord& r, int serialNumber, const std::filesystem::path& folder, std::string& error)
+bool CalibrationStore::load(CalibrationRecord& r, int serialNumber, const std::filesystem::path& folder,
+                            std::string& error)
 {
     bool ok = true;
     if (serial_ != serialNumber)
@@ -117,7 +118,8 @@ bool CalibrationStore::load(CalibrationRecord& r, int serialNumber, const std::f
     return ok;
 }
 
-bool CalibrationStore::save(const CalibrationRecord& r, int serialNumber, const std::filesystem::path& folder, std::string& error)
+bool CalibrationStore::save(const CalibrationRecord& r, int serialNumber, const std::filesystem::path& folder,
+                            std::string& error)
 {
     // The number saved to becomes the remembered one, so a later load or save of the
     // same number finds this file in memory and never another device's.

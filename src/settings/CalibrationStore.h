@@ -19,7 +19,8 @@ public:
     // holds the defaults.
     bool load(CalibrationRecord& record, int serialNumber, const std::filesystem::path& folder, std::string& error);
     // Writes the whole record into the file of `serialNumber`, keeping its other keys.
-    bool save(const CalibrationRecord& record, int serialNumber, const std::filesystem::path& folder, std::string& error);
+    bool save(const CalibrationRecord& record, int serialNumber, const std::filesystem::path& folder,
+              std::string& error);
 
     std::optional<int> rememberedSerial() const { return serial_; }
 

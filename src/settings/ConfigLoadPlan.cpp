@@ -98,7 +98,8 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
             return refuse(outcome, "Senha = " + std::to_string(codedPassword) + " is not a 32-bit number", 1600);
         const auto letters = decodePassword(static_cast<std::uint32_t>(codedPassword));
         if (!isUsablePassword(letters))
-            return refuse(outcome, "Senha = " + std::to_string(codedPassword) + " does not decode to four capital letters",
+            return refuse(outcome,
+                          "Senha = " + std::to_string(codedPassword) + " does not decode to four capital letters",
                           1600);
         writes_.push_back({PlannedWrite::Kind::Words, 1600, false, {letters[0], letters[1], letters[2], letters[3]},
                            "Senha", 1600, false});

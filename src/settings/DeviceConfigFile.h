@@ -41,7 +41,7 @@ using ConfigProgress = std::function<void(int done, int total)>;
 // file is written anew through a temporary file. False with a reason on a write
 // failure, and for a P whose unit index (1951) is outside 0..15.
 bool saveConfiguration(const DeviceLink& link, const std::filesystem::path& file, std::string& error,
-                        std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+                       std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
 // What a load (or the check before it) found.
 struct ConfigLoadOutcome {
@@ -67,4 +67,4 @@ bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, c
 // refused file writes nothing. Every write is read back; on the asynchronous link the
 // registers that read back another value are all listed in `outcome.differing`.
 bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          ConfigLoadOutcome& outcome, const ConfigPause& pause = {}, const ConfigProgress& progress = {});
+                       ConfigLoadOutcome& outcome, const ConfigPause& pause = {}, const ConfigProgress& progress = {});

@@ -259,7 +259,7 @@ bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, c
 }
 
 bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, const ConfigLoadOptions& options,
-                          ConfigLoadOutcome& outcome, const ConfigPause& pause, const ConfigProgress& progress)
+                       ConfigLoadOutcome& outcome, const ConfigPause& pause, const ConfigProgress& progress)
 {
     outcome = {};
     IniFile ini;

@@ -52,7 +52,7 @@ std::optional<int> unreadRegister(const DeviceLink& link, int busPosition)
 } // namespace
 
 bool saveConfiguration(const DeviceLink& link, const std::filesystem::path& file, std::string& error,
-                        std::chrono::system_clock::time_point now)
+                       std::chrono::system_clock::time_point now)
 {
     const int type = link.deviceType();
     int p = 0;

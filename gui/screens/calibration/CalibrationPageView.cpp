@@ -85,8 +85,10 @@ CalibrationPageView::CalibrationPageView(CalibrationPage& logic, QWidget* parent
             [this] { handle([&] { logic_.rtdRegressionClicked(); }); });
     connect(inputRegressionButton_, &QPushButton::clicked, this,
             [this] { handle([&] { logic_.inputRegressionClicked(); }); });
-    connect(readTestParametersButton_, &QPushButton::clicked, this, [this] { handle([&] { logic_.readTestParametersClicked(); }); });
-    connect(readLastErrorsButton_, &QPushButton::clicked, this, [this] { handle([&] { logic_.readLastErrorsClicked(); }); });
+    connect(readTestParametersButton_, &QPushButton::clicked, this,
+            [this] { handle([&] { logic_.readTestParametersClicked(); }); });
+    connect(readLastErrorsButton_, &QPushButton::clicked, this,
+            [this] { handle([&] { logic_.readLastErrorsClicked(); }); });
     connect(simulateMeasurementsButton_, &QPushButton::clicked, this, [this] {
         if (!logic_.simulateMeasurementsClicked())
             return;

@@ -65,11 +65,11 @@ OutputCalibrationWindowView::OutputCalibrationWindowView(OutputCalibrationWindow
         render();
         cellEditor_->focusIfEditing();
     });
-    cellEditor_ = new GridCellEditor(valueGrid_,
-                                {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setCellText(t); },
-                                 [this] { return logic_.cellEditConfirmed(); }, [this] { logic_.cellEditCancelled(); },
-                                 [this] { render(); }},
-                                this);
+    cellEditor_ = new GridCellEditor(
+        valueGrid_,
+        {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setCellText(t); },
+         [this] { return logic_.cellEditConfirmed(); }, [this] { logic_.cellEditCancelled(); }, [this] { render(); }},
+        this);
     middle->addWidget(valueGrid_);
     plot_ = new CalibrationPlot(this);
     middle->addWidget(plot_, 1);

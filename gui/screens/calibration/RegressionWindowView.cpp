@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressionWindow* rtd,
-                                               QWidget* parent)
+                                           QWidget* parent)
     : LogicDialog(logic, parent)
     , logic_(logic)
     , rtd_(rtd)
@@ -26,10 +26,12 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
     auto* layout = new QVBoxLayout(this);
 
     auto* channel = new QHBoxLayout;
-    previousChannelButton_ = makeButton(c.previousChannel, "previousChannelButton", [this] { handle([&] { logic_.previousChannelClicked(); }); });
+    previousChannelButton_ = makeButton(c.previousChannel, "previousChannelButton",
+                                        [this] { handle([&] { logic_.previousChannelClicked(); }); });
     channelPanel_ = namedPanel("channelPanel", this);
     channelPanel_->setAlignment(Qt::AlignCenter);
-    nextChannelButton_ = makeButton(c.nextChannel, "nextChannelButton", [this] { handle([&] { logic_.nextChannelClicked(); }); });
+    nextChannelButton_ =
+        makeButton(c.nextChannel, "nextChannelButton", [this] { handle([&] { logic_.nextChannelClicked(); }); });
     channel->addWidget(previousChannelButton_);
     channel->addWidget(channelPanel_, 1);
     channel->addWidget(nextChannelButton_);
@@ -39,7 +41,8 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
     measuredLabel_ = new QLabel(this);
     measuredEdit_ = namedEdit("measuredEdit", this);
     forwardEdits(measuredEdit_, [this](const std::string& t) { logic_.setMeasuredText(t); });
-    copyMeasurementButton_ = makeButton(c.copyMeasurement, "copyMeasurementButton", [this] { handle([&] { logic_.copyMeasurementClicked(); }); });
+    copyMeasurementButton_ = makeButton(c.copyMeasurement, "copyMeasurementButton",
+                                        [this] { handle([&] { logic_.copyMeasurementClicked(); }); });
     liveReadingPanel_ = namedPanel("liveReadingPanel", this);
     liveReadingPanel_->setMinimumWidth(200);
     expectedLabel_ = new QLabel(this);
@@ -62,8 +65,9 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
 
     auto* edit = new QHBoxLayout;
     addPointButton_ = makeButton(c.addPoint, "addPointButton", [this] { handle([&] { logic_.addPointClicked(); }); });
-    removePointButton_ = makeButton(c.removePoint, "removePointButton",
-                            [this] { handle([&] { logic_.removePointClicked(valueGrid_->currentRow() + 1); }); });
+    removePointButton_ = makeButton(c.removePoint, "removePointButton", [this] {
+        handle([&] { logic_.removePointClicked(valueGrid_->currentRow() + 1); });
+    });
     edit->addWidget(addPointButton_);
     edit->addWidget(removePointButton_);
     edit->addStretch(1);
@@ -96,7 +100,7 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
     deviceCalibrationPanel_ = namedPanel("deviceCalibrationPanel", this);
     bottom->addWidget(deviceCalibrationPanel_, 1);
     saveCalibrationButton_ = makeButton(c.saveCalibration, "saveCalibrationButton",
-                                     [this] { handle([&] { logic_.saveCalibrationClicked(); }); });
+                                        [this] { handle([&] { logic_.saveCalibrationClicked(); }); });
     bottom->addWidget(saveCalibrationButton_);
     layout->addLayout(bottom);
 

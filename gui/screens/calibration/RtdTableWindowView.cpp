@@ -27,11 +27,11 @@ RtdTableWindowView::RtdTableWindowView(RtdTableWindow& logic, QWidget* parent)
         render();
         cellEditor_->focusIfEditing();
     });
-    cellEditor_ = new GridCellEditor(valueGrid_,
-                                {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setCellText(t); },
-                                 [this] { return logic_.cellEditConfirmed(); }, [this] { logic_.cellEditCancelled(); },
-                                 [this] { render(); }},
-                                this);
+    cellEditor_ = new GridCellEditor(
+        valueGrid_,
+        {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setCellText(t); },
+         [this] { return logic_.cellEditConfirmed(); }, [this] { logic_.cellEditCancelled(); }, [this] { render(); }},
+        this);
     layout->addWidget(valueGrid_);
     auto* timer = new QTimer(this);
     timer->setInterval(1000);

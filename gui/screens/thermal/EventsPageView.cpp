@@ -68,7 +68,8 @@ EventsPageView::EventsPageView(EventsPage& logic, QWidget* parent)
     eventIntervalLabel_->setBuddy(eventIntervalEdit_);
     connect(eventIntervalEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.setEventInterval(text.toStdString()); });
-    connect(eventIntervalEdit_, &ApplyEdit::focusChanged, this, [this](bool in) { logic_.setEventIntervalFocused(in); });
+    connect(eventIntervalEdit_, &ApplyEdit::focusChanged, this,
+            [this](bool in) { logic_.setEventIntervalFocused(in); });
     connect(eventIntervalEdit_, &ApplyEdit::applied, this, [this] { handle([&] { logic_.eventIntervalLeft(); }); });
     interval->addWidget(eventIntervalEdit_);
     interval->addWidget(eventIntervalLabel_);
@@ -129,8 +130,9 @@ void EventsPageView::render()
     maximaGrid_->setVerticalHeaderLabels(rows);
     // The whole grid shows at once: no scrolling for nine rows.
     const int frame = 2 * maximaGrid_->frameWidth();
-    maximaGrid_->setFixedSize(maximaGrid_->verticalHeader()->sizeHint().width() + maximaGrid_->horizontalHeader()->length() + frame,
-                             maximaGrid_->horizontalHeader()->sizeHint().height() + maximaGrid_->verticalHeader()->length() + frame);
+    maximaGrid_->setFixedSize(
+        maximaGrid_->verticalHeader()->sizeHint().width() + maximaGrid_->horizontalHeader()->length() + frame,
+        maximaGrid_->horizontalHeader()->sizeHint().height() + maximaGrid_->verticalHeader()->length() + frame);
     for (int r = 0; r < 9; ++r)
         for (int col = 0; col < 3; ++col)
             maximaGrid_->item(r, col)->setText(qs(s.maxima[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));

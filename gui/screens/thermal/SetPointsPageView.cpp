@@ -75,7 +75,8 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     cellEdit_->setObjectName("cellEdit");
     cellEdit_->hide();
     cellEdit_->installEventFilter(this);
-    connect(cellEdit_, &QLineEdit::textEdited, this, [this](const QString& text) { logic_.setCellEditText(text.toStdString()); });
+    connect(cellEdit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { logic_.setCellEditText(text.toStdString()); });
     connect(cellEdit_, &QLineEdit::editingFinished, this, [this] {
         if (cellEdit_->isVisible())
             handle([&] { logic_.cellEditLeft(); });
@@ -137,7 +138,8 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     maxTemperatureDifferenceLabel_ = label("maxTemperatureDifferenceLabel", configurationBox_);
     auto* maxDifferenceRow = new QHBoxLayout;
     maxDifferenceRow->addWidget(maxTemperatureDifferenceLabel_);
-    maxDifferenceRow->addWidget(edit(SetPointEdit::MaxTemperatureDifference, "maxTemperatureDifferenceEdit", configurationBox_));
+    maxDifferenceRow->addWidget(
+        edit(SetPointEdit::MaxTemperatureDifference, "maxTemperatureDifferenceEdit", configurationBox_));
     config->addLayout(maxDifferenceRow, 4, 0);
     config->setRowStretch(5, 1);
     groups->addWidget(configurationBox_, 1);

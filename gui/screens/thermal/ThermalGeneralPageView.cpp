@@ -118,8 +118,9 @@ ThermalGeneralPageView::ThermalGeneralPageView(ThermalGeneralPage& logic, QWidge
     QVBoxLayout* layout = addBackground();
     backgroundPanel_ = background();
     general_ = new GeneralPageWidgets(logic_, backgroundPanel_, [this](const std::function<void()>& f) { handle(f); },
-                                       [this] { tick(); });
-    membraneTestButton_ = general_->button("membraneTestButton", general_->connectionBox(), [this] { logic_.membraneTestClicked(); });
+                                      [this] { tick(); });
+    membraneTestButton_ =
+        general_->button("membraneTestButton", general_->connectionBox(), [this] { logic_.membraneTestClicked(); });
     general_->connectionGrid()->addWidget(membraneTestButton_, 3, 2);
     layout->addLayout(general_->topRow());
     layout->addWidget(buildSettings());
@@ -141,7 +142,7 @@ void ThermalGeneralPageView::handle(const std::function<void()>& f)
 }
 
 QButtonGroup* ThermalGeneralPageView::radioGroup(QGroupBox* box, const char* name, int items,
-                                             std::function<void(int)> click)
+                                                 std::function<void(int)> click)
 {
     box->setObjectName(name);
     auto* column = new QVBoxLayout(box);
@@ -167,9 +168,12 @@ QWidget* ThermalGeneralPageView::buildSettings()
     displayModeGroup_ = new QGroupBox(row);
     operatingFrequencyGroup_ = new QGroupBox(row);
     deviceLanguageGroup_ = new QGroupBox(row);
-    displayModeButtons_ = radioGroup(displayModeGroup_, "displayModeGroup", 3, [this](int i) { logic_.displayModeChosen(i); });
-    operatingFrequencyButtons_ = radioGroup(operatingFrequencyGroup_, "operatingFrequencyGroup", 2, [this](int i) { logic_.operatingFrequencyChosen(i); });
-    deviceLanguageButtons_ = radioGroup(deviceLanguageGroup_, "deviceLanguageGroup", 3, [this](int i) { logic_.deviceLanguageChosen(i); });
+    displayModeButtons_ =
+        radioGroup(displayModeGroup_, "displayModeGroup", 3, [this](int i) { logic_.displayModeChosen(i); });
+    operatingFrequencyButtons_ = radioGroup(operatingFrequencyGroup_, "operatingFrequencyGroup", 2,
+                                            [this](int i) { logic_.operatingFrequencyChosen(i); });
+    deviceLanguageButtons_ =
+        radioGroup(deviceLanguageGroup_, "deviceLanguageGroup", 3, [this](int i) { logic_.deviceLanguageChosen(i); });
     layout->addWidget(displayModeGroup_, 1);
     layout->addWidget(operatingFrequencyGroup_, 1);
     layout->addWidget(deviceLanguageGroup_, 1);
@@ -245,7 +249,8 @@ void ThermalGeneralPageView::render()
     setHeader(windingMeasurementGrid_, c.windingMeasurementHeader);
     for (int r = 0; r < static_cast<int>(s.measurements.size()); ++r) {
         for (int col = 0; col < 2; ++col)
-            setCell(measurementGrid_, r, col + 1, s.measurements[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]);
+            setCell(measurementGrid_, r, col + 1,
+                    s.measurements[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]);
     }
     for (int r = 0; r < static_cast<int>(s.windingMeasurements.size()); ++r) {
         for (int col = 0; col < 3; ++col)

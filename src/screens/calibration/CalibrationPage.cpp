@@ -38,23 +38,25 @@ constexpr int kBoard1_5mA = 2;
 constexpr double kTestCurrentScale = 50000.0;
 
 constexpr LangText kInvalidCurrent32{"Valor inválido de corrente. Deve ser um valor entre 0.0 e 32.0",
-                                  "Invalid current value. It must be a value between 0.0 and 32.0",
-                                  "Valor invalido de corriente. Debe ser un valor entre 0.0 y 32.0"};
+                                     "Invalid current value. It must be a value between 0.0 and 32.0",
+                                     "Valor invalido de corriente. Debe ser un valor entre 0.0 y 32.0"};
 constexpr LangText kInvalidCurrent1_5{"Valor inválido de corrente. Deve ser um valor entre 0.0 e 1.5",
-                                   "Invalid current value. It must be a value between 0.0 and 1.5",
-                                   "Valor invalido de corriente. Debe ser un valor entre 0.0 y 1.5"};
-constexpr LangText kInvalidResistor127{"Valor inválido no resistor de 127 ohms", "Invalid value for the 127 ohms resistance",
-                              "Valor inválido de lo resistor de 127 ohms"};
+                                      "Invalid current value. It must be a value between 0.0 and 1.5",
+                                      "Valor invalido de corriente. Debe ser un valor entre 0.0 y 1.5"};
+constexpr LangText kInvalidResistor127{"Valor inválido no resistor de 127 ohms",
+                                       "Invalid value for the 127 ohms resistance",
+                                       "Valor inválido de lo resistor de 127 ohms"};
 constexpr LangText kInvalidSerialNumber{"Número de série inválido. Deve ser um inteiro positivo.",
-                             "Invalid Serial Number. It must be a positive integer.",
-                             "Numero de serie inválido. Debe ser un entero positivo."};
-constexpr LangText kTestParameterReadError{"Erro na leitura do parâmetro de teste.", "Error reading the test parameter.",
-                               "Error leyendo el parámetro de teste."};
+                                        "Invalid Serial Number. It must be a positive integer.",
+                                        "Numero de serie inválido. Debe ser un entero positivo."};
+constexpr LangText kTestParameterReadError{"Erro na leitura do parâmetro de teste.",
+                                           "Error reading the test parameter.", "Error leyendo el parámetro de teste."};
 constexpr LangText kParametersSizePrefix{"Tamanho dos Parâmetros Salvos: ", "Size of saved parameters: ",
-                                   "Tamaño de los Parámetros Salvos: "};
-constexpr LangText kCurrentOutput32{"Saída de Corrente (0-32mA)", "Current Output (0-32mA)", "Salida de Corriente (0-32mA)"};
+                                         "Tamaño de los Parámetros Salvos: "};
+constexpr LangText kCurrentOutput32{"Saída de Corrente (0-32mA)", "Current Output (0-32mA)",
+                                    "Salida de Corriente (0-32mA)"};
 constexpr LangText kCurrentOutput1_5{"Saída de Corrente (0-1.5mA)", "Current Output (0-1.5mA)",
-                             "Salida de Corriente (0-1.5mA)"};
+                                     "Salida de Corriente (0-1.5mA)"};
 
 CalibrationPageCaptions captionsIn(int l)
 {
@@ -148,8 +150,8 @@ void CalibrationPage::redraw()
         state_.outputCurrentLabel = (board1_5 ? kCurrentOutput1_5 : kCurrentOutput32).in(language_);
         if (focus_ != kOutputCurrentEdit)
             state_.outputCurrent = shownNumber(board1_5 ? "%.4f" : "%.3f",
-                                                 comm_->registerValue(kTestCurrent) / kTestCurrentScale * fullScale(),
-                                                 decimalSeparator_);
+                                               comm_->registerValue(kTestCurrent) / kTestCurrentScale * fullScale(),
+                                               decimalSeparator_);
         state_.calibrationDisabled = comm_->registerValue(kCalibrationDisabled) != 0;
         if (focus_ != kResistor127Edit)
             state_.resistor127 = shownNumber("%.2f", comm_->registerValue(kResistor127) / 100.0, decimalSeparator_);

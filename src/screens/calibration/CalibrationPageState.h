@@ -15,6 +15,6 @@ struct CalibrationPageState {
 
 struct CalibrationPageCaptions {
     std::string testMode, testModeOff, testModeOn, calibrationDisabled, resistor127Label, serialNumberLabel,
-        outputCalibration, rtdTable, rtdRegression, inputRegression, readTestParameters,
-        readLastErrors, simulateMeasurements;
+        outputCalibration, rtdTable, rtdRegression, inputRegression, readTestParameters, readLastErrors,
+        simulateMeasurements;
 };

@@ -52,6 +52,6 @@ std::string currentCalibrationText(const DeviceLink& comm, int gainFirst, int of
         std::snprintf(text, sizeof text, "%.3f", static_cast<double>(*v));
         return std::string(text);
     };
-    return calibration::PresentLabel.in(language) + "   " + calibration::GainLabel.in(language) + shown(readFloatPair(comm, gainFirst)) +
-           "  Offset:" + shown(readFloatPair(comm, offsetFirst));
+    return calibration::PresentLabel.in(language) + "   " + calibration::GainLabel.in(language) +
+           shown(readFloatPair(comm, gainFirst)) + "  Offset:" + shown(readFloatPair(comm, offsetFirst));
 }

@@ -33,7 +33,10 @@ int InputRegressionWindow::slot() const { return voltage() ? 2 : channel(); }
 int InputRegressionWindow::channelCount() const { return regulator() ? 2 : 3; }
 int InputRegressionWindow::gainRegister() const { return kGains + 2 * slot(); }
 int InputRegressionWindow::offsetRegister() const { return kOffsets + 2 * slot(); }
-CalibrationCurve& InputRegressionWindow::curve() { return Calibration().CurrentInputs[static_cast<std::size_t>(channel())]; }
+CalibrationCurve& InputRegressionWindow::curve()
+{
+    return Calibration().CurrentInputs[static_cast<std::size_t>(channel())];
+}
 
 // The three slots' pairs, whichever of them the model uses.
 bool InputRegressionWindow::readCalibration() { return readGainsAndOffsets(kGains, kOffsets, 6); }
@@ -46,7 +49,8 @@ void InputRegressionWindow::readLive()
 
 double InputRegressionWindow::liveValue() const
 {
-    return voltage() ? comm().registerValue(kReadings + 1) / 10.0 : comm().registerValue(kReadings + channel()) / 1000.0;
+    return voltage() ? comm().registerValue(kReadings + 1) / 10.0
+                     : comm().registerValue(kReadings + channel()) / 1000.0;
 }
 
 std::string InputRegressionWindow::liveText() const

@@ -24,12 +24,12 @@ constexpr double kTestCurrentScale = 50000.0;
 constexpr double kMaxCurrent = 32.0;
 
 constexpr LangText kInvalidPointCount{"Número inválido de pontos. Deve ser um inteiro entre 2 e 20.",
-                                 "Invalid number of points. It must be an integer between 2 and 20.",
-                                 "Número inválido de puntos. Debe ser un entero entre 2 y 20."};
+                                      "Invalid number of points. It must be an integer between 2 and 20.",
+                                      "Número inválido de puntos. Debe ser un entero entre 2 y 20."};
 constexpr LangText kInvalidCurrent{"Valor de corrente inválida.", "Invalid current value.",
-                                "Valor de corriente inválida."};
+                                   "Valor de corriente inválida."};
 constexpr LangText kCommandError{"Erro no comando da saída de corrente.", "Error sending the command to the device.",
-                               "Error en lo comando de la salída de corriente."};
+                                 "Error en lo comando de la salída de corriente."};
 constexpr LangText kSaveError{"Erro ao salvar a calibração.", "Error saving the calibration.",
                               "Error al salvar la calibración."};
 

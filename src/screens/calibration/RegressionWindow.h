@@ -42,8 +42,8 @@ public:
 
     // --- state for the view
     struct Captions {
-        std::string caption, nextChannel, previousChannel, measuredLabel, expectedLabel, addPoint, removePoint, copyMeasurement,
-            saveCalibration;
+        std::string caption, nextChannel, previousChannel, measuredLabel, expectedLabel, addPoint, removePoint,
+            copyMeasurement, saveCalibration;
         std::vector<std::string> header;
     };
     const Captions& captions() const { return captions_; }

@@ -19,14 +19,14 @@ constexpr int kRawReadings = 2580;
 constexpr Seconds kLiveTimeout{0.1};
 
 constexpr LangText kInvalidOffset{"Valor de offset inválido. Deve ser um valor entre -10.0 e 10.0.",
-                              "Invalid offset. It must be a value between -10.0 and 10.0.",
-                              "Offset inválido. Deve ser un valor entre -10.0 y 10.0."};
+                                  "Invalid offset. It must be a value between -10.0 and 10.0.",
+                                  "Offset inválido. Deve ser un valor entre -10.0 y 10.0."};
 constexpr LangText kInvalidGain{"Valor de ganho inválido. Deve ser um valor entre 0.5 e 1.5.",
-                             "Invalid gain. It must be a value between 0.5 and 1.5.",
-                             "Ganancia inválida. Deve ser un valor entre 0.5 y 1.5."};
+                                "Invalid gain. It must be a value between 0.5 and 1.5.",
+                                "Ganancia inválida. Deve ser un valor entre 0.5 y 1.5."};
 constexpr LangText kSendError{"Erro no envio da configuração para o equipamento.",
-                             "Error sending the configuration to the device.",
-                             "Error al enviar la configuración a lo dispositivo."};
+                              "Error sending the configuration to the device.",
+                              "Error al enviar la configuración a lo dispositivo."};
 
 std::string fixed(const char* format, double value)
 {
@@ -108,8 +108,8 @@ void RtdTableWindow::selectCell(int row, int column)
     editColumn_ = column;
     double value = 0;
     cellText_ = TryParseDouble(rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)], value)
-                 ? fixed("%.4f", value)
-                 : "0.0000";
+                    ? fixed("%.4f", value)
+                    : "0.0000";
 }
 
 bool RtdTableWindow::cellEditConfirmed()

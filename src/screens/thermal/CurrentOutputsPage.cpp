@@ -31,8 +31,8 @@ constexpr int kBoard0_1mA = 2;
 constexpr int kBusUnits = 16;
 
 constexpr LangText kMsgFullScale{"Valor inválido no Fundo de Escala. Deve ser um inteiro entre 0 e 255.",
-                                   "Invalid Full Scale. It must be an integer between 0 and 255.",
-                                   "Valor inválido en \"Fondo de Escala\". Debe ser un entero entre 0 y 255."};
+                                 "Invalid Full Scale. It must be an integer between 0 and 255.",
+                                 "Valor inválido en \"Fondo de Escala\". Debe ser un entero entre 0 y 255."};
 constexpr LangText kMsgCurrentFullScale{
     "Valor inválido no Fundo de Escala de Corrente. Deve ser um valor entre 1.0A e 10.0A.",
     "Invalid Current Full Scale. It must be a value between 1.0A and 10.0A.",

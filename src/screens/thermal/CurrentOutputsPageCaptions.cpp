@@ -9,7 +9,7 @@ constexpr LangText kFullScale{"Fundo de Escala", "Full Scale", "Fondo de Escala"
 constexpr LangText kVoltageFullScale{"Fundo de Escala Tensão", "Voltage Full Scale", "Fondo de Escala Tensión"};
 constexpr LangText kCurrentFullScale{"Fundo de Escala Corrente", "Current Full Scale", "Fondo de Escala Corriente"};
 constexpr LangText kOutputChannel{"Canal Associado à Saída ", "Channel Associated to Output ",
-                                   "Canal Asociado a la Salida "};
+                                  "Canal Asociado a la Salida "};
 } // namespace
 
 CurrentOutputsPageCaptions currentOutputsPageCaptions(int language, bool regulator)

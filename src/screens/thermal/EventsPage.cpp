@@ -29,15 +29,15 @@ constexpr LangText kMsgTimer{"Valor de timer de eventos inválido. Deve ser um v
                              "Valor de timer de eventos inválido. Debe ser un valor entre 0 y 60"};
 constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando."};
 constexpr LangText kDownloadError{"Erro no download dos eventos do equipamento",
-                                 "Error downloading the events from the device",
-                                 "Error al descargar los eventos del dispositivo"};
+                                  "Error downloading the events from the device",
+                                  "Error al descargar los eventos del dispositivo"};
 constexpr LangText kDownloadDone{"Download Concluído", "Download Successfull", "Descarga Completa"};
 constexpr LangText kAskErase{"Deseja apagar todos os eventos?", "Would you like to erase all events?",
-                                   "Te gustaría borrar todos los eventos?"};
+                             "Te gustaría borrar todos los eventos?"};
 constexpr LangText kEventsErased{"Eventos apagados", "Events erased", "Eventos borrados"};
 constexpr LangText kEraseError{"Erro ao apagar os eventos", "Error erasing the events", "Error al borrar los eventos"};
 constexpr LangText kAskResetMaxima{"Deseja zerar os máximos?", "Would you like to reset the max values?",
-                                  "Te gustaría reajustar los máximos?"};
+                                   "Te gustaría reajustar los máximos?"};
 constexpr LangText kDownloading{"Baixando... ", "Downloading... ", "Descargando... "};
 constexpr LangText kSaveTitle{"Salvar Eventos", "Save Events", "Salvar Eventos"};
 constexpr LangText kFilter{"Log de Eventos (*.txt)|*.txt", "Event Log (*.txt)|*.txt",
@@ -47,7 +47,7 @@ constexpr LangText kIncompleteFile{"Arquivo incompleto: ", "Incomplete file: ", 
 constexpr LangText kOf{" de ", " of ", " de "};
 constexpr LangText kEventsSavedIn{" eventos gravados em ", " events saved in ", " eventos grabados en "};
 constexpr LangText kFileError{"Erro ao gravar o arquivo de eventos", "Error writing the event file",
-                                "Error al grabar el archivo de eventos"};
+                              "Error al grabar el archivo de eventos"};
 
 std::string progressText(int language, int fetched, int total)
 {

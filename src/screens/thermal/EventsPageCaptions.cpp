@@ -10,7 +10,7 @@ constexpr LangText kResetMaxima{"Zerar Máximos", "Reset Max", "Reajustar Máxim
 constexpr LangText kDownloadEvents{"Baixar Eventos", "Download Events", "Descargar Eventos"};
 constexpr LangText kEraseEvents{"Apagar Eventos", "Erase Events", "Borrar Eventos"};
 constexpr LangText kEventTimer{"Timer Eventos (em min., 0 = desligado)", "Event Timer (in minutes, 0 = off)",
-                          "Timer Eventos (en min., 0 = nunca)"};
+                               "Timer Eventos (en min., 0 = nunca)"};
 constexpr LangText kRecordedEvents{"Num. Eventos Gravados: ", "Num. of Recorded Events: ", "Num. Eventos Grabados: "};
 } // namespace
 

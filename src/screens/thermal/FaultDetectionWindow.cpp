@@ -39,7 +39,7 @@ constexpr LangText kTitleSave{"Salvar Dados", "Save Data", "Salvar Dados"};
 constexpr LangText kFilter{"Arquivo texto (*.txt)|*.txt", "Text file (*.txt)|*.txt", "Arquivo texto (*.txt)|*.txt"};
 constexpr LangText kPresentMeasurement{"Medida Atual:  ", "Current Measure:  ", "Medida Atual:  "};
 constexpr LangText kRecordingStopped{"A gravação foi interrompida: ", "The recording was stopped: ",
-                                   "La grabación fue interrumpida: "};
+                                     "La grabación fue interrumpida: "};
 constexpr std::array<LangText, 6> kStates{{
     {"Estado:  Setup", "State:  Setup", "Estado:  Setup"},
     {"Estado:  Estabilização", "State:  Stabilization", "Estado:  Estabilización"},
@@ -119,11 +119,12 @@ void FaultDetectionWindow::tick()
     const float result = WordsToSingle(static_cast<std::uint16_t>(comm_->registerValue(kResultRegister)),
                                        static_cast<std::uint16_t>(comm_->registerValue(kResultRegister + 1)));
     resultText_ = "Result:  " + fixed(static_cast<double>(result), 5);
-    measurementText_ = kPresentMeasurement.in(language_) + fixed(thermalTemperature(comm_->registerValue(kRtd1Register)), 1);
+    measurementText_ =
+        kPresentMeasurement.in(language_) + fixed(thermalTemperature(comm_->registerValue(kRtd1Register)), 1);
     const int state = comm_->registerValue(kStateRegister);
     stateText_ = state >= 0 && state < static_cast<int>(kStates.size())
-                    ? kStates[static_cast<std::size_t>(state)].in(language_)
-                    : kUnknownState.in(language_);
+                     ? kStates[static_cast<std::size_t>(state)].in(language_)
+                     : kUnknownState.in(language_);
     if (recording_)
         record(state);
     previousState_ = state;

@@ -31,11 +31,11 @@ constexpr std::array<int, 13> kReadBlocks{1300, 1310, 1320, 1330, 1340, 1350, 13
                                           1370, 1380, 1400, 1410, 1420, 1430};
 
 constexpr LangText kMsgModbusAddress{"Endereço ModBus inválido. Deve ser um inteiro entre 1 e 247",
-                                      "Invalid ModBus address. It must be and integer integer between 1 and 247",
-                                      "Dirección ModBus inválido. Debe ser un entero entre 1 y 247"};
+                                     "Invalid ModBus address. It must be and integer integer between 1 and 247",
+                                     "Dirección ModBus inválido. Debe ser un entero entre 1 y 247"};
 constexpr LangText kMsgDnp3Address{"Endereço DNP3 inválido. Deve ser um hexadecimal entre 0 e FFEF",
-                                    "Invalid DNP3 address. It must be a hexadecimal between 0 and FFEF",
-                                    "Dirección DNP3 inválido. Debe ser un hexadecimal entre 0 y FFEF"};
+                                   "Invalid DNP3 address. It must be a hexadecimal between 0 and FFEF",
+                                   "Dirección DNP3 inválido. Debe ser un hexadecimal entre 0 y FFEF"};
 constexpr LangText kMsgBackoff{"Valor inválido de Backoff. Deve ser um inteiro entre 1 e 100",
                                "Invalid Backoff value. It must be an integer between 1 and 100",
                                "Valor inválido de Backoff. Debe ser un entero entre 1 y 100"};

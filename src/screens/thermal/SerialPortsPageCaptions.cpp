@@ -14,10 +14,9 @@ constexpr LangText kHexAddress{"Endereço (Hexadecimal)", "Address (Hexadecimal)
 constexpr LangText kFixedBackoff{"Backoff Delay Fixo", "Backoff Fixed Delay", "Backoff Delay Fijo"};
 constexpr LangText kRandomBackoff{"Backoff Delay Aleatório", "Backoff Random Delay", "Backoff Delay Aleatorio"};
 constexpr LangText kInterOctet{"Inter-Octet Gap Máximo", "Max Inter-Octet Gap", "Inter-Octet Gap Máximo"};
-constexpr LangText kCannotModify{
-    "Não é possível modificar a configuração da serial quando está conectado pela serial",
-    "It is not possible to modify the serial configuration when connected by serial",
-    "No se puede cambiar la configuración de serial cuando se conecta por serial"};
+constexpr LangText kCannotModify{"Não é possível modificar a configuração da serial quando está conectado pela serial",
+                                 "It is not possible to modify the serial configuration when connected by serial",
+                                 "No se puede cambiar la configuración de serial cuando se conecta por serial"};
 
 const std::vector<std::string> kBaudRates{"9600", "19200", "38400", "57600", "115200"};
 const std::vector<std::string> kFormats{"8N1", "8E1", "8O1", "8N2"};
@@ -39,7 +38,7 @@ SerialPortsPageCaptions serialPortsPageCaptions(int language)
                     kFormats,
                     std::vector<std::string>{"Only events/multi-frag. resp.", kAlways.in(l)},
                     std::vector<std::string>{kNever.in(l), kAlways.in(l)}};
-    c.editLabels = {kAddress.in(l),    kTXDelay.in(l),          kHexAddress.in(l),
+    c.editLabels = {kAddress.in(l),      kTXDelay.in(l),       kHexAddress.in(l),
                     kFixedBackoff.in(l), kRandomBackoff.in(l), kInterOctet.in(l)};
     c.readOnlyNoticeLabel = kCannotModify.in(l);
     return c;

@@ -32,19 +32,20 @@ constexpr int kWindings = 1020;
 
 constexpr LangText kSendError{"Erro no envio do comando.", "Error sending the command.", "Error al envial el comando."};
 constexpr LangText kMsg0To255{"Valor inválido. Deve ser um inteiro entre 0 e 255.",
-                             "Invalid value. It must be an integer between 0 and 255.",
-                             "Valor inválido. Debe ser un entero entre 0 y 255."};
+                              "Invalid value. It must be an integer between 0 and 255.",
+                              "Valor inválido. Debe ser un entero entre 0 y 255."};
 constexpr LangText kMsg1To255{"Valor inválido. Deve ser um inteiro entre 1 e 255.",
-                             "Invalid value. It must be an integer between 1 and 255.",
-                             "Valor inválido. Debe ser un entero entre 1 y 255."};
+                              "Invalid value. It must be an integer between 1 and 255.",
+                              "Valor inválido. Debe ser un entero entre 1 y 255."};
 constexpr LangText kMsgDelay{"Valor inválido. Deve ser um valor entre 0.1 e 25.5.",
-                               "Invalid value. It must be between 0.1 and 25.5.",
-                               "Valor inválido. Debe ser un valor entre 0.1 y 25.5."};
+                             "Invalid value. It must be between 0.1 and 25.5.",
+                             "Valor inválido. Debe ser un valor entre 0.1 y 25.5."};
 constexpr LangText kMsg0To150{"Valor inválido. Deve ser um inteiro entre 0 e 150.",
-                             "Invalid value. It must be an integer between 0 and 150.",
-                             "Valor inválido. Debe ser un entero entre 0 y 150."};
-constexpr LangText kMsgCoolingStart{"Valor de início do resfriamento diário inválido.", "Invalid daily cooling start time.",
-                              "Valor de hora de inicio de enfriamiento diario inválido."};
+                              "Invalid value. It must be an integer between 0 and 150.",
+                              "Valor inválido. Debe ser un entero entre 0 y 150."};
+constexpr LangText kMsgCoolingStart{"Valor de início do resfriamento diário inválido.",
+                                    "Invalid daily cooling start time.",
+                                    "Valor de hora de inicio de enfriamiento diario inválido."};
 constexpr LangText kMsgCoolingDuration{
     "Valor de duração do resfriamento diário inválido. Deve ser um valor entre 0 e 999",
     "Invalid daily cooling duration. It must be a number between 0 and 999.",
@@ -54,17 +55,18 @@ constexpr LangText kMsgMaxDifference{
     "Invalid max temperature difference. It must be a number between 1 and 200.",
     "Valor de diferencia de temperatura máxima inválido. Debe ser un valor entre 1 y 200."};
 constexpr LangText kMsgNominalCurrent{"Valor de corrente nominal inválido. Deve ser um valor entre 0.2 e 5.0.",
-                               "Invalid nominal current value. It must be a number between 0.2 and 5.0.",
-                               "Valor de corriente nominal inválido. Deve ser un valor entre 0.2 y 5.0."};
+                                      "Invalid nominal current value. It must be a number between 0.2 and 5.0.",
+                                      "Valor de corriente nominal inválido. Deve ser un valor entre 0.2 y 5.0."};
 constexpr LangText kMsgDeltaT{"Valor de delta T inválido. Deve ser um inteiro entre 0 e 99.",
                               "Invalid delta T value. It must be an integer between 0 and 99.",
                               "Valor de Delta T inválido. Deve ser un valor entero entre 0 y 99."};
-constexpr LangText kMsgTimeConstant{"Valor da constante de tempo inválido. Deve ser um valor entre 3.0 e 20.0, ou 0.0.",
-                              "Invalid time constant value. It must be a number between 3.0 and 20.0, or 0.0.",
-                              "Valor de la constante de tiempo inválido. Deve ser un valor entre 3.0 y 20.0, o 0.0."};
+constexpr LangText kMsgTimeConstant{
+    "Valor da constante de tempo inválido. Deve ser um valor entre 3.0 e 20.0, ou 0.0.",
+    "Invalid time constant value. It must be a number between 3.0 and 20.0, or 0.0.",
+    "Valor de la constante de tiempo inválido. Deve ser un valor entre 3.0 y 20.0, o 0.0."};
 constexpr LangText kMsgParameterM{"Valor do parâmetro M inválido. Deve ser um valor entre 0.5 e 1.0, ou 0.0.",
-                         "Invalid paramter M value. It must be a number between 0.5 and 1.0, or 0.0",
-                         "Valor del parámetro M inválido. Deve ser un valor entre 0.5 y 1.0, o 0.0"};
+                                  "Invalid paramter M value. It must be a number between 0.5 and 1.0, or 0.0",
+                                  "Valor del parámetro M inválido. Deve ser un valor entre 0.5 y 1.0, o 0.0"};
 
 // A number with one decimal, stored in tenths, accepted when lo <= value <= hi.
 std::optional<int> tenthsIn(const std::string& text, double lo, double hi)
@@ -231,7 +233,8 @@ void SetPointsPage::redraw()
     state_.redundantRtdsBoxVisible = active > 1;
     for (int i = 0; i < SetPointsPageState::kRedundantBoxes; ++i) {
         const auto b = static_cast<std::size_t>(i);
-        state_.redundantRtds[b] = comm_->received(kFirstRedundant + i) && comm_->registerValue(kFirstRedundant + i) != 0;
+        state_.redundantRtds[b] =
+            comm_->received(kFirstRedundant + i) && comm_->registerValue(kFirstRedundant + i) != 0;
         state_.redundantRtdVisible[b] = i + 2 <= active;
     }
     updating_ = false;
@@ -360,9 +363,12 @@ bool SetPointsPage::writeEdits()
     const std::string startText = text(SetPointEdit::CoolingStartHour) + text(SetPointEdit::CoolingStartMinute);
     const std::optional<int> hours = parseIntegerIn(text(SetPointEdit::CoolingStartHour), 0, 23);
     const std::optional<int> minutes = parseIntegerIn(text(SetPointEdit::CoolingStartMinute), 0, 59);
-    apply(212, startText, hours && minutes ? std::optional<int>(*hours * 60 + *minutes) : std::nullopt, kMsgCoolingStart);
-    apply(213, text(SetPointEdit::CoolingDuration), parseIntegerIn(text(SetPointEdit::CoolingDuration), 0, 999), kMsgCoolingDuration);
-    apply(215, text(SetPointEdit::MaxTemperatureDifference), parseIntegerIn(text(SetPointEdit::MaxTemperatureDifference), 1, 200), kMsgMaxDifference);
+    apply(212, startText, hours && minutes ? std::optional<int>(*hours * 60 + *minutes) : std::nullopt,
+          kMsgCoolingStart);
+    apply(213, text(SetPointEdit::CoolingDuration), parseIntegerIn(text(SetPointEdit::CoolingDuration), 0, 999),
+          kMsgCoolingDuration);
+    apply(215, text(SetPointEdit::MaxTemperatureDifference),
+          parseIntegerIn(text(SetPointEdit::MaxTemperatureDifference), 1, 200), kMsgMaxDifference);
     for (int w = 0; w < 3; ++w) {
         const auto e = static_cast<SetPointEdit>(static_cast<int>(SetPointEdit::NominalCurrent1) + w);
         apply(205 + w, text(e), tenthsIn(text(e), 0.2, 5.0), kMsgNominalCurrent);
@@ -371,8 +377,10 @@ bool SetPointsPage::writeEdits()
         const auto e = static_cast<SetPointEdit>(static_cast<int>(SetPointEdit::DeltaT1) + w);
         apply(202 + w, text(e), parseIntegerIn(text(e), 0, 99), kMsgDeltaT);
     }
-    apply(209, text(SetPointEdit::TimeConstant), zeroOrTenthsIn(text(SetPointEdit::TimeConstant), 3.0, 20.0), kMsgTimeConstant);
-    apply(210, text(SetPointEdit::ParameterM), zeroOrTenthsIn(text(SetPointEdit::ParameterM), 0.5, 1.0), kMsgParameterM);
+    apply(209, text(SetPointEdit::TimeConstant), zeroOrTenthsIn(text(SetPointEdit::TimeConstant), 3.0, 20.0),
+          kMsgTimeConstant);
+    apply(210, text(SetPointEdit::ParameterM), zeroOrTenthsIn(text(SetPointEdit::ParameterM), 0.5, 1.0),
+          kMsgParameterM);
     return ok;
 }
 

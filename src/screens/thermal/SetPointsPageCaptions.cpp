@@ -57,7 +57,7 @@ constexpr LangText kActiveRtdsTitle{"RTDs Ativos", "Active RTDs", "RTDs Activos"
 constexpr LangText kSetPointAlternation{"Alternância de Setpoint", "Setpoint Alternate", "Alternar Setpoints"};
 constexpr LangText kRedundantRtds{"RTDs Redundantes", "Redundant RTDs", "RTDs Redundantes"};
 constexpr LangText kMaxTemperatureDifference{"Máxima Diferença de Temperatura (ºC)", "Max Temperature Difference (ºC)",
-                               "Diferencia de Temperatura Máxima (ºC)"};
+                                             "Diferencia de Temperatura Máxima (ºC)"};
 constexpr LangText kCalculation{"Cálculo", "Calculation", "Cálculo"};
 constexpr LangText kNominalCurrent{"Corrente Nominal (A):", "Nominal Current (A):", "Corriente Nominal (A):"};
 constexpr LangText kDeltaT{"Delta T (ºC):", "Delta T (ºC):", "Delta T (ºC):"};

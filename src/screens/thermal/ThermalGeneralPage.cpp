@@ -68,7 +68,7 @@ void ThermalGeneralPage::drawModel(bool on)
         state_.measurements[i] = {cell("%.1fºC", live.rtdCelsius[i]), cell("%.1f ohms", live.rtdOhms[i])};
     for (std::size_t i = 0; i < state_.windingMeasurements.size(); ++i) {
         state_.windingMeasurements[i] = {cell("%.1fºC", live.windingCelsius[i]), cell("%.2f A", live.windingAmps[i]),
-                                        cell("%.1f %%", live.windingPercent[i])};
+                                         cell("%.1f %%", live.windingPercent[i])};
     }
     for (std::size_t i = 0; i < state_.relays.size(); ++i)
         state_.relays[i] = live.relayClosed[i] ? RelayLamp::closedIf(*live.relayClosed[i]) : RelayLamp{};
@@ -107,9 +107,20 @@ void ThermalGeneralPage::settingChosen(int ThermalGeneralPageState::*group, int 
     });
 }
 
-void ThermalGeneralPage::displayModeChosen(int index) { settingChosen(&ThermalGeneralPageState::displayMode, index); }
-void ThermalGeneralPage::operatingFrequencyChosen(int index) { settingChosen(&ThermalGeneralPageState::operatingFrequency, index); }
-void ThermalGeneralPage::deviceLanguageChosen(int index) { settingChosen(&ThermalGeneralPageState::deviceLanguage, index); }
+void ThermalGeneralPage::displayModeChosen(int index)
+{
+    settingChosen(&ThermalGeneralPageState::displayMode, index);
+}
+
+void ThermalGeneralPage::operatingFrequencyChosen(int index)
+{
+    settingChosen(&ThermalGeneralPageState::operatingFrequency, index);
+}
+
+void ThermalGeneralPage::deviceLanguageChosen(int index)
+{
+    settingChosen(&ThermalGeneralPageState::deviceLanguage, index);
+}
 
 void ThermalGeneralPage::relayNameLeft()
 {

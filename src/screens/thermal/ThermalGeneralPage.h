@@ -24,7 +24,10 @@ public:
     void displayModeChosen(int index);
     void operatingFrequencyChosen(int index);
     void deviceLanguageChosen(int index);
-    void setRelayName(int relay, const std::string& text) { state_.relayNames.at(static_cast<std::size_t>(relay)) = text; }
+    void setRelayName(int relay, const std::string& text)
+    {
+        state_.relayNames.at(static_cast<std::size_t>(relay)) = text;
+    }
     // The view reports which name edit holds the keyboard focus; a redraw keeps its text.
     void setFocusedEdit(int relay) { focusedEdit_ = relay; }
     void relayNameLeft();

@@ -11,7 +11,7 @@
 
 namespace {
 
-// As long as the general frames wait for a TCP connection.
+// As long as the general pages wait for a TCP connection.
 constexpr Seconds kConnectTimeout{20.0};
 
 std::string socketErrorText(const DeviceLink& deviceLink)

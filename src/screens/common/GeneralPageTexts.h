@@ -2,7 +2,7 @@
 
 #include "app/LanguageText.h"
 
-// Messages and notices shared by the general frames of every model: the connect
+// Messages and notices shared by the general pages of every model: the connect
 // roads, the settings writes, the clock and the configuration files.
 namespace general {
 
@@ -80,4 +80,4 @@ inline constexpr LangText LoadConfigTitle{"Carregar Configuração", "Load Confi
 inline constexpr LangText ConfigFileFilter{"Arquivo de Configuração (*.conf)|*.conf", "Config File (*.conf)|*.conf",
                                        "Arquivo de Configuración (*.conf)|*.conf"};
 
-} // namespace geral
+} // namespace general

@@ -152,11 +152,11 @@ void IrrigationGeneralPage::manualOperationClicked()
     userAction([this] {
         if (!connected())
             return;
-        ManualOperationWindow form(context_.ui, context_.pump);
+        ManualOperationWindow window(context_.ui, context_.pump);
         const bool ticking = timerEnabled();
         setTimerEnabled(false);
-        form.open(*comm_, language());
-        context_.ui.exec(form);
+        window.open(*comm_, language());
+        context_.ui.exec(window);
         setTimerEnabled(ticking);
     });
 }

@@ -16,7 +16,7 @@ constexpr int kDurationRegister = 210;
 constexpr int kBranchesRegister = 211;
 constexpr int kRelaysRegister = 212;
 constexpr int kManualRegisters = 3;
-// The device applies the new outputs before the form reads them back.
+// The device applies the new outputs before the window reads them back.
 constexpr std::chrono::milliseconds kReadBackDelay{300};
 
 constexpr LangText kManualCycle{"Ciclo Manual", "Manual Cycle", "Ciclo Manual"};

@@ -16,4 +16,4 @@ inline constexpr LangText CommandSent{"Comando enviado", "Command sent", "Comand
 // Follows the operation count: "%d milhões".
 inline constexpr LangText Millions{"milhões", "millions", "millones"};
 
-} // namespace regulador
+} // namespace regulator

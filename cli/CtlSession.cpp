@@ -73,7 +73,8 @@ bool CtlSession::open(std::string& error)
         if (deviceLink_.connected())
             return true;
         error = "cannot connect to " + linkName()
-            + (deviceLink_.lastSocketError() != 0 ? socketErrorText(deviceLink_) : std::string(" (no answer within 20 s)"));
+            + (deviceLink_.lastSocketError() != 0 ? socketErrorText(deviceLink_)
+                                                  : std::string(" (no answer within 20 s)"));
         deviceLink_.close();
         return false;
     }

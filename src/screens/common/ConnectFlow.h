@@ -32,9 +32,9 @@ public:
     ConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks);
 
     bool connectSerial(DeviceLink& comm, int language, const std::string& port, int address, bool serialButton,
-                        const SerialLinkSettings& settings);
+                       const SerialLinkSettings& settings);
     bool connectIp(DeviceLink& comm, int language, const std::string& deviceIp, const std::string& pcIp, bool tcp,
-                    std::uint16_t port);
+                   std::uint16_t port);
 
     // The signature of the last device whose signature was accepted (0 before any).
     int signature() const { return signature_; }

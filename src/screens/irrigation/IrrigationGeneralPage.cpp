@@ -47,7 +47,7 @@ IrrigationGeneralPage::IrrigationGeneralPage(GeneralPageContext context)
 void IrrigationGeneralPage::languageChanged() { captions_ = irrigationGeneralPageCaptions(language()); }
 
 std::string IrrigationGeneralPage::systemState(const std::optional<int>& alarms,
-                                                   const std::optional<bool>& noValveOn) const
+                                               const std::optional<bool>& noValveOn) const
 {
     if (!alarms || !noValveOn)
         return {};

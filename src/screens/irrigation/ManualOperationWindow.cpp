@@ -28,7 +28,7 @@ constexpr LangText kManualControl{"Controle Manual", "Manual Control", "Control 
 constexpr LangText kPump{"Bomba", "Pump", "Bomba"};
 constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando"};
 constexpr LangText kCommunicationError{"Erro de comunicação com o equipamento", "Communication error",
-                                    "Error de comunicacion"};
+                                       "Error de comunicacion"};
 constexpr LangText kInvalidValue{"Valor numérico inválido: ", "Invalid numeric value: ", "Valor numérico inválido: "};
 
 } // namespace

@@ -48,7 +48,8 @@ bool open(DeviceLink& deviceLink, PollEventPump& pump, const qlxsim::SimServer& 
     case Link::Tcp:
         if (!deviceLink.openTcp("127.0.0.1", "", sim.tcpPort()))
             return false;
-        pump.runUntil([&] { return deviceLink.connected() || deviceLink.lastSocketError() != 0; }, deadlineAfter(Seconds(10)));
+        pump.runUntil([&] { return deviceLink.connected() || deviceLink.lastSocketError() != 0; },
+                      deadlineAfter(Seconds(10)));
         return deviceLink.connected();
     case Link::Udp:
         return deviceLink.openUdp("127.0.0.1", "", sim.udpPort());

@@ -35,11 +35,13 @@ CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream&
             return {kFailure, "reading register " + std::to_string(reg) + " failed: " + why(deviceLink)};
     }
     const int total = deviceLink.registerValue(1800);
-    const eventrecord::Layout layout = eventrecord::layoutOf(deviceLink.registerValue(1020), deviceLink.registerValue(1003));
-    const EventDownloadResult result = downloadEvents(deviceLink, session.pump(), total, layout, [&](int fetched, int all) {
-        if (terminal)
-            err << "\rdownloading events: " << fetched << " / " << all << std::flush;
-    });
+    const eventrecord::Layout layout =
+        eventrecord::layoutOf(deviceLink.registerValue(1020), deviceLink.registerValue(1003));
+    const EventDownloadResult result =
+        downloadEvents(deviceLink, session.pump(), total, layout, [&](int fetched, int all) {
+            if (terminal)
+                err << "\rdownloading events: " << fetched << " / " << all << std::flush;
+        });
     if (terminal && total > 0)
         err << "\n";
     std::string error;

@@ -11,7 +11,7 @@
 
 namespace {
 
-// As long as the general frames wait for a TCP connection.
+// As long as the general pages wait for a TCP connection.
 constexpr Seconds kConnectTimeout{20.0};
 
 std::string socketErrorText(const DeviceLink& deviceLink)
@@ -73,7 +73,8 @@ bool CtlSession::open(std::string& error)
         if (deviceLink_.connected())
             return true;
         error = "cannot connect to " + linkName()
-            + (deviceLink_.lastSocketError() != 0 ? socketErrorText(deviceLink_) : std::string(" (no answer within 20 s)"));
+            + (deviceLink_.lastSocketError() != 0 ? socketErrorText(deviceLink_)
+                                                  : std::string(" (no answer within 20 s)"));
         deviceLink_.close();
         return false;
     }

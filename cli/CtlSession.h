@@ -7,7 +7,7 @@
 #include <string>
 
 // One connection of the command-line tool: opens the link, identifies the model
-// from its signature and proves the password, as the general frames' connect flow does.
+// from its signature and proves the password, as the general pages' connect flow does.
 class CtlSession {
 public:
     explicit CtlSession(const CtlOptions& options);

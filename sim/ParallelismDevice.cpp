@@ -23,7 +23,7 @@ ParallelismDevice::ParallelismDevice(std::uint64_t seed)
 void ParallelismDevice::declareModel()
 {
     for (std::uint16_t p = 0; p < 16; ++p)
-        bank_.declare(static_cast<std::uint16_t>(1 + p), 1, p, 0, 255);    // BusAddress
+        bank_.declare(static_cast<std::uint16_t>(1 + p), 1, p, 0, 255);    // bus address
     bank_.declare(21, 16, 3, 1, 16);                                        // bus size
     bank_.declare(41, 16, 17, 2, 50);                                       // positions
     bank_.declare(61, 16, 100, 30, 200);                                    // resistance per position

@@ -39,15 +39,15 @@ ThermalDevice::ThermalDevice(bool membrane, bool fastEvents, std::uint64_t seed)
 
 void ThermalDevice::declareModel()
 {
-    bank_.declare(1, 10, 100, 0, 255);      // SetPointRTD
-    bank_.declare(21, 10, 1, 1, 255);       // HysteresisRTD
-    bank_.declare(41, 10, 1, 1, 255);       // Retardo
-    bank_.declare(61, 10, 0, 0, 8);         // AssociatedChannel
-    bank_.declare(81, 10, 0, 0, 1);         // Forca
-    bank_.declare(101, 10, 0, 0, 1);        // InvertedLogic
-    bank_.declare(121, 10, 0, 0, 150);      // SetPointCurrent
-    bank_.declare(141, 10, 1, 1, 255);      // HysteresisCurrent
-    bank_.declare(161, 10, 0, 0, 1);        // AssociatedFunction
+    bank_.declare(1, 10, 100, 0, 255);      // RTD set points
+    bank_.declare(21, 10, 1, 1, 255);       // RTD hysteresis
+    bank_.declare(41, 10, 1, 1, 255);       // delays
+    bank_.declare(61, 10, 0, 0, 8);         // associated channels
+    bank_.declare(81, 10, 0, 0, 1);         // force flags
+    bank_.declare(101, 10, 0, 0, 1);        // inverted logic
+    bank_.declare(121, 10, 0, 0, 150);      // current set points
+    bank_.declare(141, 10, 1, 1, 255);      // current hysteresis
+    bank_.declare(161, 10, 0, 0, 1);        // associated functions
     bank_.declare(201, 1, 0, 0, 2);
     bank_.declare(202, 3, 20, 0, 99);
     bank_.declare(205, 3, 50, 2, 50);

@@ -192,14 +192,14 @@ void CalibrationViewsTest::pageButtonsOpenTheWindowsAndLists()
     CalibrationPageView view(page);
     view.show();
 
-    std::vector<std::string> textWindow;
-    ui.textWindow = [&](TextWindow& f) { textWindow = f.lines(); };
+    std::vector<std::string> lines;
+    ui.textWindow = [&](TextWindow& window) { lines = window.lines(); };
     QTest::mouseClick(child<QPushButton>(view, "readTestParametersButton"), Qt::LeftButton);
-    QCOMPARE(textWindow.size(), std::size_t(30));
-    QCOMPARE(textWindow[1], std::string("1: 1037"));
+    QCOMPARE(lines.size(), std::size_t(30));
+    QCOMPARE(lines[1], std::string("1: 1037"));
     QTest::mouseClick(child<QPushButton>(view, "readLastErrorsButton"), Qt::LeftButton);
-    QCOMPARE(textWindow.size(), std::size_t(20));
-    QCOMPARE(textWindow[3], std::string("3: -2147483643"));
+    QCOMPARE(lines.size(), std::size_t(20));
+    QCOMPARE(lines[3], std::string("3: -2147483643"));
 
     int opened = 0;
     std::uint16_t modeInWindow = 0;
@@ -352,9 +352,9 @@ void CalibrationViewsTest::regressionWindowCollectsPointsAndSavesTheLine()
     QCOMPARE(child<QLabel>(view, "interceptPanel")->text(), QString("b = -1.5000"));
 
     // A temperature in the unit box becomes its Pt100 resistance.
-    auto* unit = child<QComboBox>(view, "unitCombo");
-    unit->setFocus();
-    QTest::keyClick(unit, Qt::Key_Down);
+    auto* unitCombo = child<QComboBox>(view, "unitCombo");
+    unitCombo->setFocus();
+    QTest::keyClick(unitCombo, Qt::Key_Down);
     QCOMPARE(logic.unit(), 1);
     type(child<QLineEdit>(view, "measuredEdit"), "138");
     type(child<QLineEdit>(view, "expectedEdit"), "100");

@@ -48,7 +48,11 @@ private:
     }
     QString cell(int row, int column) const
     {
-        return program->window().pageHost(PageId::ThermalGeneral)->findChild<QTableWidget*>("windingMeasurementGrid")->item(row, column)->text();
+        return program->window()
+            .pageHost(PageId::ThermalGeneral)
+            ->findChild<QTableWidget*>("windingMeasurementGrid")
+            ->item(row, column)
+            ->text();
     }
 
     // Used when the run names no data folder of its own.
@@ -60,7 +64,7 @@ private:
     // The entry of the serial list to choose; the demo lists its devices by model,
     // then the membrane variant.
     int port = 0;
-    // The membrane form's state panel once its timer had filled it.
+    // The fault detection window's state panel once its timer had filled it.
     QString membraneState;
 };
 
@@ -140,11 +144,16 @@ void DemoConnectTest::connectsToTheDemoThermalDeviceOverSerialAndTcp()
         QCOMPARE(pageButton("connectSerialButton")->text(), QString("Desconectar"));
         // The page's timer keeps the measurements live.
         QTRY_VERIFY(!cell(0, 1).isEmpty());
-        QTRY_VERIFY(!program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text().isEmpty());
-        const QString first = program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text();
-        QTRY_VERIFY_WITH_TIMEOUT(program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text() != first, 5000);
+        QTRY_VERIFY(
+            !program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text().isEmpty());
+        const QString first =
+            program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            program->window().pageHost(PageId::ThermalGeneral)->findChild<QLabel*>("clockPanel")->text() != first,
+            5000);
 
-        if (const char* file = std::getenv("QLX700_SCREENSHOT"); file != nullptr && connectButton == std::string("connectSerialButton"))
+        if (const char* file = std::getenv("QLX700_SCREENSHOT");
+            file != nullptr && connectButton == std::string("connectSerialButton"))
             QVERIFY(program->window().grab().save(file, "PNG"));
         QTest::mouseClick(pageButton("connectSerialButton"), Qt::LeftButton);
         QVERIFY(!program->logic().comm().connected());
@@ -171,7 +180,7 @@ void DemoConnectTest::theDemoMembraneDeviceOpensItsFaultTest()
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
     QVERIFY(pageButton("membraneTestButton")->isVisible());
     QCOMPARE(pageButton("membraneTestButton")->text(), QString("Teste Falha Membrana"));
-    // Returns once the form, its timer having ticked, is closed.
+    // Returns once the fault detection window, its timer having ticked, is closed.
     QTest::mouseClick(pageButton("membraneTestButton"), Qt::LeftButton);
     QVERIFY(membraneState.startsWith("Estado:  "));
     QVERIFY(program->logic().comm().connected());

@@ -40,13 +40,14 @@ void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
         QVERIFY(comm.readRegisters(2002, 1));
         QCOMPARE(comm.registerValue(2002), signatures[static_cast<std::size_t>(type)]);
 
-        // The network dialog, prefilled as a general frame does, reaches the same model.
+        // The network dialog, prefilled as a general page does, reaches the same model.
         IpConnectDialog dialog(0, sources.localAddresses(), sources.resolver(), ui);
         dialog.prefill(sources.networkDefaults(type, ConnectionSettings{}));
         QCOMPARE(dialog.computerIp(), std::string("127.0.0.1"));
         dialog.okClicked();
         QCOMPARE(dialog.modalResult(), int(mrOk));
-        QVERIFY(comm.openTcp(dialog.resultAddress(), dialog.computerIp(), static_cast<std::uint16_t>(dialog.resultPort())));
+        QVERIFY(
+            comm.openTcp(dialog.resultAddress(), dialog.computerIp(), static_cast<std::uint16_t>(dialog.resultPort())));
         pump.runUntil([&] { return comm.connected(); }, deadlineAfter(Seconds(5)));
         QVERIFY(comm.connected());
         QVERIFY(comm.readRegisters(2002, 1));

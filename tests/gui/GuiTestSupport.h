@@ -21,5 +21,3 @@ public:
     std::optional<std::filesystem::path> chooseSaveFile(const Request&) override { return std::nullopt; }
     std::optional<std::filesystem::path> chooseOpenFile(const Request&) override { return std::nullopt; }
 };
-
-// A membrane form that closes as soon as it opens.

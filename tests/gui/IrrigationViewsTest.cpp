@@ -33,7 +33,7 @@ private slots:
     void init();
     void cleanup();
     void generalPageShowsTheControllerAndSendsItsCommands();
-    void manualFormFollowsTheDeviceAndSendsWhatIsClicked();
+    void manualWindowFollowsTheDeviceAndSendsWhatIsClicked();
 
 private:
     TempFolder folder;
@@ -96,7 +96,7 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
     QTest::keyClick(name, Qt::Key_Return);
     QCOMPARE(settings->record().IrrRelayNames[2], std::string("Orchard"));
 
-    // The manual form opens over the page with the page's refresh off.
+    // The manual operation window opens over the page with the page's refresh off.
     QCOMPARE(child<QPushButton>(view, "manualOperationButton")->text(), QString("Manual Cycle/Control"));
     bool refreshOffWhileOpen = false;
     ui.manualOperationWindow = [&](ManualOperationWindow& window) {
@@ -118,7 +118,7 @@ void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
     QCOMPARE(grid->item(6, 1)->text(), QString());
 }
 
-void IrrigationViewsTest::manualFormFollowsTheDeviceAndSendsWhatIsClicked()
+void IrrigationViewsTest::manualWindowFollowsTheDeviceAndSendsWhatIsClicked()
 {
     sim->setReg(210, 45);
     sim->setReg(211, 18);
@@ -153,7 +153,7 @@ void IrrigationViewsTest::manualFormFollowsTheDeviceAndSendsWhatIsClicked()
     QTest::mouseClick(child<QPushButton>(view, "startCycleButton"), Qt::LeftButton);
     QCOMPARE(ui.messages.back().text, std::string("Command sent"));
 
-    // The timer runs while the form shows and brings the device's changes in.
+    // The timer runs while the window shows and brings the device's changes in.
     QCOMPARE(view.refreshTimer()->interval(), 3500);
     QVERIFY(view.refreshTimer()->isActive());
     sim->setReg(211, 1);

@@ -101,7 +101,7 @@ void MainWindowViewTest::aDeviceTypeClickSwitchesTheModel()
     QCOMPARE(client(), view->pageHost(PageId::IrrigationGeneral));
     QVERIFY(TempFolder::read(*folder / "conf.ini").find("LastDevice=3") != std::string::npos);
 
-    // A model switch made by the logic (a general frame finding another signature)
+    // A model switch made by the logic (a general page finding another signature)
     // reaches the selector too.
     logic->selectDeviceType(1);
     QVERIFY(view->deviceTypeButton(1)->isChecked());
@@ -114,7 +114,8 @@ void MainWindowViewTest::aFlagSwitchesTheLanguage()
     QTest::mouseClick(view->languageSelector(1), Qt::LeftButton);
     QVERIFY(view->windowTitle().startsWith("QLX700-T Control  "));
     // The page shown follows at once.
-    QCOMPARE(view->pageHost(PageId::ThermalGeneral)->findChild<QPushButton*>("connectSerialButton")->text(), QString("Connect Serial"));
+    QCOMPARE(view->pageHost(PageId::ThermalGeneral)->findChild<QPushButton*>("connectSerialButton")->text(),
+             QString("Connect Serial"));
     QCOMPARE(view->label(MainLabel::CurrentOutputs)->text(), QString("Output Conf."));
     QCOMPARE(view->findChild<QLabel*>("deviceTypeLabel")->text(), QString("Device:"));
     QTest::mouseClick(view->findChild<ClickableLabel*>("labelSpanish"), Qt::LeftButton);
@@ -190,7 +191,7 @@ void MainWindowViewTest::iconsOpenPagesOnlyWhileConnected()
     QTest::mouseClick(view->image(MainImage::General), Qt::LeftButton);
     QCOMPARE(client(), view->pageHost(PageId::ThermalGeneral));
 
-    // Page 7 of the T has no frame: the client area is empty.
+    // Page number 7 has no page on the T: the client area is empty.
     logic->showPage(7);
     QVERIFY(client() != view->pageHost(PageId::ThermalGeneral));
     QVERIFY(client()->children().isEmpty());

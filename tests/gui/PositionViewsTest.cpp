@@ -66,7 +66,7 @@ void PositionViewsTest::generalPageShowsTheMeasurementAndWritesTheLanguage()
     sim->setReg(1016, 1275);
     int shown = 0;
     PositionGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}},
-                                  [&shown] { ++shown; });
+                             [&shown] { ++shown; });
     PositionGeneralPageView view(page);
     page.activate(*comm, 1);
     QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
@@ -74,7 +74,7 @@ void PositionViewsTest::generalPageShowsTheMeasurementAndWritesTheLanguage()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(shown, 1);
-    // The measurement comes with Timer1's refresh.
+    // The measurement comes with the refresh timer's tick.
     page.setTimerEnabled(true);
     QSignalSpy ticks(view.refreshTimer(), &QTimer::timeout);
     QVERIFY(ticks.wait(3000));

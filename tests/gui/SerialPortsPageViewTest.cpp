@@ -82,9 +82,9 @@ void SerialPortsPageViewTest::showsThePortsSettingsInTheLanguage()
 void SerialPortsPageViewTest::clicksTypingAndThePortSelectorReachTheDevice()
 {
     openPage(false, 0);
-    auto* selectedPort = child<QComboBox>(*view, "portCombo");
-    selectedPort->setFocus();
-    QTest::keyClick(selectedPort, Qt::Key_Down);
+    auto* portCombo = child<QComboBox>(*view, "portCombo");
+    portCombo->setFocus();
+    QTest::keyClick(portCombo, Qt::Key_Down);
     QCOMPARE(page->state().selectedPort, 1);
     QCOMPARE(child<QLineEdit>(*view, "modbusTxDelayEdit")->text(), QString("5.5"));
 
@@ -111,8 +111,8 @@ void SerialPortsPageViewTest::clicksTypingAndThePortSelectorReachTheDevice()
     QCOMPARE(delay->text(), QString("12.3"));
     QVERIFY(ui.messages.empty());
 
-    selectedPort->setFocus();
-    QTest::keyClick(selectedPort, Qt::Key_Down);
+    portCombo->setFocus();
+    QTest::keyClick(portCombo, Qt::Key_Down);
     QCOMPARE(address->text(), QString("BEEF"));
 }
 

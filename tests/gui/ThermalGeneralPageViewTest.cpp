@@ -155,7 +155,8 @@ void ThermalGeneralPageViewTest::radioClicksAndRelayNamesReachTheDevice()
     const int mode = comm->registerValue(201);
     QVERIFY(child<QAbstractButton>(*view, qPrintable(QString("displayModeGroup%1").arg(mode)))->isChecked());
     const int next = (mode + 1) % 3;
-    QTest::mouseClick(child<QAbstractButton>(*view, qPrintable(QString("displayModeGroup%1").arg(next))), Qt::LeftButton);
+    QTest::mouseClick(child<QAbstractButton>(*view, qPrintable(QString("displayModeGroup%1").arg(next))),
+                      Qt::LeftButton);
     QCOMPARE(int(sim->reg(201)), next);
     // A redraw that moves the selection sends nothing.
     const int shown = (next + 1) % 3;

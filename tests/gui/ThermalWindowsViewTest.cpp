@@ -63,7 +63,7 @@ void whenShown(std::function<void(T&)> steps, std::function<void(T&)> close)
 
 } // namespace
 
-// The thermal forms' views against their logic and a simulated QLX700: typing and
+// The thermal windows' views against their logic and a simulated QLX700: typing and
 // clicks reach the device registers, the device's state reaches the widgets.
 class ThermalWindowsViewTest : public QObject {
     Q_OBJECT
@@ -72,10 +72,10 @@ private slots:
     void init();
     void cleanup();
     void membraneGridSendsTheTypedParameters();
-    void membraneFormTicksWhileModal();
+    void membraneWindowTicksWhileModal();
     void saveButtonFollowsTheRecording();
-    void valueFormSendsTheModeAndTheValues();
-    void valueFormRowsFollowTheModel();
+    void valueWindowSendsTheModeAndTheValues();
+    void valueWindowRowsFollowTheModel();
     void fileFiltersBecomeQtFilters_data();
     void fileFiltersBecomeQtFilters();
     void fileChooserStartsInTheFolderAndAddsTheSuffix();
@@ -152,7 +152,7 @@ void ThermalWindowsViewTest::membraneGridSendsTheTypedParameters()
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Invalid value: abc"});
 }
 
-void ThermalWindowsViewTest::membraneFormTicksWhileModal()
+void ThermalWindowsViewTest::membraneWindowTicksWhileModal()
 {
     QVERIFY(openDevice("T-membrane"));
     sim->setReg(1209, 2);
@@ -169,7 +169,7 @@ void ThermalWindowsViewTest::membraneFormTicksWhileModal()
     QPoint at;
     bool wasModal = false;
     bool ticked = false;
-    // Watches the open form until its timer has drawn the device's state.
+    // Watches the open window until its timer has drawn the device's state.
     whenShown<FaultDetectionWindowView>(
         [&](FaultDetectionWindowView& view) {
             at = view.pos();
@@ -247,7 +247,7 @@ void ThermalWindowsViewTest::saveButtonFollowsTheRecording()
     QVERIFY(!view.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly)->isActive());
 }
 
-void ThermalWindowsViewTest::valueFormSendsTheModeAndTheValues()
+void ThermalWindowsViewTest::valueWindowSendsTheModeAndTheValues()
 {
     QVERIFY(openDevice("T"));
     sim->setReg(2150, 1);
@@ -273,12 +273,12 @@ void ThermalWindowsViewTest::valueFormSendsTheModeAndTheValues()
     QCOMPARE(grid->item(8, 0)->text(), QString("Corr3"));
     for (int r = 0; r < 9; ++r)
         QVERIFY(!grid->isRowHidden(r));
-    auto* testActive = child<QCheckBox>(view, "testActiveCheck");
-    QVERIFY(testActive->isChecked());
+    auto* testActiveCheck = child<QCheckBox>(view, "testActiveCheck");
+    QVERIFY(testActiveCheck->isChecked());
     QCOMPARE(cell(view, 0)->text(), QString("100.0"));
     QCOMPARE(cell(view, 6)->text(), QString("2.50"));
 
-    testActive->click();
+    testActiveCheck->click();
     QVERIFY(!logic.testActive());
     type(cell(view, 0), "120");
     type(cell(view, 5), "7000");
@@ -294,7 +294,7 @@ void ThermalWindowsViewTest::valueFormSendsTheModeAndTheValues()
         const char* button;
         std::uint16_t mode;
     };
-    testActive->click();
+    testActiveCheck->click();
     for (const Press p : {Press{"sendSecondButton", 2}, Press{"sendButton", 1}}) {
         QTest::mouseClick(child<QPushButton>(view, p.button), Qt::LeftButton);
         QCOMPARE(sim->reg(2150), p.mode);
@@ -307,7 +307,7 @@ void ThermalWindowsViewTest::valueFormSendsTheModeAndTheValues()
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Valor inválido: abc"});
 }
 
-void ThermalWindowsViewTest::valueFormRowsFollowTheModel()
+void ThermalWindowsViewTest::valueWindowRowsFollowTheModel()
 {
     QVERIFY(openDevice("R", kQLX700R));
     sim->setReg(2151, 7);

@@ -49,7 +49,8 @@ TEST_F(ConfigFileAsync, RefusedWriteMakesTheLoadFail)
     sim->setFaults("exception=4");
     ConfigLoadOutcome outcome;
     EXPECT_FALSE(loadConfiguration(link, tmp / "t.conf", {}, outcome));
-    EXPECT_EQ(outcome.errorRegister, 21); // the first queued row, HistereseRTD7
+    // The first queued row, relay 7's RTD hysteresis, reports its group's first register.
+    EXPECT_EQ(outcome.errorRegister, 21);
     EXPECT_EQ(sim->reg(27), 9);
 }
 

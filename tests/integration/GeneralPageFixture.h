@@ -39,7 +39,7 @@ public:
     template <typename... Extra>
     explicit GeneralPageFixture(Extra&&... extra)
         : page(GeneralPageContext{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }},
-                std::forward<Extra>(extra)...)
+               std::forward<Extra>(extra)...)
     {
         std::string error;
         settings.load(error);

@@ -77,7 +77,8 @@ TEST_P(IrrigationRecordsPageTest, EveryRecordUpToTheFiftiethFillsARowAndALineOfT
         page.activate(comm, 0);
         // One forced selection per record, the refused one past the last included,
         // and none past the fiftieth even though the device holds more.
-        EXPECT_EQ(sim->writeCount() - writesBefore, std::min<std::uint64_t>(c.records + 1, irrigationrecords::kMaxRecords));
+        EXPECT_EQ(sim->writeCount() - writesBefore,
+                  std::min<std::uint64_t>(c.records + 1, irrigationrecords::kMaxRecords));
         EXPECT_EQ(page.records().size(), c.records);
         EXPECT_EQ(filledRows(page), c.records);
         const std::vector<std::string> n = notices();

@@ -46,16 +46,16 @@ TEST_P(IrrigationSettingsPageTest, OpeningShowsEveryFieldOfTheFirstCycle)
     EXPECT_EQ(sim->writeCount(), 0u);
 
     const std::pair<IrrEdit, const char*> edits[] = {
-        {IrrEdit::StartHour, "06"},           {IrrEdit::StartMinute, "05"},           {IrrEdit::Duration, "45"},
-        {IrrEdit::MaxHydrometer, "1234"},   {IrrEdit::ManualDuration, "20"},     {IrrEdit::PressureFullScale, "12.5"},
-        {IrrEdit::MaxPressure, "6.0"},    {IrrEdit::MinPressure, "1.5"},    {IrrEdit::MaxPressureTimer, "30"},
-        {IrrEdit::MinPressureTimer, "7"}, {IrrEdit::HydrometerFactor, "2.5"},  {IrrEdit::PluviometerFactor, "1.0"},
+        {IrrEdit::StartHour, "06"},       {IrrEdit::StartMinute, "05"},       {IrrEdit::Duration, "45"},
+        {IrrEdit::MaxHydrometer, "1234"}, {IrrEdit::ManualDuration, "20"},    {IrrEdit::PressureFullScale, "12.5"},
+        {IrrEdit::MaxPressure, "6.0"},    {IrrEdit::MinPressure, "1.5"},      {IrrEdit::MaxPressureTimer, "30"},
+        {IrrEdit::MinPressureTimer, "7"}, {IrrEdit::HydrometerFactor, "2.5"}, {IrrEdit::PluviometerFactor, "1.0"},
         {IrrEdit::MaxPluviometer, "500"}, {IrrEdit::PluviometerPeriod, "48"}};
     for (const auto& [edit, text] : edits)
         EXPECT_EQ(shown(edit), text) << static_cast<int>(edit);
     const std::pair<IrrCheck, int> checks[] = {
-        {IrrCheck::Branch1, 1},          {IrrCheck::Branch2, 0},             {IrrCheck::Branch3, 1},
-        {IrrCheck::Branch4, 0},          {IrrCheck::Branch5, 1},             {IrrCheck::BlockOnConsumption, 1},
+        {IrrCheck::Branch1, 1},           {IrrCheck::Branch2, 0},            {IrrCheck::Branch3, 1},
+        {IrrCheck::Branch4, 0},           {IrrCheck::Branch5, 1},            {IrrCheck::BlockOnConsumption, 1},
         {IrrCheck::HydrometerEnabled, 0}, {IrrCheck::PluviometerEnabled, 1}, {IrrCheck::Pt100Enabled, 1}};
     for (const auto& [check, value] : checks)
         EXPECT_EQ(checked(check), value) << static_cast<int>(check);
@@ -154,17 +154,17 @@ TEST_P(IrrigationSettingsPageTest, EntriesKeepTheirRulesAndBounds)
         int reg;
         const char* typed;
         int stored; // -1: refused
-    } cases[] = {{IrrEdit::MaxPressure, 103, "2,5", 25},          {IrrEdit::MaxPressure, 103, "2.5", 25},
-                 {IrrEdit::MaxPressure, 103, "0.5", -1},          {IrrEdit::MaxPressure, 103, "20", -1},
-                 {IrrEdit::PressureFullScale, 102, "20", 200},     {IrrEdit::PressureFullScale, 102, "20.01", -1},
-                 {IrrEdit::MinPressure, 104, "1", 10},            {IrrEdit::MinPressure, 104, "10", 100},
-                 {IrrEdit::MinPressure, 104, "0.99", -1},         {IrrEdit::HydrometerFactor, 203, "1.25", 12},
-                 {IrrEdit::HydrometerFactor, 203, "1.75", 18},       {IrrEdit::PluviometerFactor, 205, "nan", -1},
-                 {IrrEdit::PluviometerFactor, 205, "inf", -1},       {IrrEdit::PluviometerFactor, 205, "1e400", -1},
-                 {IrrEdit::PluviometerFactor, 205, "", -1},          {IrrEdit::PluviometerFactor, 205, "2.5.1", -1},
-                 {IrrEdit::Duration, 11, "1440", 1440},              {IrrEdit::Duration, 11, "1441", -1},
-                 {IrrEdit::MaxHydrometer, 31, "10000", 10000},      {IrrEdit::MaxHydrometer, 31, "-1", -1},
-                 {IrrEdit::ManualDuration, 210, "0", 0},             {IrrEdit::MinPressureTimer, 106, "121", -1},
+    } cases[] = {{IrrEdit::MaxPressure, 103, "2,5", 25},         {IrrEdit::MaxPressure, 103, "2.5", 25},
+                 {IrrEdit::MaxPressure, 103, "0.5", -1},         {IrrEdit::MaxPressure, 103, "20", -1},
+                 {IrrEdit::PressureFullScale, 102, "20", 200},   {IrrEdit::PressureFullScale, 102, "20.01", -1},
+                 {IrrEdit::MinPressure, 104, "1", 10},           {IrrEdit::MinPressure, 104, "10", 100},
+                 {IrrEdit::MinPressure, 104, "0.99", -1},        {IrrEdit::HydrometerFactor, 203, "1.25", 12},
+                 {IrrEdit::HydrometerFactor, 203, "1.75", 18},   {IrrEdit::PluviometerFactor, 205, "nan", -1},
+                 {IrrEdit::PluviometerFactor, 205, "inf", -1},   {IrrEdit::PluviometerFactor, 205, "1e400", -1},
+                 {IrrEdit::PluviometerFactor, 205, "", -1},      {IrrEdit::PluviometerFactor, 205, "2.5.1", -1},
+                 {IrrEdit::Duration, 11, "1440", 1440},          {IrrEdit::Duration, 11, "1441", -1},
+                 {IrrEdit::MaxHydrometer, 31, "10000", 10000},   {IrrEdit::MaxHydrometer, 31, "-1", -1},
+                 {IrrEdit::ManualDuration, 210, "0", 0},         {IrrEdit::MinPressureTimer, 106, "121", -1},
                  {IrrEdit::MaxPluviometer, 206, "20000", 20000}, {IrrEdit::PluviometerPeriod, 207, "744", 744},
                  {IrrEdit::PluviometerPeriod, 207, "7.5", -1}};
     for (const auto& c : cases) {

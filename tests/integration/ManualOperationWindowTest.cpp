@@ -1,4 +1,4 @@
-// The QLX700-IRR manual operation form, opened from the general page, against the
+// The QLX700-IRR manual operation window, opened from the general page, against the
 // simulated irrigation controller over its pseudo-terminal (the USB button) and TCP.
 #include "GeneralPageFixture.h"
 #include "screens/irrigation/IrrigationGeneralPage.h"
@@ -13,8 +13,7 @@
 
 namespace {
 
-using ManualWindow = ManualOperationWindow;
-using Boxes = std::array<bool, ManualWindow::kBranches>;
+using Boxes = std::array<bool, ManualOperationWindow::kBranches>;
 
 constexpr const char* kSendError = "Erro no envio do comando";
 constexpr const char* kCommunicationError = "Erro de comunicação com o equipamento";
@@ -32,11 +31,11 @@ protected:
                         : page.connectSerial(sim->serialPath(), 1, false, {9600, 0, 0}));
         page.setTimerEnabled(true);
     }
-    // Opens the form from the page's button and runs `steps` while it is shown.
-    void whileWindowShown(const std::function<void(ManualWindow&)>& steps)
+    // Opens the window from the page's button and runs `steps` while it is shown.
+    void whileWindowShown(const std::function<void(ManualOperationWindow&)>& steps)
     {
         bool shown = false;
-        ui.manualOperationWindow = [&](ManualWindow& window) {
+        ui.manualOperationWindow = [&](ManualOperationWindow& window) {
             shown = true;
             EXPECT_FALSE(page.timerEnabled()) << "the page's refresh leaves the link to the window";
             EXPECT_TRUE(window.timerEnabled());
@@ -82,7 +81,7 @@ protected:
 
 TEST_P(ManualOperationWindowTest, ShowsTheManualRegistersAndFollowsTheDeviceOnEveryTick)
 {
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         // One read of 210..212 and nothing around it.
         for (int reg = 210; reg <= 212; ++reg)
             EXPECT_TRUE(comm.received(reg)) << reg;
@@ -124,7 +123,7 @@ TEST_P(ManualOperationWindowTest, SendWritesTheMasksAndShowsWhatTheDeviceHolds)
 {
     sim->setReg(211, 0);
     sim->setReg(212, 0);
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         window.setPump(true);
         window.setValve(2, true);
         window.controlChanged();
@@ -156,7 +155,7 @@ TEST_P(ManualOperationWindowTest, SendWritesTheMasksAndShowsWhatTheDeviceHolds)
 // still go to the device.
 TEST_P(ManualOperationWindowTest, AnInvalidDurationIsReportedAndTheMasksStillGo)
 {
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         for (const char* typed : {"1441", "-1", "abc", "12.5", ""}) {
             ui.messages.clear();
             const bool pump = !window.state().pump;
@@ -177,7 +176,7 @@ TEST_P(ManualOperationWindowTest, AnInvalidDurationIsReportedAndTheMasksStillGo)
 TEST_P(ManualOperationWindowTest, StartAndStopCommandsRunTheManualCycle)
 {
     sim->setReg(212, 0);
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         constexpr std::array<int, 6> kCycle{1, 0, 1, 0, 0, 1}; // pump and branches 2 and 5
         constexpr std::array<int, 6> kIdle{};
         ASSERT_EQ(outputsBecome(kIdle), kIdle);
@@ -198,7 +197,7 @@ TEST_P(ManualOperationWindowTest, StartAndStopCommandsRunTheManualCycle)
 TEST_P(ManualOperationWindowTest, ARequestDuringAnotherOnesWaitGivesTheCommunicationError)
 {
     sim->setReg(212, 0);
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         const std::uint64_t writes = sim->writeCount();
         duringNextWait() = [&] {
             window.setValve(4, true);
@@ -221,7 +220,7 @@ TEST_P(ManualOperationWindowTest, ATickInsideASendIsSkipped)
 {
     sim->setReg(211, 0);
     sim->setReg(212, 0);
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         const std::uint64_t requests = sim->requestCount();
         duringNextWait() = [&] { window.tick(); };
         window.setCycleBranch(1, true);
@@ -240,7 +239,7 @@ TEST_P(ManualOperationWindowTest, ATickInsideASendIsSkipped)
 TEST_P(ManualOperationWindowTest, ARefusedWriteGivesOneMessageAndTheDeviceStateComesBack)
 {
     sim->setReg(212, 0);
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         sim->setFaults(refusal());
         window.setValve(3, true);
         window.controlChanged();
@@ -258,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Links, ManualOperationWindowTest, ::testing::Values(fal
 TEST_F(ManualOperationWindowSerial, RegistersNeverReceivedAreNeitherShownNorWrittenBack)
 {
     sim->setFaults("silent-after=0");
-    whileWindowShown([&](ManualWindow& window) {
+    whileWindowShown([&](ManualOperationWindow& window) {
         EXPECT_EQ(window.state().duration, "");
         EXPECT_FALSE(window.state().cycleEnabled);
         EXPECT_FALSE(window.state().controlEnabled);
@@ -285,7 +284,7 @@ TEST_F(ManualOperationWindowSerial, OpensOnlyWhileConnected)
     page.connectClicked(true);
     ASSERT_FALSE(comm.connected());
     bool shown = false;
-    ui.manualOperationWindow = [&](ManualWindow&) { shown = true; };
+    ui.manualOperationWindow = [&](ManualOperationWindow&) { shown = true; };
     page.manualOperationClicked();
     EXPECT_FALSE(shown);
 }
@@ -309,9 +308,9 @@ TEST(ManualOperationWindowTexts, CaptionsAndMessagesInTheThreeLanguages)
     for (const Case& c : cases) {
         ScriptedUi ui;
         RecordingPump pump;
-        ManualWindow window(ui, pump);
+        ManualOperationWindow window(ui, pump);
         window.setLanguage(c.language);
-        const ManualWindow::Captions& k = window.captions();
+        const ManualOperationWindow::Captions& k = window.captions();
         EXPECT_EQ(k.caption, c.caption);
         EXPECT_EQ(k.manualCycleBox, c.caption);
         EXPECT_EQ(k.branches[4], c.branch5);

@@ -10,7 +10,8 @@
 
 namespace {
 
-class ParallelismGeneralPageTest : public ::testing::TestWithParam<bool>, public GeneralPageFixture<ParallelismGeneralPage> {
+class ParallelismGeneralPageTest : public ::testing::TestWithParam<bool>,
+                                   public GeneralPageFixture<ParallelismGeneralPage> {
 protected:
     bool tcp() const { return GetParam(); }
     const std::string& row(int r) const { return page.state().measurements[static_cast<std::size_t>(r)]; }

@@ -37,8 +37,10 @@ TEST_P(ParallelismPageTest, FieldsAreCheckedAndValidOnesStillGoOut)
         const char* message;
     } cases[] = {
         {ParallelismEdit::ResistancePerPosition, "12,5", 61, 125, nullptr},
-        {ParallelismEdit::ResistancePerPosition, "2.9", 61, -1, "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
-        {ParallelismEdit::ResistancePerPosition, "20.1", 61, -1, "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
+        {ParallelismEdit::ResistancePerPosition, "2.9", 61, -1,
+         "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
+        {ParallelismEdit::ResistancePerPosition, "20.1", 61, -1,
+         "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
         {ParallelismEdit::BusSize, "16", 21, 16, nullptr},
         {ParallelismEdit::BusSize, "0", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},
         {ParallelismEdit::BusSize, "17", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},

@@ -3,7 +3,7 @@
 #include "ThermalGeneralPageFixture.h"
 #include "screens/regulator/RegulatorGeneralPage.h"
 
-// The QLX700-R general frame on a scripted Ui, with the simulated device; the
+// The QLX700-R general page on a scripted Ui, with the simulated device; the
 // surroundings are those of the T's fixture.
 class RegulatorGeneralPageFixture {
 public:
@@ -44,6 +44,6 @@ public:
     std::vector<int> selected;
     std::vector<int> outputCounts;
     RegulatorGeneralPage page{{settings, ui, pump, sources, files, [this](int i) { selected.push_back(i); }},
-                                  [this](int n) { outputCounts.push_back(n); }};
+                              [this](int n) { outputCounts.push_back(n); }};
     std::unique_ptr<qlxsim::SimServer> sim;
 };

@@ -63,8 +63,11 @@ TEST_P(RegulatorSettingsPageTest, DecimalFieldsRoundAndRefuseOutsideTheirRange)
         int reg;
         int written; // -1: refused, the register keeps its value
     };
-    for (const Case& c : {Case{"resistiveDropEdit", "-2,5", 202, 225}, Case{"resistiveDropEdit", "25.04", 202, 500}, Case{"resistiveDropEdit", "25.05", 202, -1},
-                          Case{"impedanceCompensationEdit", "0", 204, 0}, Case{"impedanceCompensationEdit", "-0.05", 204, -1}, Case{"impedanceCompensationEdit", "2.25", 204, 22},
+    for (const Case& c : {Case{"resistiveDropEdit", "-2,5", 202, 225}, Case{"resistiveDropEdit", "25.04", 202, 500},
+                          Case{"resistiveDropEdit", "25.05", 202, -1},
+                          Case{"impedanceCompensationEdit", "0", 204, 0},
+                          Case{"impedanceCompensationEdit", "-0.05", 204, -1},
+                          Case{"impedanceCompensationEdit", "2.25", 204, 22},
                           Case{"ratedCurrentEdit", "0.1", 405, 1}, Case{"ratedCurrentEdit", "10.04", 405, 100},
                           Case{"vtRatioEdit", "0", 403, -1}, Case{"vtRatioEdit", "12.5", 403, -1},
                           Case{"maxPositionEdit", "50", 706, 50}}) {

@@ -10,7 +10,8 @@ namespace {
 
 constexpr const char* kSendError = "Erro no envio do comando.";
 constexpr const char* kMsgCoolingStart = "Valor de início do resfriamento diário inválido.";
-constexpr const char* kMsgTimeConstant = "Valor da constante de tempo inválido. Deve ser um valor entre 3.0 e 20.0, ou 0.0.";
+constexpr const char* kMsgTimeConstant =
+    "Valor da constante de tempo inválido. Deve ser um valor entre 3.0 e 20.0, ou 0.0.";
 
 class SetPointsPageTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
 protected:

@@ -1,4 +1,4 @@
-// The QLX700-T general frame's connect roads against the simulated device.
+// The QLX700-T general page's connect roads against the simulated device.
 #include "ThermalGeneralPageFixture.h"
 
 #include <gtest/gtest.h>
@@ -134,7 +134,7 @@ TEST(ThermalGeneralPageConnect, RefusedTcpConnectionEndsAtOnceAndClosesTheLink)
               std::vector<std::string>{"Erro de acesso\n127.0.0.1:" + std::to_string(port) + ": Connection refused"});
 }
 
-// The Part's text, and on a second line what went wrong; a speed or format the port
+// The tool's access error, and on a second line what went wrong; a speed or format the port
 // refuses fails at once instead of being tried three times.
 TEST(ThermalGeneralPageConnect, SerialOpenFailuresSayWhy)
 {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-// The QLX700-T general frame on a scripted Ui, with the simulated device.
+// The QLX700-T general page on a scripted Ui, with the simulated device.
 class ThermalGeneralPageFixture {
 public:
     struct NoPorts final : SerialPortSource {

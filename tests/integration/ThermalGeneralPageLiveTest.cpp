@@ -1,4 +1,4 @@
-// The QLX700-T general frame once connected: live view, settings, clock and files.
+// The QLX700-T general page once connected: live view, settings, clock and files.
 #include "ThermalGeneralPageFixture.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +101,7 @@ TEST_F(ThermalGeneralPageLive, PcClockAsksAndRefusesYearsTheDeviceCannotHold)
     EXPECT_EQ(ui.messages.size(), shown + 1); // the question only
 }
 
-TEST_F(ThermalGeneralPageLive, SaveAndLoadThroughTheFrame)
+TEST_F(ThermalGeneralPageLive, SaveAndLoadThroughThePage)
 {
     files.answer = folder / "t.conf";
     page.saveConfigurationClicked();
@@ -181,7 +181,7 @@ TEST_F(ThermalGeneralPageLive, ButtonsDoNothingWithoutALink)
     EXPECT_EQ(sim->requestCount(), before);
 }
 
-TEST_F(ThermalGeneralPageLive, ValueTestFormSendsOneForcedBlock)
+TEST_F(ThermalGeneralPageLive, ValueTestWindowSendsOneForcedBlock)
 {
     ValueTestWindow& window = page.valueTestWindow();
     window.activate(comm, 0);

@@ -1,4 +1,4 @@
-// The membrane variant: the fault test form opened from the general frame.
+// The membrane variant: the fault detection window opened from the general page.
 #include "ThermalGeneralPageFixture.h"
 #include "settings/TextEncoding.h"
 
@@ -16,7 +16,7 @@ protected:
         ASSERT_TRUE(page.state().membraneTestVisible);
         page.setTimerEnabled(true);
     }
-    // Opens the form from the frame and runs `steps` while it is shown.
+    // Opens the window from the page and runs `steps` while it is shown.
     void whileWindowShown(const std::function<void(FaultDetectionWindow&)>& steps)
     {
         bool shown = false;

@@ -22,9 +22,10 @@ protected:
     }
     SerialConnectDialog dialog(bool usb, int type = kQLX700T)
     {
-        return SerialConnectDialog(usb, 0, settings, type, {{"/dev/serial/by-id/usb-Maker_Adapter-if00", "usb-Maker_Adapter-if00"},
-                                                         {"/dev/ttyS0", "/dev/ttyS0"}},
-                               ui);
+        return SerialConnectDialog(usb, 0, settings, type,
+                                   {{"/dev/serial/by-id/usb-Maker_Adapter-if00", "usb-Maker_Adapter-if00"},
+                                    {"/dev/ttyS0", "/dev/ttyS0"}},
+                                   ui);
     }
     std::string confIni() const { return TempFolder::read(folder / "conf.ini"); }
 

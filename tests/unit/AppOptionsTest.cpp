@@ -38,7 +38,8 @@ TEST(AppOptions, OpensAPageOfTheTable)
         int type;
         PageId page;
     };
-    for (const Case& c : {Case{"T", kQLX700T, PageId::ThermalGeneral}, Case{"T:general", kQLX700T, PageId::ThermalGeneral},
+    for (const Case& c : {Case{"T", kQLX700T, PageId::ThermalGeneral},
+                          Case{"T:general", kQLX700T, PageId::ThermalGeneral},
                           Case{"t:General", kQLX700T, PageId::ThermalGeneral}}) {
         std::string error;
         const auto o = parseAppOptions({"--demo", "--open", c.text, "--screenshot", "p.png"}, error);

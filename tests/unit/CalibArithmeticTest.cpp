@@ -18,7 +18,7 @@ struct FitCase {
     const char* correlation;
 };
 
-TEST(fitLine, WorkedPointsGiveTheShownSlopeInterceptAndCorrelation)
+TEST(LineFit, WorkedPointsGiveTheShownSlopeInterceptAndCorrelation)
 {
     const LineFit previous{0.5, 0.25, 50.0};
     const FitCase cases[] = {
@@ -59,7 +59,7 @@ TEST(Pt100Curve, ResistanceAndTemperatureMatchTheDeviceTable)
         EXPECT_NEAR(Pt100Temperature(t.ohms), t.celsius, 0.005) << t.ohms;
 }
 
-TEST(CalibRegisters, RegisterWordRoundsHalvesToEvenAndRefusesWhatDoesNotFit)
+TEST(CalibrationRegisters, RegisterWordRoundsHalvesToEvenAndRefusesWhatDoesNotFit)
 {
     EXPECT_EQ(registerWord(65535.0), 65535);
     EXPECT_EQ(registerWord(655.35 * 100), 65535);
@@ -72,7 +72,7 @@ TEST(CalibRegisters, RegisterWordRoundsHalvesToEvenAndRefusesWhatDoesNotFit)
         EXPECT_FALSE(registerWord(bad).has_value()) << bad;
 }
 
-TEST(CalibRegisters, ChangedCalibrationCountsDifferencesBothWaysButNeverTheIdentityLine)
+TEST(CalibrationRegisters, ChangedCalibrationCountsDifferencesBothWaysButNeverTheIdentityLine)
 {
     EXPECT_TRUE(calibrationChanged(1.02, -1.5, 1.0, 0.0));
     EXPECT_TRUE(calibrationChanged(0.98, 0.0, 1.0, 0.0)) << "a smaller gain is a change too";

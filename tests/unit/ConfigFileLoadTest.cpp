@@ -230,7 +230,8 @@ TEST(ConfigFileLoad, ThirtyTwoBitNumbersLoadSignedOrUnsigned)
         int failed = 0;
         ASSERT_TRUE(readFullConfiguration(dev.link(), failed));
         dev.clearRequests();
-        const Outcome o = loadText(dev, tmp, "[GeneralConf]\nIpAddr=" + c.ip + "\nSenha=" + c.password + "\n[ConfQLX700C]\n");
+        const Outcome o =
+            loadText(dev, tmp, "[GeneralConf]\nIpAddr=" + c.ip + "\nSenha=" + c.password + "\n[ConfQLX700C]\n");
         ASSERT_TRUE(o.ok) << c.ip << " " << o.reason;
         EXPECT_EQ(dev.writes(), (Writes{{1600, 'Q'}, {1601, 'W'}, {1602, 'K'}, {1603, 'Z'}, {1700, 0x0032}, {1701, 0xC0A8}}));
     }

@@ -190,7 +190,7 @@ TEST(ConfigFileSave, RAndCFilesListTheirSections)
 {
     TempFolder tmp;
     ConfigFileDevice r(kQLX700R);
-    r.set(45, 33); // set 2, TempoSubir
+    r.set(45, 33); // set 2, parameter 5: the raise time
     const IniFile ri = saveFrom(r, tmp, "r.conf");
     std::vector<std::string> sections{"GeneralConf"};
     for (int s = 0; s < 8; ++s)

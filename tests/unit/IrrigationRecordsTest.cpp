@@ -48,6 +48,7 @@ TEST(IrrigationRecords, FieldsEndAtTheirFirstZeroAndAreTrimmed)
 
 TEST(IrrigationRecords, TheFileIsWindows1252WithCrLf)
 {
-    const std::string text = irrigationrecords::recordsFileText("Hora, Pluviômetro", {irrigationrecords::Record{"a", "b", "c", "ºC"}});
+    const std::string text =
+        irrigationrecords::recordsFileText("Hora, Pluviômetro", {irrigationrecords::Record{"a", "b", "c", "ºC"}});
     EXPECT_EQ(text, "Hora, Pluvi\xF4metro\r\na, b, c, \xBA" "C\r\n");
 }

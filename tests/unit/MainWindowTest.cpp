@@ -25,7 +25,10 @@ public:
         , log_(log)
     {
     }
-    void activate(DeviceLink&, int language) override { log_.push_back(name() + " activate " + std::to_string(language)); }
+    void activate(DeviceLink&, int language) override
+    {
+        log_.push_back(name() + " activate " + std::to_string(language));
+    }
     void setLanguage(int language) override { log_.push_back(name() + " setLanguage " + std::to_string(language)); }
     void setTimerEnabled(bool on) override
     {
@@ -83,7 +86,7 @@ const std::string kVersion = VersionToText(GetProgramVersion());
 
 } // namespace
 
-TEST_F(MainWindowTest, FirstRunShowsTheTGeneralFrameInPortuguese)
+TEST_F(MainWindowTest, FirstRunShowsTheTGeneralPageInPortuguese)
 {
     start();
     EXPECT_EQ(main->language(), 0);
@@ -136,7 +139,7 @@ TEST_F(MainWindowTest, WithTheLinkClosedOnlyTheGeneralIconWorks)
     EXPECT_EQ(main->shownPage(), PageId::Events);
 }
 
-TEST_F(MainWindowTest, SelectingADeviceTypeClosesTheLinkSavesAndShowsItsGeneralFrame)
+TEST_F(MainWindowTest, SelectingADeviceTypeClosesTheLinkSavesAndShowsItsGeneralPage)
 {
     start();
     connect();
@@ -216,7 +219,7 @@ TEST_F(MainWindowTest, TheIrrMovesItsIconsAndOtherTypesPutThemBack)
     EXPECT_EQ(main->label(MainLabel::DeviceSettings).top, 466);
 }
 
-TEST_F(MainWindowTest, PagesWithoutAFrameForTheTypeLeaveTheClientAreaEmpty)
+TEST_F(MainWindowTest, PageNumbersWithoutAPageForTheTypeLeaveTheClientAreaEmpty)
 {
     start();
     main->showPage(7);
@@ -307,7 +310,7 @@ TEST_F(MainWindowTest, CtrlRightClickOnTheLogoRevealsTheCalibrationIconForThisRu
     EXPECT_FALSE(shown(MainImage::Calibration));
 }
 
-TEST_F(MainWindowTest, ALanguageSelectorRelabelsTheShownFrameAndSavesTheLanguage)
+TEST_F(MainWindowTest, ALanguageSelectorRelabelsTheShownPageAndSavesTheLanguage)
 {
     start();
     factory.log.clear();

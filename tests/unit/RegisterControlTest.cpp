@@ -28,12 +28,18 @@ TEST(RegisterControl, TypedTextsBecomeRegisterValuesOrAreRefused)
         std::optional<int> written;
     };
     const auto& page = regulatorControls();
-    for (const Case& c : {Case{"impedanceCompensationEdit", "0.25", 2}, Case{"impedanceCompensationEdit", "0,35", 4}, Case{"impedanceCompensationEdit", "-0.04", 0},
-                          Case{"impedanceCompensationEdit", "15.04", 150}, Case{"impedanceCompensationEdit", "15.05", std::nullopt}, Case{"impedanceCompensationEdit", "", std::nullopt},
-                          Case{"impedanceCompensationEdit", "abc", std::nullopt}, Case{"resistiveDropEdit", "-25.04", 0}, Case{"resistiveDropEdit", " 1.5 ", 265},
-                          Case{"ratedCurrentEdit", "0.0997", std::nullopt}, Case{"resistancePerPositionEdit", "2.96", 30},
+    for (const Case& c : {Case{"impedanceCompensationEdit", "0.25", 2}, Case{"impedanceCompensationEdit", "0,35", 4},
+                          Case{"impedanceCompensationEdit", "-0.04", 0},
+                          Case{"impedanceCompensationEdit", "15.04", 150},
+                          Case{"impedanceCompensationEdit", "15.05", std::nullopt},
+                          Case{"impedanceCompensationEdit", "", std::nullopt},
+                          Case{"impedanceCompensationEdit", "abc", std::nullopt},
+                          Case{"resistiveDropEdit", "-25.04", 0}, Case{"resistiveDropEdit", " 1.5 ", 265},
+                          Case{"ratedCurrentEdit", "0.0997", std::nullopt},
+                          Case{"resistancePerPositionEdit", "2.96", 30},
                           Case{"vtRatioEdit", "9999", 9999}, Case{"vtRatioEdit", "10000", std::nullopt},
-                          Case{"vtRatioEdit", "12.0", std::nullopt}, Case{"phaseShiftEdit", "-1", std::nullopt}}) {
+                          Case{"vtRatioEdit", "12.0", std::nullopt},
+                          Case{"phaseShiftEdit", "-1", std::nullopt}}) {
         EXPECT_EQ(writtenControlValue(named(page, c.field), c.typed), c.written) << c.field << " '" << c.typed << "'";
     }
 }

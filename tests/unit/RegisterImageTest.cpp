@@ -7,10 +7,10 @@ TEST(RegisterImage, RegulatorSetsOfTheR)
 {
     RegisterImage img;
     img.setDeviceType(kQLX700R);
-    img.storeRegisterValue(45, 33);  // set 2, parameter 5: TempoSubir
+    img.storeRegisterValue(45, 33);  // set 2, parameter 5: the raise time
     img.storeRegisterValue(52, 77);  // 52 mod 20 = 12: unused
     img.storeRegisterValue(165, 9);  // set 8 does not exist
-    img.storeRegisterValue(1, 1150); // set 0, TensaoNominal
+    img.storeRegisterValue(1, 1150); // set 0, the nominal voltage
     EXPECT_EQ(img.regulatorSet(2, 5), 33);
     EXPECT_EQ(img.registerValue(52), 0);
     EXPECT_EQ(img.registerValue(165), 0);

@@ -1,4 +1,8 @@
-#include "settings/GlobalInc.h"
+#include "settings/DecimalParse.h"
+#include "settings/FloatWords.h"
+#include "settings/IpBytes.h"
+#include "settings/MonotonicClock.h"
+#include "settings/ProgramVersion.h"
 #include "settings/RealText.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The value test form's rows of every model: what the device gets for what is typed.
+// The value test window's rows of every model: what the device gets for what is typed.
 #include "device/DeviceType.h"
 #include "screens/thermal/TestValueRow.h"
 

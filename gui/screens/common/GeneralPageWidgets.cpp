@@ -25,7 +25,7 @@ QLabel* panel(const char* name, QWidget* parent)
 } // namespace
 
 GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, QWidget* parent, Handle handle,
-                                         std::function<void()> tick)
+                                       std::function<void()> tick)
     : QObject(parent)
     , logic_(logic)
     , handle_(std::move(handle))
@@ -40,8 +40,10 @@ GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, QWidget* parent, Hand
     firmwareVersionPanel_ = panel("firmwareVersionPanel", connectionBox_);
     changePasswordButton_ = button("changePasswordButton", connectionBox_, [this] { logic_.changePasswordClicked(); });
     changeIpButton_ = button("changeIpButton", connectionBox_, [this] { logic_.changeIpClicked(); });
-    saveConfigurationButton_ = button("saveConfigurationButton", connectionBox_, [this] { logic_.saveConfigurationClicked(); });
-    loadConfigurationButton_ = button("loadConfigurationButton", connectionBox_, [this] { logic_.loadConfigurationClicked(); });
+    saveConfigurationButton_ = button("saveConfigurationButton", connectionBox_,
+                                      [this] { logic_.saveConfigurationClicked(); });
+    loadConfigurationButton_ = button("loadConfigurationButton", connectionBox_,
+                                      [this] { logic_.loadConfigurationClicked(); });
     connectionGrid_->addWidget(connectSerialButton_, 0, 0);
     connectionGrid_->addWidget(connectUsbButton_, 0, 1);
     connectionGrid_->addWidget(connectIpButton_, 0, 2);
@@ -66,7 +68,7 @@ GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, QWidget* parent, Hand
     noAnswerLabel_->setAlignment(Qt::AlignCenter);
     noAnswerLabel_->setStyleSheet("color: #B00000; font-weight: bold;");
     adjustClockFromPcButton_ = button("adjustClockFromPcButton", clockBox_,
-                                         [this] { logic_.adjustClockFromPcClicked(); });
+                                      [this] { logic_.adjustClockFromPcClicked(); });
     adjustClockManuallyButton_ = button("adjustClockManuallyButton", clockBox_, [this] { logic_.adjustClockManuallyClicked(); });
     column->addWidget(clockPanel_);
     column->addWidget(noAnswerLabel_);

@@ -13,10 +13,10 @@ class QTimer;
 class QWidget;
 class GeneralPage;
 
-// The parts every general frame's view has: the connection box (connect buttons, serial
+// The parts every general page's view has: the connection box (connect buttons, serial
 // number and firmware panels, password and IP buttons, configuration files), the clock
-// box with the "no answer" marker, and Timer1. A model's view places the two boxes,
-// adds its own widgets, and greys its live values while `stale()` holds.
+// box with the "no answer" marker, and the refresh timer. A model's view places the two
+// boxes, adds its own widgets, and greys its live values while `stale()` holds.
 class GeneralPageWidgets final : public QObject {
     Q_OBJECT
 public:

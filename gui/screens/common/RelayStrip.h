@@ -9,7 +9,7 @@
 class QGridLayout;
 class QLabel;
 
-// A row of relays as the general frames draw them: a round lamp and the contact
+// A row of relays as the general pages draw them: a round lamp and the contact
 // picture under it, for each relay. Row 2 of grid() is the model's (names, labels).
 class RelayStrip final : public QGroupBox {
     Q_OBJECT

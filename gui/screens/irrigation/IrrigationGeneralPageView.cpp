@@ -26,8 +26,8 @@ constexpr std::array<int, 5> kLabelledLamps{0, 6, 7, 8, 9};
 using Command = IrrigationGeneralPage::Command;
 constexpr std::array<Command, 4> kCommands{Command::ResetHydrometer, Command::ResetPluviometer, Command::UnblockSystem,
                                            Command::Emergency};
-constexpr std::array<const char*, 4> kCommandNames{"resetHydrometerButton", "resetPluviometerButton", "unblockSystemButton",
-                                                   "emergencyButton"};
+constexpr std::array<const char*, 4> kCommandNames{"resetHydrometerButton", "resetPluviometerButton",
+                                                   "unblockSystemButton", "emergencyButton"};
 } // namespace
 
 IrrigationGeneralPageView::IrrigationGeneralPageView(IrrigationGeneralPage& logic, QWidget* parent)
@@ -38,14 +38,16 @@ IrrigationGeneralPageView::IrrigationGeneralPageView(IrrigationGeneralPage& logi
     logic_.setDecimalSeparator(systemDecimalSeparator());
     QVBoxLayout* layout = addBackground();
     QWidget* backgroundPanel = background();
-    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); }, [this] {
-        logic_.tick();
-        render();
-    });
+    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); },
+                                      [this] {
+                                          logic_.tick();
+                                          render();
+                                      });
     layout->addLayout(general_->topRow());
 
     auto* middle = new QHBoxLayout;
-    measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kLabelWidth, kValueWidth, kRowHeight}, backgroundPanel);
+    measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kLabelWidth, kValueWidth, kRowHeight},
+                                       backgroundPanel);
     middle->addWidget(measurementGrid_, 0, Qt::AlignTop);
     middle->addWidget(buildCommands(backgroundPanel), 0, Qt::AlignTop);
     middle->addStretch(1);
@@ -61,9 +63,11 @@ QWidget* IrrigationGeneralPageView::buildCommands(QWidget* parent)
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     deviceLanguageGroup_ = new RadioGroupBox("deviceLanguageGroup", 3, 1, column);
-    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
+    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this,
+            [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
     layout->addWidget(deviceLanguageGroup_);
-    manualOperationButton_ = general_->button("manualOperationButton", column, [this] { logic_.manualOperationClicked(); });
+    manualOperationButton_ =
+        general_->button("manualOperationButton", column, [this] { logic_.manualOperationClicked(); });
     layout->addWidget(manualOperationButton_);
     for (std::size_t i = 0; i < commands_.size(); ++i) {
         const Command command = kCommands[i];
@@ -112,7 +116,8 @@ void IrrigationGeneralPageView::render()
     const IrrigationGeneralPageCaptions& c = logic_.captions();
     const IrrigationGeneralPageState& s = logic_.state();
     for (int r = 0; r < kRows; ++r)
-        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)], s.measurements[static_cast<std::size_t>(r)]);
+        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)],
+                                 s.measurements[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     measurementGrid_->setEnabled(!general_->stale());
     deviceLanguageGroup_->setTexts(c.deviceLanguage, {c.deviceLanguageItems.begin(), c.deviceLanguageItems.end()});

@@ -33,7 +33,8 @@ constexpr const char* kEditNames[] = {"startHour",
 constexpr const char* kCheckNames[] = {"branch1Check",          "branch2Check",           "branch3Check",
                                        "branch4Check",          "branch5Check",           "blockIfExceededCheck",
                                        "hydrometerEnabledCheck", "pluviometerEnabledCheck", "pt100EnabledCheck"};
-constexpr const char* kRadioNames[] = {"valvesEnabledGroup", "pressureSensorGroup", "operationModeGroup", "waterSensorGroup", "pressureSwitchGroup"};
+constexpr const char* kRadioNames[] = {"valvesEnabledGroup", "pressureSensorGroup", "operationModeGroup",
+                                       "waterSensorGroup", "pressureSwitchGroup"};
 constexpr int kEditWidth = 60;
 
 QString named(const char* suffix, const char* stem)

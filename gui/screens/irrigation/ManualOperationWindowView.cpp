@@ -80,7 +80,7 @@ ManualOperationWindowView::ManualOperationWindowView(ManualOperationWindow& logi
     connect(refreshTimer_, &QTimer::timeout, this, &ManualOperationWindowView::tick);
 }
 
-// A box's click: its new state, then the form is sent.
+// A box's click: its new state, then what the window shows is sent.
 QCheckBox* ManualOperationWindowView::box(const char* name, QWidget* parent, std::function<void(bool)> set)
 {
     auto* b = new QCheckBox(parent);

@@ -15,7 +15,7 @@ class QPushButton;
 class QShowEvent;
 class QTimer;
 
-// The manual operation form: the manual cycle's branches, duration and start and stop
+// The manual operation window: the manual cycle's branches, duration and start and stop
 // buttons, and the pump and valves under direct control, refreshed every 3.5 s.
 class ManualOperationWindowView final : public LogicDialog {
     Q_OBJECT

@@ -28,20 +28,23 @@ ParallelismGeneralPageView::ParallelismGeneralPageView(ParallelismGeneralPage& l
     setObjectName("ParallelismGeneralPageView");
     QVBoxLayout* layout = addBackground();
     QWidget* backgroundPanel = background();
-    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); }, [this] {
-        logic_.tick();
-        render();
-    });
+    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); },
+                                      [this] {
+                                          logic_.tick();
+                                          render();
+                                      });
     // The P keeps its clock for the bus: the page does not show it.
     general_->clockBox()->hide();
     auto* top = new QHBoxLayout;
     top->addWidget(general_->connectionBox());
     auto* side = new QVBoxLayout;
     deviceLanguageGroup_ = new RadioGroupBox("deviceLanguageGroup", 3, 1, backgroundPanel);
-    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
+    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this,
+            [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
     side->addWidget(deviceLanguageGroup_);
     positionUpButton_ = general_->button("positionUpButton", backgroundPanel, [this] { logic_.positionUpClicked(); });
-    positionDownButton_ = general_->button("positionDownButton", backgroundPanel, [this] { logic_.positionDownClicked(); });
+    positionDownButton_ =
+        general_->button("positionDownButton", backgroundPanel, [this] { logic_.positionDownClicked(); });
     side->addWidget(positionUpButton_);
     side->addWidget(positionDownButton_);
     side->addStretch(1);
@@ -49,7 +52,8 @@ ParallelismGeneralPageView::ParallelismGeneralPageView(ParallelismGeneralPage& l
     top->addStretch(1);
     layout->addLayout(top);
 
-    measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kNameWidth, kValueWidth, kRowHeight}, backgroundPanel);
+    measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kNameWidth, kValueWidth, kRowHeight},
+                                       backgroundPanel);
     layout->addWidget(measurementGrid_);
 
     relays_ = new RelayStrip(10, backgroundPanel);
@@ -80,7 +84,8 @@ void ParallelismGeneralPageView::render()
     const ParallelismGeneralPageCaptions& c = logic_.captions();
     const ParallelismGeneralPageState& s = logic_.state();
     for (int r = 0; r < kRows; ++r)
-        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)], s.measurements[static_cast<std::size_t>(r)]);
+        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)],
+                                 s.measurements[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     measurementGrid_->setEnabled(!general_->stale());
     positionUpButton_->setText(qs(c.positionUp));

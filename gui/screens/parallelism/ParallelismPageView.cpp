@@ -16,7 +16,8 @@ namespace {
 // In the order of ParallelismEdit and ParallelismRadio.
 constexpr const char* kEditNames[] = {"busSizeEdit", "positionCountEdit", "resistancePerPositionEdit",
                                       "parallelismErrorTimeEdit", "configurationErrorTimeEdit", "addressEdit"};
-constexpr const char* kRadioNames[] = {"positionReadingGroup", "relay7FunctionGroup", "relay8FunctionGroup", "relay9FunctionGroup"};
+constexpr const char* kRadioNames[] = {"positionReadingGroup", "relay7FunctionGroup", "relay8FunctionGroup",
+                                       "relay9FunctionGroup"};
 constexpr int kRadioItems[] = {3, 10, 10, 10};
 // The address first on screen, as the technician sets it first.
 constexpr int kScreenOrder[] = {5, 0, 1, 2, 3, 4};

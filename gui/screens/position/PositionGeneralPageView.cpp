@@ -29,17 +29,19 @@ PositionGeneralPageView::PositionGeneralPageView(PositionGeneralPage& logic, QWi
     logic_.setDecimalSeparator(systemDecimalSeparator());
     QVBoxLayout* layout = addBackground();
     QWidget* backgroundPanel = background();
-    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); }, [this] {
-        logic_.tick();
-        render();
-    });
+    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); },
+                                      [this] {
+                                          logic_.tick();
+                                          render();
+                                      });
     layout->addLayout(general_->topRow());
 
     auto* middle = new QHBoxLayout;
     measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kNameWidth, kValueWidth, kRowHeight, true, Qt::AlignRight | Qt::AlignVCenter}, backgroundPanel);
     middle->addWidget(measurementGrid_, 0, Qt::AlignTop);
     deviceLanguageGroup_ = new RadioGroupBox("deviceLanguageGroup", 3, 1, backgroundPanel);
-    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
+    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this,
+            [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
     middle->addWidget(deviceLanguageGroup_, 0, Qt::AlignTop);
     middle->addStretch(1);
     layout->addLayout(middle);
@@ -71,7 +73,8 @@ void PositionGeneralPageView::render()
     const PositionGeneralPageState& s = logic_.state();
     measurementGrid_->setValueHeader(c.measurementHeader);
     for (int r = 0; r < kRows; ++r)
-        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)], s.measurements[static_cast<std::size_t>(r)]);
+        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)],
+                                 s.measurements[static_cast<std::size_t>(r)]);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     measurementGrid_->setEnabled(!general_->stale());
     deviceLanguageGroup_->setTexts(c.deviceLanguage, {c.deviceLanguageItems.begin(), c.deviceLanguageItems.end()});

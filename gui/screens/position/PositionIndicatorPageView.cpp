@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr const char* kEditNames[] = {"resistancePerPositionEdit", "positionCountEdit", "minPositionEdit", "maxPositionEdit"};
-constexpr const char* kLabelNames[] = {"resistancePerPositionLabel", "positionCountLabel", "minPositionLabel", "maxPositionLabel"};
+constexpr const char* kEditNames[] = {"resistancePerPositionEdit", "positionCountEdit", "minPositionEdit",
+                                      "maxPositionEdit"};
+constexpr const char* kLabelNames[] = {"resistancePerPositionLabel", "positionCountLabel", "minPositionLabel",
+                                       "maxPositionLabel"};
 } // namespace
 
 PositionIndicatorPageView::PositionIndicatorPageView(PositionIndicatorPage& logic, QWidget* parent)

@@ -91,7 +91,7 @@ RegulatorGeneralPageView::RegulatorGeneralPageView(RegulatorGeneralPage& logic, 
     QVBoxLayout* layout = addBackground();
     backgroundPanel_ = background();
     general_ = new GeneralPageWidgets(logic_, backgroundPanel_, [this](const std::function<void()>& f) { handle(f); },
-                                       [this] { tick(); });
+                                      [this] { tick(); });
     layout->addLayout(general_->topRow());
     layout->addWidget(buildSettings());
     layout->addWidget(buildGrids());
@@ -120,7 +120,8 @@ QWidget* RegulatorGeneralPageView::buildSettings()
     deviceLanguageGroup_ = new RadioGroupBox("deviceLanguageGroup", 3, 3, row);
     connect(indicationModeGroup_, &RadioGroupBox::clicked, this,
             [this](int i) { handle([&] { logic_.indicationModeChosen(i); }); });
-    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this, [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
+    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this,
+            [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
     layout->addWidget(indicationModeGroup_, 1);
     layout->addWidget(deviceLanguageGroup_, 1, Qt::AlignTop);
     return row;
@@ -136,7 +137,8 @@ QWidget* RegulatorGeneralPageView::buildGrids()
     auto* commands = new QVBoxLayout;
     positionUpButton_ = general_->button("positionUpButton", row, [this] { logic_.positionUpClicked(); });
     positionDownButton_ = general_->button("positionDownButton", row, [this] { logic_.positionDownClicked(); });
-    resetMaxMinCountButton_ = general_->button("resetMaxMinCountButton", row, [this] { logic_.resetMaxMinCountClicked(); });
+    resetMaxMinCountButton_ =
+        general_->button("resetMaxMinCountButton", row, [this] { logic_.resetMaxMinCountClicked(); });
     commands->addWidget(positionUpButton_);
     commands->addWidget(positionDownButton_);
     commands->addSpacing(12);

@@ -16,7 +16,8 @@ class RegulatorGeneralPage;
 
 // The QLX700-R general page: the shared connection and clock boxes, the indication
 // mode and device language, the tap commands, the two measurement grids and the ten
-// relays. Timer1 ticks the logic every second while the logic has it enabled.
+// relays. The refresh timer ticks the logic every second while the logic has it
+// enabled.
 class RegulatorGeneralPageView final : public PageView {
     Q_OBJECT
 public:

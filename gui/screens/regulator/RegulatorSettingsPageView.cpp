@@ -14,7 +14,8 @@ namespace {
 
 // The controls of each group, as ranges of the page's control list.
 constexpr std::array<std::pair<std::size_t, std::size_t>, 4> kGroupControls{{{0, 5}, {5, 10}, {10, 13}, {13, 20}}};
-constexpr std::array<const char*, 4> kGroupNames{"lineDropCompensationBox", "instrumentTransformerBox", "blockingBox", "tapChangerBox"};
+constexpr std::array<const char*, 4> kGroupNames{"lineDropCompensationBox", "instrumentTransformerBox", "blockingBox",
+                                                 "tapChangerBox"};
 
 } // namespace
 

@@ -20,7 +20,7 @@ constexpr const char* kExtension = "conf";
 } // namespace
 
 ConfigFileFlow::ConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, FileChooser& files,
-                                 ConfigLoadOptions options)
+                               ConfigLoadOptions options)
     : settings_(settings)
     , ui_(ui)
     , pump_(pump)
@@ -58,8 +58,9 @@ void ConfigFileFlow::saveConfigurationClicked(DeviceLink& comm, int language)
         ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
-    const auto file = files_.chooseSaveFile({general::SaveConfigTitle.in(language), general::ConfigFileFilter.in(language),
-                                             kExtension, lastFolder(comm.deviceType())});
+    const auto file = files_.chooseSaveFile({general::SaveConfigTitle.in(language),
+                                             general::ConfigFileFilter.in(language), kExtension,
+                                             lastFolder(comm.deviceType())});
     if (!file)
         return;
     remember(comm.deviceType(), *file, language);
@@ -75,15 +76,16 @@ void ConfigFileFlow::loadConfigurationClicked(DeviceLink& comm, int language)
     if (!comm.connected())
         return;
     std::optional<BusyNotice> notice(std::in_place, ui_, general::LoadingConfig.in(language),
-                                           kLoadNoticeWidth);
+                                     kLoadNoticeWidth);
     const auto failed = readConfiguration(comm, language);
     notice.reset();
     if (failed) {
         ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
-    const auto file = files_.chooseOpenFile({general::LoadConfigTitle.in(language), general::ConfigFileFilter.in(language),
-                                             kExtension, lastFolder(comm.deviceType())});
+    const auto file = files_.chooseOpenFile({general::LoadConfigTitle.in(language),
+                                             general::ConfigFileFilter.in(language), kExtension,
+                                             lastFolder(comm.deviceType())});
     if (!file)
         return;
     remember(comm.deviceType(), *file, language);

@@ -11,7 +11,7 @@ class FileChooser;
 class DeviceLink;
 class Ui;
 
-// The general frames' save and load buttons. Both first read every register the
+// The general pages' save and load buttons. Both first read every register the
 // model's file holds, so a save writes what the device has now and a load compares
 // its writes against it. A load checks the whole file before anything is written and
 // saves the device's configuration into backups/ first, as the command line does; the

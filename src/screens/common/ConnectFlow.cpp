@@ -41,7 +41,7 @@ bool ConnectFlow::fail(DeviceLink& comm, const std::string& text)
 }
 
 bool ConnectFlow::connectSerial(DeviceLink& comm, int language, const std::string& port, int address,
-                                  bool serialButton, const SerialLinkSettings& settings)
+                                bool serialButton, const SerialLinkSettings& settings)
 {
     notice_.emplace(ui_, general::Connecting.in(language));
     comm.setSlaveAddress(address);
@@ -64,7 +64,7 @@ bool ConnectFlow::presence(DeviceLink& comm, int language, const RegisterRun& ru
 }
 
 bool ConnectFlow::connectIp(DeviceLink& comm, int language, const std::string& deviceIp, const std::string& pcIp,
-                              bool tcp, std::uint16_t port)
+                            bool tcp, std::uint16_t port)
 {
     notice_.emplace(ui_, general::Connecting.in(language), kNetworkNoticeWidth);
     comm.setDeviceType(model_.deviceType);
@@ -75,7 +75,8 @@ bool ConnectFlow::connectIp(DeviceLink& comm, int language, const std::string& d
         const std::string cause = error != 0 ? std::string(std::strerror(error))
             : tcp ? "no answer within " + std::to_string(static_cast<long>(kTcpConnectLimit.count())) + " s"
                   : "the network link could not be opened";
-        return fail(comm, general::AccessError.in(language) + "\n" + deviceIp + ":" + std::to_string(port) + ": " + cause);
+        return fail(comm,
+                    general::AccessError.in(language) + "\n" + deviceIp + ":" + std::to_string(port) + ": " + cause);
     }
 
     notice_->setMessage(general::StillConnecting.in(language));
@@ -102,7 +103,7 @@ bool ConnectFlow::waitTcpConnect(DeviceLink& comm, int language)
     while (!settled() && LinkClock::now() < limit) {
         const double elapsed = std::chrono::duration<double>(LinkClock::now() - start).count();
         notice_->setMessage(general::Connecting.in(language) + "  (" +
-                             std::to_string(static_cast<long>(std::lround(elapsed))) + "s (max 20s))");
+                            std::to_string(static_cast<long>(std::lround(elapsed))) + "s (max 20s))");
         pump_.runUntil(settled, std::min(deadlineAfter(kTcpPollStep), limit));
     }
     return comm.connected();

@@ -13,9 +13,9 @@
 class DeviceLink;
 class Ui;
 
-// The connect road shared by the general frames: open the link, check the
+// The connect road shared by the general pages: open the link, check the
 // signature, read the model's registers, prove the password, warn about an old tool.
-// Every failure closes the link again, so a frame never keeps a link whose password
+// Every failure closes the link again, so a page never keeps a link whose password
 // was not proved.
 class ConnectFlow {
 public:
@@ -25,16 +25,16 @@ public:
     struct Hooks {
         // Moves the main window's model selector.
         std::function<void(int)> selectDeviceType;
-        // Redraws the frame once the password is proved, before the version check.
+        // Redraws the page once the password is proved, before the version check.
         std::function<void()> connected;
     };
 
     ConnectFlow(ConnectModel model, Ui& ui, EventPump& pump, Hooks hooks);
 
     bool connectSerial(DeviceLink& comm, int language, const std::string& port, int address, bool serialButton,
-                        const SerialLinkSettings& settings);
+                       const SerialLinkSettings& settings);
     bool connectIp(DeviceLink& comm, int language, const std::string& deviceIp, const std::string& pcIp, bool tcp,
-                    std::uint16_t port);
+                   std::uint16_t port);
 
     // The signature of the last device whose signature was accepted (0 before any).
     int signature() const { return signature_; }

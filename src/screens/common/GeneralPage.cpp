@@ -171,7 +171,7 @@ void GeneralPage::afterConnect(bool ok)
 }
 
 bool GeneralPage::connectSerial(const std::string& port, int address, bool serialButton,
-                                   const SerialLinkSettings& settings)
+                                const SerialLinkSettings& settings)
 {
     if (comm_ == nullptr)
         return false;
@@ -215,7 +215,7 @@ void GeneralPage::connectClicked(bool usbButton)
     userAction([this, usbButton] {
         const int type = model_.connect.deviceType;
         SerialConnectDialog dialog(usbButton, language_, context_.settings, type, context_.sources.serialPorts(),
-                               context_.ui);
+                                   context_.ui);
         context_.ui.exec(dialog);
         if (dialog.modalResult() == mrOk && !dialog.portPath().empty())
             connectSerial(dialog.portPath(), dialog.modbusAddress(), !usbButton, dialog.linkSettings());

@@ -15,9 +15,9 @@
 #include <functional>
 #include <string>
 
-// What the five general frames share: the connect roads, the link panels, the
+// What the five general pages share: the connect roads, the link panels, the
 // refresh every second, the clock, password and IP dialogs and the configuration
-// files. A model's frame adds its data (GeneralPageModel) and draws its own values.
+// files. A model's page adds its data (GeneralPageModel) and draws its own values.
 //
 // The window answers during every link wait, so clicks arrive while the refresh or a
 // user's action talks to the device. A user's action is held back until a running

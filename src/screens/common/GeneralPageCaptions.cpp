@@ -7,7 +7,8 @@ constexpr LangText kConnectSerial{"Conectar Serial", "Connect Serial", "Conectar
 constexpr LangText kDisconnect{"Desconectar", "Disconnect", "Desconectar"};
 constexpr LangText kConnectUsb{"Conectar USB", "Connect USB", "Conectar USB"};
 constexpr LangText kConnectIp{"Conectar IP", "Connect IP", "Conectar IP"};
-constexpr LangText kAdjustFromPcClock{"Ajustar com relógio do PC", "Adjust with PC clock", "Ajustar con el reloj del PC"};
+constexpr LangText kAdjustFromPcClock{"Ajustar com relógio do PC", "Adjust with PC clock",
+                                      "Ajustar con el reloj del PC"};
 constexpr LangText kAdjustManually{"Ajustar manualmente", "Adjust Manually", "Ajustar el reloj a mano"};
 constexpr LangText kChangePassword{"Alterar Senha", "Change Password", "Cambiar Clave"};
 constexpr LangText kChangeIp{"Alterar IP", "Change IP", "Cambiar IP"};

@@ -8,7 +8,7 @@ class EventPump;
 class FileChooser;
 class Ui;
 
-// What the main window lends every general frame for its whole run.
+// What the main window lends every general page for its whole run.
 struct GeneralPageContext {
     AppSettings& settings;
     Ui& ui;

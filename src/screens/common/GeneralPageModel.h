@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-// What differs between the five general frames beyond their drawing: the connect
+// What differs between the five general pages beyond their drawing: the connect
 // road and what the page reads every second.
 struct GeneralPageModel {
     ConnectModel connect;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// What every general frame's view draws besides the model's own values: the link's
+// What every general page's view draws besides the model's own values: the link's
 // panels and buttons, and whether the live values are current.
 struct GeneralPageState {
     struct Panel {

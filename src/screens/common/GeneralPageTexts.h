@@ -2,7 +2,7 @@
 
 #include "app/LanguageText.h"
 
-// Messages and notices shared by the general frames of every model: the connect
+// Messages and notices shared by the general pages of every model: the connect
 // roads, the settings writes, the clock and the configuration files.
 namespace general {
 
@@ -21,21 +21,21 @@ inline constexpr LangText SoftwareTooOld{
     "El dispositivo requiere una versión más actualizada de lo software. Por favor, actualize el software para una "
     "versión igual o mayor que "};
 inline constexpr LangText ConfigReadError{"Erro na leitura da configuração do equipamento.",
-                                            "Error reading the configuration from the device.",
-                                            "Error leyendo la configuración del dispositivo."};
+                                          "Error reading the configuration from the device.",
+                                          "Error leyendo la configuración del dispositivo."};
 inline constexpr LangText ConfigSaved{"Configuração salva com sucesso", "Configuration saved successfully",
                                       "Configuracíon guardada con éxito"};
 inline constexpr LangText ConfigSaveError{"Erro ao salvar a configuração", "Error saving the configuration",
-                                           "Error al guardar la configuración"};
+                                          "Error al guardar la configuración"};
 inline constexpr LangText ConfigLoadError{
     "Erro na configuração do equipamento. Algumas configurações podem não ter sido carregadas corretamente.",
     "Error loading the configuration. Some configurations may not have been loaded correctly.",
     "Error al cargar la configuración. Algunas configuracionesno fueron cargadas correctamente."};
 inline constexpr LangText ConfigLoaded{"Configuração carregada com sucesso", "Configuration loaded successfully",
-                                          "Configuración cargada con éxito"};
+                                       "Configuración cargada con éxito"};
 inline constexpr LangText PreviousConfigBackup{"Cópia de segurança da configuração anterior: ",
-                                        "Backup of the previous configuration: ",
-                                        "Copia de seguridad de la configuración anterior: "};
+                                               "Backup of the previous configuration: ",
+                                               "Copia de seguridad de la configuración anterior: "};
 inline constexpr LangText InvalidIp{"IP inválido", "Invalid IP address", "Dirección IP invalida"};
 inline constexpr LangText IpNoAnswer{
     "Equipamento não está respondendo. É possível que o endereço IP esteja incorreto.",
@@ -61,11 +61,11 @@ inline constexpr LangText SignatureIsR{
     "La firma del dispositivo coincide con la QLX700R. El cuadro en la parte superior de la pantalla cambiará a "
     "QLX700R."};
 inline constexpr LangText InvalidSignature{"Assinatura do equipamento inválida.", "Invalid device signature.",
-                                             "firma de dispositivo no válida."};
+                                           "firma de dispositivo no válida."};
 inline constexpr LangText WrongPassword{"Senha incorreta", "Password wrong", "Clave incorrecta"};
 
 inline constexpr LangText DeviceDisconnected{"Equipamento desconectado", "Device disconnected",
-                                                  "Equipo desconectado"};
+                                             "Equipo desconectado"};
 // Beside the live values when the last refresh got no answer, with the time of the
 // last good one.
 inline constexpr LangText NoAnswerSince{"sem resposta desde ", "no answer since ", "sin respuesta desde "};
@@ -73,11 +73,11 @@ inline constexpr LangText NoAnswerSince{"sem resposta desde ", "no answer since 
 inline constexpr LangText Connecting{"Conectando...", "Connecting...", "Conectando..."};
 inline constexpr LangText StillConnecting{"Conectando.....", "Connecting.....", "Conectando....."};
 inline constexpr LangText LoadingConfig{"Carregando configuração...", "Loading configuration...",
-                                           "Cargando configuración..."};
+                                        "Cargando configuración..."};
 
 inline constexpr LangText SaveConfigTitle{"Salvar Configuração", "Save Configuration", "Guardar Configuración"};
 inline constexpr LangText LoadConfigTitle{"Carregar Configuração", "Load Configuration", "Cargar Configuración"};
 inline constexpr LangText ConfigFileFilter{"Arquivo de Configuração (*.conf)|*.conf", "Config File (*.conf)|*.conf",
-                                       "Arquivo de Configuración (*.conf)|*.conf"};
+                                           "Arquivo de Configuración (*.conf)|*.conf"};
 
-} // namespace geral
+} // namespace general

@@ -1,6 +1,6 @@
 #pragma once
 
-// One relay of a general frame: the round lamp and the contact picture under it.
+// One relay of a general page: the round lamp and the contact picture under it.
 struct RelayLamp {
     enum class Contact { None, Open, Closed };
     unsigned lamp = 0x000000; // black or red

@@ -47,7 +47,7 @@ IrrigationGeneralPage::IrrigationGeneralPage(GeneralPageContext context)
 void IrrigationGeneralPage::languageChanged() { captions_ = irrigationGeneralPageCaptions(language()); }
 
 std::string IrrigationGeneralPage::systemState(const std::optional<int>& alarms,
-                                                   const std::optional<bool>& noValveOn) const
+                                               const std::optional<bool>& noValveOn) const
 {
     if (!alarms || !noValveOn)
         return {};
@@ -152,11 +152,11 @@ void IrrigationGeneralPage::manualOperationClicked()
     userAction([this] {
         if (!connected())
             return;
-        ManualOperationWindow form(context_.ui, context_.pump);
+        ManualOperationWindow window(context_.ui, context_.pump);
         const bool ticking = timerEnabled();
         setTimerEnabled(false);
-        form.open(*comm_, language());
-        context_.ui.exec(form);
+        window.open(*comm_, language());
+        context_.ui.exec(window);
         setTimerEnabled(ticking);
     });
 }

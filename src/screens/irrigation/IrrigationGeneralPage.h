@@ -6,9 +6,10 @@
 
 #include <string>
 
-// The QLX700-IRR general page: on the shared general frame, the counters, pressure,
-// inputs, temperature and state of the irrigation controller, its ten outputs, the
-// names of its five branches, the device language and the controller's four commands.
+// The QLX700-IRR general page: besides what every general page has, the counters,
+// pressure, inputs, temperature and state of the irrigation controller, its ten
+// outputs, the names of its five branches, the device language and the controller's
+// four commands.
 // It has no serial button: the USB button connects and disconnects.
 class IrrigationGeneralPage final : public GeneralPage {
 public:
@@ -21,15 +22,18 @@ public:
 
     // --- handlers
     void deviceLanguageChosen(int index);
-    // Branch 0..4 (`edRele2`..`edRele6`).
-    void setBranchName(int branch, const std::string& text) { state_.branchNames.at(static_cast<std::size_t>(branch)) = text; }
+    // Branch 0..4, the name edits under lamps 2..6.
+    void setBranchName(int branch, const std::string& text)
+    {
+        state_.branchNames.at(static_cast<std::size_t>(branch)) = text;
+    }
     // The view reports which name edit holds the keyboard focus; a redraw keeps its text.
     void setFocusedEdit(int branch) { focusedEdit_ = branch; }
     // Leaving a name edit, or Enter in it.
     void branchNameLeft();
     void commandClicked(Command command);
-    // Opens the manual operation form; the refresh stays off while it is open, so the
-    // form has the link to itself.
+    // Opens the manual operation window; the refresh stays off while it is open, so the
+    // window has the link to itself.
     void manualOperationClicked();
 
     // --- state for the view

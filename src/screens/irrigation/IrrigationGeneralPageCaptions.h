@@ -11,6 +11,7 @@ struct IrrigationGeneralPageCaptions {
     std::array<std::string, 5> lampLabels;
     std::string manualOperationButton;
     std::string resetHydrometerButton, resetPluviometerButton, unblockSystemButton, emergencyButton;
+    // The device language group's title and items.
     std::string deviceLanguage;
     std::array<std::string, 3> deviceLanguageItems;
     // Row 7: the texts of alarm bits 0..5 of 1001, no valve on, all well.

@@ -2,5 +2,5 @@
 
 #include "screens/common/GeneralPageModel.h"
 
-// The QLX700-IRR's connect road and live reads on the shared general frame.
+// The QLX700-IRR's connect road and live reads, for the shared general page (GeneralPage).
 GeneralPageModel irrigationGeneralPageModel();

@@ -12,7 +12,7 @@ struct IrrigationGeneralPageState {
     // `measurementGrid` column 1, rows 0..9 (rows 1..7 carry values).
     std::array<std::string, 10> measurements{};
     std::array<RelayLamp, 10> relays{};
-    // `edRele2`..`edRele6`: the user's names of branches 1..5 under lamps 2..6.
+    // The user's names of branches 1..5, in the name edits under lamps 2..6.
     std::array<std::string, kBranches> branchNames{};
     bool branchNamesEnabled = false;
     // The fixed lamp labels and the name edits show only while connected.

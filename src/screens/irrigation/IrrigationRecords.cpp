@@ -73,4 +73,4 @@ std::string recordsFileText(const std::string& header, const std::vector<Record>
     return utf8ToCp1252(text);
 }
 
-} // namespace irrrecords
+} // namespace irrigationrecords

@@ -45,4 +45,4 @@ Reading readRecords(DeviceLink& comm, const std::function<void(int read)>& progr
 // in the Windows-1252 encoding the device's owners open it with.
 std::string recordsFileText(const std::string& header, const std::vector<Record>& records);
 
-} // namespace irrrecords
+} // namespace irrigationrecords

@@ -29,7 +29,7 @@ constexpr LangText kConfirmErase{"Confirma apagar registros?", "Confirm erase re
 constexpr LangText kSendError{"Erro no envio do comando.", "Error sending the command.", "Error al enviar el comando."};
 constexpr LangText kFileSaved{"Arquivo salvo.", "File saved.", "Archivo guardado"};
 constexpr LangText kFileWriteError{"Erro ao gravar o arquivo de registros", "Error writing the records file",
-                                "Error al grabar el archivo de registros"};
+                                   "Error al grabar el archivo de registros"};
 
 std::string progressText(int language, int read)
 {
@@ -46,7 +46,7 @@ std::string joined(const std::array<std::string, 4>& cells)
 } // namespace
 
 IrrigationRecordsPage::IrrigationRecordsPage(Ui& ui, FileChooser& files, AppSettings& settings,
-                                                       EventPump& pump)
+                                             EventPump& pump)
     : ui_(ui)
     , files_(files)
     , settings_(settings)

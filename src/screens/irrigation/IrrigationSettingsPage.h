@@ -27,7 +27,7 @@ public:
     void sendSettings();
 
     // --- handlers
-    // The item chosen in `cycle`; -1 when none is selected.
+    // The item chosen in the cycle combo; -1 when none is selected.
     void cycleChosen(int index);
     void setEdit(IrrEdit edit, const std::string& text) { state_.edits.at(static_cast<std::size_t>(edit)) = text; }
     // Leaving any edit, or Enter in it.

@@ -46,7 +46,7 @@ constexpr int kIrrRadioCount = 5;
 struct IrrigationSettingsPageState {
     static constexpr int kUnknown = -1;
 
-    // The item of `cycle`, the cycle shown.
+    // The item of the cycle combo, the cycle shown.
     int cycle = 0;
     std::array<std::string, kIrrEditCount> edits{};
     // 0 or 1; kUnknown while the box's register was never received on this link.

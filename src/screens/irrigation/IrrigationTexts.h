@@ -7,4 +7,4 @@ namespace irrigation {
 
 inline constexpr LangText CommandSent{"Comando enviado", "Command sent", "Comando enviado"};
 
-} // namespace irr
+} // namespace irrigation

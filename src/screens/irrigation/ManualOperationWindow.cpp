@@ -16,7 +16,7 @@ constexpr int kDurationRegister = 210;
 constexpr int kBranchesRegister = 211;
 constexpr int kRelaysRegister = 212;
 constexpr int kManualRegisters = 3;
-// The device applies the new outputs before the form reads them back.
+// The device applies the new outputs before the window reads them back.
 constexpr std::chrono::milliseconds kReadBackDelay{300};
 
 constexpr LangText kManualCycle{"Ciclo Manual", "Manual Cycle", "Ciclo Manual"};
@@ -28,7 +28,7 @@ constexpr LangText kManualControl{"Controle Manual", "Manual Control", "Control 
 constexpr LangText kPump{"Bomba", "Pump", "Bomba"};
 constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando"};
 constexpr LangText kCommunicationError{"Erro de comunicação com o equipamento", "Communication error",
-                                    "Error de comunicacion"};
+                                       "Error de comunicacion"};
 constexpr LangText kInvalidValue{"Valor numérico inválido: ", "Invalid numeric value: ", "Valor numérico inválido: "};
 
 } // namespace

@@ -31,9 +31,9 @@ public:
     void setValve(int valve, bool checked) { state_.valves.at(index(valve)) = checked; }
     void setPump(bool checked) { state_.pump = checked; }
     void setDuration(const std::string& text) { state_.duration = text; }
-    // The view reports the keyboard focus of `duration`; a refill keeps what is typed.
+    // The view reports the keyboard focus of the duration edit; a refill keeps what is typed.
     void setDurationFocused(bool focused) { durationFocused_ = focused; }
-    // Any box's click, leaving `duration` and Enter in it: sends the form.
+    // Any box's click, leaving the duration edit and Enter in it: sends what the window shows.
     void controlChanged();
     void startCycleClicked() { command(Command::Start); }
     void stopCycleClicked() { command(Command::Stop); }

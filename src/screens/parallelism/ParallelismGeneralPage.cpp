@@ -13,13 +13,13 @@ namespace {
 constexpr int kManualRelay = 603;
 
 constexpr LangText kNotMasterOrIndividual{"Não está no modo mestre ou individual.", "Not in master or individual mode",
-                              "No es maestro o individual"};
+                                          "No es maestro o individual"};
 constexpr LangText kErrorActive{"Algum erro está ativo. O comando não será executado.",
-                              "An error is active. The command will not be executed.",
-                              "Un error está activo. El comando no se ejecutará."};
+                                "An error is active. The command will not be executed.",
+                                "Un error está activo. El comando no se ejecutará."};
 constexpr LangText kAutomaticMode{"O equipamento está no modo automático. O comando não será executado.",
-                               "The device is in automatic mode. The command will not be executed.",
-                               "El dispositivo está en modo automático. El comando no se ejecutará."};
+                                  "The device is in automatic mode. The command will not be executed.",
+                                  "El dispositivo está en modo automático. El comando no se ejecutará."};
 constexpr LangText kCommandSent{"Comando enviado", "Command sent", "Comando enviado"};
 } // namespace
 

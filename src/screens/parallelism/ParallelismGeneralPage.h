@@ -4,9 +4,10 @@
 #include "screens/parallelism/ParallelismGeneralPageCaptions.h"
 #include "screens/parallelism/ParallelismGeneralPageState.h"
 
-// The QLX700-P general page: on the shared general frame, the unit's position,
-// expected position and mode, its five error groups, the ten relays (7..9 named by
-// their function), the device's language and the position up and down commands.
+// The QLX700-P general page: besides what every general page has, the unit's
+// position, expected position and mode, its five error groups, the ten relays (7..9
+// named by their function), the device's language and the position up and down
+// commands.
 class ParallelismGeneralPage final : public GeneralPage {
 public:
     explicit ParallelismGeneralPage(GeneralPageContext context);

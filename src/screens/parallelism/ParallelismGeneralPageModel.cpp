@@ -12,7 +12,8 @@ GeneralPageModel parallelismGeneralPageModel(std::function<const DeviceLink*()> 
     GeneralPageModel m;
     m.connect.deviceType = kQLX700P;
     m.connect.signature = kSignatureP;
-    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT}, {kSignatureR, kQLX700R, general::SignatureIsR}};
+    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT},
+                          {kSignatureR, kQLX700R, general::SignatureIsR}};
     // The unit index decides which bus-table entries are this unit's.
     m.connect.afterSignature = [](DeviceLink& c) { return c.readRegisters(1951, 1); };
     m.connect.initialReads = [comm](int, bool) {

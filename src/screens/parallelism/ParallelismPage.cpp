@@ -26,23 +26,25 @@ constexpr Seconds kRetryPause{0.2};
 constexpr Seconds kAddressSettle{0.3};
 
 constexpr LangText kInvalidAddress{"Endereço do Dispositivo inválido. Deve ser um inteiro entre 0 e 15",
-                                "Invalid device address. It must be an integer between 0 and 15",
-                                "Dirección del dispositivo inválido. Debe ser un entero entre 0 y 15"};
+                                   "Invalid device address. It must be an integer between 0 and 15",
+                                   "Dirección del dispositivo inválido. Debe ser un entero entre 0 y 15"};
 constexpr LangText kInvalidBusSize{"Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16",
-                           "Invalid BUS size. It must be an integer between 1 and 16",
-                           "Tamaño del BUS inválido. Debe ser un entero entre 1 y 16"};
+                                   "Invalid BUS size. It must be an integer between 1 and 16",
+                                   "Tamaño del BUS inválido. Debe ser un entero entre 1 y 16"};
 constexpr LangText kInvalidPositionCount{"Número de posições inválido. Deve ser um inteiro entre 2 e 50",
-                                "Invalid number of positions. It must be an integer between 2 and 50",
-                                "Número de posiciones inválido. Debe ser un entero entre 2 y 50"};
+                                         "Invalid number of positions. It must be an integer between 2 and 50",
+                                         "Número de posiciones inválido. Debe ser un entero entre 2 y 50"};
 constexpr LangText kInvalidResistance{"Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0",
-                              "Invalid resistance per position. It must be a value between 3.0 and 20.0",
-                              "Resistencia por posición inválido. Debe ser un valor entre 3.0 y 20.0"};
-constexpr LangText kInvalidParallelismErrorTime{"Tempo de erro de paralelismo inválido. Deve ser um inteiro entre 10 e 100",
-                                  "Invalid parallelism error time. It must be an integer between 10 and 100",
-                                  "Tiempo de error de paralelismo inválido. Debe ser un entero entre 10 y 100"};
-constexpr LangText kInvalidConfigurationErrorTime{"Tempo de erro de configuração inválido. Deve ser um inteiro entre 10 e 100",
-                                 "Invalid configuration error time. It must be an integer between 10 and 100",
-                                 "Tiempo de error de configuración inválido. Debe ser un entero entre 10 y 100"};
+                                      "Invalid resistance per position. It must be a value between 3.0 and 20.0",
+                                      "Resistencia por posición inválido. Debe ser un valor entre 3.0 y 20.0"};
+constexpr LangText kInvalidParallelismErrorTime{
+    "Tempo de erro de paralelismo inválido. Deve ser um inteiro entre 10 e 100",
+    "Invalid parallelism error time. It must be an integer between 10 and 100",
+    "Tiempo de error de paralelismo inválido. Debe ser un entero entre 10 y 100"};
+constexpr LangText kInvalidConfigurationErrorTime{
+    "Tempo de erro de configuração inválido. Deve ser um inteiro entre 10 e 100",
+    "Invalid configuration error time. It must be an integer between 10 and 100",
+    "Tiempo de error de configuración inválido. Debe ser un entero entre 10 y 100"};
 
 // Ohms per position 3.0..20.0 compared in typed hundredths, stored in tenths rounded half to even.
 std::optional<int> resistanceTenths(const std::string& text)

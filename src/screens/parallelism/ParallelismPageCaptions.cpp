@@ -13,8 +13,8 @@ constexpr LangText kLabels[] = {
     {"Endereço do Dispositivo", "Device Address", "Direccion del Dispositivo"}};
 constexpr LangText kPositionReadingTitle{"Leitura da Posição", "Position Measurement", "Leitura de la Posición"};
 constexpr LangText kPositionReadingItems[] = {{"Resistência RTD", "RTD Resistance", "Resistencia RTD"},
-                                      {"Entrada BCD", "BDC Input", "Entrada BCD"},
-                                      {"Entrada de Corrente", "Current Input", "Entrada de Corriente"}};
+                                              {"Entrada BCD", "BDC Input", "Entrada BCD"},
+                                              {"Entrada de Corrente", "Current Input", "Entrada de Corriente"}};
 constexpr LangText kRelayConfigurationPrefix{"Configuração do Relé ", "Relay ", "Configuración del Relé "};
 constexpr LangText kRelayConfigurationSuffix{"", " Configuration", ""};
 constexpr LangText kFunctions[] = {
@@ -39,7 +39,8 @@ ParallelismPageCaptions parallelismPageCaptions(int language)
     for (const LangText& item : kPositionReadingItems)
         c.radioItems[0].push_back(item.in(language));
     for (std::size_t r = 1; r < c.radioTitles.size(); ++r) {
-        c.radioTitles[r] = kRelayConfigurationPrefix.in(language) + std::to_string(6 + r) + kRelayConfigurationSuffix.in(language);
+        c.radioTitles[r] =
+            kRelayConfigurationPrefix.in(language) + std::to_string(6 + r) + kRelayConfigurationSuffix.in(language);
         for (const LangText& item : kFunctions)
             c.radioItems[r].push_back(item.in(language));
     }

@@ -4,7 +4,14 @@
 #include <string>
 
 // The edits of the parallelism page, in the order a send checks them (the address last).
-enum class ParallelismEdit : int { BusSize, PositionCount, ResistancePerPosition, ParallelismErrorTime, ConfigurationErrorTime, Address };
+enum class ParallelismEdit : int {
+    BusSize,
+    PositionCount,
+    ResistancePerPosition,
+    ParallelismErrorTime,
+    ConfigurationErrorTime,
+    Address,
+};
 constexpr int kParallelismEditCount = 6;
 
 // The radio groups: position reading, then the functions of relays 7, 8 and 9.

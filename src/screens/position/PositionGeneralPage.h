@@ -6,9 +6,9 @@
 
 #include <functional>
 
-// The QLX700-C general page: on the shared general frame, the measured resistance and
-// current, the position and its indication, the failure, the ten relays and the
-// device's language.
+// The QLX700-C general page: besides what every general page has, the measured
+// resistance and current, the position and its indication, the failure, the ten relays
+// and the device's language.
 class PositionGeneralPage final : public GeneralPage {
 public:
     // `showOutputEntry` makes the main window's current-output entry visible once a

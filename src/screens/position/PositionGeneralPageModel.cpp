@@ -9,7 +9,8 @@ GeneralPageModel positionGeneralPageModel()
     GeneralPageModel m;
     m.connect.deviceType = kQLX700C;
     m.connect.signature = kSignatureC;
-    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT}, {kSignatureP, kQLX700P, general::SignatureIsP}};
+    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT},
+                          {kSignatureP, kQLX700P, general::SignatureIsP}};
     // 707 (the reading mode) decides whether the page shows an indicated position.
     m.connect.initialReads = [](int, bool) {
         return std::vector<RegisterRun>{{1500, 1}, {1600, 4}, {2000, 1}, {2501, 2}, {2001, 1}, {703, 1}, {704, 1},

@@ -24,14 +24,14 @@ constexpr LangText kInvalidResistance{
     "Invalid Resistance per Position value. It must be a value between 3.0 and 20.0.",
     "Valor de Resistência por Posición inválido. Debe ser un valor entre 3.0 y 20.0."};
 constexpr LangText kInvalidPositionCount{"Número de posições inválido. Deve ser um inteiro entre 2 e 50.",
-                              "Invalid Number of Positions. It must be an integer between 2 and 50.",
-                              "Número de posiciones inválido. Debe ser un entero entre 2 y 50."};
+                                         "Invalid Number of Positions. It must be an integer between 2 and 50.",
+                                         "Número de posiciones inválido. Debe ser un entero entre 2 y 50."};
 constexpr LangText kInvalidMinPosition{"Posição Mínima inválida. Deve ser um inteiro entre 1 e 50.",
-                              "Invalid Min. Position. It must be an integer between 1 and 50.",
-                              "Posición Mínima inválida. Debe ser un entero entre 1 y 50."};
+                                       "Invalid Min. Position. It must be an integer between 1 and 50.",
+                                       "Posición Mínima inválida. Debe ser un entero entre 1 y 50."};
 constexpr LangText kInvalidMaxPosition{"Posição Máxima inválida. Deve ser um inteiro entre 1 e 50.",
-                              "Invalid Max. Position. It must be an integer between 1 and 50.",
-                              "Posición Máxima inválida. Debe ser un entero entre 1 y 50."};
+                                       "Invalid Max. Position. It must be an integer between 1 and 50.",
+                                       "Posición Máxima inválida. Debe ser un entero entre 1 y 50."};
 
 // Ohms per position, 2.97 to 20.04 as typed (compared in hundredths, so no float
 // equality decides a bound), stored in tenths rounded half to even.
@@ -111,7 +111,8 @@ void PositionIndicatorPage::sendSettings()
             ui_.showMessage(MessageKind::Error, message.in(language_));
     };
     const auto text = [this](PositionEdit e) -> const std::string& { return state_.edits[static_cast<std::size_t>(e)]; };
-    send(PositionEdit::ResistancePerPosition, resistanceTenths(text(PositionEdit::ResistancePerPosition)), kInvalidResistance);
+    send(PositionEdit::ResistancePerPosition, resistanceTenths(text(PositionEdit::ResistancePerPosition)),
+         kInvalidResistance);
     send(PositionEdit::PositionCount, parseIntegerIn(text(PositionEdit::PositionCount), 2, 50), kInvalidPositionCount);
     send(PositionEdit::MinPosition, parseIntegerIn(text(PositionEdit::MinPosition), 1, 50), kInvalidMinPosition);
     send(PositionEdit::MaxPosition, parseIntegerIn(text(PositionEdit::MaxPosition), 1, 50), kInvalidMaxPosition);

@@ -120,8 +120,15 @@ void RegulatorGeneralPage::settingChosen(int RegulatorGeneralPageState::*group, 
     });
 }
 
-void RegulatorGeneralPage::indicationModeChosen(int index) { settingChosen(&RegulatorGeneralPageState::indicationMode, index); }
-void RegulatorGeneralPage::deviceLanguageChosen(int index) { settingChosen(&RegulatorGeneralPageState::deviceLanguage, index); }
+void RegulatorGeneralPage::indicationModeChosen(int index)
+{
+    settingChosen(&RegulatorGeneralPageState::indicationMode, index);
+}
+
+void RegulatorGeneralPage::deviceLanguageChosen(int index)
+{
+    settingChosen(&RegulatorGeneralPageState::deviceLanguage, index);
+}
 
 void RegulatorGeneralPage::positionCommand(int code)
 {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-// The QLX700-R general page: on the shared general frame, the regulator's
+// The QLX700-R general page: besides what every general page has, the regulator's
 // measurements and tap position, its relays, the indication mode and the device
 // language, the tap commands and the reset of the extremes and operation count.
 class RegulatorGeneralPage final : public GeneralPage {
@@ -32,7 +32,7 @@ public:
     // --- state for the view
     const RegulatorGeneralPageState& state() const { return state_; }
     const RegulatorGeneralPageCaptions& captions() const { return captions_; }
-    // The value test form; the calibration page shows it.
+    // The value test window; the calibration page shows it.
     ValueTestWindow& valueTestWindow() { return valueTestWindow_; }
 
 private:

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-// The QLX700-R general frame's own captions in one language (GeneralPageCaptions
-// holds those every general frame has).
+// The QLX700-R general page's own captions in one language (GeneralPageCaptions
+// holds those every general page has).
 struct RegulatorGeneralPageCaptions {
     std::string resetMaxMinCount, positionUp, positionDown;
     std::string indicationMode;

@@ -10,7 +10,8 @@ GeneralPageModel regulatorGeneralPageModel()
     m.connect.deviceType = kQLX700R;
     m.connect.signature = kSignatureR;
     // Only the T and the P hand over; an IRR or C signature is simply invalid here.
-    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT}, {kSignatureP, kQLX700P, general::SignatureIsP}};
+    m.connect.switches = {{kSignatureT, kQLX700T, general::SignatureIsT},
+                          {kSignatureP, kQLX700P, general::SignatureIsP}};
     // 401 (6) is the T and P clock block: the R's clock (601..606) appears with the
     // first refresh. 2510 (6) holds the current outputs' gains.
     m.connect.initialReads = [](int, bool) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-// What the QLX700-R general frame's view draws beyond the panels every general frame
+// What the QLX700-R general page's view draws beyond the panels every general page
 // has (GeneralPageState).
 struct RegulatorGeneralPageState {
     // Item index of the two radio groups; -1 when nothing is selected.

@@ -10,10 +10,10 @@ inline constexpr LangText ResetQuestion{
     "Would you like to reset the commutation count and the max and min positions?",
     "Quiere resetear la memoria de conmutaciones y las posiciones máxima y mínima?"};
 inline constexpr LangText ResetError{"Erro ao apagar a memória", "Error erasing the memory",
-                                    "Error al borrar la memoria"};
+                                     "Error al borrar la memoria"};
 inline constexpr LangText MemoryReset{"Memória resetada", "Memory reseted", "Memoria reseteada"};
 inline constexpr LangText CommandSent{"Comando enviado", "Command sent", "Comando enviado"};
 // Follows the operation count: "%d milhões".
 inline constexpr LangText Millions{"milhões", "millions", "millones"};
 
-} // namespace regulador
+} // namespace regulator

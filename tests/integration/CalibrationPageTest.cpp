@@ -1,6 +1,7 @@
 // The calibration and test page against the simulated QLX700-T: the test settings it
 // sends and refuses, the lists it reads, and the calibration record it keeps.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/calibration/CalibrationPage.h"
 #include "settings/CalibrationStore.h"
 #include "settings/IniFile.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr const char* kSendError = "Erro no envio do comando.";
 constexpr const char* kMsg32 = "Valor inválido de corrente. Deve ser um valor entre 0.0 e 32.0";
 constexpr const char* kMsg1_5 = "Valor inválido de corrente. Deve ser um valor entre 0.0 e 1.5";
 constexpr const char* kMsgRes127 = "Valor inválido no resistor de 127 ohms";

@@ -1,8 +1,9 @@
 // qlx700ctl save and load against the simulated devices, over serial and TCP.
 #include "ConfigFileSimChanges.h"
-#include "support/CtlRunner.h"
+#include "ModelLink.h"
 #include "SimServer.h"
 #include "device/DeviceModel.h"
+#include "support/CtlRunner.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-struct Param {
-    int type;
-    bool tcp;
-};
-
-std::string paramName(const ::testing::TestParamInfo<Param>& info)
-{
-    return std::string(modelShortName(info.param.type)) + (info.param.tcp ? "_Tcp" : "_Serial");
-}
 
 // The file without its creation time, the one line two saves may differ in.
 std::string withoutTime(const std::string& text)
@@ -30,7 +21,7 @@ std::string withoutTime(const std::string& text)
     return text.substr(0, at) + text.substr(text.find("\r\n", at));
 }
 
-class ConfigFileCtl : public ::testing::TestWithParam<Param> {
+class ConfigFileCtl : public ::testing::TestWithParam<ModelLink> {
 protected:
     void SetUp() override
     {
@@ -102,11 +93,7 @@ TEST_P(ConfigFileCtl, SaveChangeLoadRestoresTheDeviceAndKeepsABackup)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllModels, ConfigFileCtl,
-                         ::testing::Values(Param{kQLX700T, false}, Param{kQLX700P, false}, Param{kQLX700R, false},
-                                           Param{kQLX700IRR, false}, Param{kQLX700C, false}, Param{kQLX700T, true},
-                                           Param{kQLX700P, true}, Param{kQLX700R, true}, Param{kQLX700IRR, true},
-                                           Param{kQLX700C, true}),
-                         paramName);
+                         everyModelAndLink(), modelLinkName);
 
 TEST(ConfigFileCtlErrors, AnotherModelsFileIsRefusedWithMinusOne)
 {

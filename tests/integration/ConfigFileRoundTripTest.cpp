@@ -1,6 +1,7 @@
 // Configuration files against the simulated devices: save, change the device, load,
 // and every register the file covers is back; a second save is byte-identical.
 #include "ConfigFileSimChanges.h"
+#include "ModelLink.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
@@ -16,17 +17,7 @@ namespace {
 
 const auto kWhen = std::chrono::system_clock::from_time_t(1704110400);
 
-struct Param {
-    int type;
-    bool tcp;
-};
-
-std::string paramName(const ::testing::TestParamInfo<Param>& info)
-{
-    return std::string(modelShortName(info.param.type)) + (info.param.tcp ? "_Tcp" : "_Serial");
-}
-
-class ConfigFileRoundTrip : public ::testing::TestWithParam<Param> {
+class ConfigFileRoundTrip : public ::testing::TestWithParam<ModelLink> {
 protected:
     void SetUp() override
     {
@@ -82,8 +73,4 @@ TEST_P(ConfigFileRoundTrip, LoadRestoresEverySavedRegister)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllModels, ConfigFileRoundTrip,
-                         ::testing::Values(Param{kQLX700T, false}, Param{kQLX700P, false}, Param{kQLX700R, false},
-                                           Param{kQLX700IRR, false}, Param{kQLX700C, false}, Param{kQLX700T, true},
-                                           Param{kQLX700P, true}, Param{kQLX700R, true}, Param{kQLX700IRR, true},
-                                           Param{kQLX700C, true}),
-                         paramName);
+                         everyModelAndLink(), modelLinkName);

@@ -11,15 +11,15 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-CtlRun run(std::vector<std::string> link, const std::vector<std::string>& command)
+CtlRun irrigationCtl(std::vector<std::string> link, const std::vector<std::string>& command)
 {
-    link.insert(link.end(), {"--model", "IRR", "--password", "QWKZ"});
-    link.insert(link.end(), command.begin(), command.end());
-    return ctl(link);
+    link.insert(link.end(), {"--model", "IRR"});
+    return ctlWithPassword(std::move(link), command);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ TEST(CtlIrrigationRecords, SaveWritesThePagesFileAndEraseEmptiesTheStore)
                                                       {"--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())}};
     for (const auto& link : links) {
         const auto file = folder / ("records-" + link[0].substr(2) + ".txt");
-        const CtlRun r = run(link, {"records", "save", file.string()});
+        const CtlRun r = irrigationCtl(link, {"records", "save", file.string()});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "3 records saved in " + file.string() + "\n");
         EXPECT_EQ(r.err, ""); // progress only at a terminal
@@ -41,11 +41,11 @@ TEST(CtlIrrigationRecords, SaveWritesThePagesFileAndEraseEmptiesTheStore)
                                   "02/11/26 07:07, 1.1 mm, 325 L, 21.1 C\r\n"
                                   "03/11/26 08:14, 2.2 mm, 350 L, 22.2 C\r\n");
     }
-    const CtlRun erase = run(links[1], {"records", "erase"});
+    const CtlRun erase = irrigationCtl(links[1], {"records", "erase"});
     ASSERT_EQ(erase.status, 0) << erase.err;
     EXPECT_EQ(erase.out, "records erased\n");
     const auto empty = folder / "empty.txt";
-    ASSERT_EQ(run(links[0], {"records", "save", empty.string()}).status, 0);
+    ASSERT_EQ(irrigationCtl(links[0], {"records", "save", empty.string()}).status, 0);
     EXPECT_EQ(readFile(empty), "Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura\r\n");
 }
 
@@ -54,7 +54,7 @@ TEST(CtlIrrigationRecords, AReadingTheLinkCutsShortKeepsWhatArrivedAndFails)
     auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-55"}, {.tcp = true});
     const std::vector<std::string> tcp{"--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())};
     TempFolder folder;
-    const CtlRun whole = run(tcp, {"records", "save", (folder / "whole.txt").string()});
+    const CtlRun whole = irrigationCtl(tcp, {"records", "save", (folder / "whole.txt").string()});
     ASSERT_EQ(whole.status, 0) << whole.err;
     EXPECT_EQ(whole.out, "50 records saved in " + (folder / "whole.txt").string() + "\n") << "never past the fiftieth";
 
@@ -62,7 +62,7 @@ TEST(CtlIrrigationRecords, AReadingTheLinkCutsShortKeepsWhatArrivedAndFails)
     const std::uint64_t perRun = sim->requestCount();
     sim->setFaults("silent-after=" + std::to_string(perRun - 20));
     const auto cut = folder / "cut.txt";
-    const CtlRun r = run(tcp, {"records", "save", cut.string()});
+    const CtlRun r = irrigationCtl(tcp, {"records", "save", cut.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("the reading stopped after "), std::string::npos) << r.err;
     const std::string kept = readFile(cut);
@@ -73,12 +73,12 @@ TEST(CtlIrrigationRecords, AReadingTheLinkCutsShortKeepsWhatArrivedAndFails)
 TEST(CtlIrrigationRecords, OtherModelsAndBadArgumentsAreRefused)
 {
     auto t = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
-    const CtlRun other = run({"--serial", t->serialPath()}, {"records", "erase"});
+    const CtlRun other = irrigationCtl({"--serial", t->serialPath()}, {"records", "erase"});
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(t->writeCount(), 0u);
 
     for (const auto& args : std::vector<std::vector<std::string>>{{"records"}, {"records", "save"}, {"records", "wipe"}}) {
-        const CtlRun u = run({"--serial", "/dev/null"}, args);
+        const CtlRun u = irrigationCtl({"--serial", "/dev/null"}, args);
         EXPECT_EQ(u.status, 2) << args[0] << " " << u.err;
     }
 }

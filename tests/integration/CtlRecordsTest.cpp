@@ -20,13 +20,6 @@ std::vector<std::vector<std::string>> links(const qlxsim::SimServer& sim)
     return {{"--serial", sim.serialPath()}, {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())}};
 }
 
-CtlRun run(std::vector<std::string> link, const std::vector<std::string>& command)
-{
-    link.insert(link.end(), {"--password", "QWKZ"});
-    link.insert(link.end(), command.begin(), command.end());
-    return ctl(link);
-}
-
 } // namespace
 
 TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
@@ -36,7 +29,7 @@ TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
     TempFolder folder;
     for (const auto& link : links(*sim)) {
         const auto file = folder / ("events-" + link[0].substr(2) + ".txt");
-        const CtlRun r = run(link, {"events", "save", file.string()});
+        const CtlRun r = ctlWithPassword(link, {"events", "save", file.string()});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "25 events saved in " + file.string() + "\n");
         EXPECT_EQ(r.err, ""); // progress only at a terminal
@@ -47,7 +40,7 @@ TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
         EXPECT_EQ(lines, 25u);
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     }
-    const CtlRun erase = run(links(*sim)[1], {"events", "erase"});
+    const CtlRun erase = ctlWithPassword(links(*sim)[1], {"events", "erase"});
     ASSERT_EQ(erase.status, 0) << erase.err;
     EXPECT_EQ(erase.out, "events erased\n");
     EXPECT_EQ(sim->reg(1800), 0);
@@ -59,12 +52,12 @@ TEST(CtlRecords, ACutDownloadKeepsWhatArrivedAndFails)
     sim->setReg(214, 0);
     TempFolder folder;
     // The connection, the password and the three counts, then one page; then silence.
-    const CtlRun whole = run(links(*sim)[1], {"events", "save", (folder / "whole.txt").string()});
+    const CtlRun whole = ctlWithPassword(links(*sim)[1], {"events", "save", (folder / "whole.txt").string()});
     ASSERT_EQ(whole.status, 0) << whole.err;
     const std::uint64_t perRun = sim->requestCount();
     sim->setFaults("silent-after=" + std::to_string(perRun - 2));
     const auto cut = folder / "cut.txt";
-    const CtlRun r = run(links(*sim)[1], {"events", "save", cut.string()});
+    const CtlRun r = ctlWithPassword(links(*sim)[1], {"events", "save", cut.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("the download stopped after 20 of 25 events"), std::string::npos) << r.err;
     EXPECT_EQ(readFile(cut).size(), readFile(folder / "whole.txt").size() * 20 / 25) << "the first two pages are kept";
@@ -80,13 +73,13 @@ TEST(CtlRecords, MaximaPrintsTheNineAndResetZeroesThemAfterPrinting)
         sim->setReg(static_cast<std::uint16_t>(1712 + 3 * i), 0);
     }
     sim->setReg(1719, 1000); // RTD 1 reached its maximum one second into 1970
-    const CtlRun r = run(links(*sim)[0], {"maxima"});
+    const CtlRun r = ctlWithPassword(links(*sim)[0], {"maxima"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "winding 1     80 degC  1970-01-01 00:00:00.000");
     EXPECT_NE(r.out.find("\nRTD 1         83 degC  1970-01-01 00:00:01.000\n"), std::string::npos) << r.out;
     EXPECT_EQ(sim->reg(701), 80) << "maxima without --reset changes nothing";
 
-    const CtlRun reset = run(links(*sim)[0], {"maxima", "--reset"});
+    const CtlRun reset = ctlWithPassword(links(*sim)[0], {"maxima", "--reset"});
     ASSERT_EQ(reset.status, 0) << reset.err;
     EXPECT_EQ(reset.out.substr(reset.out.size() - 13), "maxima reset\n");
     for (int reg = 701; reg <= 709; ++reg)
@@ -97,18 +90,18 @@ TEST(CtlRecords, MaximaPrintsTheNineAndResetZeroesThemAfterPrinting)
 TEST(CtlRecords, ModelsWithoutRecordsAndBadArgumentsAreRefused)
 {
     auto p = qlxsim::SimServer::start({.model = "P"}, {.serial = true});
-    const CtlRun other = run({"--serial", p->serialPath(), "--model", "P"}, {"maxima"});
+    const CtlRun other = ctlWithPassword({"--serial", p->serialPath(), "--model", "P"}, {"maxima"});
     EXPECT_EQ(other.status, 1);
     EXPECT_NE(other.err.find("QLX700-P, which keeps no events or maxima"), std::string::npos) << other.err;
 
     auto membrane = qlxsim::SimServer::start({.model = "T-membrane"}, {.serial = true});
-    const CtlRun m = run({"--serial", membrane->serialPath()}, {"events", "erase"});
+    const CtlRun m = ctlWithPassword({"--serial", membrane->serialPath()}, {"events", "erase"});
     EXPECT_EQ(m.status, 1);
     EXPECT_EQ(membrane->writeCount(), 0u);
 
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"events"}, {"events", "save"}, {"events", "wipe"}, {"maxima", "now"}, {"events", "erase", "--reset"}}) {
-        const CtlRun u = run({"--serial", "/dev/null"}, args);
+        const CtlRun u = ctlWithPassword({"--serial", "/dev/null"}, args);
         EXPECT_EQ(u.status, 2) << args[0] << " " << u.err;
     }
 }

@@ -1,13 +1,13 @@
 // The current output page against simulated devices: the T's full page, the R's
 // three outputs, the range alone on the P (this unit's) and the C.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/thermal/CurrentOutputsPage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr const char* kSendError = "Erro no envio do comando.";
 constexpr const char* kMsgFullScale = "Valor inválido no Fundo de Escala. Deve ser um inteiro entre 0 e 255.";
 constexpr const char* kMsgCurrentFullScale =
     "Valor inválido no Fundo de Escala de Corrente. Deve ser um valor entre 1.0A e 10.0A.";
@@ -295,4 +295,4 @@ TEST_P(CurrentOutputsPageTest, ThePositionIndicatorSetsItsRange)
 
 INSTANTIATE_TEST_SUITE_P(Links, CurrentOutputsPageTest,
                          ::testing::Values(PageLinkFixture::Link::UsbButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Usb"; });
+                         PageLinkFixture::linkName);

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kDownloadDone = "Download Concluído";
 constexpr const char* kDownloadError = "Erro no download dos eventos do equipamento";
-constexpr const char* kSendError = "Erro no envio do comando";
+constexpr const char* kCommandError = "Erro no envio do comando";
 constexpr const char* kMsgTimer = "Valor de timer de eventos inválido. Deve ser um valor entre 0 e 60";
 
 class EventsPageTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
@@ -196,7 +196,7 @@ TEST_P(EventsPageTest, ARefusedResetIsReported)
     sim->setFaults(refusal());
     ui.answers = {true};
     page.resetMaximaClicked();
-    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Deseja zerar os máximos?", kSendError}));
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Deseja zerar os máximos?", kCommandError}));
 }
 
 TEST_P(EventsPageTest, TheIntervalIsWrittenOnlyWhenItIsAWholeNumberOfMinutesUpToAnHour)
@@ -227,6 +227,6 @@ TEST_P(EventsPageTest, TheIntervalIsWrittenOnlyWhenItIsAWholeNumberOfMinutesUpTo
 
 INSTANTIATE_TEST_SUITE_P(Links, EventsPageTest,
                          ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial"; });
+                         PageLinkFixture::linkName);
 
 } // namespace

@@ -2,10 +2,11 @@
 // pseudo-terminal and TCP: the record window read one record at a time, the grid,
 // the records file, erase, and the ways a reading ends early.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "app/FolderAppSettings.h"
 #include "screens/irrigation/IrrigationRecordsPage.h"
-#include "support/ScriptedFiles.h"
 #include "support/FileText.h"
+#include "support/ScriptedFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ using namespace std::chrono_literals;
 // The header as the file holds it: Windows-1252, so the circumflexes are one byte.
 constexpr const char* kHeaderCp1252 = "Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura";
 constexpr const char* kFileSaved = "Arquivo salvo.";
-constexpr const char* kSendError = "Erro no envio do comando.";
 
 std::size_t filledRows(const IrrigationRecordsPage& page)
 {
@@ -183,6 +183,6 @@ TEST_P(IrrigationRecordsPageTest, AFileThatCannotBeWrittenIsNamedAndNeverReporte
 
 INSTANTIATE_TEST_SUITE_P(Links, IrrigationRecordsPageTest,
                          ::testing::Values(PageLinkFixture::Link::UsbButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Usb"; });
+                         PageLinkFixture::linkName);
 
 } // namespace

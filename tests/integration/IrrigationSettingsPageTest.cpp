@@ -2,13 +2,13 @@
 // pseudo-terminal and TCP: what it shows of each cycle, the entry rules, which
 // registers a send writes, and what it leaves alone.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/irrigation/IrrigationSettingsPage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr const char* kSendError = "Erro no envio do comando.";
 
 class IrrigationSettingsPageTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
 protected:
@@ -278,7 +278,7 @@ TEST_P(IrrigationSettingsPageTest, RegistersNeverReceivedAreShownEmptyAndNotWrit
 
 INSTANTIATE_TEST_SUITE_P(Links, IrrigationSettingsPageTest,
                          ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial"; });
+                         PageLinkFixture::linkName);
 
 // Clicks and edits that arrive while the page is being filled on opening send
 // nothing: the page shows what the device holds afterwards.

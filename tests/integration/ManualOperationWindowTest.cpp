@@ -15,7 +15,7 @@ namespace {
 
 using Boxes = std::array<bool, ManualOperationWindow::kBranches>;
 
-constexpr const char* kSendError = "Erro no envio do comando";
+constexpr const char* kCommandError = "Erro no envio do comando";
 constexpr const char* kCommunicationError = "Erro de comunicação com o equipamento";
 
 class ManualOperationWindowFixture : public GeneralPageFixture<IrrigationGeneralPage> {
@@ -246,7 +246,7 @@ TEST_P(ManualOperationWindowTest, ARefusedWriteGivesOneMessageAndTheDeviceStateC
         EXPECT_EQ(sim->reg(212), 0);
         EXPECT_FALSE(window.state().valves[2]);
     });
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kSendError});
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kCommandError});
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, ManualOperationWindowTest, ::testing::Values(false, true),

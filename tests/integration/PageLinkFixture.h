@@ -6,6 +6,8 @@
 #include "device/DeviceModel.h"
 #include "support/RecordingPump.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,6 +18,17 @@
 class PageLinkFixture {
 public:
     enum class Link { SerialButton, UsbButton, Tcp };
+
+    // The name of a parameterised test's link: Serial, Usb or Tcp.
+    static std::string linkName(const ::testing::TestParamInfo<Link>& info)
+    {
+        switch (info.param) {
+        case Link::SerialButton: return "Serial";
+        case Link::UsbButton: return "Usb";
+        case Link::Tcp: return "Tcp";
+        }
+        return "Link";
+    }
 
     void open(const std::string& model, Link link)
     {

@@ -109,6 +109,6 @@ TEST_P(ParallelismPageTest, AnIndexOutsideTheBusShowsAndWritesNothingPerUnit)
 
 INSTANTIATE_TEST_SUITE_P(Links, ParallelismPageTest,
                          ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial"; });
+                         PageLinkFixture::linkName);
 
 } // namespace

@@ -102,6 +102,6 @@ TEST_P(PositionIndicatorPageTest, ARefusedWriteIsReportedAndTheDevicesValueComes
 
 INSTANTIATE_TEST_SUITE_P(Links, PositionIndicatorPageTest,
                          ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial"; });
+                         PageLinkFixture::linkName);
 
 } // namespace

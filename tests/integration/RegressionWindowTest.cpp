@@ -15,7 +15,7 @@
 namespace {
 
 constexpr const char* kSaved = "Calibração salva com sucesso";
-constexpr const char* kSendError = "Erro ao enviar a calibração para o equipamento.";
+constexpr const char* kCalibrationSendError = "Erro ao enviar a calibração para o equipamento.";
 constexpr const char* kSaveQuestion =
     "A calibração calculada não foi salva no equipamento. Gostaria de salvar a calibração?";
 
@@ -171,7 +171,7 @@ TEST_P(RegressionWindowTest, StepsWrapAndAnUnsavedFitAsksFirst)
     ui.messages.clear();
     ui.answers = {true};
     EXPECT_FALSE(window.closeRequested()) << "a failed save keeps the window open";
-    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kSaveQuestion, kSendError}));
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{kSaveQuestion, kCalibrationSendError}));
     EXPECT_FLOAT_EQ(simFloat(2562), 0.0f) << "no offset after a refused gain";
 }
 
@@ -237,7 +237,7 @@ TEST_P(RegressionWindowTest, ThermalCurrentInputsCycleAndReadInAmperes)
     add(window, "9", "9.9");
     ui.messages.clear();
     EXPECT_FALSE(window.saveCalibrationClicked());
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kSendError});
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kCalibrationSendError});
     EXPECT_NEAR(simFloat(2612), 0.05, 1e-6) << "no offset after a refused gain";
 }
 

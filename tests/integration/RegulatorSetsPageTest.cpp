@@ -32,11 +32,6 @@ protected:
     RegulatorSetsPage page{ui, pump};
 };
 
-std::string linkName(const ::testing::TestParamInfo<PageLinkFixture::Link>& info)
-{
-    return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial";
-}
-
 } // namespace
 
 TEST_P(RegulatorSetsPageTest, OpeningShowsTheFirstSet)
@@ -102,4 +97,5 @@ TEST_P(RegulatorSetsPageTest, ReopeningReadsOnlyTheFirstSetAndKeepsTheSelection)
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, RegulatorSetsPageTest,
-                         ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp), linkName);
+                         ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
+                         PageLinkFixture::linkName);

@@ -37,11 +37,6 @@ protected:
     RegulatorSettingsPage page{ui, pump};
 };
 
-std::string linkName(const ::testing::TestParamInfo<PageLinkFixture::Link>& info)
-{
-    return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial";
-}
-
 } // namespace
 
 TEST_P(RegulatorSettingsPageTest, OpeningReadsTheSettingsAndShowsThem)
@@ -122,4 +117,5 @@ TEST_P(RegulatorSettingsPageTest, ARefusedWriteIsReported)
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, RegulatorSettingsPageTest,
-                         ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp), linkName);
+                         ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
+                         PageLinkFixture::linkName);

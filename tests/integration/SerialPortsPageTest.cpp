@@ -1,13 +1,13 @@
 // The serial ports page against simulated devices: what it shows, what it writes,
 // what it refuses, and nothing at all while connected through the serial-port button.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/thermal/SerialPortsPage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr const char* kSendError = "Erro no envio do comando.";
 constexpr const char* kMsgDnp3 = "Endereço DNP3 inválido. Deve ser um hexadecimal entre 0 e FFEF";
 constexpr const char* kMsgDelay =
     "Valor inválido de Delay do ModBus. Deve ser um valor entre 0.1 e 200.0, ou 0.0 (nenhum delay).";
@@ -241,7 +241,7 @@ TEST_P(SerialPortsPageTest, ThreePortModelsAndTheOnePortParallelismController)
 
 INSTANTIATE_TEST_SUITE_P(Links, SerialPortsPageTest,
                          ::testing::Values(PageLinkFixture::Link::UsbButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Usb"; });
+                         PageLinkFixture::linkName);
 
 // Through the serial-port button the page only shows: a change could cut the tool
 // off from the device it is talking through.

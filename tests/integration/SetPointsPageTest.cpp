@@ -2,13 +2,13 @@
 // and TCP: the grid's editors, the controls beside it, what reaches the device, what
 // is refused, and the redundancy block written only from values read now.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/thermal/SetPointsPage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr const char* kSendError = "Erro no envio do comando.";
 constexpr const char* kMsgCoolingStart = "Valor de início do resfriamento diário inválido.";
 constexpr const char* kMsgTimeConstant =
     "Valor da constante de tempo inválido. Deve ser um valor entre 3.0 e 20.0, ou 0.0.";
@@ -230,6 +230,6 @@ TEST_P(SetPointsPageTest, ABoxClickWritesTheOtherBoxesAsTheDeviceHoldsThemNow)
 
 INSTANTIATE_TEST_SUITE_P(Links, SetPointsPageTest,
                          ::testing::Values(PageLinkFixture::Link::SerialButton, PageLinkFixture::Link::Tcp),
-                         [](const auto& info) { return info.param == PageLinkFixture::Link::Tcp ? "Tcp" : "Serial"; });
+                         PageLinkFixture::linkName);
 
 } // namespace

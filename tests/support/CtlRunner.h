@@ -12,3 +12,7 @@ struct CtlRun {
 
 // Runs qlx700ctl with `args` (without the program name).
 CtlRun ctl(std::vector<std::string> args);
+
+// Runs qlx700ctl on `link` (link options, --model) proving the simulator's password
+// "QWKZ", then `command`.
+CtlRun ctlWithPassword(std::vector<std::string> link, const std::vector<std::string>& command);

@@ -1,11 +1,10 @@
 #include "settings/CalibrationStore.h"
+#include "support/Fixtures.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::filesystem::path kFixtures = std::filesystem::path(QLX700_SOURCE_DIR) / "tests" / "fixtures";
 
 void expectDefaults(const CalibrationCurve& c)
 {

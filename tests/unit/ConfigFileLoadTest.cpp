@@ -2,6 +2,7 @@
 #include "settings/DeviceConfigFile.h"
 #include "settings/FullConfigRead.h"
 #include "settings/PasswordCoding.h"
+#include "support/Fixtures.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 namespace {
 
 using Writes = std::vector<std::pair<int, int>>;
-
-const std::filesystem::path kFixtures = std::filesystem::path(QLX700_SOURCE_DIR) / "tests" / "fixtures";
 
 void packText(ConfigFileDevice& dev, int first, const std::string& text)
 {

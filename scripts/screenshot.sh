@@ -9,7 +9,7 @@ build=${1:-build/test}
 data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
 QLX700_DATA_DIR="$data" QLX700_SCREENSHOT="$PWD/docs/main-window.png" ASAN_OPTIONS=detect_leaks=0 \
-  xvfb-run -a "$build/tests/gui/gui_DemoConnectTest"
+  xvfb-run -a "$build/tests/gui/gui_tests" DemoConnectTest
 
 mkdir -p docs/pages
 rm -f docs/pages/*.png

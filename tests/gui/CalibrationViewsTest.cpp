@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -413,5 +414,5 @@ void CalibrationViewsTest::inputRegressionWindowShowsTheInputsUnits()
     QCOMPARE(child<QLabel>(view, "channelPanel")->text(), QString("Input 1"));
 }
 
-QTEST_MAIN(CalibrationViewsTest)
+QLX700_GUI_TEST(CalibrationViewsTest)
 #include "CalibrationViewsTest.moc"

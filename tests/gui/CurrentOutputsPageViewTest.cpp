@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -137,5 +138,5 @@ void CurrentOutputsPageViewTest::theRegulatorsCurrentFullScaleUsesTheSystemsSepa
     QCOMPARE(current->text(), QString("7,5"));
 }
 
-QTEST_MAIN(CurrentOutputsPageViewTest)
+QLX700_GUI_TEST(CurrentOutputsPageViewTest)
 #include "CurrentOutputsPageViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "app/MainWindow.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
@@ -208,5 +209,5 @@ void DemoConnectTest::aDemoLeavesTheUsersSettingsAlone()
     QVERIFY(std::filesystem::exists(dataFolder / "demo" / "calib4242.ini"));
 }
 
-QTEST_MAIN(DemoConnectTest)
+QLX700_GUI_TEST(DemoConnectTest)
 #include "DemoConnectTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "NullConnectionSources.h"
 #include "app/IpConnectDialog.h"
 #include "device/DeviceLink.h"
@@ -59,5 +60,5 @@ void DemoDevicesTest::everyModelAnswersWhereTheDialogsSay()
     QCOMPARE(membrane.registerValue(2002), kSignatureTMembrane);
 }
 
-QTEST_MAIN(DemoDevicesTest)
+QLX700_GUI_TEST(DemoDevicesTest)
 #include "DemoDevicesTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
@@ -209,5 +210,5 @@ void DialogViewsTest::busyNoticeShowsAndFollowsItsText()
     QCOMPARE(notices().size(), 0);
 }
 
-QTEST_MAIN(DialogViewsTest)
+QLX700_GUI_TEST(DialogViewsTest)
 #include "DialogViewsTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
@@ -121,5 +122,5 @@ void EventsPageViewTest::timerUpdateRedrawsFromTheImageOnlyWhileEnabled()
     QCOMPARE(count->text(), QString("Num. Eventos Gravados: 30"));
 }
 
-QTEST_MAIN(EventsPageViewTest)
+QLX700_GUI_TEST(EventsPageViewTest)
 #include "EventsPageViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -114,5 +115,5 @@ void IrrigationDeviceViewTest::theCycleAndTheSettingsTravelBetweenWidgetsAndDevi
     QCOMPARE(child<QRadioButton>(view, "pressureSwitchGroup1")->text(), QString("NO"));
 }
 
-QTEST_MAIN(IrrigationDeviceViewTest)
+QLX700_GUI_TEST(IrrigationDeviceViewTest)
 #include "IrrigationDeviceViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
@@ -65,5 +66,5 @@ void IrrigationRecordsViewTest::recordsReachTheGridTheFileAndTheEraseButton()
     QCOMPARE(grid->item(0, 0)->text(), QString());
 }
 
-QTEST_MAIN(IrrigationRecordsViewTest)
+QLX700_GUI_TEST(IrrigationRecordsViewTest)
 #include "IrrigationRecordsViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -165,5 +166,5 @@ void IrrigationViewsTest::manualWindowFollowsTheDeviceAndSendsWhatIsClicked()
     QVERIFY(!view.refreshTimer()->isActive());
 }
 
-QTEST_MAIN(IrrigationViewsTest)
+QLX700_GUI_TEST(IrrigationViewsTest)
 #include "IrrigationViewsTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -197,5 +198,5 @@ void MainWindowViewTest::iconsOpenPagesOnlyWhileConnected()
     QVERIFY(client()->children().isEmpty());
 }
 
-QTEST_MAIN(MainWindowViewTest)
+QLX700_GUI_TEST(MainWindowViewTest)
 #include "MainWindowViewTest.moc"

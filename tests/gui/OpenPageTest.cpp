@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "app/MainWindow.h"
 #include "app/PageTable.h"
 #include "device/DeviceLink.h"
@@ -97,5 +98,5 @@ void OpenPageTest::theProgramRefusesAPageThatIsNotThere()
     }
 }
 
-QTEST_MAIN(OpenPageTest)
+QLX700_GUI_TEST(OpenPageTest)
 #include "OpenPageTest.moc"

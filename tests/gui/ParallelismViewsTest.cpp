@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -103,5 +104,5 @@ void ParallelismViewsTest::parallelismPageWritesWhatIsTyped()
     QVERIFY(ui.messages.empty());
 }
 
-QTEST_MAIN(ParallelismViewsTest)
+QLX700_GUI_TEST(ParallelismViewsTest)
 #include "ParallelismViewsTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -116,5 +117,5 @@ void PositionViewsTest::devicePageSendsFromTheResistanceAndTheReadingMode()
     QVERIFY(ui.messages.empty());
 }
 
-QTEST_MAIN(PositionViewsTest)
+QLX700_GUI_TEST(PositionViewsTest)
 #include "PositionViewsTest.moc"

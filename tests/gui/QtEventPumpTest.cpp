@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
@@ -153,5 +154,5 @@ void QtEventPumpTest::serialLinkTalksToTheSimulatorThroughThePump()
     QCOMPARE(sim->reg(1500), std::uint16_t(1));
 }
 
-QTEST_MAIN(QtEventPumpTest)
+QLX700_GUI_TEST(QtEventPumpTest)
 #include "QtEventPumpTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -117,5 +118,5 @@ void RegulatorGeneralPageViewTest::connectDrawsTheRegulatorAndTheButtonsReachIt(
     QTRY_COMPARE(cell("measurementGrid", 8), QString("4L")); // neutral 17
 }
 
-QTEST_MAIN(RegulatorGeneralPageViewTest)
+QLX700_GUI_TEST(RegulatorGeneralPageViewTest)
 #include "RegulatorGeneralPageViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -60,5 +61,5 @@ void RegulatorSetsPageViewTest::theListChoosesTheSetAndEditsWriteIt()
     QVERIFY(ui.messages.empty());
 }
 
-QTEST_MAIN(RegulatorSetsPageViewTest)
+QLX700_GUI_TEST(RegulatorSetsPageViewTest)
 #include "RegulatorSetsPageViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -63,5 +64,5 @@ void RegulatorSettingsPageViewTest::editsAndRadioGroupsReachTheDevice()
     QVERIFY(child<QRadioButton>(view, "connectionTypeGroup2")->isChecked());
 }
 
-QTEST_MAIN(RegulatorSettingsPageViewTest)
+QLX700_GUI_TEST(RegulatorSettingsPageViewTest)
 #include "RegulatorSettingsPageViewTest.moc"

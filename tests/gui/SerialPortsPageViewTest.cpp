@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -130,5 +131,5 @@ void SerialPortsPageViewTest::throughTheSerialButtonTheRedNoticeShowsAndNothingC
     QVERIFY(child<QRadioButton>(*view, "protocolGroup0")->isChecked());
 }
 
-QTEST_MAIN(SerialPortsPageViewTest)
+QLX700_GUI_TEST(SerialPortsPageViewTest)
 #include "SerialPortsPageViewTest.moc"

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
@@ -133,5 +134,5 @@ void SetPointsPageViewTest::redundancyBoxesWriteAtOnce()
     QVERIFY(ui.messages.empty());
 }
 
-QTEST_MAIN(SetPointsPageViewTest)
+QLX700_GUI_TEST(SetPointsPageViewTest)
 #include "SetPointsPageViewTest.moc"

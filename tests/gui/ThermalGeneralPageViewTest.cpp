@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "NullConnectionSources.h"
 #include "SimServer.h"
@@ -182,7 +183,7 @@ void ThermalGeneralPageViewTest::radioClicksAndRelayNamesReachTheDevice()
     QVERIFY(ui.messages.empty());
 }
 
-QTEST_MAIN(ThermalGeneralPageViewTest)
+QLX700_GUI_TEST(ThermalGeneralPageViewTest)
 #include "ThermalGeneralPageViewTest.moc"
 
 // A silent device: the refresh waits on the serial line, and the user clicks

@@ -1,3 +1,4 @@
+#include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
 #include "SimServer.h"
 #include "app/FolderAppSettings.h"
@@ -396,5 +397,5 @@ void ThermalWindowsViewTest::fileChooserStartsInTheFolderAndAddsTheSuffix()
     QCOMPARE(mode, QFileDialog::ExistingFile);
 }
 
-QTEST_MAIN(ThermalWindowsViewTest)
+QLX700_GUI_TEST(ThermalWindowsViewTest)
 #include "ThermalWindowsViewTest.moc"

@@ -1,5 +1,7 @@
 #include "gui/screens/common/GeneralPageWidgets.h"
 
+#include "gui/app/PageView.h"
+#include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/common/PanelStyle.h"
 #include "screens/common/GeneralPage.h"
@@ -24,11 +26,10 @@ QLabel* panel(const char* name, QWidget* parent)
 
 } // namespace
 
-GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, QWidget* parent, Handle handle,
-                                       std::function<void()> tick)
+GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, PageView& view, QWidget* parent)
     : QObject(parent)
     , logic_(logic)
-    , handle_(std::move(handle))
+    , view_(view)
 {
     connectionBox_ = new QGroupBox(parent);
     connectionBox_->setObjectName("connectionBox");
@@ -79,19 +80,34 @@ GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, QWidget* parent, Hand
     refreshTimer_ = new QTimer(this);
     refreshTimer_->setObjectName("refreshTimer");
     refreshTimer_->setInterval(kTimerMs);
-    connect(refreshTimer_, &QTimer::timeout, this, [this, tick = std::move(tick)] {
+    connect(refreshTimer_, &QTimer::timeout, this, [this] {
         if (logic_.timerEnabled())
-            tick();
+            handle([this] { logic_.tick(); });
     });
     refreshTimer_->start();
+}
+
+void GeneralPageWidgets::handle(const std::function<void()>& f)
+{
+    f();
+    view_.render();
 }
 
 QPushButton* GeneralPageWidgets::button(const char* name, QWidget* parent, std::function<void()> click)
 {
     auto* b = new QPushButton(parent);
     b->setObjectName(name);
-    connect(b, &QPushButton::clicked, this, [this, click = std::move(click)] { handle_(click); });
+    connect(b, &QPushButton::clicked, this, [this, click = std::move(click)] { handle(click); });
     return b;
+}
+
+RadioGroupBox* GeneralPageWidgets::radioGroup(const char* name, int items, int columns, QWidget* parent,
+                                              std::function<void(int)> chosen)
+{
+    auto* group = new RadioGroupBox(name, items, columns, parent);
+    connect(group, &RadioGroupBox::clicked, this,
+            [this, chosen = std::move(chosen)](int index) { handle([&] { chosen(index); }); });
+    return group;
 }
 
 bool GeneralPageWidgets::stale() const
@@ -129,4 +145,10 @@ QHBoxLayout* GeneralPageWidgets::topRow() const
     top->addWidget(connectionBox_);
     top->addWidget(clockBox_, 1);
     return top;
+}
+
+void showChoices(RadioGroupBox* group, const std::string& title, std::span<const std::string> items, int chosen)
+{
+    group->setTexts(title, {items.begin(), items.end()});
+    group->select(chosen);
 }

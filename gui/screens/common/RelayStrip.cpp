@@ -1,5 +1,6 @@
 #include "gui/screens/common/RelayStrip.h"
 
+#include "gui/app/WidgetText.h"
 #include "gui/screens/common/PanelStyle.h"
 
 #include <QGridLayout>
@@ -42,6 +43,39 @@ RelayStrip::RelayStrip(int count, QWidget* parent)
         pictures_.push_back(picture);
         setRelay(i, {});
     }
+}
+
+void RelayStrip::placeUnder(int index, QWidget* widget, Qt::Alignment alignment)
+{
+    grid_->addWidget(widget, 2, index, alignment);
+}
+
+QLabel* RelayStrip::addLabel(int index, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(QString("relayLabel%1").arg(index + 1));
+    label->setAlignment(Qt::AlignCenter);
+    placeUnder(index, label, alignment);
+    labels_.push_back(label);
+    return label;
+}
+
+void RelayStrip::setRelays(std::span<const RelayLamp> relays)
+{
+    for (std::size_t i = 0; i < relays.size() && i < lamps_.size(); ++i)
+        setRelay(static_cast<int>(i), relays[i]);
+}
+
+void RelayStrip::setLabels(std::span<const std::string> texts)
+{
+    for (std::size_t i = 0; i < texts.size() && i < labels_.size(); ++i)
+        labels_[i]->setText(qs(texts[i]));
+}
+
+void RelayStrip::setLabelsVisible(bool visible)
+{
+    for (QLabel* label : labels_)
+        label->setVisible(visible);
 }
 
 void RelayStrip::setRelay(int index, const RelayLamp& relay)

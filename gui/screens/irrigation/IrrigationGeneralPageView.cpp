@@ -10,17 +10,11 @@
 #include "screens/irrigation/IrrigationGeneralPage.h"
 
 #include <QGroupBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kRows = 10;
-constexpr int kRowHeight = 20;
-constexpr int kLabelWidth = 150;
-constexpr int kValueWidth = 470;
 // Lamps 1, 7, 8, 9 and 10 carry fixed labels; 2..6 the branch names.
 constexpr std::array<int, 5> kLabelledLamps{0, 6, 7, 8, 9};
 using Command = IrrigationGeneralPage::Command;
@@ -38,16 +32,12 @@ IrrigationGeneralPageView::IrrigationGeneralPageView(IrrigationGeneralPage& logi
     logic_.setDecimalSeparator(systemDecimalSeparator());
     QVBoxLayout* layout = addBackground();
     QWidget* backgroundPanel = background();
-    general_ = new GeneralPageWidgets(logic_, backgroundPanel, [this](const std::function<void()>& f) { handle(f); },
-                                      [this] {
-                                          logic_.tick();
-                                          render();
-                                      });
+    general_ = new GeneralPageWidgets(logic_, *this, backgroundPanel);
     layout->addLayout(general_->topRow());
 
     auto* middle = new QHBoxLayout;
-    measurementGrid_ = new MeasureGrid("measurementGrid", {kRows, kLabelWidth, kValueWidth, kRowHeight},
-                                       backgroundPanel);
+    measurementGrid_ = new MeasureGrid(
+        "measurementGrid", {.rows = 10, .rowHeight = 20, .nameWidth = 150, .valueWidth = 470}, backgroundPanel);
     middle->addWidget(measurementGrid_, 0, Qt::AlignTop);
     middle->addWidget(buildCommands(backgroundPanel), 0, Qt::AlignTop);
     middle->addStretch(1);
@@ -62,9 +52,8 @@ QWidget* IrrigationGeneralPageView::buildCommands(QWidget* parent)
     auto* column = new QWidget(parent);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    deviceLanguageGroup_ = new RadioGroupBox("deviceLanguageGroup", 3, 1, column);
-    connect(deviceLanguageGroup_, &RadioGroupBox::clicked, this,
-            [this](int i) { handle([&] { logic_.deviceLanguageChosen(i); }); });
+    deviceLanguageGroup_ =
+        general_->radioGroup("deviceLanguageGroup", 3, 1, column, [this](int i) { logic_.deviceLanguageChosen(i); });
     layout->addWidget(deviceLanguageGroup_);
     manualOperationButton_ =
         general_->button("manualOperationButton", column, [this] { logic_.manualOperationClicked(); });
@@ -80,13 +69,8 @@ QWidget* IrrigationGeneralPageView::buildCommands(QWidget* parent)
 RelayStrip* IrrigationGeneralPageView::buildRelays(QWidget* parent)
 {
     relays_ = new RelayStrip(10, parent);
-    for (std::size_t i = 0; i < kLabelledLamps.size(); ++i) {
-        auto* label = new QLabel(relays_);
-        label->setObjectName(QString("relayLabel%1").arg(kLabelledLamps[i] + 1));
-        label->setAlignment(Qt::AlignCenter);
-        relays_->grid()->addWidget(label, 2, kLabelledLamps[i], Qt::AlignHCenter);
-        lampLabels_[i] = label;
-    }
+    for (const int lamp : kLabelledLamps)
+        relays_->addLabel(lamp);
     for (int i = 0; i < static_cast<int>(branchNameEdits_.size()); ++i) {
         const QByteArray name = QString("branchNameEdit%1").arg(i + 1).toLatin1();
         auto* edit = new ApplyEdit(name.constData(), parent);
@@ -95,8 +79,8 @@ RelayStrip* IrrigationGeneralPageView::buildRelays(QWidget* parent)
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) { logic_.setBranchName(i, text.toStdString()); });
         connect(edit, &ApplyEdit::focusChanged, this,
                 [this, i](bool in) { logic_.setFocusedEdit(in ? i : IrrigationGeneralPage::kNoFocus); });
-        connect(edit, &ApplyEdit::applied, this, [this] { handle([this] { logic_.branchNameLeft(); }); });
-        relays_->grid()->addWidget(edit, 2, i + 1, Qt::AlignHCenter);
+        connect(edit, &ApplyEdit::applied, this, [this] { general_->handle([this] { logic_.branchNameLeft(); }); });
+        relays_->placeUnder(i + 1, edit);
         branchNameEdits_[static_cast<std::size_t>(i)] = edit;
     }
     return relays_;
@@ -104,35 +88,23 @@ RelayStrip* IrrigationGeneralPageView::buildRelays(QWidget* parent)
 
 QTimer* IrrigationGeneralPageView::refreshTimer() const { return general_->refreshTimer(); }
 
-void IrrigationGeneralPageView::handle(const std::function<void()>& f)
-{
-    f();
-    render();
-}
-
 void IrrigationGeneralPageView::render()
 {
     general_->render();
     const IrrigationGeneralPageCaptions& c = logic_.captions();
     const IrrigationGeneralPageState& s = logic_.state();
-    for (int r = 0; r < kRows; ++r)
-        measurementGrid_->setRow(r, c.measurementRows[static_cast<std::size_t>(r)],
-                                 s.measurements[static_cast<std::size_t>(r)]);
+    measurementGrid_->setRows(c.measurementRows, s.measurements);
     // Values of the last answered refresh are drawn greyed while the device is silent.
     measurementGrid_->setEnabled(!general_->stale());
-    deviceLanguageGroup_->setTexts(c.deviceLanguage, {c.deviceLanguageItems.begin(), c.deviceLanguageItems.end()});
-    deviceLanguageGroup_->select(s.deviceLanguage);
+    showChoices(deviceLanguageGroup_, c.deviceLanguage, c.deviceLanguageItems, s.deviceLanguage);
     manualOperationButton_->setText(qs(c.manualOperationButton));
     const std::array<const std::string*, 4> commandCaptions{&c.resetHydrometerButton, &c.resetPluviometerButton,
                                                             &c.unblockSystemButton, &c.emergencyButton};
     for (std::size_t i = 0; i < commands_.size(); ++i)
         commands_[i]->setText(qs(*commandCaptions[i]));
-    for (int i = 0; i < 10; ++i)
-        relays_->setRelay(i, s.relays[static_cast<std::size_t>(i)]);
-    for (std::size_t i = 0; i < lampLabels_.size(); ++i) {
-        lampLabels_[i]->setText(qs(c.lampLabels[i]));
-        lampLabels_[i]->setVisible(s.labelsVisible);
-    }
+    relays_->setRelays(s.relays);
+    relays_->setLabels(c.lampLabels);
+    relays_->setLabelsVisible(s.labelsVisible);
     for (std::size_t i = 0; i < branchNameEdits_.size(); ++i) {
         setEditText(branchNameEdits_[i], s.branchNames[i]);
         branchNameEdits_[i]->setEnabled(s.branchNamesEnabled);

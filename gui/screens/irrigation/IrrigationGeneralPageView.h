@@ -3,11 +3,9 @@
 #include "gui/app/PageView.h"
 
 #include <array>
-#include <functional>
 
 class ApplyEdit;
 class GeneralPageWidgets;
-class QLabel;
 class QPushButton;
 class MeasureGrid;
 class QTimer;
@@ -27,7 +25,6 @@ public:
     QTimer* refreshTimer() const;
 
 private:
-    void handle(const std::function<void()>& f);
     QWidget* buildCommands(QWidget* parent);
     RelayStrip* buildRelays(QWidget* parent);
 
@@ -38,6 +35,5 @@ private:
     QPushButton* manualOperationButton_ = nullptr;
     std::array<QPushButton*, 4> commands_{};
     RelayStrip* relays_ = nullptr;
-    std::array<QLabel*, 5> lampLabels_{};
     std::array<ApplyEdit*, 5> branchNameEdits_{};
 };

@@ -2,8 +2,6 @@
 
 #include "gui/app/PageView.h"
 
-#include <functional>
-
 class GeneralPageWidgets;
 class QPushButton;
 class MeasureGrid;
@@ -23,8 +21,6 @@ public:
     QTimer* refreshTimer() const;
 
 private:
-    void handle(const std::function<void()>& f);
-
     ParallelismGeneralPage& logic_;
     GeneralPageWidgets* general_ = nullptr;
     MeasureGrid* measurementGrid_ = nullptr;

@@ -2,8 +2,6 @@
 
 #include "gui/app/PageView.h"
 
-#include <functional>
-
 class GeneralPageWidgets;
 class MeasureGrid;
 class QTimer;
@@ -22,8 +20,6 @@ public:
     QTimer* refreshTimer() const;
 
 private:
-    void handle(const std::function<void()>& f);
-
     PositionGeneralPage& logic_;
     GeneralPageWidgets* general_ = nullptr;
     MeasureGrid* measurementGrid_ = nullptr;

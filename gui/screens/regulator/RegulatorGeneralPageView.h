@@ -2,13 +2,9 @@
 
 #include "gui/app/PageView.h"
 
-#include <array>
-#include <functional>
-
 class GeneralPageWidgets;
-class QLabel;
+class MeasureGrid;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 class RadioGroupBox;
 class RelayStrip;
@@ -30,9 +26,6 @@ private:
     QWidget* buildSettings();
     QWidget* buildGrids();
     QWidget* buildRelays();
-    // Runs a handler of the logic, then redraws.
-    void handle(const std::function<void()>& f);
-    void tick();
 
     RegulatorGeneralPage& logic_;
     QWidget* backgroundPanel_ = nullptr;
@@ -42,8 +35,7 @@ private:
     QPushButton* positionUpButton_ = nullptr;
     QPushButton* positionDownButton_ = nullptr;
     QPushButton* resetMaxMinCountButton_ = nullptr;
-    QTableWidget* measurementGrid_ = nullptr;
-    QTableWidget* secondMeasurementGrid_ = nullptr;
+    MeasureGrid* measurementGrid_ = nullptr;
+    MeasureGrid* secondMeasurementGrid_ = nullptr;
     RelayStrip* relays_ = nullptr;
-    std::array<QLabel*, 10> relayLabels_{};
 };

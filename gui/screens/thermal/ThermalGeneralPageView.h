@@ -3,15 +3,13 @@
 #include "gui/app/PageView.h"
 
 #include <array>
-#include <functional>
 
+class ApplyEdit;
 class GeneralPageWidgets;
-class QButtonGroup;
-class QGroupBox;
-class QLineEdit;
+class MeasureGrid;
 class QPushButton;
-class QTableWidget;
 class QTimer;
+class RadioGroupBox;
 class RelayStrip;
 class ThermalGeneralPage;
 
@@ -26,30 +24,20 @@ public:
     void render() override;
     QTimer* refreshTimer() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildSettings();
     QWidget* buildGrids();
     QWidget* buildRelays();
-    QButtonGroup* radioGroup(QGroupBox* box, const char* name, int items, std::function<void(int)> click);
-    // Runs a handler of the logic, then redraws.
-    void handle(const std::function<void()>& f);
-    void tick();
 
     ThermalGeneralPage& logic_;
     QWidget* backgroundPanel_ = nullptr;
     GeneralPageWidgets* general_ = nullptr;
     QPushButton* membraneTestButton_ = nullptr;
-    QGroupBox* displayModeGroup_ = nullptr;
-    QGroupBox* operatingFrequencyGroup_ = nullptr;
-    QGroupBox* deviceLanguageGroup_ = nullptr;
-    QButtonGroup* displayModeButtons_ = nullptr;
-    QButtonGroup* operatingFrequencyButtons_ = nullptr;
-    QButtonGroup* deviceLanguageButtons_ = nullptr;
-    QTableWidget* measurementGrid_ = nullptr;
-    QTableWidget* windingMeasurementGrid_ = nullptr;
+    RadioGroupBox* displayModeGroup_ = nullptr;
+    RadioGroupBox* operatingFrequencyGroup_ = nullptr;
+    RadioGroupBox* deviceLanguageGroup_ = nullptr;
+    MeasureGrid* measurementGrid_ = nullptr;
+    MeasureGrid* windingMeasurementGrid_ = nullptr;
     RelayStrip* relays_ = nullptr;
-    std::array<QLineEdit*, 10> relayNameEdits_{};
+    std::array<ApplyEdit*, 10> relayNameEdits_{};
 };

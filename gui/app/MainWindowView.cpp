@@ -30,7 +30,7 @@ constexpr std::array<const char*, kMainImageCount> kImageFiles{
 constexpr std::array<const char*, kMainImageCount> kImageNames{
     "generalIcon", "setPointsIcon", "parallelismIcon", "regulatorSetsIcon", "serialPortsIcon",
     "currentOutputsIcon", "optionalCurrentOutputsIcon", "eventsIcon", "deviceSettingsIcon", "calibrationIcon"};
-constexpr std::array<const char*, kMainLabelCount> kLabelNames{
+constexpr std::array<const char*, kMainLabelCount> kIconLabelNames{
     "generalLabel", "setPointsLabel", "parallelismLabel", "regulatorSetsLabel", "serialPortsLabel",
     "currentOutputsLabel", "eventsLabel", "deviceSettingsLabel", "calibrationLabel"};
 constexpr std::array<const char*, kPageCount> kPageNames{
@@ -163,7 +163,7 @@ QWidget* MainWindowView::buildLeft()
     }
     for (int l = 0; l < kMainLabelCount; ++l) {
         auto* label = new QLabel(left);
-        label->setObjectName(kLabelNames[static_cast<std::size_t>(l)]);
+        label->setObjectName(kIconLabelNames[static_cast<std::size_t>(l)]);
         label->setProperty("class", "iconLabel");
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         labels_[static_cast<std::size_t>(l)] = label;

@@ -16,7 +16,7 @@
 
 namespace {
 
-QLabel* panel(const char* name, QWidget* parent)
+QLabel* centredPanel(const char* name, QWidget* parent)
 {
     QLabel* p = namedPanel(name, parent);
     p->setAlignment(Qt::AlignCenter);
@@ -37,8 +37,8 @@ GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, PageView& view, QWidg
     connectSerialButton_ = button("connectSerialButton", connectionBox_, [this] { logic_.connectClicked(false); });
     connectUsbButton_ = button("connectUsbButton", connectionBox_, [this] { logic_.connectClicked(true); });
     connectIpButton_ = button("connectIpButton", connectionBox_, [this] { logic_.connectIpClicked(); });
-    serialNumberPanel_ = panel("serialNumberPanel", connectionBox_);
-    firmwareVersionPanel_ = panel("firmwareVersionPanel", connectionBox_);
+    serialNumberPanel_ = centredPanel("serialNumberPanel", connectionBox_);
+    firmwareVersionPanel_ = centredPanel("firmwareVersionPanel", connectionBox_);
     changePasswordButton_ = button("changePasswordButton", connectionBox_, [this] { logic_.changePasswordClicked(); });
     changeIpButton_ = button("changeIpButton", connectionBox_, [this] { logic_.changeIpClicked(); });
     saveConfigurationButton_ = button("saveConfigurationButton", connectionBox_,
@@ -58,7 +58,7 @@ GeneralPageWidgets::GeneralPageWidgets(GeneralPage& logic, PageView& view, QWidg
     clockBox_ = new QGroupBox(parent);
     clockBox_->setObjectName("clockBox");
     auto* column = new QVBoxLayout(clockBox_);
-    clockPanel_ = panel("clockPanel", clockBox_);
+    clockPanel_ = centredPanel("clockPanel", clockBox_);
     clockPanel_->setMinimumHeight(36);
     QFont font = clockPanel_->font();
     font.setPointSizeF(font.pointSizeF() * 1.3);

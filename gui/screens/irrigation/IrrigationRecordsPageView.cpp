@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kColumnWidths[] = {150, 70, 70, 70};
+constexpr int kRecordColumnWidths[] = {150, 70, 70, 70};
 constexpr int kHeaderPadding = 16;
 } // namespace
 
@@ -40,7 +40,7 @@ IrrigationRecordsPageView::IrrigationRecordsPageView(IrrigationRecordsPage& logi
     // Every column shows whole, with room for the row numbers and the scroll bar.
     int width = 2 * recordGrid_->frameWidth() + recordGrid_->verticalHeader()->sizeHint().width() +
         recordGrid_->verticalScrollBar()->sizeHint().width();
-    for (const int w : kColumnWidths)
+    for (const int w : kRecordColumnWidths)
         width += w;
     recordGrid_->setMinimumWidth(width);
     layout->addWidget(recordGrid_, 1);
@@ -77,7 +77,7 @@ void IrrigationRecordsPageView::render()
     const QFontMetrics metrics = recordGrid_->horizontalHeader()->fontMetrics();
     for (int col = 0; col < irrigationrecords::kFieldCount; ++col) {
         const int needed = metrics.horizontalAdvance(header[col]) + kHeaderPadding;
-        recordGrid_->setColumnWidth(col, std::max(kColumnWidths[col], needed));
+        recordGrid_->setColumnWidth(col, std::max(kRecordColumnWidths[col], needed));
     }
     const auto& rows = logic_.rows();
     for (int r = 0; r < irrigationrecords::kMaxRecords; ++r)

@@ -16,26 +16,26 @@
 
 namespace {
 
-constexpr const char* kEditNames[] = {"startHour",
-                                      "startMinute",
-                                      "duration",
-                                      "maxHydrometer",
-                                      "manualDuration",
-                                      "pressureFullScale",
-                                      "maxPressure",
-                                      "minPressure",
-                                      "maxPressureTimer",
-                                      "minPressureTimer",
-                                      "hydrometerFactor",
-                                      "pluviometerFactor",
-                                      "maxPluviometer",
-                                      "pluviometerPeriod"};
-constexpr const char* kCheckNames[] = {"branch1Check",          "branch2Check",           "branch3Check",
-                                       "branch4Check",          "branch5Check",           "blockIfExceededCheck",
-                                       "hydrometerEnabledCheck", "pluviometerEnabledCheck", "pt100EnabledCheck"};
-constexpr const char* kRadioNames[] = {"valvesEnabledGroup", "pressureSensorGroup", "operationModeGroup",
-                                       "waterSensorGroup", "pressureSwitchGroup"};
-constexpr int kEditWidth = 60;
+constexpr const char* kIrrEditStems[] = {"startHour",
+                                         "startMinute",
+                                         "duration",
+                                         "maxHydrometer",
+                                         "manualDuration",
+                                         "pressureFullScale",
+                                         "maxPressure",
+                                         "minPressure",
+                                         "maxPressureTimer",
+                                         "minPressureTimer",
+                                         "hydrometerFactor",
+                                         "pluviometerFactor",
+                                         "maxPluviometer",
+                                         "pluviometerPeriod"};
+constexpr const char* kIrrCheckNames[] = {"branch1Check",          "branch2Check",           "branch3Check",
+                                          "branch4Check",          "branch5Check",           "blockIfExceededCheck",
+                                          "hydrometerEnabledCheck", "pluviometerEnabledCheck", "pt100EnabledCheck"};
+constexpr const char* kIrrRadioNames[] = {"valvesEnabledGroup", "pressureSensorGroup", "operationModeGroup",
+                                          "waterSensorGroup", "pressureSwitchGroup"};
+constexpr int kIrrEditWidth = 60;
 
 QString named(const char* suffix, const char* stem)
 {
@@ -143,21 +143,21 @@ void IrrigationSettingsPageView::addEditRow(QGridLayout* grid, IrrEdit edit)
     QWidget* box = grid->parentWidget();
     const auto e = static_cast<std::size_t>(edit);
     labels_[e] = new QLabel(box);
-    labels_[e]->setObjectName(named("Label", kEditNames[e]));
+    labels_[e]->setObjectName(named("Label", kIrrEditStems[e]));
     grid->addWidget(labels_[e], row, 0);
     grid->addWidget(makeEdit(edit, box), row, 1);
     units_[e] = new QLabel(box);
-    units_[e]->setObjectName(named("UnitLabel", kEditNames[e]));
+    units_[e]->setObjectName(named("UnitLabel", kIrrEditStems[e]));
     grid->addWidget(units_[e], row, 2);
 }
 
 ApplyEdit* IrrigationSettingsPageView::makeEdit(IrrEdit edit, QWidget* parent)
 {
     const auto e = static_cast<std::size_t>(edit);
-    const QByteArray name = named("Edit", kEditNames[e]).toLatin1();
+    const QByteArray name = named("Edit", kIrrEditStems[e]).toLatin1();
     auto* ed = new ApplyEdit(name.constData(), background());
     ed->setParent(parent);
-    ed->setFixedWidth(kEditWidth);
+    ed->setFixedWidth(kIrrEditWidth);
     connect(ed, &QLineEdit::textEdited, this, [this, edit](const QString& text) { logic_.setEdit(edit, text.toStdString()); });
     // The text as it stands when the edit is left is what goes out, even if a redraw
     // during the typing kept the edit from following the device. The send waits for
@@ -179,7 +179,7 @@ QCheckBox* IrrigationSettingsPageView::makeCheck(IrrCheck box, QWidget* parent)
 {
     const auto c = static_cast<std::size_t>(box);
     auto* check = new QCheckBox(parent);
-    check->setObjectName(kCheckNames[c]);
+    check->setObjectName(kIrrCheckNames[c]);
     connect(check, &QCheckBox::clicked, this, [this, box](bool checked) {
         background()->setFocus();
         logic_.checkToggled(box, checked);
@@ -192,7 +192,7 @@ QCheckBox* IrrigationSettingsPageView::makeCheck(IrrCheck box, QWidget* parent)
 RadioGroupBox* IrrigationSettingsPageView::makeRadio(IrrRadio group, QWidget* parent)
 {
     const auto r = static_cast<std::size_t>(group);
-    auto* radio = new RadioGroupBox(kRadioNames[r], 2, 2, parent);
+    auto* radio = new RadioGroupBox(kIrrRadioNames[r], 2, 2, parent);
     connect(radio, &RadioGroupBox::clicked, this, [this, group](int index) {
         background()->setFocus();
         logic_.radioChosen(group, index);

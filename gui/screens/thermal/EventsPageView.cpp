@@ -14,7 +14,7 @@
 
 namespace {
 // The row captions' column, then maximum, time stamp, date and time.
-constexpr int kColumnWidths[] = {70, 90, 130, 190};
+constexpr int kMaximaColumnWidths[] = {70, 90, 130, 190};
 } // namespace
 
 EventsPageView::EventsPageView(EventsPage& logic, QWidget* parent)
@@ -32,10 +32,10 @@ EventsPageView::EventsPageView(EventsPage& logic, QWidget* parent)
     maximaGrid_->setWordWrap(false);
     maximaGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     maximaGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    maximaGrid_->verticalHeader()->setMinimumWidth(kColumnWidths[0]);
+    maximaGrid_->verticalHeader()->setMinimumWidth(kMaximaColumnWidths[0]);
     maximaGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < 3; ++c)
-        maximaGrid_->setColumnWidth(c, kColumnWidths[c + 1]);
+        maximaGrid_->setColumnWidth(c, kMaximaColumnWidths[c + 1]);
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 3; ++c)
             maximaGrid_->setItem(r, c, new QTableWidgetItem);

@@ -14,7 +14,7 @@
 
 namespace {
 
-QLabel* panel(const char* name, QWidget* parent)
+QLabel* widePanel(const char* name, QWidget* parent)
 {
     QLabel* p = namedPanel(name, parent);
     p->setMinimumWidth(180);
@@ -27,9 +27,9 @@ FaultDetectionWindowView::FaultDetectionWindowView(FaultDetectionWindow& logic, 
     : LogicDialog(logic, parent)
     , logic_(logic)
     , valueGrid_(makeValueGrid(FaultDetectionWindow::kRowCount, 70, 100, this))
-    , statePanel_(panel("statePanel", this))
-    , resultPanel_(panel("resultPanel", this))
-    , measurementPanel_(panel("measurementPanel", this))
+    , statePanel_(widePanel("statePanel", this))
+    , resultPanel_(widePanel("resultPanel", this))
+    , measurementPanel_(widePanel("measurementPanel", this))
     , timer_(new QTimer(this))
 {
     const FaultDetectionWindow::Captions& c = logic.captions();

@@ -26,10 +26,10 @@
 #include <algorithm>
 
 namespace {
-constexpr int kHeaderWidth = 45;
-constexpr int kColumnWidth = 80;
-constexpr int kGridColumns = 10;
-constexpr int kGridRows = 9;
+constexpr int kSetPointHeaderWidth = 45;
+constexpr int kSetPointColumnWidth = 80;
+constexpr int kSetPointGridColumns = 10;
+constexpr int kSetPointGridRows = 9;
 } // namespace
 
 SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
@@ -43,7 +43,7 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
 
     // Row 0 and column 0 are the grid's own headers, drawn like the device's labels;
     // no cell can be selected: a click opens the in-place editor instead.
-    setPointGrid_ = new QTableWidget(kGridRows, kGridColumns, backgroundPanel);
+    setPointGrid_ = new QTableWidget(kSetPointGridRows, kSetPointGridColumns, backgroundPanel);
     setPointGrid_->setObjectName("setPointGrid");
     setPointGrid_->horizontalHeader()->hide();
     setPointGrid_->verticalHeader()->hide();
@@ -55,8 +55,8 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     setPointGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont bold = setPointGrid_->font();
     bold.setBold(true);
-    for (int r = 0; r < kGridRows; ++r) {
-        for (int c = 0; c < kGridColumns; ++c) {
+    for (int r = 0; r < kSetPointGridRows; ++r) {
+        for (int c = 0; c < kSetPointGridColumns; ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
             if (r == 0 || c == 0) {
@@ -269,27 +269,28 @@ void SetPointsPageView::fitGrid()
     boldFont.setBold(true);
     const QFontMetrics bold(boldFont);
     int width = 2 * setPointGrid_->frameWidth();
-    for (int c = 0; c < kGridColumns; ++c) {
-        int w = c == 0 ? kHeaderWidth : kColumnWidth;
-        for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kSetPointGridColumns; ++c) {
+        int w = c == 0 ? kSetPointHeaderWidth : kSetPointColumnWidth;
+        for (int r = 0; r < kSetPointGridRows; ++r) {
             const QString text = setPointGrid_->item(r, c)->text();
             w = std::max(w, (r == 0 || c == 0 ? bold : plain).horizontalAdvance(text) + 14);
         }
         setPointGrid_->setColumnWidth(c, w);
         width += w;
     }
-    setPointGrid_->setFixedSize(width, 2 * setPointGrid_->frameWidth() + kGridRows * setPointGrid_->verticalHeader()->defaultSectionSize());
+    setPointGrid_->setFixedSize(width, 2 * setPointGrid_->frameWidth() +
+                                           kSetPointGridRows * setPointGrid_->verticalHeader()->defaultSectionSize());
 }
 
 void SetPointsPageView::render()
 {
     const SetPointsPageCaptions& c = logic_.captions();
     const SetPointsPageState& s = logic_.state();
-    for (int col = 0; col < kGridColumns; ++col)
+    for (int col = 0; col < kSetPointGridColumns; ++col)
         setPointGrid_->item(0, col)->setText(qs(c.header[static_cast<std::size_t>(col)]));
-    for (int r = 1; r < kGridRows; ++r) {
+    for (int r = 1; r < kSetPointGridRows; ++r) {
         setPointGrid_->item(r, 0)->setText(QString::number(r));
-        for (int col = 1; col < kGridColumns; ++col)
+        for (int col = 1; col < kSetPointGridColumns; ++col)
             setPointGrid_->item(r, col)->setText(qs(s.cells[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(col - 1)]));
     }
     fitGrid();

@@ -2,8 +2,8 @@
 
 #include "app/LanguageText.h"
 
-// The tap changer's captions and messages, the same on the QLX700-R's settings and
-// the QLX700-C's position indicator.
+// The tap changer's captions and messages, the same on the QLX700-R's settings, the
+// QLX700-C's position indicator and the tap commands of the R and P general pages.
 namespace tapchanger {
 
 inline constexpr LangText Title{"Comutador", "Tap Changer", "Cambiador"};
@@ -25,5 +25,7 @@ inline constexpr LangText MaxPosition{"Pos. Max.", "Max. Pos.", "Pos. Max."};
 inline constexpr LangText InvalidMaxPosition{"Posição Máxima inválida. Deve ser um inteiro entre 1 e 50.",
                                              "Invalid Max. Position. It must be an integer between 1 and 50.",
                                              "Posición Máxima inválida. Debe ser un entero entre 1 y 50."};
+inline constexpr LangText PositionUp{"Subir posição", "Position Up", "Subir posición"};
+inline constexpr LangText PositionDown{"Baixar posição", "Position Down", "Bajar posición"};
 
 } // namespace tapchanger

@@ -31,6 +31,7 @@ private slots:
     void cleanup();
     void generalPageShowsTheUnitAndRunsItsCommands();
     void parallelismPageWritesWhatIsTyped();
+    void parallelismPageTabsInTheOrderOnScreen();
 
 private:
     TempFolder folder;
@@ -102,6 +103,43 @@ void ParallelismViewsTest::parallelismPageWritesWhatIsTyped()
     QCOMPARE(sim->reg(121), 0);
     QVERIFY(child<QRadioButton>(view, "relay7FunctionGroup0")->isChecked());
     QVERIFY(ui.messages.empty());
+}
+
+// The address is the page's last control (a send writes it last) but the first on
+// screen: in a window, Tab comes to it first and leaves the page after the relays.
+void ParallelismViewsTest::parallelismPageTabsInTheOrderOnScreen()
+{
+    ParallelismPage page(ui, pump);
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    before->setObjectName("before");
+    auto* view = new ParallelismPageView(page);
+    view->setParent(&window);
+    auto* after = new QLineEdit(&window);
+    after->setObjectName("after");
+    QStringList expected{"before",
+                         "addressEdit",
+                         "busSizeEdit",
+                         "positionCountEdit",
+                         "resistancePerPositionEdit",
+                         "parallelismErrorTimeEdit",
+                         "configurationErrorTimeEdit"};
+    for (int i = 0; i < 3; ++i)
+        expected << QString("positionReadingGroup%1").arg(i);
+    for (int relay = 7; relay <= 9; ++relay) {
+        for (int i = 0; i < 10; ++i)
+            expected << QString("relay%1FunctionGroup%2").arg(relay).arg(i);
+    }
+    expected << "after";
+    QStringList stops;
+    QWidget* w = before;
+    do {
+        stops << w->objectName();
+        do
+            w = w->nextInFocusChain();
+        while ((w->focusPolicy() & Qt::TabFocus) == 0);
+    } while (w != before && stops.size() <= expected.size());
+    QCOMPARE(stops, expected);
 }
 
 QLX700_GUI_TEST(ParallelismViewsTest)

@@ -17,12 +17,15 @@ protected:
             sim->applyPreset(preset);
         page.activate(comm, 0);
     }
-    void type(ParallelismEdit edit, const std::string& text)
+    std::size_t control(const std::string& name) const { return controlIndex(page.controls().controls(), name); }
+    void setText(const std::string& name, const std::string& text) { page.setText(control(name), text); }
+    void type(const std::string& name, const std::string& text)
     {
-        page.setEdit(edit, text);
+        setText(name, text);
         page.editLeft();
     }
-    const std::string& shown(ParallelismEdit e) const { return page.state().edits[static_cast<std::size_t>(e)]; }
+    const std::string& shown(const std::string& name) const { return page.controls().values()[control(name)].text; }
+    int selected(const std::string& name) const { return page.controls().values()[control(name)].selected; }
 
     ParallelismPage page{ui, pump};
 };
@@ -31,22 +34,22 @@ TEST_P(ParallelismPageTest, FieldsAreCheckedAndValidOnesStillGoOut)
 {
     openPage();
     const struct {
-        ParallelismEdit edit;
+        const char* edit;
         const char* typed;
         int reg, stored; // -1: refused
         const char* message;
     } cases[] = {
-        {ParallelismEdit::ResistancePerPosition, "12,5", 61, 125, nullptr},
-        {ParallelismEdit::ResistancePerPosition, "2.9", 61, -1,
+        {"resistancePerPositionEdit", "12,5", 61, 125, nullptr},
+        {"resistancePerPositionEdit", "2.9", 61, -1,
          "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
-        {ParallelismEdit::ResistancePerPosition, "20.1", 61, -1,
+        {"resistancePerPositionEdit", "20.1", 61, -1,
          "Resistência por posição inválido. Deve ser um valor entre 3.0 e 20.0"},
-        {ParallelismEdit::BusSize, "16", 21, 16, nullptr},
-        {ParallelismEdit::BusSize, "0", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},
-        {ParallelismEdit::BusSize, "17", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},
-        {ParallelismEdit::PositionCount, "51", 41, -1, "Número de posições inválido. Deve ser um inteiro entre 2 e 50"},
-        {ParallelismEdit::ParallelismErrorTime, "100", 81, 100, nullptr},
-        {ParallelismEdit::ConfigurationErrorTime, "9", 101, -1,
+        {"busSizeEdit", "16", 21, 16, nullptr},
+        {"busSizeEdit", "0", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},
+        {"busSizeEdit", "17", 21, -1, "Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"},
+        {"positionCountEdit", "51", 41, -1, "Número de posições inválido. Deve ser um inteiro entre 2 e 50"},
+        {"parallelismErrorTimeEdit", "100", 81, 100, nullptr},
+        {"configurationErrorTimeEdit", "9", 101, -1,
          "Tempo de erro de configuração inválido. Deve ser um inteiro entre 10 e 100"},
     };
     for (const auto& c : cases) {
@@ -60,9 +63,9 @@ TEST_P(ParallelismPageTest, FieldsAreCheckedAndValidOnesStillGoOut)
     }
     // One invalid field does not hold back the others.
     ui.messages.clear();
-    page.setEdit(ParallelismEdit::BusSize, "0");
-    page.setEdit(ParallelismEdit::PositionCount, "33");
-    page.optionChosen(ParallelismRadio::Relay8Config, 9);
+    setText("busSizeEdit", "0");
+    setText("positionCountEdit", "33");
+    page.optionChosen(control("relay8FunctionGroup"), 9);
     EXPECT_EQ(sim->reg(41), 33);
     EXPECT_EQ(sim->reg(141), 9);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Tamanho do BUS inválido. Deve ser um inteiro entre 1 e 16"});
@@ -85,23 +88,23 @@ TEST_P(ParallelismPageTest, ANewAddressMovesThePageToThatUnitsEntries)
     sim->setReg(63, 155);
     sim->setReg(143, 4);
     page.activate(comm, 0);
-    ASSERT_EQ(shown(ParallelismEdit::Address), "0");
-    type(ParallelismEdit::Address, "2");
+    ASSERT_EQ(shown("addressEdit"), "0");
+    type("addressEdit", "2");
     EXPECT_EQ(sim->reg(1951), 2);
-    EXPECT_EQ(shown(ParallelismEdit::Address), "2");
-    EXPECT_EQ(shown(ParallelismEdit::BusSize), "7");
-    EXPECT_EQ(shown(ParallelismEdit::ResistancePerPosition), "15.5");
-    EXPECT_EQ(page.state().radios[static_cast<std::size_t>(ParallelismRadio::Relay8Config)], 4);
+    EXPECT_EQ(shown("addressEdit"), "2");
+    EXPECT_EQ(shown("busSizeEdit"), "7");
+    EXPECT_EQ(shown("resistancePerPositionEdit"), "15.5");
+    EXPECT_EQ(selected("relay8FunctionGroup"), 4);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_P(ParallelismPageTest, AnIndexOutsideTheBusShowsAndWritesNothingPerUnit)
 {
     openPage("p-unit-20");
-    EXPECT_EQ(shown(ParallelismEdit::BusSize), "");
-    EXPECT_EQ(page.state().radios[static_cast<std::size_t>(ParallelismRadio::Relay7Config)], -1);
+    EXPECT_EQ(shown("busSizeEdit"), "");
+    EXPECT_EQ(selected("relay7FunctionGroup"), -1);
     const std::uint64_t writes = sim->writeCount();
-    page.setEdit(ParallelismEdit::BusSize, "5");
+    setText("busSizeEdit", "5");
     page.editLeft();
     EXPECT_EQ(sim->writeCount(), writes);
     EXPECT_TRUE(comm.connected());

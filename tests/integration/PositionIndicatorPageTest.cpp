@@ -17,12 +17,15 @@ protected:
         open("C", GetParam());
         page.activate(comm, 0);
     }
+    std::size_t control(const std::string& name) const { return controlIndex(page.controls().controls(), name); }
+    void setText(const std::string& name, const std::string& text) { page.setText(control(name), text); }
     void typeResistance(const std::string& text)
     {
-        page.setEdit(PositionEdit::ResistancePerPosition, text);
-        page.resistancePerPositionLeft();
+        setText("resistancePerPositionEdit", text);
+        page.editLeft();
     }
-    const std::string& shown(PositionEdit e) const { return page.state().edits[static_cast<std::size_t>(e)]; }
+    const ControlValue& shown(const std::string& name) const { return page.controls().values()[control(name)]; }
+    void chooseReadingMode(int index) { page.optionChosen(control("readingModeGroup"), index); }
 
     PositionIndicatorPage page{ui, pump};
 };
@@ -49,7 +52,7 @@ TEST_P(PositionIndicatorPageTest, TheResistanceBoundsAreTheTypedHundredths)
             EXPECT_EQ(sim->reg(701), c.stored);
         }
     }
-    EXPECT_EQ(shown(PositionEdit::ResistancePerPosition), "7.7");
+    EXPECT_EQ(shown("resistancePerPositionEdit").text, "7.7");
 }
 
 TEST_P(PositionIndicatorPageTest, OnlyTheResistanceAndTheReadingModeSend)
@@ -57,17 +60,17 @@ TEST_P(PositionIndicatorPageTest, OnlyTheResistanceAndTheReadingModeSend)
     openPage();
     const std::uint16_t positions = sim->reg(702);
     const std::uint64_t writes = sim->writeCount();
-    page.setEdit(PositionEdit::PositionCount, "20");
+    setText("positionCountEdit", "20");
     EXPECT_EQ(sim->writeCount(), writes);
     EXPECT_EQ(sim->reg(702), positions);
-    page.resistancePerPositionLeft();
+    page.editLeft();
     EXPECT_EQ(sim->reg(702), 20);
-    EXPECT_EQ(shown(PositionEdit::PositionCount), "20");
+    EXPECT_EQ(shown("positionCountEdit").text, "20");
 
     ui.messages.clear();
-    page.setEdit(PositionEdit::MinPosition, "0");
-    page.setEdit(PositionEdit::MaxPosition, "30");
-    page.readingModeChosen(1);
+    setText("minPositionEdit", "0");
+    setText("maxPositionEdit", "30");
+    chooseReadingMode(1);
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Posição Mínima inválida. Deve ser um inteiro entre 1 e 50."});
     EXPECT_EQ(sim->reg(706), 30);
     EXPECT_EQ(sim->reg(707), 1);
@@ -79,13 +82,13 @@ TEST_P(PositionIndicatorPageTest, AReadingModeWithoutAnItemSelectsNone)
     open("C", GetParam());
     sim->setReg(707, 2);
     page.activate(comm, 0);
-    EXPECT_EQ(page.state().readingMode, -1);
+    EXPECT_EQ(shown("readingModeGroup").selected, -1);
     // A send from the resistance does not touch the mode the page could not show.
-    page.resistancePerPositionLeft();
+    page.editLeft();
     EXPECT_EQ(sim->reg(707), 2);
-    page.readingModeChosen(0);
+    chooseReadingMode(0);
     EXPECT_EQ(sim->reg(707), 0);
-    EXPECT_EQ(page.state().readingMode, 0);
+    EXPECT_EQ(shown("readingModeGroup").selected, 0);
 }
 
 TEST_P(PositionIndicatorPageTest, ARefusedWriteIsReportedAndTheDevicesValueComesBack)
@@ -93,11 +96,11 @@ TEST_P(PositionIndicatorPageTest, ARefusedWriteIsReportedAndTheDevicesValueComes
     openPage();
     const std::uint16_t before = sim->reg(702);
     sim->setFaults(refusal());
-    page.setEdit(PositionEdit::PositionCount, before == 40 ? "41" : "40");
-    page.resistancePerPositionLeft();
+    setText("positionCountEdit", before == 40 ? "41" : "40");
+    page.editLeft();
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Erro no envio do comando."});
     EXPECT_EQ(sim->reg(702), before);
-    EXPECT_EQ(shown(PositionEdit::PositionCount), std::to_string(before));
+    EXPECT_EQ(shown("positionCountEdit").text, std::to_string(before));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, PositionIndicatorPageTest,

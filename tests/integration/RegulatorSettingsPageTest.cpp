@@ -17,15 +17,7 @@ protected:
         open("R", GetParam());
         page.activate(comm, 0);
     }
-    std::size_t control(const std::string& name) const
-    {
-        const auto& cs = regulatorControls();
-        for (std::size_t i = 0; i < cs.size(); ++i) {
-            if (cs[i].name == name)
-                return i;
-        }
-        throw std::invalid_argument(name);
-    }
+    std::size_t control(const std::string& name) const { return controlIndex(regulatorControls(), name); }
     const std::string& text(const std::string& name) const { return page.controls().values()[control(name)].text; }
     // Types into one edit and leaves it.
     void type(const std::string& name, const std::string& value)

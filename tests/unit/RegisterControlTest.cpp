@@ -1,21 +1,20 @@
-// Conversions of the regulator settings pages' fields.
-#include "screens/regulator/RegisterControl.h"
+// Conversions and registers of the settings pages' controls.
+#include "screens/common/RegisterControl.h"
+#include "screens/parallelism/ParallelismControls.h"
+#include "screens/position/PositionIndicatorControls.h"
 #include "screens/regulator/RegulatorControls.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
 const RegisterControl& named(const std::vector<RegisterControl>& controls, const std::string& name)
 {
-    for (const RegisterControl& c : controls) {
-        if (c.name == name)
-            return c;
-    }
-    throw std::invalid_argument(name);
+    return controls[controlIndex(controls, name)];
 }
 
 } // namespace
@@ -44,6 +43,24 @@ TEST(RegisterControl, TypedTextsBecomeRegisterValuesOrAreRefused)
     }
 }
 
+// The C accepts 2.97..20.04 ohms and the P 3.00..20.00, as typed rounded to the
+// hundredth (half away from zero).
+TEST(RegisterControl, ResistanceBoundsAreTheTypedHundredths)
+{
+    struct Case {
+        const char* typed;
+        std::optional<int> written;
+    };
+    const RegisterControl& c = named(positionIndicatorControls(), "resistancePerPositionEdit");
+    for (const Case& k : {Case{"2.965", 30}, Case{"2.9649", std::nullopt}, Case{"2.96", std::nullopt},
+                          Case{"20.0449", 200}, Case{"20.045", std::nullopt}, Case{"20.05", std::nullopt}})
+        EXPECT_EQ(writtenControlValue(c, k.typed), k.written) << "C '" << k.typed << "'";
+    const RegisterControl& p = named(parallelismControls(), "resistancePerPositionEdit");
+    for (const Case& k : {Case{"2.995", 30}, Case{"2.9949", std::nullopt}, Case{"2.99", std::nullopt},
+                          Case{"20.0049", 200}, Case{"20.005", std::nullopt}, Case{"20.01", std::nullopt}})
+        EXPECT_EQ(writtenControlValue(p, k.typed), k.written) << "P '" << k.typed << "'";
+}
+
 TEST(RegisterControl, RegisterValuesAreShownInTheFieldsUnits)
 {
     const auto& page = regulatorControls();
@@ -52,4 +69,25 @@ TEST(RegisterControl, RegisterValuesAreShownInTheFieldsUnits)
     EXPECT_EQ(shownControlValue(named(page, "ratedCurrentEdit"), 1, '.'), "0.1");
     EXPECT_EQ(shownControlValue(named(page, "ctRatioEdit"), 65535, '.'), "65535");
     EXPECT_EQ(shownControlValue(named(regulatorSetControls(), "ratedVoltageEdit"), 1275, '.'), "127.5");
+}
+
+// A P unit's entries follow its index on the bus; without an index only the
+// device's own position reading and the unit index itself have a register.
+TEST(RegisterControl, RegistersFollowTheBaseUnlessAbsolute)
+{
+    const auto& page = parallelismControls();
+    const RegisterControl& busSize = named(page, "busSizeEdit");
+    const RegisterControl& reading = named(page, "positionReadingGroup");
+    const RegisterControl& address = named(page, "addressEdit");
+    EXPECT_EQ(shownRegister(busSize, 3), 24);
+    EXPECT_EQ(writtenRegister(busSize, 3), 24);
+    EXPECT_EQ(shownRegister(busSize, std::nullopt), std::nullopt);
+    EXPECT_EQ(writtenRegister(busSize, std::nullopt), std::nullopt);
+    EXPECT_EQ(shownRegister(reading, 3), 201);
+    EXPECT_EQ(writtenRegister(reading, std::nullopt), 201);
+    EXPECT_EQ(shownRegister(address, 3), 4);
+    EXPECT_EQ(writtenRegister(address, 3), 1951);
+    EXPECT_EQ(shownRegister(address, std::nullopt), std::nullopt);
+    EXPECT_EQ(writtenRegister(address, std::nullopt), 1951);
+    EXPECT_THROW(controlIndex(page, "vtRatioEdit"), std::out_of_range);
 }

@@ -1,27 +1,14 @@
 #include "gui/screens/parallelism/ParallelismPageView.h"
 
-#include "gui/app/ApplyEdit.h"
 #include "gui/app/DecimalSeparator.h"
-#include "gui/app/RadioGroupBox.h"
-#include "gui/app/WidgetText.h"
+#include "gui/screens/common/RegisterControlWidgets.h"
+#include "screens/parallelism/ParallelismControls.h"
 #include "screens/parallelism/ParallelismPage.h"
 
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-// In the order of ParallelismEdit and ParallelismRadio.
-constexpr const char* kEditNames[] = {"busSizeEdit", "positionCountEdit", "resistancePerPositionEdit",
-                                      "parallelismErrorTimeEdit", "configurationErrorTimeEdit", "addressEdit"};
-constexpr const char* kRadioNames[] = {"positionReadingGroup", "relay7FunctionGroup", "relay8FunctionGroup",
-                                       "relay9FunctionGroup"};
-constexpr int kRadioItems[] = {3, 10, 10, 10};
-// The address first on screen, as the technician sets it first.
-constexpr int kScreenOrder[] = {5, 0, 1, 2, 3, 4};
-} // namespace
 
 ParallelismPageView::ParallelismPageView(ParallelismPage& logic, QWidget* parent)
     : PageView(parent)
@@ -30,43 +17,52 @@ ParallelismPageView::ParallelismPageView(ParallelismPage& logic, QWidget* parent
     setObjectName("ParallelismPageView");
     logic_.setDecimalSeparator(systemDecimalSeparator());
     QVBoxLayout* layout = addBackground();
-    QWidget* backgroundPanel = background();
+    const std::vector<RegisterControl>& controls = parallelismControls();
+    controls_ = new RegisterControlWidgets(
+        controls, background(),
+        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
+         [this] { handle([this] { logic_.editLeft(); }); },
+         [this](std::size_t i, int index) {
+             background()->setFocus();
+             handle([this, i, index] { logic_.optionChosen(i, index); });
+         }});
+    // The address first, as the technician sets it first, then the other edits; the
+    // position reading beside them and the relays' functions in a row below.
+    const std::size_t address = controlIndex(controls, "addressEdit");
+    const std::size_t positionReading = controlIndex(controls, "positionReadingGroup");
+    std::vector<std::size_t> screenOrder{address};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (i != address)
+            screenOrder.push_back(i);
+    }
     auto* top = new QHBoxLayout;
     auto* form = new QFormLayout;
-    for (const int e : kScreenOrder) {
-        auto* label = new QLabel(backgroundPanel);
-        auto* edit = new ApplyEdit(kEditNames[e], backgroundPanel);
-        edit->setMaximumWidth(70);
-        const auto which = static_cast<ParallelismEdit>(e);
-        connect(edit, &QLineEdit::textEdited, this, [this, which](const QString& text) { logic_.setEdit(which, text.toStdString()); });
-        connect(edit, &ApplyEdit::applied, this, [this] {
-            logic_.editLeft();
-            render();
-        });
-        form->addRow(label, edit);
-        edits_[static_cast<std::size_t>(e)] = edit;
-        labels_[static_cast<std::size_t>(e)] = label;
+    auto* relays = new QHBoxLayout;
+    for (const std::size_t i : screenOrder) {
+        if (QLabel* label = controls_->label(i))
+            form->addRow(label, controls_->widget(i));
+        else if (i != positionReading)
+            relays->addWidget(controls_->widget(i), 1);
     }
     top->addLayout(form);
-    radios_[0] = new RadioGroupBox(kRadioNames[0], kRadioItems[0], 1, backgroundPanel);
-    top->addWidget(radios_[0], 0, Qt::AlignTop);
+    top->addWidget(controls_->widget(positionReading), 0, Qt::AlignTop);
     top->addStretch(1);
     layout->addLayout(top);
-    auto* relays = new QHBoxLayout;
-    for (int r = 1; r < kParallelismRadioCount; ++r) {
-        radios_[static_cast<std::size_t>(r)] = new RadioGroupBox(kRadioNames[r], kRadioItems[r], 1, backgroundPanel);
-        relays->addWidget(radios_[static_cast<std::size_t>(r)], 1);
-    }
     layout->addLayout(relays);
-    for (int r = 0; r < kParallelismRadioCount; ++r) {
-        const auto group = static_cast<ParallelismRadio>(r);
-        connect(radios_[static_cast<std::size_t>(r)], &RadioGroupBox::clicked, this, [this, group](int i) {
-            background()->setFocus();
-            logic_.optionChosen(group, i);
-            render();
-        });
-    }
     layout->addStretch(1);
+    // Tab follows the screen: the address, made last, goes first.
+    QWidget* previous = nullptr;
+    for (const std::size_t i : screenOrder) {
+        QWidget* w = controls_->widget(i);
+        // A radio group's stops are its buttons.
+        const QList<QWidget*> stops =
+            w->focusPolicy() != Qt::NoFocus ? QList<QWidget*>{w} : w->findChildren<QWidget*>();
+        for (QWidget* stop : stops) {
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, stop);
+            previous = stop;
+        }
+    }
     render();
 }
 
@@ -74,22 +70,17 @@ ParallelismPageView::ParallelismPageView(ParallelismPage& logic, QWidget* parent
 // reach the logic through a page that is no longer whole.
 ParallelismPageView::~ParallelismPageView()
 {
-    for (ApplyEdit* e : edits_)
-        e->disconnect(this);
+    delete controls_;
 }
 
-// The edits follow the device at every redraw, even the one being typed in.
+template <typename F>
+void ParallelismPageView::handle(F&& f)
+{
+    f();
+    render();
+}
+
 void ParallelismPageView::render()
 {
-    const ParallelismPageCaptions& c = logic_.captions();
-    const ParallelismPageState& s = logic_.state();
-    for (std::size_t e = 0; e < edits_.size(); ++e) {
-        labels_[e]->setText(qs(c.labels[e]));
-        if (edits_[e]->text() != qs(s.edits[e]))
-            edits_[e]->setText(qs(s.edits[e]));
-    }
-    for (std::size_t r = 0; r < radios_.size(); ++r) {
-        radios_[r]->setTexts(c.radioTitles[r], c.radioItems[r]);
-        radios_[r]->select(s.radios[r]);
-    }
+    controls_->render(logic_.controls().values(), logic_.language());
 }

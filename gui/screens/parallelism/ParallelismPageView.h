@@ -1,13 +1,8 @@
 #pragma once
 
 #include "gui/app/PageView.h"
-#include "screens/parallelism/ParallelismPageState.h"
 
-#include <array>
-
-class ApplyEdit;
-class QLabel;
-class RadioGroupBox;
+class RegisterControlWidgets;
 class ParallelismPage;
 
 // The parallelism page: the six edits, the position reading and the functions of
@@ -21,8 +16,9 @@ public:
     void render() override;
 
 private:
+    template <typename F>
+    void handle(F&& f);
+
     ParallelismPage& logic_;
-    std::array<ApplyEdit*, kParallelismEditCount> edits_{};
-    std::array<QLabel*, kParallelismEditCount> labels_{};
-    std::array<RadioGroupBox*, kParallelismRadioCount> radios_{};
+    RegisterControlWidgets* controls_ = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "gui/screens/position/PositionIndicatorPageView.h"
 
-#include "gui/app/ApplyEdit.h"
 #include "gui/app/DecimalSeparator.h"
-#include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
+#include "gui/screens/common/RegisterControlWidgets.h"
+#include "screens/position/PositionIndicatorControls.h"
 #include "screens/position/PositionIndicatorPage.h"
 
 #include <QFormLayout>
@@ -11,13 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-constexpr const char* kEditNames[] = {"resistancePerPositionEdit", "positionCountEdit", "minPositionEdit",
-                                      "maxPositionEdit"};
-constexpr const char* kLabelNames[] = {"resistancePerPositionLabel", "positionCountLabel", "minPositionLabel",
-                                       "maxPositionLabel"};
-} // namespace
 
 PositionIndicatorPageView::PositionIndicatorPageView(PositionIndicatorPage& logic, QWidget* parent)
     : PageView(parent)
@@ -28,35 +21,29 @@ PositionIndicatorPageView::PositionIndicatorPageView(PositionIndicatorPage& logi
     QVBoxLayout* layout = addBackground();
     tapChangerBox_ = new QGroupBox(background());
     tapChangerBox_->setObjectName("tapChangerBox");
+    const std::vector<RegisterControl>& controls = positionIndicatorControls();
+    controls_ = new RegisterControlWidgets(
+        controls, background(),
+        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
+         [this] { handle([this] { logic_.editLeft(); }); },
+         [this](std::size_t i, int index) {
+             background()->setFocus();
+             handle([this, i, index] { logic_.optionChosen(i, index); });
+         }},
+        80);
+    // The edits in a form, the reading mode under them.
     auto* column = new QVBoxLayout(tapChangerBox_);
     auto* form = new QFormLayout;
-    for (int e = 0; e < kPositionEditCount; ++e) {
-        auto* label = new QLabel(tapChangerBox_);
-        label->setObjectName(kLabelNames[e]);
-        auto* edit = new ApplyEdit(kEditNames[e], background());
-        edit->setParent(tapChangerBox_);
-        edit->setMaximumWidth(80);
-        const auto which = static_cast<PositionEdit>(e);
-        connect(edit, &QLineEdit::textEdited, this, [this, which](const QString& text) { logic_.setEdit(which, text.toStdString()); });
-        // Only the resistance sends; the other edits go out with it.
-        if (which == PositionEdit::ResistancePerPosition) {
-            connect(edit, &ApplyEdit::applied, this, [this] {
-                logic_.resistancePerPositionLeft();
-                render();
-            });
-        }
-        form->addRow(label, edit);
-        edits_[static_cast<std::size_t>(e)] = edit;
-        labels_[static_cast<std::size_t>(e)] = label;
-    }
     column->addLayout(form);
-    readingModeGroup_ = new RadioGroupBox("readingModeGroup", 2, 2, tapChangerBox_);
-    connect(readingModeGroup_, &RadioGroupBox::clicked, this, [this](int i) {
-        background()->setFocus();
-        logic_.readingModeChosen(i);
-        render();
-    });
-    column->addWidget(readingModeGroup_);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        controls_->widget(i)->setParent(tapChangerBox_);
+        if (QLabel* label = controls_->label(i)) {
+            label->setParent(tapChangerBox_);
+            form->addRow(label, controls_->widget(i));
+        } else {
+            column->addWidget(controls_->widget(i));
+        }
+    }
     auto* row = new QHBoxLayout;
     row->addWidget(tapChangerBox_);
     row->addStretch(1);
@@ -65,25 +52,22 @@ PositionIndicatorPageView::PositionIndicatorPageView(PositionIndicatorPage& logi
     render();
 }
 
-// The resistance edit loses the focus while the page is destroyed: that must not
-// reach the logic through a page that is no longer whole.
+// An edit loses the focus while the page is destroyed: that must not reach the logic
+// through a page that is no longer whole.
 PositionIndicatorPageView::~PositionIndicatorPageView()
 {
-    for (ApplyEdit* e : edits_)
-        e->disconnect(this);
+    delete controls_;
 }
 
-// The edits follow the device at every redraw, even the one being typed in.
+template <typename F>
+void PositionIndicatorPageView::handle(F&& f)
+{
+    f();
+    render();
+}
+
 void PositionIndicatorPageView::render()
 {
-    const PositionIndicatorPageCaptions& c = logic_.captions();
-    const PositionIndicatorPageState& s = logic_.state();
-    tapChangerBox_->setTitle(qs(c.tapChanger));
-    for (std::size_t e = 0; e < edits_.size(); ++e) {
-        labels_[e]->setText(qs(c.labels[e]));
-        if (edits_[e]->text() != qs(s.edits[e]))
-            edits_[e]->setText(qs(s.edits[e]));
-    }
-    readingModeGroup_->setTexts(c.readingMode, {c.readingModeItems.begin(), c.readingModeItems.end()});
-    readingModeGroup_->select(s.readingMode);
+    tapChangerBox_->setTitle(qs(logic_.tapChangerTitle()));
+    controls_->render(logic_.controls().values(), logic_.language());
 }

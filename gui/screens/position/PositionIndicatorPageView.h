@@ -1,14 +1,9 @@
 #pragma once
 
 #include "gui/app/PageView.h"
-#include "screens/position/PositionIndicatorPageState.h"
 
-#include <array>
-
-class ApplyEdit;
 class QGroupBox;
-class QLabel;
-class RadioGroupBox;
+class RegisterControlWidgets;
 class PositionIndicatorPage;
 
 // The position indicator page: the tap changer group with its four edits and the
@@ -22,9 +17,10 @@ public:
     void render() override;
 
 private:
+    template <typename F>
+    void handle(F&& f);
+
     PositionIndicatorPage& logic_;
     QGroupBox* tapChangerBox_ = nullptr;
-    std::array<ApplyEdit*, kPositionEditCount> edits_{};
-    std::array<QLabel*, kPositionEditCount> labels_{};
-    RadioGroupBox* readingModeGroup_ = nullptr;
+    RegisterControlWidgets* controls_ = nullptr;
 };

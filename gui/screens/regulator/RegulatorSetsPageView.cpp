@@ -2,7 +2,7 @@
 
 #include "gui/app/DecimalSeparator.h"
 #include "gui/app/WidgetText.h"
-#include "gui/screens/regulator/RegisterControlWidgets.h"
+#include "gui/screens/common/RegisterControlWidgets.h"
 #include "screens/regulator/RegulatorControls.h"
 #include "screens/regulator/RegulatorSetsPage.h"
 
@@ -35,7 +35,8 @@ RegulatorSetsPageView::RegulatorSetsPageView(RegulatorSetsPage& logic, QWidget* 
     regulationSetCombo_->setObjectName("regulationSetCombo");
     for (int s = 1; s <= RegulatorSetsPage::kSetCount; ++s)
         regulationSetCombo_->addItem(QString::number(s));
-    connect(regulationSetCombo_, &QComboBox::activated, this, [this](int index) { handle([&] { logic_.regulationSetChosen(index); }); });
+    connect(regulationSetCombo_, &QComboBox::activated, this,
+            [this](int index) { handle([&] { logic_.regulationSetChosen(index); }); });
     controls_ = new RegisterControlWidgets(
         regulatorSetControls(), back,
         {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
@@ -81,6 +82,13 @@ RegulatorSetsPageView::RegulatorSetsPageView(RegulatorSetsPage& logic, QWidget* 
     layout->addWidget(regulationSetBox_);
     layout->addStretch(1);
     render();
+}
+
+// An edit that has the focus loses it while the page is destroyed: that must not
+// reach the logic through a page that is no longer whole.
+RegulatorSetsPageView::~RegulatorSetsPageView()
+{
+    delete controls_;
 }
 
 template <typename F>

@@ -12,6 +12,7 @@ class RegulatorSetsPageView final : public PageView {
     Q_OBJECT
 public:
     explicit RegulatorSetsPageView(RegulatorSetsPage& logic, QWidget* parent = nullptr);
+    ~RegulatorSetsPageView() override;
 
     void render() override;
 

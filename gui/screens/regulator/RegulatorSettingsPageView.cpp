@@ -2,7 +2,7 @@
 
 #include "gui/app/DecimalSeparator.h"
 #include "gui/app/WidgetText.h"
-#include "gui/screens/regulator/RegisterControlWidgets.h"
+#include "gui/screens/common/RegisterControlWidgets.h"
 #include "screens/regulator/RegulatorControls.h"
 #include "screens/regulator/RegulatorSettingsPage.h"
 
@@ -42,6 +42,13 @@ RegulatorSettingsPageView::RegulatorSettingsPageView(RegulatorSettingsPage& logi
     layout->addLayout(grid);
     layout->addStretch(1);
     render();
+}
+
+// An edit that has the focus loses it while the page is destroyed: that must not
+// reach the logic through a page that is no longer whole.
+RegulatorSettingsPageView::~RegulatorSettingsPageView()
+{
+    delete controls_;
 }
 
 template <typename F>

@@ -14,6 +14,7 @@ class RegulatorSettingsPageView final : public PageView {
     Q_OBJECT
 public:
     explicit RegulatorSettingsPageView(RegulatorSettingsPage& logic, QWidget* parent = nullptr);
+    ~RegulatorSettingsPageView() override;
 
     void render() override;
 

@@ -23,16 +23,16 @@
 
 namespace {
 constexpr LangText kSerialNumberCaption{"Num. Serie: ", "Serial Num.: ", "Num. Serie: "};
-constexpr LangText kNotConnected{"Não Conectado", "Not Connected", "No Conectado"};
+constexpr LangText kNotConnectedCaption{"Não Conectado", "Not Connected", "No Conectado"};
 constexpr LangText kFirmwareVersionCaption{"Versão do firmware: ", "Firmware version: ", "Versión de firmware: "};
 
-constexpr unsigned kBlack = 0x000000;
-constexpr unsigned kWhite = 0xFFFFFF;
-constexpr unsigned kGrey = 0x808080;
-constexpr unsigned kLightGreen = 0xC0DCC0;
+constexpr unsigned kPanelBlack = 0x000000;
+constexpr unsigned kPanelWhite = 0xFFFFFF;
+constexpr unsigned kPanelGrey = 0x808080;
+constexpr unsigned kPanelLightGreen = 0xC0DCC0;
 constexpr std::size_t kMaxIpText = 20;
 
-std::string twoDigits(int v)
+std::string lastTwoDigits(int v)
 {
     char text[8];
     std::snprintf(text, sizeof text, "%.2d", v % 100);
@@ -131,13 +131,14 @@ void GeneralPage::drawPanels(bool on)
     general_.connectUsbButtonEnabled = model_.usbToggles || !on;
     general_.connectIpButtonEnabled = !on;
     general_.stale = on && failedTicks_ > 0;
-    general_.staleMarker = general_.stale ? general::NoAnswerSince.in(language_) + twoDigits(lastGood_.hour) + ":"
-                                                + twoDigits(lastGood_.minute) + ":" + twoDigits(lastGood_.second)
-                                          : std::string();
+    general_.staleMarker = general_.stale
+        ? general::NoAnswerSince.in(language_) + lastTwoDigits(lastGood_.hour) + ":" + lastTwoDigits(lastGood_.minute)
+            + ":" + lastTwoDigits(lastGood_.second)
+        : std::string();
     if (!on) {
         general_.clockText.clear();
-        general_.serialNumberPanel = {kNotConnected.in(language_), kGrey, false, kWhite};
-        general_.firmwareVersionPanel = {"", kGrey, false, kBlack};
+        general_.serialNumberPanel = {kNotConnectedCaption.in(language_), kPanelGrey, false, kPanelWhite};
+        general_.firmwareVersionPanel = {"", kPanelGrey, false, kPanelBlack};
         return;
     }
     const RegisterImage& img = comm_->image();
@@ -147,18 +148,18 @@ void GeneralPage::drawPanels(bool on)
         const bool english = language_ == 1;
         const int day = img.Clock(3);
         const int month = img.Clock(4);
-        general_.clockText = twoDigits(english ? month : day) + "/" + twoDigits(english ? day : month) + "/20"
-            + twoDigits(img.Clock(5)) + " " + twoDigits(img.Clock(0)) + ":" + twoDigits(img.Clock(1)) + ":"
-            + twoDigits(img.Clock(2));
+        general_.clockText = lastTwoDigits(english ? month : day) + "/" + lastTwoDigits(english ? day : month) + "/20"
+            + lastTwoDigits(img.Clock(5)) + " " + lastTwoDigits(img.Clock(0)) + ":" + lastTwoDigits(img.Clock(1)) + ":"
+            + lastTwoDigits(img.Clock(2));
     } else {
         general_.clockText.clear();
     }
     const std::string serial = img.receivedAll(reg::common::SerialNumber) ? std::to_string(img.SerialNumber()) : "";
-    general_.serialNumberPanel = {kSerialNumberCaption.in(language_) + serial, kLightGreen, false, kBlack};
+    general_.serialNumberPanel = {kSerialNumberCaption.in(language_) + serial, kPanelLightGreen, false, kPanelBlack};
     const std::string firmware = img.received(reg::common::FirmwareVersion, 0)
         ? VersionToText(static_cast<std::uint16_t>(img.value(reg::common::FirmwareVersion)))
         : "";
-    general_.firmwareVersionPanel = {kFirmwareVersionCaption.in(language_) + firmware, 0, true, kBlack};
+    general_.firmwareVersionPanel = {kFirmwareVersionCaption.in(language_) + firmware, 0, true, kPanelBlack};
 }
 
 void GeneralPage::afterConnect(bool ok)

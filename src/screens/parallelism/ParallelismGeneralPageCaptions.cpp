@@ -2,11 +2,12 @@
 
 #include "app/LanguageText.h"
 #include "screens/common/GeneralPageCaptions.h"
+#include "screens/common/TapChangerTexts.h"
 
 #include <initializer_list>
 
 namespace {
-constexpr LangText kRows[] = {
+constexpr LangText kStatusRows[] = {
     {"Posição Atual", "Current Position", "Posicion Actual"},
     {"Posição Esperada", "Expected Position", "Posicion Esperada"},
     {"Modo", "Mode", "Modo"},
@@ -21,9 +22,10 @@ constexpr LangText kModes[] = {{"Mestre", "Master", "Maestro"},
                                {"Desligado", "Off", "Apagado"},
                                {"Desconhecido", "Unknown", "Desconocido"}};
 constexpr LangText kCommunication[] = {
-    {"Sem resposta de 1 ou mais comandados", "No answer from 1 or more commanded", "Sin respuesta de 1 o más dispositivos"},
+    {"Sem resposta de 1 ou mais comandados", "No answer from 1 or more commanded",
+     "Sin respuesta de 1 o más dispositivos"},
     {"Outro equip. com mesmo endereço", "Other device with same addr.", "Otro dispositivo con misma dirección"}};
-constexpr LangText kConfiguration[] = {
+constexpr LangText kConfigurationErrors[] = {
     {"Mais de um modo selecionado", "2 or more modes selected", "Más de 1 modo seleccionado"},
     {"É mestre ou comandado, com taman. bus = 1", "Is master or commanded, but bus size = 1",
      "Es maestro ni ordenado, pero taman. bus = 1"},
@@ -37,7 +39,8 @@ constexpr LangText kPosition[] = {{"Erro na medida", "Measurement error", "Error
 constexpr LangText kSynchronism[] = {{"Erro na própria posição", "Position error on self", "Error in propia posición"},
                                      {"Erro na posição de outro", "Position error on other device",
                                       "Error en la posición de otro"}};
-constexpr LangText kInternal[] = {{"Falha do oscilador interno", "Internal oscillator failure", "Fallo del oscilador interno"}};
+constexpr LangText kInternal[] = {
+    {"Falha do oscilador interno", "Internal oscillator failure", "Fallo del oscilador interno"}};
 constexpr LangText kNoError{"Sem Erro", "No Error", "Sin Error"};
 constexpr LangText kRelayLabels[] = {{"Comando para subir", "Rise command", "Commando p/ escalar"},
                                      {"Comando para descer", "Lower command", "Comando p/ descender"},
@@ -46,13 +49,11 @@ constexpr LangText kRelayLabels[] = {{"Comando para subir", "Rise command", "Com
                                      {"Comandado", "Commanded", "Commandado"},
                                      {"Individual", "Individual", "Individual"},
                                      {"Falha", "Failure", "Falla"}};
-constexpr LangText kFunctions[] = {{"Erro de Configuração", "Configuration Error", "Error de Configuración"},
+constexpr LangText kRelayFunctionNames[] = {{"Erro de Configuração", "Configuration Error", "Error de Configuración"},
                                    {"Erro de Comunicação", "Communication Error", "Error de Comunicación"},
                                    {"Erro de Medida", "Measurement Error", "Error de Medida"},
                                    {"Erro de Sincronismo", "Synchronism Error", "Error de Sincronización"},
                                    {"Operação Normal", "Normal Operation", "Operación Normal"}};
-constexpr LangText kUp{"Subir posição", "Position Up", "Subir posición"};
-constexpr LangText kDown{"Baixar posição", "Position Down", "Bajar posición"};
 
 template <std::size_t N>
 std::vector<std::string> texts(const LangText (&table)[N], int language)
@@ -68,19 +69,19 @@ ParallelismGeneralPageCaptions parallelismGeneralPageCaptions(int language)
 {
     ParallelismGeneralPageCaptions c;
     for (std::size_t i = 0; i < c.measurementRows.size(); ++i)
-        c.measurementRows[i] = kRows[i].in(language);
+        c.measurementRows[i] = kStatusRows[i].in(language);
     for (std::size_t i = 0; i < c.modes.size(); ++i)
         c.modes[i] = kModes[i].in(language);
-    c.errorBits = {texts(kCommunication, language), texts(kConfiguration, language), texts(kPosition, language),
+    c.errorBits = {texts(kCommunication, language), texts(kConfigurationErrors, language), texts(kPosition, language),
                    texts(kSynchronism, language), texts(kInternal, language)};
     c.noError = kNoError.in(language);
     for (std::size_t i = 0; i < 6; ++i)
         c.relayLabels[i] = kRelayLabels[i].in(language);
     c.relayLabels[9] = kRelayLabels[6].in(language);
     for (std::size_t i = 0; i < c.relayFunctions.size(); ++i)
-        c.relayFunctions[i] = kFunctions[i].in(language);
-    c.positionUp = kUp.in(language);
-    c.positionDown = kDown.in(language);
+        c.relayFunctions[i] = kRelayFunctionNames[i].in(language);
+    c.positionUp = tapchanger::PositionUp.in(language);
+    c.positionDown = tapchanger::PositionDown.in(language);
     c.deviceLanguage = deviceLanguageTitle(language);
     c.deviceLanguageItems = deviceLanguageItems(language);
     return c;

@@ -21,6 +21,9 @@ struct ParallelismLive {
     std::array<std::optional<int>, 3> relayFunctions{};
 };
 
+// Where the unit's index on its bus is kept and changed.
+inline constexpr int kParallelismUnitIndex = 1951;
+
 // The unit's index on the bus (1951) when it was read and addresses a unit (0..15):
 // only then do the per-unit registers belong to this unit.
 std::optional<int> parallelismUnit(const DeviceLink& comm);

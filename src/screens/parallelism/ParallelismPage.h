@@ -1,10 +1,8 @@
 #pragma once
 
 #include "app/Page.h"
-#include "screens/parallelism/ParallelismPageCaptions.h"
-#include "screens/parallelism/ParallelismPageState.h"
+#include "screens/common/RegisterControls.h"
 
-#include <optional>
 #include <string>
 
 class EventPump;
@@ -24,16 +22,16 @@ public:
     void sendSettings();
 
     // --- handlers
-    void setEdit(ParallelismEdit edit, const std::string& text) { state_.edits.at(static_cast<std::size_t>(edit)) = text; }
+    void setText(std::size_t control, const std::string& text) { controls_.setText(control, text); }
     // Leaving any of the six edits, or Enter in it.
     void editLeft() { sendSettings(); }
-    void optionChosen(ParallelismRadio group, int index);
+    void optionChosen(std::size_t control, int index);
     // Numbers are shown with the system's decimal separator.
     void setDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
     // --- state for the view
-    const ParallelismPageState& state() const { return state_; }
-    const ParallelismPageCaptions& captions() const { return captions_; }
+    const RegisterControls& controls() const { return controls_; }
+    int language() const { return language_; }
 
 private:
     bool connected() const;
@@ -42,10 +40,9 @@ private:
     Ui& ui_;
     EventPump& pump_;
     DeviceLink* comm_ = nullptr;
+    RegisterControls controls_;
     int language_ = 0;
     bool updating_ = false;
     bool busy_ = false;
     char decimalSeparator_ = '.';
-    ParallelismPageState state_;
-    ParallelismPageCaptions captions_;
 };

@@ -2,10 +2,10 @@
 
 #include "app/LanguageText.h"
 #include "screens/common/GeneralPageCaptions.h"
+#include "screens/common/MeasurementHeader.h"
 
 namespace {
-constexpr LangText kMeasurement{"Medida", "Measure", "Medida"};
-constexpr LangText kRows[] = {{"Resistência", "Resistance", "Resistencia"},
+constexpr LangText kIndicatorRows[] = {{"Resistência", "Resistance", "Resistencia"},
                               {"Corrente", "Current", "Corriente"},
                               {"Posição", "Position", "Posición"},
                               {"Indicação", "Indication", "Indicación"},
@@ -14,7 +14,7 @@ constexpr LangText kRelays7to10[] = {{"Pos. Min.", "Min. Pos.", "Pos. Min."},
                                      {"Pos. Max.", "Max. Pos.", "Pos. Max."},
                                      {"Falha", "Failure", "Falla"},
                                      {"Falha Aliment.", "Power Failure", "Falla Aliment."}};
-constexpr LangText kFailures[] = {{"Erro na medida", "Measurement error", "Error en la medición"},
+constexpr LangText kFailureTexts[] = {{"Erro na medida", "Measurement error", "Error en la medición"},
                                   {"Medida desconectada", "Measurement disconnected", "Medición desconectada"},
                                   {"Posição acima do número de posições", "Position above number of positions",
                                    "Posición por encima del número de posiciones"},
@@ -26,15 +26,15 @@ constexpr LangText kFailures[] = {{"Erro na medida", "Measurement error", "Error
 PositionGeneralPageCaptions positionGeneralPageCaptions(int language)
 {
     PositionGeneralPageCaptions c;
-    c.measurementHeader = kMeasurement.in(language);
+    c.measurementHeader = kMeasurementHeader.in(language);
     for (std::size_t i = 0; i < c.measurementRows.size(); ++i)
-        c.measurementRows[i] = kRows[i].in(language);
+        c.measurementRows[i] = kIndicatorRows[i].in(language);
     c.relayLabels = {"EA", "EB", "EC", "ED", "ZA", "ZB"};
     for (std::size_t i = 0; i < 4; ++i)
         c.relayLabels[6 + i] = kRelays7to10[i].in(language);
     c.deviceLanguage = deviceLanguageTitle(language);
     c.deviceLanguageItems = deviceLanguageItems(language);
     for (std::size_t i = 0; i < c.failures.size(); ++i)
-        c.failures[i] = kFailures[i].in(language);
+        c.failures[i] = kFailureTexts[i].in(language);
     return c;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/Page.h"
-#include "screens/position/PositionIndicatorPageCaptions.h"
-#include "screens/position/PositionIndicatorPageState.h"
+#include "screens/common/RegisterControls.h"
 
 #include <string>
 
@@ -23,15 +22,17 @@ public:
     void sendSettings();
 
     // --- handlers
-    void setEdit(PositionEdit edit, const std::string& text) { state_.edits.at(static_cast<std::size_t>(edit)) = text; }
-    void resistancePerPositionLeft() { sendSettings(); }
-    void readingModeChosen(int index);
+    void setText(std::size_t control, const std::string& text) { controls_.setText(control, text); }
+    // Leaving the resistance, or Enter in it.
+    void editLeft() { sendSettings(); }
+    void optionChosen(std::size_t control, int index);
     // Numbers are shown with the system's decimal separator.
     void setDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
     // --- state for the view
-    const PositionIndicatorPageState& state() const { return state_; }
-    const PositionIndicatorPageCaptions& captions() const { return captions_; }
+    const RegisterControls& controls() const { return controls_; }
+    int language() const { return language_; }
+    const std::string& tapChangerTitle() const { return tapChangerTitle_; }
 
 private:
     bool connected() const;
@@ -39,10 +40,10 @@ private:
     Ui& ui_;
     EventPump& pump_;
     DeviceLink* comm_ = nullptr;
+    RegisterControls controls_;
+    std::string tapChangerTitle_;
     int language_ = 0;
     bool updating_ = false;
     bool busy_ = false;
     char decimalSeparator_ = '.';
-    PositionIndicatorPageState state_;
-    PositionIndicatorPageCaptions captions_;
 };

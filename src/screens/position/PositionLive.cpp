@@ -1,28 +1,23 @@
 #include "screens/position/PositionLive.h"
 
-#include "device/DeviceLink.h"
+#include "screens/common/ReceivedValue.h"
 
 namespace {
 constexpr int kStyle = 703;
 constexpr int kNeutral = 704;
 constexpr int kReadingMode = 707;
-constexpr int kPosition = 1015;
+constexpr int kTapPosition = 1015;
 constexpr int kOhms = 1016;
 constexpr int kMilliamps = 1017;
-constexpr int kFailures = 1965;
-constexpr int kRelays = 1100;
-
-std::optional<int> value(const DeviceLink& c, int reg)
-{
-    return c.received(reg) ? std::optional<int>(c.registerValue(reg)) : std::nullopt;
-}
+constexpr int kFailureBits = 1965;
+constexpr int kRelayStates = 1100;
 } // namespace
 
 std::vector<RegisterRun> positionLiveReads()
 {
     // The reading mode decides whether there is an indicated position, and the device
     // may change it: it is read with the rest.
-    return {{1500, 1}, {kStyle, 1}, {601, 6}, {kRelays, 10}, {kPosition, 3}, {kFailures, 1}, {kReadingMode, 1}};
+    return {{1500, 1}, {kStyle, 1}, {601, 6}, {kRelayStates, 10}, {kTapPosition, 3}, {kFailureBits, 1}, {kReadingMode, 1}};
 }
 
 std::optional<std::string> indicatedPosition(int style, int position, int neutral)
@@ -61,19 +56,19 @@ int highestFailureBit(int bits)
 PositionLive positionLive(const DeviceLink& c)
 {
     PositionLive live;
-    if (const auto v = value(c, kOhms))
+    if (const auto v = receivedValue(c, kOhms))
         live.ohms = *v / 10.0;
-    if (const auto v = value(c, kMilliamps))
+    if (const auto v = receivedValue(c, kMilliamps))
         live.milliamps = *v / 1000.0;
-    live.position = value(c, kPosition);
-    const auto mode = value(c, kReadingMode);
-    const auto style = value(c, kStyle);
-    const auto neutral = value(c, kNeutral);
+    live.position = receivedValue(c, kTapPosition);
+    const auto mode = receivedValue(c, kReadingMode);
+    const auto style = receivedValue(c, kStyle);
+    const auto neutral = receivedValue(c, kNeutral);
     if (mode && *mode < 2 && style && neutral && live.position)
         live.indication = indicatedPosition(*style, *live.position, *neutral);
-    live.failureBits = value(c, kFailures);
+    live.failureBits = receivedValue(c, kFailureBits);
     for (int i = 0; i < 10; ++i) {
-        if (const auto v = value(c, kRelays + i))
+        if (const auto v = receivedValue(c, kRelayStates + i))
             live.relayClosed[static_cast<std::size_t>(i)] = *v != 0;
     }
     return live;

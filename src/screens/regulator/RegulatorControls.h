@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/regulator/RegisterControl.h"
+#include "screens/common/RegisterControl.h"
 
 #include <vector>
 

@@ -98,11 +98,8 @@ void RegulatorGeneralPage::sendSettings()
     if (updating() || !connected())
         return;
     bool ok = true;
-    const std::pair<int, int> settings[] = {{703, state_.indicationMode}, {1500, state_.deviceLanguage}};
-    for (const auto& [reg, index] : settings) {
-        if (index >= 0)
-            ok = comm_->writeRegister(reg, index, true) && ok;
-    }
+    if (state_.indicationMode >= 0)
+        ok = comm_->writeRegister(703, state_.indicationMode, true);
     ok = comm_->flushQueuedWrites() && ok;
     if (!ok)
         context_.ui.showMessage(MessageKind::Error, general::SendError.in(language()));
@@ -110,24 +107,14 @@ void RegulatorGeneralPage::sendSettings()
     redraw();
 }
 
-void RegulatorGeneralPage::settingChosen(int RegulatorGeneralPageState::*group, int index)
+void RegulatorGeneralPage::indicationModeChosen(int index)
 {
     if (updating())
         return;
-    userAction([this, group, index] {
-        state_.*group = index;
+    userAction([this, index] {
+        state_.indicationMode = index;
         sendSettings();
     });
-}
-
-void RegulatorGeneralPage::indicationModeChosen(int index)
-{
-    settingChosen(&RegulatorGeneralPageState::indicationMode, index);
-}
-
-void RegulatorGeneralPage::deviceLanguageChosen(int index)
-{
-    settingChosen(&RegulatorGeneralPageState::deviceLanguage, index);
 }
 
 void RegulatorGeneralPage::positionCommand(int code)

@@ -24,7 +24,7 @@ public:
 
     // --- handlers
     void indicationModeChosen(int index);
-    void deviceLanguageChosen(int index);
+    void deviceLanguageChosen(int index) { sendDeviceLanguage(index); }
     void positionUpClicked();
     void positionDownClicked();
     void resetMaxMinCountClicked();
@@ -39,7 +39,6 @@ private:
     void drawModel(bool connected) override;
     void languageChanged() override;
     void connectEnded(bool ok) override;
-    void settingChosen(int RegulatorGeneralPageState::*group, int index);
     void positionCommand(int code);
     std::string cell(const char* format, const std::optional<double>& value) const;
 

@@ -1,10 +1,8 @@
 #include "screens/regulator/RegulatorSetsPage.h"
 
-#include "app/Ui.h"
 #include "device/DeviceLink.h"
-#include "screens/common/GeneralPageTexts.h"
+#include "screens/common/SendSettle.h"
 #include "screens/regulator/RegulatorControls.h"
-#include "screens/regulator/RegulatorPages.h"
 
 namespace {
 
@@ -67,16 +65,14 @@ void RegulatorSetsPage::sendSettings()
 {
     if (updating_ || set_ < 0 || !connected())
         return;
-    if (!controls_.send(*comm_, base(), ui_, language_))
-        ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
-    regulatorSettle(pump_);
+    controls_.send(*comm_, base(), ui_, language_);
+    settleAfterSend(pump_);
     redraw();
 }
 
 void RegulatorSetsPage::optionChosen(std::size_t control, int index)
 {
-    if (updating_)
+    if (updating_ || !controls_.select(control, index))
         return;
-    controls_.select(control, index);
     sendSettings();
 }

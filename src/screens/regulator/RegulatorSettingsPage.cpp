@@ -1,17 +1,16 @@
 #include "screens/regulator/RegulatorSettingsPage.h"
 
-#include "app/Ui.h"
 #include "device/DeviceLink.h"
-#include "screens/common/GeneralPageTexts.h"
+#include "screens/common/SendSettle.h"
+#include "screens/common/TapChangerTexts.h"
 #include "screens/regulator/RegulatorControls.h"
-#include "screens/regulator/RegulatorPages.h"
 
 namespace {
 
-constexpr LangText kGroups[4] = {{"Compensação LDC", "LDC Compensation", "Compensación LDC"},
-                                 {"TC/TP", "PT/CT", "TC/TP"},
-                                 {"Bloqueio", "Block", "Bloqueo"},
-                                 {"Comutador", "Tap Changer", "Cambiador"}};
+constexpr LangText kSettingsGroupTitles[4] = {{"Compensação LDC", "LDC Compensation", "Compensación LDC"},
+                                             {"TC/TP", "PT/CT", "TC/TP"},
+                                             {"Bloqueio", "Block", "Bloqueo"},
+                                             tapchanger::Title};
 
 } // namespace
 
@@ -39,7 +38,7 @@ void RegulatorSettingsPage::setLanguage(int language)
 {
     language_ = ValidLanguage(language);
     for (std::size_t i = 0; i < groups_.size(); ++i)
-        groups_[i] = kGroups[i].in(language_);
+        groups_[i] = kSettingsGroupTitles[i].in(language_);
 }
 
 void RegulatorSettingsPage::redraw()
@@ -55,16 +54,14 @@ void RegulatorSettingsPage::sendSettings()
 {
     if (updating_ || !connected())
         return;
-    if (!controls_.send(*comm_, 0, ui_, language_))
-        ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
-    regulatorSettle(pump_);
+    controls_.send(*comm_, 0, ui_, language_);
+    settleAfterSend(pump_);
     redraw();
 }
 
 void RegulatorSettingsPage::optionChosen(std::size_t control, int index)
 {
-    if (updating_)
+    if (updating_ || !controls_.select(control, index))
         return;
-    controls_.select(control, index);
     sendSettings();
 }

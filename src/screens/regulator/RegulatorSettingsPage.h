@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Page.h"
-#include "screens/regulator/RegisterControls.h"
+#include "screens/common/RegisterControls.h"
 
 #include <array>
 #include <string>

@@ -84,8 +84,7 @@ void ThermalGeneralPage::sendSettings()
         saveSettings(context_.settings, context_.ui, language());
     }
     bool ok = true;
-    const std::pair<int, int> settings[] = {
-        {201, state_.displayMode}, {211, state_.operatingFrequency}, {1500, state_.deviceLanguage}};
+    const std::pair<int, int> settings[] = {{201, state_.displayMode}, {211, state_.operatingFrequency}};
     for (const auto& [reg, index] : settings) {
         if (index >= 0)
             ok = comm_->writeRegister(reg, index, true) && ok;
@@ -115,11 +114,6 @@ void ThermalGeneralPage::displayModeChosen(int index)
 void ThermalGeneralPage::operatingFrequencyChosen(int index)
 {
     settingChosen(&ThermalGeneralPageState::operatingFrequency, index);
-}
-
-void ThermalGeneralPage::deviceLanguageChosen(int index)
-{
-    settingChosen(&ThermalGeneralPageState::deviceLanguage, index);
 }
 
 void ThermalGeneralPage::relayNameLeft()

@@ -23,7 +23,7 @@ public:
     // --- handlers
     void displayModeChosen(int index);
     void operatingFrequencyChosen(int index);
-    void deviceLanguageChosen(int index);
+    void deviceLanguageChosen(int index) { sendDeviceLanguage(index); }
     void setRelayName(int relay, const std::string& text)
     {
         state_.relayNames.at(static_cast<std::size_t>(relay)) = text;

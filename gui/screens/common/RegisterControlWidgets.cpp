@@ -1,4 +1,4 @@
-#include "gui/screens/regulator/RegisterControlWidgets.h"
+#include "gui/screens/common/RegisterControlWidgets.h"
 
 #include "gui/app/ApplyEdit.h"
 #include "gui/app/RadioGroupBox.h"
@@ -7,31 +7,29 @@
 #include <QGridLayout>
 #include <QLabel>
 
-namespace {
-constexpr int kEditWidth = 70;
-} // namespace
-
 RegisterControlWidgets::RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background,
-                                               Handlers handlers)
+                                               Handlers handlers, int editWidth)
     : QObject(background)
     , controls_(controls)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const RegisterControl& c = controls[i];
-        if (c.kind == RegisterControl::Kind::Radio) {
+        if (c.kind == ControlKind::Radio) {
             const int items = static_cast<int>(c.items.size());
             // Two items side by side; longer lists in a column, so the page stays narrow.
             auto* group = new RadioGroupBox(c.name, items, items > 2 ? 1 : items, background);
-            connect(group, &RadioGroupBox::clicked, this, [click = handlers.optionChosen, i](int index) { click(i, index); });
+            connect(group, &RadioGroupBox::clicked, this,
+                    [click = handlers.optionChosen, i](int index) { click(i, index); });
             labels_.push_back(nullptr);
             widgets_.push_back(group);
             continue;
         }
         auto* edit = new ApplyEdit(c.name, background);
-        edit->setFixedWidth(kEditWidth);
+        edit->setFixedWidth(editWidth);
         connect(edit, &QLineEdit::textEdited, this,
                 [set = handlers.setText, i](const QString& text) { set(i, text.toStdString()); });
-        connect(edit, &ApplyEdit::applied, this, handlers.applied);
+        if (c.sendsWhenLeft)
+            connect(edit, &ApplyEdit::applied, this, handlers.applied);
         auto* label = new QLabel(background);
         // "vtRatioEdit" is labelled by "vtRatioLabel".
         label->setObjectName(QString(c.name).chopped(4) + "Label");

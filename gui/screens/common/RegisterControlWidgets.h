@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/regulator/RegisterControl.h"
+#include "screens/common/RegisterControl.h"
 
 #include <QObject>
 
@@ -10,9 +10,9 @@
 class QLabel;
 class QWidget;
 
-// The widgets of a regulator settings page's controls, named after them: an edit
-// with its label, or a titled radio group. Typing reaches the logic at once; leaving
-// an edit (or Enter) and clicking an item run the page's handlers.
+// The widgets of a settings page's controls, named after them: an edit with its
+// label, or a titled radio group. Typing reaches the logic at once; leaving an edit
+// that sends when left (or Enter in it) and clicking an item run the page's handlers.
 class RegisterControlWidgets final : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +22,10 @@ public:
         std::function<void(std::size_t, int)> optionChosen;
     };
 
-    RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background, Handlers handlers);
+    static constexpr int kDefaultEditWidth = 70;
+
+    RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background, Handlers handlers,
+                           int editWidth = kDefaultEditWidth);
 
     // The label of an edit (none for a radio group) and the control's own widget.
     QLabel* label(std::size_t control) const { return labels_.at(control); }

@@ -15,32 +15,37 @@ GridCellEditor::GridCellEditor(QTableWidget* grid, Logic logic, QObject* parent)
     edit_->hide();
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textEdited, this, [this](const QString& t) { logic_.setText(t.toStdString()); });
+    connect(grid_, &QTableWidget::cellClicked, this, &GridCellEditor::cellClicked);
 }
 
-void GridCellEditor::focusIfEditing()
+// The box opened by the click takes the focus, its text selected.
+void GridCellEditor::cellClicked(int row, int column)
 {
-    if (!logic_.editing())
+    logic_.select(row + 1, column);
+    logic_.render();
+    if (!logic_.edit->editing())
         return;
     edit_->setFocus();
     edit_->selectAll();
 }
 
-void GridCellEditor::place(bool editing, int row, int column, const std::string& text)
+void GridCellEditor::place()
 {
-    if (!editing) {
+    const GridCellEdit& state = *logic_.edit;
+    if (!state.editing()) {
         edit_->hide();
         return;
     }
-    const QRect cell = grid_->visualRect(grid_->model()->index(row, column));
+    const QRect cell = grid_->visualRect(grid_->model()->index(state.row() - 1, state.column()));
     edit_->setGeometry(cell.adjusted(2, 2, 3, 3));
     if (!edit_->hasFocus())
-        edit_->setText(qs(text));
+        edit_->setText(qs(state.text()));
     edit_->show();
 }
 
 void GridCellEditor::confirm()
 {
-    if (confirming_ || !logic_.editing())
+    if (confirming_ || !logic_.edit->editing())
         return;
     confirming_ = true;
     logic_.setText(edit_->text().toStdString());

@@ -3,17 +3,15 @@
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/calibration/GridCellEditor.h"
-#include "gui/screens/calibration/CalibrationPlot.h"
+#include "gui/screens/calibration/ValueGrid.h"
 #include "screens/calibration/OutputCalibrationWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 OutputCalibrationWindowView::OutputCalibrationWindowView(OutputCalibrationWindow& logic, QWidget* parent)
@@ -51,37 +49,9 @@ OutputCalibrationWindowView::OutputCalibrationWindowView(OutputCalibrationWindow
     top->addWidget(pointCountEdit_, 1, 1);
     layout->addLayout(top);
 
-    auto* middle = new QHBoxLayout;
-    valueGrid_ = new QTableWidget(0, 2, this);
-    valueGrid_->setObjectName("valueGrid");
-    valueGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    valueGrid_->setSelectionMode(QAbstractItemView::NoSelection);
-    valueGrid_->verticalHeader()->hide();
-    valueGrid_->setColumnWidth(0, 120);
-    valueGrid_->setColumnWidth(1, 120);
-    valueGrid_->setMinimumWidth(260);
-    connect(valueGrid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        logic_.selectCell(row + 1, column);
-        render();
-        cellEditor_->focusIfEditing();
-    });
-    cellEditor_ = new GridCellEditor(
-        valueGrid_,
-        {[this] { return logic_.editing(); }, [this](const std::string& t) { logic_.setCellText(t); },
-         [this] { return logic_.cellEditConfirmed(); }, [this] { logic_.cellEditCancelled(); }, [this] { render(); }},
-        this);
-    middle->addWidget(valueGrid_);
-    plot_ = new CalibrationPlot(this);
-    middle->addWidget(plot_, 1);
-    layout->addLayout(middle);
-
-    auto* fit = new QHBoxLayout;
-    slopePanel_ = namedPanel("slopePanel", this);
-    interceptPanel_ = namedPanel("interceptPanel", this);
-    correlationPanel_ = namedPanel("correlationPanel", this);
-    for (QLabel* l : {slopePanel_, interceptPanel_, correlationPanel_})
-        fit->addWidget(l);
-    layout->addLayout(fit);
+    valueGrid_ = new ValueGrid({.columnWidths = {120, 120}, .minimumWidth = 260}, this);
+    cellEditor_ = GridCellEditor::forWindow(valueGrid_, logic_, [this] { render(); }, this);
+    fitArea_.emplace(layout, valueGrid_, this);
     deviceCalibrationPanel_ = namedPanel("deviceCalibrationPanel", this);
     layout->addWidget(deviceCalibrationPanel_);
 
@@ -106,25 +76,14 @@ void OutputCalibrationWindowView::render()
     rangeGroup_->select(logic_.range());
     pointCountLabel_->setText(qs(c.pointCountLabel));
     setEditText(pointCountEdit_, logic_.pointCount());
-    valueGrid_->setHorizontalHeaderLabels({qs(c.desiredColumn), qs(c.obtainedColumn)});
-    const auto& rows = logic_.rows();
-    valueGrid_->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        for (int col = 0; col < 2; ++col) {
-            auto* item = new QTableWidgetItem(qs(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(col)]));
-            item->setTextAlignment(Qt::AlignCenter);
-            if (logic_.editing() && logic_.editRow() == r + 1)
-                item->setBackground(QColor(192, 220, 192));
-            valueGrid_->setItem(r, col, item);
-        }
-    }
-    cellEditor_->place(logic_.editing(), logic_.editRow() - 1, logic_.editColumn(), logic_.cellText());
-    slopePanel_->setText(qs(logic_.fitTexts().slope));
-    interceptPanel_->setText(qs(logic_.fitTexts().intercept));
-    correlationPanel_->setText(qs(logic_.fitTexts().correlation));
-    deviceCalibrationPanel_->setText(qs(logic_.deviceCalibration()));
+    valueGrid_->setTexts(c.header, logic_.rows());
+    // The row whose desired current the output drives.
+    if (logic_.editing())
+        valueGrid_->shadeRow(logic_.cellEdit().row() - 1, QColor(192, 220, 192));
+    cellEditor_->place();
     std::vector<double> x;
     std::vector<double> y;
     logic_.points(x, y);
-    plot_->setData(std::move(x), std::move(y), logic_.fit());
+    fitArea_->setFit(std::move(x), std::move(y), logic_.fit(), logic_.fitTexts());
+    deviceCalibrationPanel_->setText(qs(logic_.deviceCalibration()));
 }

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "gui/app/LogicDialog.h"
+#include "gui/screens/calibration/FitArea.h"
 
-class CalibrationPlot;
+#include <optional>
+
 class GridCellEditor;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
 class RadioGroupBox;
 class OutputCalibrationWindow;
+class ValueGrid;
 
 // The current output calibration window: output and range, the point grid with its
 // edit box laid over the cell being edited, the fit and its plot.
@@ -27,11 +29,8 @@ private:
     RadioGroupBox* rangeGroup_ = nullptr;
     QLabel* pointCountLabel_ = nullptr;
     QLineEdit* pointCountEdit_ = nullptr;
-    QTableWidget* valueGrid_ = nullptr;
+    ValueGrid* valueGrid_ = nullptr;
     GridCellEditor* cellEditor_ = nullptr;
-    QLabel* slopePanel_ = nullptr;
-    QLabel* interceptPanel_ = nullptr;
-    QLabel* correlationPanel_ = nullptr;
+    std::optional<FitArea> fitArea_;
     QLabel* deviceCalibrationPanel_ = nullptr;
-    CalibrationPlot* plot_ = nullptr;
 };

@@ -1,17 +1,15 @@
 #include "gui/screens/calibration/RegressionWindowView.h"
 
 #include "gui/app/WidgetText.h"
-#include "gui/screens/calibration/CalibrationPlot.h"
+#include "gui/screens/calibration/ValueGrid.h"
 #include "screens/calibration/RtdRegressionWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -73,29 +71,13 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
     edit->addStretch(1);
     layout->addLayout(edit);
 
-    auto* middle = new QHBoxLayout;
-    valueGrid_ = new QTableWidget(0, static_cast<int>(c.header.size()), this);
-    valueGrid_->setObjectName("valueGrid");
-    valueGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    valueGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    valueGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    valueGrid_->verticalHeader()->hide();
-    valueGrid_->setColumnWidth(0, 30);
-    for (int col = 1; col < valueGrid_->columnCount(); ++col)
-        valueGrid_->setColumnWidth(col, 120);
-    valueGrid_->setMinimumWidth(40 + 120 * (valueGrid_->columnCount() - 1));
-    middle->addWidget(valueGrid_);
-    plot_ = new CalibrationPlot(this);
-    middle->addWidget(plot_, 1);
-    layout->addLayout(middle);
-
-    auto* fit = new QHBoxLayout;
-    slopePanel_ = namedPanel("slopePanel", this);
-    interceptPanel_ = namedPanel("interceptPanel", this);
-    correlationPanel_ = namedPanel("correlationPanel", this);
-    for (QLabel* l : {slopePanel_, interceptPanel_, correlationPanel_})
-        fit->addWidget(l);
-    layout->addLayout(fit);
+    // The point number, then the values.
+    std::vector<int> widths(c.header.size(), 120);
+    widths.front() = 30;
+    const int valueColumns = static_cast<int>(widths.size()) - 1;
+    valueGrid_ = new ValueGrid({.columnWidths = widths, .minimumWidth = 40 + 120 * valueColumns, .rowSelection = true},
+                               this);
+    fitArea_.emplace(layout, valueGrid_, this);
     auto* bottom = new QHBoxLayout;
     deviceCalibrationPanel_ = namedPanel("deviceCalibrationPanel", this);
     bottom->addWidget(deviceCalibrationPanel_, 1);
@@ -139,24 +121,7 @@ void RegressionWindowView::render()
     if (unitCombo_ != nullptr)
         unitCombo_->setCurrentIndex(rtd_->unit());
     liveReadingPanel_->setText(qs(logic_.liveReading()));
-    QStringList header;
-    for (const std::string& h : c.header)
-        header << qs(h);
-    valueGrid_->setHorizontalHeaderLabels(header);
-    const auto& rows = logic_.rows();
-    if (valueGrid_->rowCount() != static_cast<int>(rows.size()))
-        valueGrid_->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const auto& texts = rows[static_cast<std::size_t>(r)];
-        for (int col = 0; col < static_cast<int>(texts.size()) && col < valueGrid_->columnCount(); ++col) {
-            auto* item = new QTableWidgetItem(qs(texts[static_cast<std::size_t>(col)]));
-            item->setTextAlignment(Qt::AlignCenter);
-            valueGrid_->setItem(r, col, item);
-        }
-    }
-    slopePanel_->setText(qs(logic_.fitTexts().slope));
-    interceptPanel_->setText(qs(logic_.fitTexts().intercept));
-    correlationPanel_->setText(qs(logic_.fitTexts().correlation));
+    valueGrid_->setTexts(c.header, logic_.rows());
+    fitArea_->setFit(logic_.xs(), logic_.ys(), logic_.fit(), logic_.fitTexts());
     deviceCalibrationPanel_->setText(qs(logic_.deviceCalibration()));
-    plot_->setData(logic_.xs(), logic_.ys(), logic_.fit());
 }

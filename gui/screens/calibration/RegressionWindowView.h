@@ -1,16 +1,18 @@
 #pragma once
 
 #include "gui/app/LogicDialog.h"
+#include "gui/screens/calibration/FitArea.h"
 
-class CalibrationPlot;
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 class RegressionWindow;
 class RtdRegressionWindow;
+class ValueGrid;
 
 // The regression windows (RTD inputs, current inputs): the channel, the measured and
 // expected values, the point list beside its plot, the fit and the live reading.
@@ -43,11 +45,8 @@ private:
     QLabel* liveReadingPanel_ = nullptr;
     QPushButton* addPointButton_ = nullptr;
     QPushButton* removePointButton_ = nullptr;
-    QTableWidget* valueGrid_ = nullptr;
-    CalibrationPlot* plot_ = nullptr;
-    QLabel* slopePanel_ = nullptr;
-    QLabel* interceptPanel_ = nullptr;
-    QLabel* correlationPanel_ = nullptr;
+    ValueGrid* valueGrid_ = nullptr;
+    std::optional<FitArea> fitArea_;
     QLabel* deviceCalibrationPanel_ = nullptr;
     QPushButton* saveCalibrationButton_ = nullptr;
     QTimer* refreshTimer_ = nullptr;

@@ -3,8 +3,8 @@
 #include "gui/app/LogicDialog.h"
 
 class GridCellEditor;
-class QTableWidget;
 class RtdTableWindow;
+class ValueGrid;
 
 // The RTD gain and offset table, with its edit box laid over the cell being edited
 // and the readings refreshed every second.
@@ -17,6 +17,6 @@ public:
 
 private:
     RtdTableWindow& logic_;
-    QTableWidget* valueGrid_ = nullptr;
+    ValueGrid* valueGrid_ = nullptr;
     GridCellEditor* cellEditor_ = nullptr;
 };

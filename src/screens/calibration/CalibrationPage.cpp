@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kTestMode = 2100;
-constexpr int kTestCurrent = 2101;
 constexpr int kCalibrationDisabled = 2105;
 constexpr int kParametersSize = 2106;
 constexpr int kTestParameters = 2110;
@@ -31,11 +30,8 @@ constexpr int kLastErrorCount = 20;
 constexpr int kSerialNumberLow = 2501;
 constexpr int kSerialNumberHigh = 2502;
 constexpr int kResistor127 = 2530;
-constexpr int kBoardType = 2660;
 // The board whose output spans 0-1.5 mA; every other board spans 0-32 mA.
 constexpr int kBoard1_5mA = 2;
-// The test current register holds the fraction of full scale times this.
-constexpr double kTestCurrentScale = 50000.0;
 
 constexpr LangText kInvalidCurrent32{"Valor inválido de corrente. Deve ser um valor entre 0.0 e 32.0",
                                      "Invalid current value. It must be a value between 0.0 and 32.0",
@@ -57,6 +53,15 @@ constexpr LangText kCurrentOutput32{"Saída de Corrente (0-32mA)", "Current Outp
                                     "Salida de Corriente (0-32mA)"};
 constexpr LangText kCurrentOutput1_5{"Saída de Corrente (0-1.5mA)", "Current Output (0-1.5mA)",
                                      "Salida de Corriente (0-1.5mA)"};
+
+// Opens the window on the device and runs it until it closes.
+template <typename Window>
+void runCalibrationWindow(Ui& ui, DeviceLink& comm, int language)
+{
+    Window window(ui);
+    window.open(comm, language);
+    ui.exec(window);
+}
 
 CalibrationPageCaptions captionsIn(int l)
 {
@@ -92,7 +97,7 @@ bool CalibrationPage::connected() const { return comm_ != nullptr && comm_->conn
 
 double CalibrationPage::fullScale() const
 {
-    return comm_->registerValue(kBoardType) == kBoard1_5mA ? 1.5 : 32.0;
+    return comm_->registerValue(CalibrationRegisters::kOutputBoards) == kBoard1_5mA ? 1.5 : 32.0;
 }
 
 void CalibrationPage::activate(DeviceLink& comm, int language)
@@ -102,11 +107,11 @@ void CalibrationPage::activate(DeviceLink& comm, int language)
         const BusyHold hold(busy_);
         bool ok = true;
         comm.readRegisters(kTestMode, 1, true);
-        comm.readRegisters(kTestCurrent, 1, true);
+        comm.readRegisters(CalibrationRegisters::kTestCurrent, 1, true);
         comm.readRegisters(kCalibrationDisabled, 1, true);
         ok = comm.readRegisters(kResistor127, 1, true) && ok;
         ok = comm.readRegisters(kSerialNumberLow, 2, true) && ok;
-        comm.readRegisters(kBoardType, 4, true);
+        comm.readRegisters(CalibrationRegisters::kOutputBoards, 4, true);
         comm.readRegisters(kParametersSize, 1, true);
         ok = comm.flushQueuedReads() && ok;
         // A record is only kept under a serial number and a reference this opening
@@ -146,12 +151,13 @@ void CalibrationPage::redraw()
     updating_ = true;
     if (connected()) {
         state_.testMode = comm_->registerValue(kTestMode) != 0 ? 1 : 0;
-        const bool board1_5 = comm_->registerValue(kBoardType) == kBoard1_5mA;
+        const bool board1_5 = comm_->registerValue(CalibrationRegisters::kOutputBoards) == kBoard1_5mA;
         state_.outputCurrentLabel = (board1_5 ? kCurrentOutput1_5 : kCurrentOutput32).in(language_);
-        if (focus_ != kOutputCurrentEdit)
-            state_.outputCurrent = shownNumber(board1_5 ? "%.4f" : "%.3f",
-                                               comm_->registerValue(kTestCurrent) / kTestCurrentScale * fullScale(),
-                                               decimalSeparator_);
+        if (focus_ != kOutputCurrentEdit) {
+            const double fraction =
+                comm_->registerValue(CalibrationRegisters::kTestCurrent) / CalibrationRegisters::kTestCurrentScale;
+            state_.outputCurrent = shownNumber(board1_5 ? "%.4f" : "%.3f", fraction * fullScale(), decimalSeparator_);
+        }
         state_.calibrationDisabled = comm_->registerValue(kCalibrationDisabled) != 0;
         if (focus_ != kResistor127Edit)
             state_.resistor127 = shownNumber("%.2f", comm_->registerValue(kResistor127) / 100.0, decimalSeparator_);
@@ -176,9 +182,9 @@ void CalibrationPage::applyTestSettings()
     float current = 0;
     const bool currentValid = TryParseSingle(state_.outputCurrent, current) && current >= 0.0f && current <= fs;
     const std::optional<std::uint16_t> currentWord =
-        currentValid ? registerWord(current / fs * kTestCurrentScale) : std::nullopt;
+        currentValid ? registerWord(current / fs * CalibrationRegisters::kTestCurrentScale) : std::nullopt;
     if (currentWord)
-        ok = comm_->writeRegister(kTestCurrent, *currentWord, true) && ok;
+        ok = comm_->writeRegister(CalibrationRegisters::kTestCurrent, *currentWord, true) && ok;
     else
         ui_.showMessage(MessageKind::Error, (fs == 1.5 ? kInvalidCurrent1_5 : kInvalidCurrent32).in(language_));
     if (focus_ == kOutputCurrentEdit)
@@ -296,11 +302,7 @@ void CalibrationPage::outputCalibrationClicked()
         ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
         return;
     }
-    {
-        OutputCalibrationWindow window(ui_);
-        window.open(*comm_, language_);
-        ui_.exec(window);
-    }
+    runCalibrationWindow<OutputCalibrationWindow>(ui_, *comm_, language_);
     if (!setTestMode(0))
         ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
     redraw();
@@ -310,25 +312,19 @@ void CalibrationPage::rtdRegressionClicked()
 {
     if (busy_ || !connected())
         return;
-    RtdRegressionWindow window(ui_);
-    window.open(*comm_, language_);
-    ui_.exec(window);
+    runCalibrationWindow<RtdRegressionWindow>(ui_, *comm_, language_);
 }
 
 void CalibrationPage::inputRegressionClicked()
 {
     if (busy_ || !connected())
         return;
-    InputRegressionWindow window(ui_);
-    window.open(*comm_, language_);
-    ui_.exec(window);
+    runCalibrationWindow<InputRegressionWindow>(ui_, *comm_, language_);
 }
 
 void CalibrationPage::rtdTableClicked()
 {
     if (busy_ || !connected())
         return;
-    RtdTableWindow window(ui_);
-    window.open(*comm_, language_);
-    ui_.exec(window);
+    runCalibrationWindow<RtdTableWindow>(ui_, *comm_, language_);
 }

@@ -9,23 +9,17 @@ public:
     explicit InputRegressionWindow(Ui& ui);
 
 protected:
-    int channelCount() const override;
-    int gainRegister() const override;
-    int offsetRegister() const override;
+    InputTable table() const override;
     CalibrationCurve& curve() override;
-    bool readCalibration() override;
-    void readLive() override;
-    std::string liveText() const override;
-    std::string liveMeasured() const override;
+    std::string liveText(double value) const override;
+    std::string liveMeasured(double value) const override;
     std::string channelLabel() const override;
-    Captions captionsIn(int language) const override;
+    std::string titleIn(int language) const override;
+    std::vector<std::string> expectedColumnsIn(int language) const override;
     bool writeExtra() override;
 
 private:
     bool regulator() const;
     // The R's input 1 measures volts.
     bool voltage() const;
-    // The gain and offset slot of the input: the R's voltage uses slot 2.
-    int slot() const;
-    double liveValue() const;
 };

@@ -3,23 +3,15 @@
 #include "app/IntegerText.h"
 #include "app/Ui.h"
 #include "device/DeviceLink.h"
+#include "screens/calibration/CalibrationNumber.h"
 #include "screens/calibration/CalibrationRegisters.h"
 #include "screens/calibration/CalibrationTexts.h"
+#include "screens/calibration/CurvePoints.h"
 #include "settings/CalibrationStore.h"
 #include "settings/DecimalParse.h"
 
-#include <algorithm>
-#include <cstdio>
-
 namespace {
 
-constexpr int kGains32 = 2510;
-constexpr int kOffsets32 = 2520;
-constexpr int kGains1_5 = 2620;
-constexpr int kOffsets1_5 = 2630;
-constexpr int kTestCurrent = 2101;
-constexpr int kBoardType = 2660;
-constexpr double kTestCurrentScale = 50000.0;
 // Neither range's board drives more than this.
 constexpr double kMaxCurrent = 32.0;
 
@@ -34,11 +26,17 @@ constexpr LangText kSaveError{"Erro ao salvar a calibração.", "Error saving th
                               "Error al salvar la calibración."};
 
 // A cell's number without its " mA".
-bool parseCell(const std::string& text, double& value)
+std::optional<double> cellCurrent(const std::string& text)
 {
-    if (text.size() < 3)
-        return false;
-    return TryParseDouble(std::string_view(text).substr(0, text.size() - 3), value);
+    double value = 0;
+    if (text.size() < 3 || !TryParseDouble(std::string_view(text).substr(0, text.size() - 3), value))
+        return std::nullopt;
+    return value;
+}
+
+std::string currentCell(double value)
+{
+    return calibrationNumber("%.3f mA", value);
 }
 
 } // namespace
@@ -65,23 +63,24 @@ void OutputCalibrationWindow::setLanguage(int language)
         LangText{"Placa de Saída", "Output Board", "Tablero de Salida"}.in(l),
         "0 - 32mA",
         "0 - 1.5mA",
-        LangText{"Corrente Desejada", "Desired Current", "Corriente Deseada"}.in(l),
-        LangText{"Corrente Obtida", "Obtained Current", "Corriente Medida"}.in(l),
         calibration::SaveCalibration.in(l),
+        {LangText{"Corrente Desejada", "Desired Current", "Corriente Deseada"}.in(l),
+         LangText{"Corrente Obtida", "Obtained Current", "Corriente Medida"}.in(l)},
     };
     if (comm_ != nullptr)
-        deviceCalibration_ = currentCalibrationText(*comm_, gainRegister(), offsetRegister(), language_);
+        deviceCalibration_ = currentCalibrationText(*comm_, calibrationRegisters(), language_);
 }
 
 void OutputCalibrationWindow::open(DeviceLink& comm, int language)
 {
     comm_ = &comm;
     output_ = 0;
-    comm.readRegisters(kGains32, 8, true);
-    comm.readRegisters(kOffsets32, 8, true);
-    comm.readRegisters(kGains1_5, 8, true);
-    comm.readRegisters(kOffsets1_5, 8, true);
-    comm.readRegisters(kBoardType, 4, true);
+    for (const int range : {0, 1}) {
+        const GainOffsetRegisters first = CalibrationRegisters::currentOutput(range, 0);
+        comm.readRegisters(first.gain, 2 * kOutputs, true);
+        comm.readRegisters(first.offset, 2 * kOutputs, true);
+    }
+    comm.readRegisters(CalibrationRegisters::kOutputBoards, 4, true);
     comm.flushQueuedReads();
     scale_ = 1;
     setLanguage(language);
@@ -91,37 +90,25 @@ void OutputCalibrationWindow::open(DeviceLink& comm, int language)
     loadOutput();
 }
 
-int OutputCalibrationWindow::gainRegister() const { return (scale_ == 2 ? kGains1_5 : kGains32) + 2 * output_; }
-int OutputCalibrationWindow::offsetRegister() const { return (scale_ == 2 ? kOffsets1_5 : kOffsets32) + 2 * output_; }
-
 CalibrationCurve& OutputCalibrationWindow::curve()
 {
     const auto k = static_cast<std::size_t>(output_);
     return scale_ == 2 ? Calibration().CurrentOutputs1_5mA[k] : Calibration().CurrentOutputs[k];
 }
 
-std::string OutputCalibrationWindow::cell(double value) const
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3f mA", value);
-    return text;
-}
-
 void OutputCalibrationWindow::loadOutput()
 {
     updating_ = true;
-    editing_ = false;
-    const CalibrationCurve& c = curve();
-    // A count beyond what the record holds is not taken as a number of rows.
-    const int n = std::clamp(c.PointCount, 0, CalibrationCurve::kMaxPoints);
-    pointCount_ = std::to_string(n);
-    deviceCalibration_ = currentCalibrationText(*comm_, gainRegister(), offsetRegister(), language_);
+    cellEdit_.close();
+    std::vector<double> obtained;
+    std::vector<double> desired;
+    curvePoints(curve(), obtained, desired);
+    pointCount_ = std::to_string(obtained.size());
+    deviceCalibration_ = currentCalibrationText(*comm_, calibrationRegisters(), language_);
     rows_.clear();
-    for (int i = 0; i < n; ++i) {
-        const auto idx = static_cast<std::size_t>(i);
-        rows_.push_back({cell(c.Y[idx]), cell(c.X[idx])});
-    }
-    if (n == 0)
+    for (std::size_t i = 0; i < obtained.size(); ++i)
+        rows_.push_back({currentCell(desired[i]), currentCell(obtained[i])});
+    if (rows_.empty())
         rows_.push_back({"12 mA", "12 mA"});
     fitGrid();
     updating_ = false;
@@ -132,11 +119,11 @@ void OutputCalibrationWindow::points(std::vector<double>& obtained, std::vector<
     obtained.clear();
     desired.clear();
     for (const auto& row : rows_) {
-        double d = 0;
-        double o = 0;
-        if (parseCell(row[0], d) && parseCell(row[1], o)) {
-            desired.push_back(d);
-            obtained.push_back(o);
+        const std::optional<double> d = cellCurrent(row[0]);
+        const std::optional<double> o = cellCurrent(row[1]);
+        if (d && o) {
+            desired.push_back(*d);
+            obtained.push_back(*o);
         }
     }
 }
@@ -155,40 +142,20 @@ void OutputCalibrationWindow::storePoints()
     std::vector<double> x;
     std::vector<double> y;
     points(x, y);
-    CalibrationCurve& c = curve();
-    c.PointCount = static_cast<int>(std::min<std::size_t>(x.size(), CalibrationCurve::kMaxPoints));
-    for (int i = 0; i < c.PointCount; ++i) {
-        const auto idx = static_cast<std::size_t>(i);
-        c.X[idx] = static_cast<float>(x[idx]);
-        c.Y[idx] = static_cast<float>(y[idx]);
-    }
-    c.Gain = static_cast<float>(fit_.a);
-    c.Offset = static_cast<float>(fit_.b);
-    std::string error;
-    if (!SaveCalibration(comm_->image().SerialNumber(), &error))
-        ui_.showMessage(MessageKind::Error, error);
+    storeCurvePoints(curve(), x, y, fit_, comm_->image().SerialNumber(), ui_);
 }
 
 bool OutputCalibrationWindow::save()
 {
     storePoints();
-    bool ok = writeFloatPair(*comm_, gainRegister(), fit_.a, true);
-    ok = writeFloatPair(*comm_, offsetRegister(), fit_.b, true) && ok;
+    const GainOffsetRegisters pairs = calibrationRegisters();
+    bool ok = writeFloatPair(*comm_, pairs.gain, fit_.a, true);
+    ok = writeFloatPair(*comm_, pairs.offset, fit_.b, true) && ok;
     ok = comm_->flushQueuedWrites() && ok;
     if (!ok)
         ui_.showMessage(MessageKind::Error, kSaveError.in(language_));
-    deviceCalibration_ = currentCalibrationText(*comm_, gainRegister(), offsetRegister(), language_);
+    deviceCalibration_ = currentCalibrationText(*comm_, pairs, language_);
     return ok;
-}
-
-bool OutputCalibrationWindow::changed() const
-{
-    const std::optional<float> g = readFloatPair(*comm_, gainRegister());
-    const std::optional<float> o = readFloatPair(*comm_, offsetRegister());
-    // A device value never read cannot match the fit.
-    if (!g || !o)
-        return !(fit_.a == 1.0 && fit_.b == 0.0);
-    return calibrationChanged(fit_.a, fit_.b, *g, *o);
 }
 
 bool OutputCalibrationWindow::saveCalibrationClicked()
@@ -201,7 +168,7 @@ bool OutputCalibrationWindow::saveCalibrationClicked()
 bool OutputCalibrationWindow::leaveOutput()
 {
     storePoints();
-    if (!changed())
+    if (!fitDiffersFromDevice(*comm_, calibrationRegisters(), fit_))
         return true;
     switch (ui_.askYesNoCancel(MessageKind::Warning, calibration::SaveQuestion.in(language_))) {
     case Ui::Answer::Yes:
@@ -242,65 +209,56 @@ void OutputCalibrationWindow::pointCountLeft()
         pointCount_ = std::to_string(rows_.size());
         return;
     }
-    rows_.resize(static_cast<std::size_t>(*n));
+    rows_.resize(static_cast<std::size_t>(*n), std::vector<std::string>(2));
     fitGrid();
 }
 
 void OutputCalibrationWindow::sendTestCurrent(double value)
 {
     // Only a current the board can drive is commanded.
-    const std::optional<std::uint16_t> word =
-        value >= 0.0 && value <= fullScale() ? registerWord(value / fullScale() * kTestCurrentScale) : std::nullopt;
-    if (!word)
+    if (!(value >= 0.0 && value <= fullScale()))
         return;
-    if (!comm_->writeRegister(kTestCurrent, *word))
+    const std::optional<std::uint16_t> word =
+        registerWord(value / fullScale() * CalibrationRegisters::kTestCurrentScale);
+    if (word && !comm_->writeRegister(CalibrationRegisters::kTestCurrent, *word))
         ui_.showMessage(MessageKind::Error, kCommandError.in(language_));
 }
 
 void OutputCalibrationWindow::selectCell(int row, int column)
 {
-    if (comm_ == nullptr || row < 1 || row > static_cast<int>(rows_.size()) || (column != 0 && column != 1))
+    if (comm_ == nullptr || !cellEdit_.editable(row, column, rows_.size()))
         return;
-    editing_ = true;
-    editRow_ = row;
-    editColumn_ = column;
     const auto& cells = rows_[static_cast<std::size_t>(row - 1)];
-    double desired = 0;
-    const bool desiredValid = parseCell(cells[0], desired);
-    if (desiredValid)
-        sendTestCurrent(desired);
-    double shown = 0;
-    const bool valid = column == 0 ? desiredValid : parseCell(cells[1], shown);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", column == 0 ? desired : shown);
-    cellText_ = valid ? text : "0.0000";
+    const std::optional<double> desired = cellCurrent(cells[0]);
+    cellEdit_.open(row, column, column == 0 ? desired : cellCurrent(cells[1]));
+    if (desired)
+        sendTestCurrent(*desired);
 }
 
 bool OutputCalibrationWindow::cellEditConfirmed()
 {
-    if (!editing_ || comm_ == nullptr)
+    if (!cellEdit_.editing() || comm_ == nullptr)
         return false;
-    double value = 0;
-    if (!TryParseDouble(cellText_, value)) {
-        ui_.showMessage(MessageKind::Error, calibration::InvalidNumber.in(language_));
+    const std::optional<double> value = cellEdit_.typedValue(ui_, language_);
+    if (!value)
         return false;
-    }
-    const double limit = editColumn_ == 0 && scale_ == 2 ? 1.5 : kMaxCurrent;
-    if (!(value >= 0.0 && value <= limit)) {
+    const int column = cellEdit_.column();
+    const double limit = column == 0 && scale_ == 2 ? 1.5 : kMaxCurrent;
+    if (!(*value >= 0.0 && *value <= limit)) {
         ui_.showMessage(MessageKind::Error, kInvalidCurrent.in(language_));
         return false;
     }
-    rows_[static_cast<std::size_t>(editRow_ - 1)][static_cast<std::size_t>(editColumn_)] = cell(value);
-    if (editColumn_ == 0)
-        sendTestCurrent(value);
+    rows_[static_cast<std::size_t>(cellEdit_.row() - 1)][static_cast<std::size_t>(column)] = currentCell(*value);
+    if (column == 0)
+        sendTestCurrent(*value);
     fitGrid();
-    editing_ = false;
+    cellEdit_.close();
     return true;
 }
 
 void OutputCalibrationWindow::okClicked()
 {
-    if (comm_ != nullptr && changed() &&
+    if (comm_ != nullptr && fitDiffersFromDevice(*comm_, calibrationRegisters(), fit_) &&
         ui_.askYesNoCancel(MessageKind::Warning, calibration::SaveQuestion.in(language_)) == Ui::Answer::Yes &&
         !save())
         return;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "screens/calibration/CalibrationRegisters.h"
+#include "screens/calibration/GridCellEdit.h"
 #include "screens/calibration/LineFit.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ struct CalibrationCurve;
 // either board range. The points are kept in the calibration record.
 class OutputCalibrationWindow final : public Dialog {
 public:
-    static constexpr int kOutputs = 4;
+    static constexpr int kOutputs = CalibrationRegisters::kCurrentOutputs;
     static constexpr int kMinPoints = 2;
     static constexpr int kMaxPoints = 20;
 
@@ -34,29 +35,28 @@ public:
     void pointCountLeft();
     // A cell of row 1 or below: the edit box opens over it.
     void selectCell(int row, int column);
-    void setCellText(const std::string& text) { cellText_ = text; }
+    void setCellText(const std::string& text) { cellEdit_.setText(text); }
     // Leaving the edit box or Enter: true when the value was taken and the box closed.
     bool cellEditConfirmed();
-    void cellEditCancelled() { editing_ = false; }
+    void cellEditCancelled() { cellEdit_.close(); }
     bool saveCalibrationClicked();
     void okClicked();
     void cancelClicked() { close(mrCancel); }
 
     // --- state for the view
     struct Captions {
-        std::string caption, pointCountLabel, outputLabel, range, range32mA, range1_5mA, desiredColumn, obtainedColumn,
-            saveCalibration;
+        std::string caption, pointCountLabel, outputLabel, range, range32mA, range1_5mA, saveCalibration;
+        // Desired and obtained current.
+        std::vector<std::string> header;
     };
     const Captions& captions() const { return captions_; }
     int output() const { return output_; }
     int range() const { return scale_ - 1; }
     const std::string& pointCount() const { return pointCount_; }
     // Rows 1..N of the grid: desired and obtained cells.
-    const std::vector<std::array<std::string, 2>>& rows() const { return rows_; }
-    bool editing() const { return editing_; }
-    int editRow() const { return editRow_; }
-    int editColumn() const { return editColumn_; }
-    const std::string& cellText() const { return cellText_; }
+    const std::vector<std::vector<std::string>>& rows() const { return rows_; }
+    bool editing() const { return cellEdit_.editing(); }
+    const GridCellEdit& cellEdit() const { return cellEdit_; }
     const LineFitTexts& fitTexts() const { return fitTexts_; }
     const LineFit& fit() const { return fit_; }
     const std::string& deviceCalibration() const { return deviceCalibration_; }
@@ -65,19 +65,16 @@ public:
 
 private:
     double fullScale() const { return scale_ == 2 ? 1.5 : 32.0; }
-    int gainRegister() const;
-    int offsetRegister() const;
+    GainOffsetRegisters calibrationRegisters() const { return CalibrationRegisters::currentOutput(range(), output_); }
     CalibrationCurve& curve();
     void loadOutput();
     void fitGrid();
     void storePoints();
     bool save();
-    bool changed() const;
     // Stores the points and asks about an unsaved fit; false when the change of
     // output or range is to be given up.
     bool leaveOutput();
     void sendTestCurrent(double value);
-    std::string cell(double value) const;
 
     Ui& ui_;
     DeviceLink* comm_ = nullptr;
@@ -86,11 +83,8 @@ private:
     int scale_ = 1;
     bool updating_ = false;
     std::string pointCount_ = "2";
-    std::vector<std::array<std::string, 2>> rows_;
-    bool editing_ = false;
-    int editRow_ = 0;
-    int editColumn_ = 0;
-    std::string cellText_;
+    std::vector<std::vector<std::string>> rows_;
+    GridCellEdit cellEdit_{0, 1};
     LineFit fit_;
     LineFitTexts fitTexts_;
     std::string deviceCalibration_;

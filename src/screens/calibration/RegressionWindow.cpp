@@ -2,24 +2,12 @@
 
 #include "app/Ui.h"
 #include "device/DeviceLink.h"
+#include "screens/calibration/CalibrationNumber.h"
 #include "screens/calibration/CalibrationRegisters.h"
 #include "screens/calibration/CalibrationTexts.h"
+#include "screens/calibration/CurvePoints.h"
 #include "settings/CalibrationStore.h"
 #include "settings/DecimalParse.h"
-
-#include <algorithm>
-#include <cstdio>
-
-namespace {
-
-std::string fixed(const char* format, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-} // namespace
 
 RegressionWindow::RegressionWindow(Ui& ui)
     : Dialog({10, -10})
@@ -46,44 +34,88 @@ void RegressionWindow::open(DeviceLink& comm, int language)
     refresh();
 }
 
+RegressionWindow::Captions RegressionWindow::captionsIn(int l) const
+{
+    Captions c{
+        titleIn(l),
+        calibration::Next.in(l),
+        calibration::Previous.in(l),
+        calibration::MeasuredLabel.in(l),
+        calibration::ExpectedLabel.in(l),
+        calibration::Add.in(l),
+        calibration::Remove.in(l),
+        calibration::CopyMeasurement.in(l),
+        calibration::SaveCalibration.in(l),
+        {"", calibration::Measured.in(l)},
+    };
+    for (std::string& column : expectedColumnsIn(l))
+        c.header.push_back(std::move(column));
+    return c;
+}
+
+const CalibratedInput& RegressionWindow::current() const
+{
+    return table().inputs[static_cast<std::size_t>(channel_)];
+}
+
+bool RegressionWindow::readCalibration()
+{
+    const InputTable t = table();
+    const GainOffsetRegisters first = t.inputs.front().calibration;
+    bool ok = true;
+    for (const int block : {first.gain, first.offset}) {
+        // A busy or noisy line gets a second chance.
+        if (!comm_->readRegisters(block, t.pairRegisters, true) &&
+            !comm_->readRegisters(block, t.pairRegisters, true))
+            ok = false;
+    }
+    return ok;
+}
+
+void RegressionWindow::readLive()
+{
+    const InputTable t = table();
+    comm_->readRegisters(t.inputs.front().reading, t.readingRegisters, true, CalibrationRegisters::kLiveReadTimeout);
+    comm_->flushQueuedReads(CalibrationRegisters::kLiveReadTimeout);
+}
+
+std::optional<double> RegressionWindow::liveValue() const
+{
+    const CalibratedInput& c = current();
+    if (!comm_->received(c.reading))
+        return std::nullopt;
+    return comm_->registerValue(c.reading) / CalibrationRegisters::readingScale(c.unit);
+}
+
+void RegressionWindow::fitPoints()
+{
+    fit_ = fitLine(x_, y_, fit_);
+    fitTexts_ = lineFitTexts(fit_);
+}
+
 void RegressionWindow::loadPoints()
 {
     std::string error;
     if (!LoadCalibration(comm_->image().SerialNumber(), &error))
         ui_.showMessage(MessageKind::Error, error);
-    const CalibrationCurve& c = curve();
-    // A count beyond the record's 40 pairs is not taken as a number of points.
-    const int n = std::clamp(c.PointCount, 0, CalibrationCurve::kMaxPoints);
-    x_.assign(c.X.begin(), c.X.begin() + n);
-    y_.assign(c.Y.begin(), c.Y.begin() + n);
-    fit_ = fitLine(x_, y_, fit_);
-    fitTexts_ = lineFitTexts(fit_);
+    curvePoints(curve(), x_, y_);
+    fitPoints();
 }
 
 void RegressionWindow::storePoints()
 {
-    CalibrationCurve& c = curve();
-    c.PointCount = static_cast<int>(x_.size());
-    for (std::size_t i = 0; i < x_.size(); ++i) {
-        c.X[i] = static_cast<float>(x_[i]);
-        c.Y[i] = static_cast<float>(y_[i]);
-    }
-    c.Gain = static_cast<float>(fit_.a);
-    c.Offset = static_cast<float>(fit_.b);
-    std::string error;
-    if (!SaveCalibration(comm_->image().SerialNumber(), &error))
-        ui_.showMessage(MessageKind::Error, error);
+    storeCurvePoints(curve(), x_, y_, fit_, comm_->image().SerialNumber(), ui_);
 }
 
 std::vector<std::string> RegressionWindow::rowTexts(int i) const
 {
     const auto k = static_cast<std::size_t>(i);
-    return {std::to_string(i + 1), fixed("%.3f", x_[k]), fixed("%.3f", y_[k])};
+    return {std::to_string(i + 1), calibrationNumber("%.3f", x_[k]), calibrationNumber("%.3f", y_[k])};
 }
 
 void RegressionWindow::refresh()
 {
-    deviceCalibration_ = currentCalibrationText(*comm_, gainRegister(), offsetRegister(), language_);
+    deviceCalibration_ = currentCalibrationText(*comm_, current().calibration, language_);
     channelName_ = channelLabel();
     rows_.clear();
     for (int i = 0; i < static_cast<int>(x_.size()); ++i)
@@ -95,16 +127,17 @@ void RegressionWindow::tick()
     if (comm_ == nullptr || !comm_->connected() || comm_->busy())
         return;
     readLive();
-    liveReading_ = liveText();
+    const std::optional<double> value = liveValue();
+    liveReading_ = value ? liveText(*value) : std::string();
 }
 
 void RegressionWindow::copyMeasurementClicked()
 {
     if (comm_ == nullptr)
         return;
-    const std::string value = liveMeasured();
-    if (!value.empty())
-        measuredText_ = value;
+    const std::optional<double> value = liveValue();
+    if (value)
+        measuredText_ = liveMeasured(*value);
 }
 
 void RegressionWindow::addPointClicked()
@@ -128,8 +161,7 @@ void RegressionWindow::addPointClicked()
     // Points are kept in single precision, as the record holds them.
     x_.push_back(static_cast<float>(measured));
     y_.push_back(static_cast<float>(expectedValue(expected)));
-    fit_ = fitLine(x_, y_, fit_);
-    fitTexts_ = lineFitTexts(fit_);
+    fitPoints();
     refresh();
     storePoints();
 }
@@ -144,20 +176,8 @@ void RegressionWindow::removePointClicked(int row)
     }
     x_.erase(x_.begin() + (row - 1));
     y_.erase(y_.begin() + (row - 1));
-    fit_ = fitLine(x_, y_, fit_);
-    fitTexts_ = lineFitTexts(fit_);
+    fitPoints();
     refresh();
-}
-
-bool RegressionWindow::readGainsAndOffsets(int gainFirst, int offsetFirst, int count)
-{
-    bool ok = true;
-    for (const int first : {gainFirst, offsetFirst}) {
-        // A busy or noisy line gets a second chance.
-        if (!comm().readRegisters(first, count, true) && !comm().readRegisters(first, count, true))
-            ok = false;
-    }
-    return ok;
 }
 
 bool RegressionWindow::writePair(int first, double value)
@@ -171,10 +191,11 @@ bool RegressionWindow::writePair(int first, double value)
 bool RegressionWindow::save()
 {
     storePoints();
+    const GainOffsetRegisters pairs = current().calibration;
     // The offset only follows a gain the device took.
-    if (!writePair(gainRegister(), fit_.a))
+    if (!writePair(pairs.gain, fit_.a))
         return false;
-    bool ok = writePair(offsetRegister(), fit_.b);
+    bool ok = writePair(pairs.offset, fit_.b);
     ok = writeExtra() && ok;
     if (!comm_->flushQueuedWrites()) {
         ui_.showMessage(MessageKind::Error, calibration::SendError.in(language_));
@@ -196,12 +217,7 @@ bool RegressionWindow::saveCalibrationClicked()
 
 bool RegressionWindow::changed() const
 {
-    const std::optional<float> g = readFloatPair(*comm_, gainRegister());
-    const std::optional<float> o = readFloatPair(*comm_, offsetRegister());
-    // A device value never read cannot match the fit.
-    if (!g || !o)
-        return !(fit_.a == 1.0 && fit_.b == 0.0);
-    return calibrationChanged(fit_.a, fit_.b, *g, *o);
+    return fitDiffersFromDevice(*comm_, current().calibration, fit_);
 }
 
 void RegressionWindow::step(int direction)

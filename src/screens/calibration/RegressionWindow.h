@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "screens/calibration/CalibrationRegisters.h"
 #include "screens/calibration/LineFit.h"
 
-#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,32 +67,38 @@ protected:
     bool hasComm() const { return comm_ != nullptr; }
     int language() const { return language_; }
     Ui& ui() const { return ui_; }
-    // Sends a float pair, queued; shows the failure message itself.
-    bool writePair(int first, double value);
-    // Queues the reads of `count` registers of gains and of offsets; false when one failed.
-    bool readGainsAndOffsets(int gainFirst, int offsetFirst, int count);
+    // The channel shown.
+    const CalibratedInput& current() const;
 
-    virtual int channelCount() const = 0;
-    virtual int gainRegister() const = 0;
-    virtual int offsetRegister() const = 0;
+    // The model's channels and the registers read for them.
+    virtual InputTable table() const = 0;
     virtual CalibrationCurve& curve() = 0;
-    // Reads the gains and offsets at opening; false when a read failed.
-    virtual bool readCalibration() = 0;
-    virtual void readLive() = 0;
-    // The live reading as shown, and as copied into the measured edit; empty when
-    // none was received.
-    virtual std::string liveText() const = 0;
-    virtual std::string liveMeasured() const = 0;
+    // The live reading of the channel, as shown and as copied into the measured edit.
+    virtual std::string liveText(double value) const = 0;
+    virtual std::string liveMeasured(double value) const = 0;
     // The expected value as stored from what was typed (the RTD window converts a
     // temperature).
     virtual double expectedValue(double typed) const { return typed; }
     virtual std::vector<std::string> rowTexts(int i) const;
     virtual std::string channelLabel() const = 0;
-    virtual Captions captionsIn(int language) const = 0;
+    virtual std::string titleIn(int language) const = 0;
+    // The header of the expected value's columns, after those of the point number and
+    // the measured value.
+    virtual std::vector<std::string> expectedColumnsIn(int language) const = 0;
     // What the channel needs sent after its gain and offset.
     virtual bool writeExtra() { return true; }
 
 private:
+    int channelCount() const { return static_cast<int>(table().inputs.size()); }
+    Captions captionsIn(int language) const;
+    // Reads the gains and offsets at opening; false when a read failed.
+    bool readCalibration();
+    void readLive();
+    // The channel's live reading in its unit; nothing when none was received.
+    std::optional<double> liveValue() const;
+    // Sends a float pair, queued; shows the failure message itself.
+    bool writePair(int first, double value);
+    void fitPoints();
     void step(int direction);
     void loadPoints();
     void storePoints();

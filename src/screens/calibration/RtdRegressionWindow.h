@@ -13,18 +13,15 @@ public:
     int unit() const { return unit_; }
 
 protected:
-    int channelCount() const override;
-    int gainRegister() const override;
-    int offsetRegister() const override;
+    InputTable table() const override;
     CalibrationCurve& curve() override;
-    bool readCalibration() override;
-    void readLive() override;
-    std::string liveText() const override;
-    std::string liveMeasured() const override;
+    std::string liveText(double ohms) const override;
+    std::string liveMeasured(double ohms) const override;
     double expectedValue(double typed) const override;
     std::vector<std::string> rowTexts(int i) const override;
     std::string channelLabel() const override;
-    Captions captionsIn(int language) const override;
+    std::string titleIn(int language) const override;
+    std::vector<std::string> expectedColumnsIn(int language) const override;
 
 private:
     int unit_ = 0;

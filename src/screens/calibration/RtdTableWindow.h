@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "screens/calibration/CalibrationRegisters.h"
+#include "screens/calibration/GridCellEdit.h"
 
 #include <string>
 #include <vector>
@@ -22,10 +24,10 @@ public:
 
     // A cell of the gain (1) or offset (2) column of row 1 or below.
     void selectCell(int row, int column);
-    void setCellText(const std::string& text) { cellText_ = text; }
+    void setCellText(const std::string& text) { cellEdit_.setText(text); }
     // Leaving the box or Enter: true when the value was taken and the box closed.
     bool cellEditConfirmed();
-    void cellEditCancelled() { editing_ = false; }
+    void cellEditCancelled() { cellEdit_.close(); }
 
     // --- state for the view
     struct Captions {
@@ -35,21 +37,17 @@ public:
     const Captions& captions() const { return captions_; }
     // Rows 1..n: RTD, gain, offset, before, after.
     const std::vector<std::vector<std::string>>& rows() const { return rows_; }
-    bool editing() const { return editing_; }
-    int editRow() const { return editRow_; }
-    int editColumn() const { return editColumn_; }
-    const std::string& cellText() const { return cellText_; }
+    bool editing() const { return cellEdit_.editing(); }
+    const GridCellEdit& cellEdit() const { return cellEdit_; }
 
 private:
-    int channels() const;
+    // The RTD inputs of the device on the link.
+    InputTable rtds() const;
 
     Ui& ui_;
     DeviceLink* comm_ = nullptr;
     int language_ = 0;
     std::vector<std::vector<std::string>> rows_;
-    bool editing_ = false;
-    int editRow_ = 0;
-    int editColumn_ = 0;
-    std::string cellText_;
+    GridCellEdit cellEdit_{1, 2};
     Captions captions_;
 };

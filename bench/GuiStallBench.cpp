@@ -5,6 +5,7 @@
 // QLX700-T page's live refresh (its four reads and the redraw) over a 9600 baud line
 // paced like the real wire. Then how long a click waits for its answer (run, put off
 // until the refresh ends, or refused) while the page refreshes a silent serial device.
+#include "SimLink.h"
 #include "SimServer.h"
 #include "app/ConnectionSources.h"
 #include "app/FolderAppSettings.h"
@@ -44,8 +45,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -87,26 +90,75 @@ void print(const char* what, const Stall& s, bool expectOk)
                 s.ok == expectOk ? "as expected" : "UNEXPECTED RESULT");
 }
 
+// One read of register 201 from a simulated QLX700-T set up by `config`, over its
+// pseudo-terminal at 9600 baud or over TCP; false when no link came up.
+bool measureRead(QtEventPump& pump, const char* what, const qlxsim::SimConfig& config, bool tcp, bool expectOk)
+{
+    auto device = qlxsim::SimServer::start(config, {.serial = !tcp, .tcp = tcp});
+    DeviceLink deviceLink(pump);
+    deviceLink.setDeviceType(kQLX700T);
+    if (!openSimLink(deviceLink, pump, *device, tcp, 9600))
+        return false;
+    print(what, measure([&] { return deviceLink.readRegisters(201, 1); }), expectOk);
+    return true;
+}
+
+// Settings loaded from a temporary folder of their own, as the program loads its own;
+// the folder is removed with them.
+class BenchSettings {
+public:
+    BenchSettings()
+    {
+        std::string error;
+        settings_.load(error);
+    }
+    ~BenchSettings() { std::filesystem::remove_all(folder_); }
+    BenchSettings(const BenchSettings&) = delete;
+    BenchSettings& operator=(const BenchSettings&) = delete;
+
+    FolderAppSettings& settings() { return settings_; }
+
+private:
+    static std::filesystem::path newFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qlx700-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        return pattern;
+    }
+
+    const std::filesystem::path folder_ = newFolder();
+    FolderAppSettings settings_{folder_};
+};
+
+// The QLX700-T general page and its view, on fresh settings and this machine's ports,
+// addresses and names.
+class ThermalPageOnScreen {
+public:
+    ThermalPageOnScreen(QtEventPump& pump, Ui& ui, FileChooser& files)
+        : page({saved.settings(), ui, pump, sources, files, [](int) {}})
+    {
+    }
+
+    BenchSettings saved;
+    PosixSerialPortSource ports;
+    PosixLocalAddressSource addresses;
+    PosixHostResolver resolver;
+    ConnectionSources sources{ports, addresses, resolver};
+    ThermalGeneralPage page;
+    ThermalGeneralPageView view{page};
+};
+
 // The T page connected over a paced 9600 baud line: each refresh is four reads and a
 // redraw; the redraw with a full repaint of the page is timed alone too.
 int pageRefresh(QtEventPump& pump)
 {
     auto device = qlxsim::SimServer::start({.model = "T", .wireTiming = true}, {.serial = true});
-    std::string folderTemplate = (std::filesystem::temp_directory_path() / "qlx700-bench-XXXXXX").string();
-    if (mkdtemp(folderTemplate.data()) == nullptr)
-        return 1;
-    const std::filesystem::path folder(folderTemplate);
-    FolderAppSettings settings(folder);
-    std::string error;
-    settings.load(error);
-    PosixSerialPortSource ports;
-    PosixLocalAddressSource addresses;
-    PosixHostResolver resolver;
-    ConnectionSources sources(ports, addresses, resolver);
     QtUi ui;
     QtFileChooser files;
-    ThermalGeneralPage page({settings, ui, pump, sources, files, [](int) {}});
-    ThermalGeneralPageView view(page);
+    ThermalPageOnScreen onScreen(pump, ui, files);
+    ThermalGeneralPage& page = onScreen.page;
+    ThermalGeneralPageView& view = onScreen.view;
     view.refreshTimer()->stop();
     view.resize(660, 600);
     view.show();
@@ -144,7 +196,6 @@ int pageRefresh(QtEventPump& pump)
                 ticks[ticks.size() / 2], ticks.back(), longest);
     std::printf("%-34s median %6.3f ms (max %6.3f)\n", "T page redraw and full repaint", renders[renders.size() / 2],
                 renders.back());
-    std::filesystem::remove_all(folder);
     return 0;
 }
 
@@ -191,21 +242,11 @@ public:
 int clickLatency(QtEventPump& pump)
 {
     auto device = qlxsim::SimServer::start({.model = "T", .wireTiming = true}, {.serial = true});
-    std::string folderTemplate = (std::filesystem::temp_directory_path() / "qlx700-bench-XXXXXX").string();
-    if (mkdtemp(folderTemplate.data()) == nullptr)
-        return 1;
-    const std::filesystem::path folder(folderTemplate);
-    FolderAppSettings settings(folder);
-    std::string error;
-    settings.load(error);
-    PosixSerialPortSource ports;
-    PosixLocalAddressSource addresses;
-    PosixHostResolver resolver;
-    ConnectionSources sources(ports, addresses, resolver);
     QuietUi ui;
     NoFiles files;
-    ThermalGeneralPage page({settings, ui, pump, sources, files, [](int) {}});
-    ThermalGeneralPageView view(page);
+    ThermalPageOnScreen onScreen(pump, ui, files);
+    ThermalGeneralPage& page = onScreen.page;
+    ThermalGeneralPageView& view = onScreen.view;
     view.show();
     DeviceLink deviceLink(pump);
     page.activate(deviceLink, 0);
@@ -254,7 +295,6 @@ int clickLatency(QtEventPump& pump)
     pump.runUntil([&] { return !deviceLink.connected(); }, deadlineAfter(std::chrono::seconds(30)));
     clicker.stop();
     QCoreApplication::processEvents();
-    std::filesystem::remove_all(folder);
     if (latencies.empty())
         return 1;
     std::sort(latencies.begin(), latencies.end());
@@ -273,23 +313,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QtEventPump pump;
 
-    {
-        auto silent = qlxsim::SimServer::start({.model = "T", .faults = "drop"}, {.serial = true});
-        DeviceLink deviceLink(pump);
-        deviceLink.setDeviceType(kQLX700T);
-        if (!deviceLink.openSerial(silent->serialPath(), {9600, 0, 0}, false))
-            return 1;
-        print("serial, silent device (2 s)", measure([&] { return deviceLink.readRegisters(201, 1); }), false);
+    if (!measureRead(pump, "serial, silent device (2 s)", {.model = "T", .faults = "drop"}, false, false)
+        || !measureRead(pump, "TCP, device answering after 1 s", {.model = "T", .faults = "slow=1s"}, true, true))
+        return 1;
+    try {
+        const int refresh = pageRefresh(pump);
+        return refresh != 0 ? refresh : clickLatency(pump);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
     }
-    {
-        auto slow = qlxsim::SimServer::start({.model = "T", .faults = "slow=1s"}, {.tcp = true});
-        DeviceLink deviceLink(pump);
-        deviceLink.setDeviceType(kQLX700T);
-        if (!deviceLink.openTcp("127.0.0.1", "", slow->tcpPort()))
-            return 1;
-        pump.runUntil([&] { return deviceLink.connected(); }, deadlineAfter(std::chrono::seconds(5)));
-        print("TCP, device answering after 1 s", measure([&] { return deviceLink.readRegisters(201, 1); }), true);
-    }
-    const int refresh = pageRefresh(pump);
-    return refresh != 0 ? refresh : clickLatency(pump);
 }

@@ -1,18 +1,10 @@
+#include "GeneralPageViewFixture.h"
 #include "GuiTestRegistry.h"
-#include "GuiTestSupport.h"
-#include "NullConnectionSources.h"
-#include "SimServer.h"
-#include "app/FolderAppSettings.h"
-#include "app/PasswordDialog.h"
 #include "device/DeviceType.h"
-#include "device/DeviceLink.h"
-#include "gui/app/QtEventPump.h"
 #include "gui/screens/irrigation/IrrigationGeneralPageView.h"
 #include "gui/screens/irrigation/ManualOperationWindowView.h"
 #include "screens/irrigation/IrrigationGeneralPage.h"
 #include "screens/irrigation/ManualOperationWindow.h"
-#include "support/TempFolder.h"
-#include "unit/AppScriptedUi.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,49 +19,21 @@
 // The QLX700-IRR pages' wiring against a simulated irrigation controller on a
 // pseudo-terminal: the device's values reach the widgets, clicks and typing reach the
 // device and the settings.
-class IrrigationViewsTest : public QObject {
+class IrrigationViewsTest : public QObject, private GeneralPageViewFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); startSim("IRR"); }
+    void cleanup() { tearDown(); }
     void generalPageShowsTheControllerAndSendsItsCommands();
     void manualWindowFollowsTheDeviceAndSendsWhatIsClicked();
-
-private:
-    TempFolder folder;
-    std::unique_ptr<FolderAppSettings> settings;
-    QtEventPump pump;
-    ScriptedUi ui;
-    NullConnectionSources none;
-    NoFiles files;
-    std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<DeviceLink> comm;
 };
-
-void IrrigationViewsTest::init()
-{
-    settings = std::make_unique<FolderAppSettings>(folder.path());
-    ui = ScriptedUi{};
-    ui.passwordDialog = [](PasswordDialog& f) {
-        f.setPassword("QWKZ");
-        f.okClicked();
-    };
-    sim = qlxsim::SimServer::start({.model = "IRR"}, {.serial = true});
-    comm = std::make_unique<DeviceLink>(pump);
-}
-
-void IrrigationViewsTest::cleanup()
-{
-    comm.reset();
-    sim.reset();
-}
 
 void IrrigationViewsTest::generalPageShowsTheControllerAndSendsItsCommands()
 {
     sim->setReg(1011, 1750);
     sim->setReg(1001, 0);
-    IrrigationGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}});
+    IrrigationGeneralPage page(pageContext());
     IrrigationGeneralPageView view(page);
     page.activate(*comm, 1);
     view.render();

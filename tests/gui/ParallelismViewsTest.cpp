@@ -1,17 +1,9 @@
+#include "GeneralPageViewFixture.h"
 #include "GuiTestRegistry.h"
-#include "GuiTestSupport.h"
-#include "NullConnectionSources.h"
-#include "SimServer.h"
-#include "app/FolderAppSettings.h"
-#include "app/PasswordDialog.h"
-#include "device/DeviceLink.h"
-#include "gui/app/QtEventPump.h"
 #include "gui/screens/parallelism/ParallelismGeneralPageView.h"
 #include "gui/screens/parallelism/ParallelismPageView.h"
 #include "screens/parallelism/ParallelismGeneralPage.h"
 #include "screens/parallelism/ParallelismPage.h"
-#include "support/TempFolder.h"
-#include "unit/AppScriptedUi.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,48 +15,20 @@
 
 // The QLX700-P pages' wiring against a simulated unit on a pseudo-terminal: the
 // unit's values reach the widgets, buttons, typing and clicks reach the device.
-class ParallelismViewsTest : public QObject {
+class ParallelismViewsTest : public QObject, private GeneralPageViewFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); startSim("P", "p-individual-manual"); }
+    void cleanup() { tearDown(); }
     void generalPageShowsTheUnitAndRunsItsCommands();
     void parallelismPageWritesWhatIsTyped();
     void parallelismPageTabsInTheOrderOnScreen();
-
-private:
-    TempFolder folder;
-    std::unique_ptr<FolderAppSettings> settings;
-    QtEventPump pump;
-    ScriptedUi ui;
-    NullConnectionSources none;
-    NoFiles files;
-    std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<DeviceLink> comm;
 };
-
-void ParallelismViewsTest::init()
-{
-    settings = std::make_unique<FolderAppSettings>(folder.path());
-    ui = ScriptedUi{};
-    ui.passwordDialog = [](PasswordDialog& f) {
-        f.setPassword("QWKZ");
-        f.okClicked();
-    };
-    sim = qlxsim::SimServer::start({.model = "P", .preset = "p-individual-manual"}, {.serial = true});
-    comm = std::make_unique<DeviceLink>(pump);
-}
-
-void ParallelismViewsTest::cleanup()
-{
-    comm.reset();
-    sim.reset();
-}
 
 void ParallelismViewsTest::generalPageShowsTheUnitAndRunsItsCommands()
 {
-    ParallelismGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}});
+    ParallelismGeneralPage page(pageContext());
     ParallelismGeneralPageView view(page);
     page.activate(*comm, 1);
     QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));

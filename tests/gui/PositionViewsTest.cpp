@@ -1,18 +1,10 @@
+#include "GeneralPageViewFixture.h"
 #include "GuiTestRegistry.h"
-#include "GuiTestSupport.h"
-#include "NullConnectionSources.h"
-#include "SimServer.h"
-#include "app/FolderAppSettings.h"
-#include "app/PasswordDialog.h"
-#include "device/DeviceLink.h"
-#include "gui/app/QtEventPump.h"
 #include "gui/app/RadioGroupBox.h"
 #include "gui/screens/position/PositionGeneralPageView.h"
 #include "gui/screens/position/PositionIndicatorPageView.h"
 #include "screens/position/PositionGeneralPage.h"
 #include "screens/position/PositionIndicatorPage.h"
-#include "support/TempFolder.h"
-#include "unit/AppScriptedUi.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,50 +16,21 @@
 // The QLX700-C pages' wiring against a simulated position indicator on a
 // pseudo-terminal: the device's values reach the widgets, clicks and typing reach
 // the device.
-class PositionViewsTest : public QObject {
+class PositionViewsTest : public QObject, private GeneralPageViewFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); startSim("C"); }
+    void cleanup() { tearDown(); }
     void generalPageShowsTheMeasurementAndWritesTheLanguage();
     void devicePageSendsFromTheResistanceAndTheReadingMode();
-
-private:
-    TempFolder folder;
-    std::unique_ptr<FolderAppSettings> settings;
-    QtEventPump pump;
-    ScriptedUi ui;
-    NullConnectionSources none;
-    NoFiles files;
-    std::unique_ptr<qlxsim::SimServer> sim;
-    std::unique_ptr<DeviceLink> comm;
 };
-
-void PositionViewsTest::init()
-{
-    settings = std::make_unique<FolderAppSettings>(folder.path());
-    ui = ScriptedUi{};
-    ui.passwordDialog = [](PasswordDialog& f) {
-        f.setPassword("QWKZ");
-        f.okClicked();
-    };
-    sim = qlxsim::SimServer::start({.model = "C"}, {.serial = true});
-    comm = std::make_unique<DeviceLink>(pump);
-}
-
-void PositionViewsTest::cleanup()
-{
-    comm.reset();
-    sim.reset();
-}
 
 void PositionViewsTest::generalPageShowsTheMeasurementAndWritesTheLanguage()
 {
     sim->setReg(1016, 1275);
     int shown = 0;
-    PositionGeneralPage page(GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}},
-                             [&shown] { ++shown; });
+    PositionGeneralPage page(pageContext(), [&shown] { ++shown; });
     PositionGeneralPageView view(page);
     page.activate(*comm, 1);
     QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));

@@ -1,16 +1,8 @@
+#include "GeneralPageViewFixture.h"
 #include "GuiTestRegistry.h"
-#include "GuiTestSupport.h"
-#include "NullConnectionSources.h"
-#include "SimServer.h"
-#include "app/FolderAppSettings.h"
-#include "device/DeviceLink.h"
-#include "gui/app/QtEventPump.h"
 #include "gui/app/RadioGroupBox.h"
 #include "gui/screens/regulator/RegulatorGeneralPageView.h"
-#include "screens/common/FileChooser.h"
 #include "screens/regulator/RegulatorGeneralPage.h"
-#include "support/TempFolder.h"
-#include "unit/AppScriptedUi.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -22,7 +14,7 @@
 // The QLX700-R general page's wiring against a simulated regulator on a
 // pseudo-terminal: clicks reach the logic and the device, the timer's refresh
 // reaches the grids and the relays.
-class RegulatorGeneralPageViewTest : public QObject {
+class RegulatorGeneralPageViewTest : public QObject, private GeneralPageViewFixture {
     Q_OBJECT
 
 private slots:
@@ -36,31 +28,17 @@ private:
         return child<QTableWidget>(*view, grid)->item(row, 1)->text();
     }
 
-    std::unique_ptr<TempFolder> folder;
-    std::unique_ptr<FolderAppSettings> settings;
-    QtEventPump pump;
-    ScriptedUi ui;
-    NullConnectionSources none;
-    NoFiles files;
     std::vector<int> outputCounts;
-    std::unique_ptr<DeviceLink> comm;
     std::unique_ptr<RegulatorGeneralPage> page;
     std::unique_ptr<RegulatorGeneralPageView> view;
-    std::unique_ptr<qlxsim::SimServer> sim;
 };
 
 void RegulatorGeneralPageViewTest::init()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    folder = std::make_unique<TempFolder>();
-    settings = std::make_unique<FolderAppSettings>(folder->path());
-    std::string error;
-    QVERIFY(settings->load(error));
-    ui = ScriptedUi{};
-    comm = std::make_unique<DeviceLink>(pump);
-    page = std::make_unique<RegulatorGeneralPage>(
-        GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}},
-        [this](int n) { outputCounts.push_back(n); });
+    setUp();
+    outputCounts.clear();
+    page = std::make_unique<RegulatorGeneralPage>(pageContext(), [this](int n) { outputCounts.push_back(n); });
     view = std::make_unique<RegulatorGeneralPageView>(*page);
     comm->setDeviceType(2);
     page->activate(*comm, 0);
@@ -74,8 +52,7 @@ void RegulatorGeneralPageViewTest::cleanup()
 {
     view.reset();
     page.reset();
-    comm.reset();
-    sim.reset();
+    tearDown();
     QLocale::setDefault(QLocale::c());
 }
 
@@ -86,20 +63,13 @@ void RegulatorGeneralPageViewTest::connectDrawsTheRegulatorAndTheButtonsReachIt(
     QCOMPARE(child<QTableWidget>(*view, "measurementGrid")->item(8, 0)->text(), QString("Pos. Atual"));
     QCOMPARE(child<QLabel>(*view, "relayLabel9")->text(), QString("Pré Sin. Subir"));
 
-    sim = qlxsim::SimServer::start({.model = "R"}, {.serial = true});
+    startSim("R");
     sim->setReg(1001, 1153);
     sim->setReg(1015, 12);
     sim->setReg(703, 0);
     sim->setReg(1102, 1);
-    const std::string port = sim->serialPath();
-    ui.serialConnectDialog = [port](SerialConnectDialog& f) {
-        f.setPortText(port);
-        f.okClicked();
-    };
-    ui.passwordDialog = [](PasswordDialog& f) {
-        f.setPassword("qwkz");
-        f.okClicked();
-    };
+    answerPortDialogWithSim();
+    typePassword("qwkz");
     QTest::mouseClick(child<QPushButton>(*view, "connectSerialButton"), Qt::LeftButton);
     QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages.front().text.c_str());
     QCOMPARE(outputCounts, std::vector<int>{3});

@@ -1,16 +1,8 @@
+#include "GeneralPageViewFixture.h"
 #include "GuiTestRegistry.h"
-#include "GuiTestSupport.h"
-#include "NullConnectionSources.h"
-#include "SimServer.h"
-#include "app/FolderAppSettings.h"
-#include "device/DeviceLink.h"
-#include "gui/app/QtEventPump.h"
 #include "gui/screens/common/GeneralPageWidgets.h"
 #include "gui/screens/thermal/ThermalGeneralPageView.h"
-#include "screens/common/FileChooser.h"
 #include "screens/thermal/ThermalGeneralPage.h"
-#include "support/TempFolder.h"
-#include "unit/AppScriptedUi.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -23,7 +15,7 @@
 
 // The QLX700-T general page's wiring against a simulated device on a pseudo-terminal:
 // clicks reach the logic, the logic's state and the timer's refresh reach the widgets.
-class ThermalGeneralPageViewTest : public QObject {
+class ThermalGeneralPageViewTest : public QObject, private GeneralPageViewFixture {
     Q_OBJECT
 
 private slots:
@@ -41,30 +33,16 @@ private:
         return child<QTableWidget>(*view, grid)->item(row, column)->text();
     }
 
-    std::unique_ptr<TempFolder> folder;
-    std::unique_ptr<FolderAppSettings> settings;
-    QtEventPump pump;
-    ScriptedUi ui;
-    NullConnectionSources none;
-    NoFiles files;
-    std::unique_ptr<DeviceLink> comm;
     std::unique_ptr<ThermalGeneralPage> page;
     std::unique_ptr<ThermalGeneralPageView> view;
-    std::unique_ptr<qlxsim::SimServer> sim;
 };
 
 void ThermalGeneralPageViewTest::init()
 {
     // Numbers follow the system's decimal separator.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    folder = std::make_unique<TempFolder>();
-    settings = std::make_unique<FolderAppSettings>(folder->path());
-    std::string error;
-    QVERIFY(settings->load(error));
-    ui = ScriptedUi{};
-    comm = std::make_unique<DeviceLink>(pump);
-    page = std::make_unique<ThermalGeneralPage>(
-        GeneralPageContext{*settings, ui, pump, none.sources, files, [](int) {}});
+    setUp();
+    page = std::make_unique<ThermalGeneralPage>(pageContext());
     view = std::make_unique<ThermalGeneralPageView>(*page);
     page->activate(*comm, 0);
     page->setTimerEnabled(true);
@@ -77,23 +55,15 @@ void ThermalGeneralPageViewTest::cleanup()
 {
     view.reset();
     page.reset();
-    comm.reset();
-    sim.reset();
+    tearDown();
     QLocale::setDefault(QLocale::c());
 }
 
 void ThermalGeneralPageViewTest::connectSerial()
 {
-    sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
-    const std::string port = sim->serialPath();
-    ui.serialConnectDialog = [port](SerialConnectDialog& f) {
-        f.setPortText(port);
-        f.okClicked();
-    };
-    ui.passwordDialog = [](PasswordDialog& f) {
-        f.setPassword("qwkz");
-        f.okClicked();
-    };
+    startSim("T");
+    answerPortDialogWithSim();
+    typePassword("qwkz");
     QTest::mouseClick(child<QPushButton>(*view, "connectSerialButton"), Qt::LeftButton);
 }
 

@@ -13,17 +13,22 @@ namespace {
 enum class Link { Serial, Udp, Tcp };
 
 class GeneralPageSilence : public ::testing::TestWithParam<Link>, public ThermalGeneralPageFixture {
+public:
+    static std::string linkName(const ::testing::TestParamInfo<Link>& info)
+    {
+        return info.param == Link::Serial ? "Serial" : info.param == Link::Udp ? "Udp" : "Tcp";
+    }
+
 protected:
     void SetUp() override
     {
         const Link link = GetParam();
         sim = qlxsim::SimServer::start({.model = "T"},
                                        {.serial = link == Link::Serial, .udp = link == Link::Udp, .tcp = link == Link::Tcp});
-        typePassword("QWKZ");
         switch (link) {
-        case Link::Serial: ASSERT_TRUE(connectSerial()); break;
+        case Link::Serial: ASSERT_TRUE(connect()); break;
         case Link::Udp: ASSERT_TRUE(page.connectIp("127.0.0.1", "", false, sim->udpPort())); break;
-        case Link::Tcp: ASSERT_TRUE(connectTcp(sim->tcpPort())); break;
+        case Link::Tcp: ASSERT_TRUE(connect(true)); break;
         }
         page.tick();
         ASSERT_FALSE(page.general().stale);
@@ -33,11 +38,6 @@ protected:
 
     std::string live;
 };
-
-std::string linkName(const ::testing::TestParamInfo<Link>& info)
-{
-    return info.param == Link::Serial ? "Serial" : info.param == Link::Udp ? "Udp" : "Tcp";
-}
 
 } // namespace
 
@@ -81,7 +81,8 @@ TEST_P(GeneralPageSilence, AnAnsweredRefreshClearsTheMarkerAndTheCount)
     EXPECT_TRUE(comm.connected()) << "three failures after a good refresh keep the link";
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, GeneralPageSilence, ::testing::Values(Link::Serial, Link::Udp, Link::Tcp), linkName);
+INSTANTIATE_TEST_SUITE_P(Links, GeneralPageSilence, ::testing::Values(Link::Serial, Link::Udp, Link::Tcp),
+                         GeneralPageSilence::linkName);
 
 namespace {
 
@@ -90,8 +91,7 @@ protected:
     void SetUp() override
     {
         startSim("T");
-        typePassword("QWKZ");
-        ASSERT_TRUE(connectSerial());
+        ASSERT_TRUE(connect());
         // Replies that take a moment, so the refresh's first read surely waits.
         sim->setFaults("slow=50ms");
     }

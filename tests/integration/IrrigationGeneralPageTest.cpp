@@ -2,7 +2,6 @@
 // pseudo-terminal (the USB button) and TCP: the presence test, the rows and lamps as
 // the device sends them, the four commands, the branch names, the device language, the
 // disconnection after four silent refreshes and the configuration file.
-#include "ConfigFileSimChanges.h"
 #include "GeneralPageFixture.h"
 #include "device/DeviceType.h"
 #include "screens/irrigation/IrrigationGeneralPage.h"
@@ -256,21 +255,8 @@ TEST_P(IrrigationGeneralPageTest, TheConfigurationFileRoundTripsWithTheWifiSetti
 {
     startSim("IRR", tcp());
     ASSERT_TRUE(connectIrr());
-    const auto before = configSnapshot(*sim, kQLX700IRR);
-    ASSERT_NE(before.at(1720), 0) << "the simulated controller has an SSID";
-    files.answer = folder / "irr.conf";
-    page.saveConfigurationClicked();
-    ASSERT_EQ(ui.messageTexts(), std::vector<std::string>{"Configuração salva com sucesso"});
-    EXPECT_EQ(settings.record().connection(kQLX700IRR).LastConfFile, (folder / "irr.conf").string());
-
-    changeConfigBehindTheTool(*sim, kQLX700IRR);
-    ui.messages.clear();
-    page.loadConfigurationClicked();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages[0].text.rfind("Configuração carregada com sucesso", 0), 0u) << ui.messages[0].text;
-    const auto after = configSnapshot(*sim, kQLX700IRR);
-    for (const auto& [reg, value] : before)
-        EXPECT_EQ(after.at(reg), value) << "register " << reg;
+    ASSERT_NE(sim->reg(1720), 0) << "the simulated controller has an SSID";
+    roundTripConfiguration(kQLX700IRR, "irr.conf");
 }
 
 // A controller that stops answering: the refresh waits its time-out, three failures

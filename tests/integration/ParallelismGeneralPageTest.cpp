@@ -1,7 +1,6 @@
 // The QLX700-P general page against the simulated parallelism controller over its
 // pseudo-terminal and TCP: the unit's rows through its bus index, the error texts,
 // the position commands and their refusals, the unit-index guard and other models.
-#include "ConfigFileSimChanges.h"
 #include "GeneralPageFixture.h"
 #include "device/DeviceType.h"
 #include "screens/parallelism/ParallelismGeneralPage.h"
@@ -143,21 +142,10 @@ TEST_P(ParallelismGeneralPageTest, OtherModelsSignaturesAreRefused)
 TEST_P(ParallelismGeneralPageTest, TheConfigurationFileRoundTripsThroughThePage)
 {
     connectTo("p-unit-3");
-    const auto before = configSnapshot(*sim, kQLX700P);
-    files.answer = folder / "p.conf";
-    page.saveConfigurationClicked();
-    ASSERT_EQ(ui.messageTexts(), std::vector<std::string>{"Configuração salva com sucesso"});
-    changeConfigBehindTheTool(*sim, kQLX700P);
-    ui.messages.clear();
-    page.loadConfigurationClicked();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages[0].text.rfind("Configuração carregada com sucesso", 0), 0u) << ui.messages[0].text;
-    const auto after = configSnapshot(*sim, kQLX700P);
-    for (const auto& [reg, value] : before)
-        EXPECT_EQ(after.at(reg), value) << "register " << reg;
+    roundTripConfiguration(kQLX700P, "p.conf");
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, ParallelismGeneralPageTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Tcp" : "Serial"; });
+                         ParallelismGeneralPageTest::linkName);
 
 } // namespace

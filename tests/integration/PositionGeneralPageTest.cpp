@@ -1,7 +1,6 @@
 // The QLX700-C general page against the simulated position indicator over its
 // pseudo-terminal and TCP: the connect road, what it shows, the device language, the
 // signatures of other models and the configuration file through the page.
-#include "ConfigFileSimChanges.h"
 #include "GeneralPageFixture.h"
 #include "device/DeviceType.h"
 #include "screens/position/PositionGeneralPage.h"
@@ -117,23 +116,10 @@ TEST_P(PositionGeneralPageTest, TheConfigurationFileRoundTripsThroughThePage)
 {
     startSim("C", tcp());
     ASSERT_TRUE(connect(tcp()));
-    const auto before = configSnapshot(*sim, kQLX700C);
-    files.answer = folder / "c.conf";
-    page.saveConfigurationClicked();
-    ASSERT_EQ(ui.messageTexts(), std::vector<std::string>{"Configuração salva com sucesso"});
-    EXPECT_EQ(settings.record().connection(kQLX700C).LastConfFile, (folder / "c.conf").string());
-
-    changeConfigBehindTheTool(*sim, kQLX700C);
-    ui.messages.clear();
-    page.loadConfigurationClicked();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages[0].text.rfind("Configuração carregada com sucesso", 0), 0u) << ui.messages[0].text;
-    const auto after = configSnapshot(*sim, kQLX700C);
-    for (const auto& [reg, value] : before)
-        EXPECT_EQ(after.at(reg), value) << "register " << reg;
+    roundTripConfiguration(kQLX700C, "c.conf");
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, PositionGeneralPageTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Tcp" : "Serial"; });
+                         PositionGeneralPageTest::linkName);
 
 } // namespace

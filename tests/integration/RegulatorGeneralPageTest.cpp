@@ -1,15 +1,23 @@
 // The QLX700-R general page against the simulated regulator.
 #include "ConfigFileSimChanges.h"
-#include "RegulatorGeneralPageFixture.h"
+#include "GeneralPageFixture.h"
 #include "device/DeviceType.h"
+#include "screens/regulator/RegulatorGeneralPage.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <set>
 
 namespace {
+
+// The R's page also reports how many current outputs the device has calibrated.
+class RegulatorGeneralPageFixture : public GeneralPageFixture<RegulatorGeneralPage> {
+public:
+    RegulatorGeneralPageFixture() : GeneralPageFixture([this](int n) { outputCounts.push_back(n); }) {}
+
+    std::vector<int> outputCounts;
+};
 
 class RegulatorGeneralPageTest : public ::testing::TestWithParam<bool>, public RegulatorGeneralPageFixture {
 protected:
@@ -25,8 +33,6 @@ protected:
     }
     const std::string& position() const { return page.state().measurements[8]; }
 };
-
-std::string linkName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Tcp" : "Serial"; }
 
 } // namespace
 
@@ -206,18 +212,7 @@ TEST_P(RegulatorGeneralPageTest, ConfigurationFileRoundTripThroughThePage)
     for (int reg : {1600, 1603, 1700, 1702, 1, 151, 202, 405, 707, 708, 311})
         EXPECT_TRUE(saved.count(reg)) << reg;
 
-    const std::map<int, int> before = configSnapshot(*sim, kQLX700R);
-    files.answer = folder / "r.conf";
-    page.saveConfigurationClicked();
-    EXPECT_EQ(ui.messageTexts().back(), "Configuração salva com sucesso");
-    EXPECT_EQ(settings.record().connection(kQLX700R).LastConfFile, (folder / "r.conf").string());
-
-    changeConfigBehindTheTool(*sim, kQLX700R);
-    ASSERT_NE(configSnapshot(*sim, kQLX700R), before);
-    page.loadConfigurationClicked();
-    const std::string loaded = ui.messageTexts().back();
-    EXPECT_EQ(loaded.substr(0, loaded.find('\n')), "Configuração carregada com sucesso");
-    EXPECT_EQ(configSnapshot(*sim, kQLX700R), before);
+    ASSERT_NO_FATAL_FAILURE(roundTripConfiguration(kQLX700R, "r.conf"));
 
     // A device that stops answering leaves the saved file as it was.
     const std::string kept = TempFolder::read(folder / "r.conf");
@@ -227,7 +222,8 @@ TEST_P(RegulatorGeneralPageTest, ConfigurationFileRoundTripThroughThePage)
     EXPECT_EQ(TempFolder::read(folder / "r.conf"), kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, RegulatorGeneralPageTest, ::testing::Values(false, true), linkName);
+INSTANTIATE_TEST_SUITE_P(Links, RegulatorGeneralPageTest, ::testing::Values(false, true),
+                         RegulatorGeneralPageTest::linkName);
 
 TEST(RegulatorGeneralPageConnect, OtherModelsSwitchOrAreInvalid)
 {
@@ -259,7 +255,7 @@ TEST(RegulatorGeneralPageConnect, CurrentOutputCountComesFromTheGains)
     };
     for (const Case& c : {Case{{1, 1, 0}, 2}, Case{{0, 1, 1}, 0}, Case{{1, 1, 1}, 3}, Case{{-0.5f, 0.00005f, 1}, 1}}) {
         RegulatorGeneralPageFixture f;
-        f.startSim();
+        f.startSim("R");
         for (int i = 0; i < 3; ++i) {
             std::uint32_t bits = 0;
             std::memcpy(&bits, &c.gains[i], sizeof bits);
@@ -274,7 +270,7 @@ TEST(RegulatorGeneralPageConnect, CurrentOutputCountComesFromTheGains)
 TEST(RegulatorGeneralPageConnect, NoPositionReadingEmptiesTheCell)
 {
     RegulatorGeneralPageFixture f;
-    f.startSim();
+    f.startSim("R");
     f.sim->setReg(2670, 3);
     ASSERT_TRUE(f.connect());
     f.page.tick();

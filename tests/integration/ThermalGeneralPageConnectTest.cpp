@@ -17,7 +17,7 @@ TEST(ThermalGeneralPageConnect, PasswordIsCheckedAgainstTheDevice)
         ThermalGeneralPageFixture f;
         f.startSim("T");
         f.typePassword(c.typed);
-        EXPECT_EQ(f.connectSerial(), c.accepted) << c.typed;
+        EXPECT_EQ(f.connect(), c.accepted) << c.typed;
         EXPECT_EQ(f.comm.connected(), c.accepted) << c.typed;
         EXPECT_EQ(f.page.generalCaptions().connectSerialButton, c.accepted ? "Desconectar" : "Conectar Serial");
         if (c.accepted)
@@ -44,7 +44,7 @@ TEST(ThermalGeneralPageConnect, TimerTicksWaitWhileConnecting)
         dialog.setPassword("QWKZ");
         dialog.okClicked();
     };
-    ASSERT_TRUE(f.connectSerial());
+    ASSERT_TRUE(f.connect());
     EXPECT_EQ(after, before);
     EXPECT_TRUE(f.page.general().connected);
     const std::uint64_t connected = f.sim->requestCount();
@@ -65,9 +65,9 @@ TEST(ThermalGeneralPageConnect, OtherModelsSwitchTheSelectorAndLeaveTheLinkClose
          {Case{"P", 0, {1}, "Assinatura do equipamento é do QLX700P. O seletor no topo da janela será trocado para QLX700P."},
           Case{"R", 1, {2}, "Device signature matches the QLX700R. The box on the top of the screen will switch to QLX700R."},
           Case{"C", 2, {}, "firma de dispositivo no válida."}}) {
-        ThermalGeneralPageFixture f(c.language);
+        ThermalGeneralPageFixture f(PageLanguage{c.language});
         f.startSim(c.model);
-        EXPECT_FALSE(f.connectSerial());
+        EXPECT_FALSE(f.connect());
         EXPECT_FALSE(f.comm.connected());
         EXPECT_EQ(f.selected, c.selected) << c.model;
         EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{c.text});
@@ -78,13 +78,12 @@ TEST(ThermalGeneralPageConnect, MembraneVariantOnlyOverSerial)
 {
     ThermalGeneralPageFixture serial;
     serial.startSim("T-membrane");
-    serial.typePassword("QWKZ");
-    EXPECT_TRUE(serial.connectSerial());
+    EXPECT_TRUE(serial.connect());
     EXPECT_TRUE(serial.page.state().membraneTestVisible);
 
     ThermalGeneralPageFixture tcp;
     tcp.startSim("T-membrane", true);
-    EXPECT_FALSE(tcp.connectTcp(tcp.sim->tcpPort()));
+    EXPECT_FALSE(tcp.connect(true));
     EXPECT_FALSE(tcp.comm.connected());
     EXPECT_EQ(tcp.ui.messageTexts(), std::vector<std::string>{"Assinatura do equipamento inválida."});
     EXPECT_FALSE(tcp.page.state().membraneTestVisible);
@@ -93,7 +92,7 @@ TEST(ThermalGeneralPageConnect, MembraneVariantOnlyOverSerial)
 TEST(ThermalGeneralPageConnect, UnreadPasswordIsNeverAccepted)
 {
     // The signature and the language register answer; the password read does not.
-    ThermalGeneralPageFixture f(1);
+    ThermalGeneralPageFixture f(PageLanguage{1});
     f.startSim("T");
     f.sim->setFaults("silent-after=2");
     bool asked = false;
@@ -101,7 +100,7 @@ TEST(ThermalGeneralPageConnect, UnreadPasswordIsNeverAccepted)
         asked = true;
         s.okClicked();
     };
-    EXPECT_FALSE(f.connectSerial());
+    EXPECT_FALSE(f.connect());
     EXPECT_FALSE(asked);
     EXPECT_FALSE(f.comm.connected());
     EXPECT_EQ(f.ui.messageTexts(),
@@ -113,8 +112,7 @@ TEST(ThermalGeneralPageConnect, TcpConnectsReadsAndShowsTheDevice)
 {
     ThermalGeneralPageFixture f;
     f.startSim("T", true);
-    f.typePassword("QWKZ");
-    ASSERT_TRUE(f.connectTcp(f.sim->tcpPort()));
+    ASSERT_TRUE(f.connect(true));
     EXPECT_EQ(f.ui.log.front(), "notice open: Conectando...");
     EXPECT_TRUE(f.page.state().relayNamesEnabled);
     EXPECT_EQ(f.comm.registerValue(110), f.sim->reg(110));
@@ -127,7 +125,7 @@ TEST(ThermalGeneralPageConnect, RefusedTcpConnectionEndsAtOnceAndClosesTheLink)
     f.startSim("T", true);
     const std::uint16_t port = f.sim->tcpPort();
     f.sim.reset();
-    EXPECT_FALSE(f.connectTcp(port));
+    EXPECT_FALSE(f.page.connectIp("127.0.0.1", "", true, port));
     EXPECT_FALSE(f.comm.connected());
     EXPECT_FALSE(f.comm.asyncLink().isOpen());
     EXPECT_EQ(f.ui.messageTexts(),
@@ -155,7 +153,7 @@ TEST(ThermalGeneralPageConnect, TcpWaitShowsItsProgressAndGivesUp)
     f.startSim("T", true);
     f.sim->setFaults("no-accept");
     f.page.connectFlow().setTcpConnectLimit(Seconds(1.0));
-    EXPECT_FALSE(f.connectTcp(f.sim->tcpPort()));
+    EXPECT_FALSE(f.connect(true));
     EXPECT_FALSE(f.comm.asyncLink().isOpen());
     EXPECT_NE(std::find(f.ui.log.begin(), f.ui.log.end(), "notice: Conectando...  (0s (max 20s))"), f.ui.log.end());
     // A simulated device that never accepts still has a listen backlog: on a loaded
@@ -172,8 +170,7 @@ TEST(ThermalGeneralPageConnect, OldToolIsWarnedAndStaysConnected)
     ThermalGeneralPageFixture f;
     f.startSim("T");
     f.sim->setReg(2001, 0xF123);
-    f.typePassword("QWKZ");
-    EXPECT_TRUE(f.connectSerial());
+    EXPECT_TRUE(f.connect());
     EXPECT_TRUE(f.comm.connected());
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0].kind, MessageKind::Warning);
@@ -186,7 +183,6 @@ TEST(ThermalGeneralPageConnect, ConnectButtonsRunTheirDialogs)
 {
     ThermalGeneralPageFixture f;
     f.startSim("T", true);
-    f.typePassword("QWKZ");
     f.ui.ipConnectDialog = [](IpConnectDialog& d) {
         d.setComputerIp("  127.0.0.1");
         d.setDeviceIp("127.0.0.300");
@@ -227,9 +223,8 @@ TEST(ThermalGeneralPageConnect, ConnectButtonsRunTheirDialogs)
 
 TEST(ThermalGeneralPageConnect, UdpRoadAndItsSilentDevice)
 {
-    ThermalGeneralPageFixture f(2);
+    ThermalGeneralPageFixture f(PageLanguage{2});
     f.sim = qlxsim::SimServer::start({.model = "T"}, {.udp = true});
-    f.typePassword("QWKZ");
     ASSERT_TRUE(f.page.connectIp("127.0.0.1", "127.0.0.1", false, f.sim->udpPort()));
     EXPECT_TRUE(f.comm.network());
     EXPECT_FALSE(f.comm.asynchronous());

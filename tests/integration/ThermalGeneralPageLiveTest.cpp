@@ -12,8 +12,7 @@ protected:
     void SetUp() override
     {
         startSim("T");
-        typePassword("QWKZ");
-        ASSERT_TRUE(connectSerial());
+        ASSERT_TRUE(connect());
     }
 };
 

@@ -1,5 +1,6 @@
 // The membrane variant: the fault detection window opened from the general page.
 #include "ThermalGeneralPageFixture.h"
+#include "screens/thermal/FaultDetectionWindow.h"
 #include "settings/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,7 @@ protected:
     void SetUp() override
     {
         startSim("T-membrane");
-        typePassword("QWKZ");
-        ASSERT_TRUE(connectSerial());
+        ASSERT_TRUE(connect());
         ASSERT_TRUE(page.state().membraneTestVisible);
         page.setTimerEnabled(true);
     }

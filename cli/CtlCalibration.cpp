@@ -1,9 +1,10 @@
 #include "CtlCalibration.h"
 
+#include "CtlExitStatus.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
-#include "link/LinkError.h"
 #include "settings/CalibrationStore.h"
 #include "settings/FloatWords.h"
 #include "settings/PlatformDataFolder.h"
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kFailure = 1;
 
 // The calibration registers, each block read whole.
 struct Block {
@@ -96,12 +95,12 @@ CtlResult printRecord(const std::vector<Item>& items, CalibrationRecord& record,
     std::error_code ignored;
     if (!std::filesystem::exists(file, ignored)) {
         line(out, "record", "none (no " + file.filename().string() + " in " + folder.string() + ")");
-        return {0, {}};
+        return {kExitSuccess, {}};
     }
     CalibrationStore store;
     std::string error;
     if (!store.load(record, serial, folder, error))
-        return {kFailure, "cannot read the calibration record " + file.string() + ": " + error};
+        return {kExitFailure, "cannot read the calibration record " + file.string() + ": " + error};
     line(out, "record", file.string());
     bool any = false;
     for (const Item& item : items) {
@@ -119,7 +118,7 @@ CtlResult printRecord(const std::vector<Item>& items, CalibrationRecord& record,
     }
     if (!any)
         line(out, "record points", "none");
-    return {0, {}};
+    return {kExitSuccess, {}};
 }
 
 } // namespace
@@ -133,8 +132,8 @@ CtlResult runCalibration(CtlSession& session, std::ostream& out)
                             {2610, 6}, {2510, 8},  {2520, 8},        {2620, 8},        {2630, 8}};
     for (const Block& b : blocks) {
         if (!deviceLink.readRegisters(b.first, b.count))
-            return {kFailure, "reading register " + std::to_string(b.first) + " failed: " +
-                                  describeLinkError(deviceLink.lastError())};
+            return {kExitFailure, "reading register " + std::to_string(b.first) + " failed: " +
+                                      linkFailureReason(deviceLink)};
     }
 
     CalibrationRecord record;

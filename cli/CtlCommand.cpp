@@ -2,11 +2,13 @@
 
 #include "CtlCalibration.h"
 #include "CtlConfigFiles.h"
+#include "CtlExitStatus.h"
 #include "CtlIrrigationRecords.h"
 #include "CtlMonitor.h"
 #include "CtlOptions.h"
 #include "CtlRecords.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "link/LinkError.h"
 #include "settings/ProgramVersion.h"
@@ -21,10 +23,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 const char* const kUsageText =
     "usage: qlx700ctl LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
@@ -77,7 +75,7 @@ struct Outcome {
 
 Outcome usage(const std::string& message)
 {
-    return {kUsage, message};
+    return {kExitUsage, message};
 }
 
 std::string twoDigits(int v)
@@ -93,7 +91,7 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     const RegisterImage& img = deviceLink.image();
     const Field& clock = img.clockField();
     if (!deviceLink.readRegisters(2000, 2) || !deviceLink.readRegisters(2501, 2))
-        return {kFailure, "the device does not answer (register 2000)"};
+        return {kExitFailure, "the device does not answer (register 2000)"};
     const bool haveClock = deviceLink.readRegisters(clock.first, clock.size);
     out << "model      " << modelName(deviceLink.deviceType()) << " (signature " << session.signature() << ")\n";
     out << "serial     " << img.SerialNumber() << "\n";
@@ -108,7 +106,7 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     } else {
         out << "clock      (no answer)\n";
     }
-    return {kOk, {}};
+    return {kExitSuccess, {}};
 }
 
 // A command's arguments, checked before anything goes on the line.
@@ -181,22 +179,17 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     return "unknown command " + options.command;
 }
 
-std::string why(const DeviceLink& deviceLink)
-{
-    return describeLinkError(deviceLink.lastError());
-}
-
 // The words of the device's reply, whether the model's map knows the registers or not.
 Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
 {
     DeviceLink& deviceLink = session.deviceLink();
     std::vector<std::uint16_t> words;
     if (!deviceLink.readRaw(request.first, request.count, words))
-        return {kFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first)
-                              + " failed: " + why(deviceLink)};
+        return {kExitFailure, "read of " + std::to_string(request.count) + " register(s) from " + std::to_string(request.first)
+                                  + " failed: " + linkFailureReason(deviceLink)};
     for (std::size_t i = 0; i < words.size(); ++i)
         out << request.first + static_cast<int>(i) << " " << words[i] << "\n";
-    return {kOk, {}};
+    return {kExitSuccess, {}};
 }
 
 Outcome runWrite(CtlSession& session, const Request& request)
@@ -204,17 +197,17 @@ Outcome runWrite(CtlSession& session, const Request& request)
     DeviceLink& deviceLink = session.deviceLink();
     const auto& values = request.values;
     if (deviceLink.writeRegisters(request.first, values, false, true))
-        return {kOk, {}};
+        return {kExitSuccess, {}};
     const LinkError e = deviceLink.lastError();
     const int reg = e.fault == LinkFault::ReadBackDiffers ? e.reg : request.first;
-    return {kFailure, "write of register " + std::to_string(reg) + " failed: " + describeLinkError(e)};
+    return {kExitFailure, "write of register " + std::to_string(reg) + " failed: " + describeLinkError(e)};
 }
 
 Outcome runCommand(CtlSession& session, const Request& request)
 {
     if (!session.deviceLink().sendCommand(request.first))
-        return {kFailure, "command " + std::to_string(request.first) + " failed (register 3000): " + why(session.deviceLink())};
-    return {kOk, {}};
+        return {kExitFailure, "command " + std::to_string(request.first) + " failed (register 3000): " + linkFailureReason(session.deviceLink())};
+    return {kExitSuccess, {}};
 }
 
 Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
@@ -237,11 +230,11 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
     CtlSession session(options);
     std::string error;
     if (!session.open(error) || !session.identify(error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     if (options.command == "info")
         return runInfo(session, out);
     if (!session.provePassword(*password, error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     if (options.command == "read")
         return runRead(session, request, out);
     if (options.command == "write")
@@ -278,20 +271,20 @@ int runCtl(int argc, char** argv, std::ostream& out, std::ostream& err)
     const auto options = parseCtlOptions(args, error);
     if (!options) {
         err << "qlx700ctl: " << error << "\nTry 'qlx700ctl --help'.\n";
-        return kUsage;
+        return kExitUsage;
     }
     if (options->help) {
         out << kUsageText;
-        return kOk;
+        return kExitSuccess;
     }
     if (options->version) {
         out << "qlx700ctl " << QLX700_VERSION_TEXT << "\n";
-        return kOk;
+        return kExitSuccess;
     }
     const Outcome outcome = run(*options, out, err);
-    if (outcome.status != kOk) {
+    if (outcome.status != kExitSuccess) {
         err << "qlx700ctl: " << outcome.message << "\n";
-        if (outcome.status == kUsage)
+        if (outcome.status == kExitUsage)
             err << "Try 'qlx700ctl --help'.\n";
     }
     return outcome.status;

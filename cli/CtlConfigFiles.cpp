@@ -1,8 +1,9 @@
 #include "CtlConfigFiles.h"
 
+#include "CtlExitStatus.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
-#include "link/LinkError.h"
 #include "settings/DeviceConfigFile.h"
 #include "settings/FullConfigRead.h"
 #include "settings/ConfigBackup.h"
@@ -11,29 +12,26 @@
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-
 CtlResult readConfiguration(CtlSession& session)
 {
     int failed = 0;
     if (!readFullConfiguration(session.deviceLink(), failed))
-        return {kFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
-                              + describeLinkError(session.deviceLink().lastError())};
-    return {kOk, {}};
+        return {kExitFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
+                                  + linkFailureReason(session.deviceLink())};
+    return {kExitSuccess, {}};
 }
 
 } // namespace
 
 CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out)
 {
-    if (auto read = readConfiguration(session); read.status != kOk)
+    if (auto read = readConfiguration(session); read.status != kExitSuccess)
         return read;
     std::string error;
     if (!saveConfiguration(session.deviceLink(), file, error))
-        return {kFailure, "saving the configuration failed: " + error};
+        return {kExitFailure, "saving the configuration failed: " + error};
     out << "saved " << modelName(session.deviceLink().deviceType()) << " configuration to " << file << "\n";
-    return {kOk, {}};
+    return {kExitSuccess, {}};
 }
 
 CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool strict, std::ostream& out,
@@ -45,26 +43,26 @@ CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool stric
     // The whole file first: a file that would be refused writes nothing, not even a backup.
     ConfigLoadOutcome checked;
     if (!checkConfigurationFile(deviceLink.deviceType(), file, options, checked))
-        return {kFailure, "not loaded: " + checked.reason};
+        return {kExitFailure, "not loaded: " + checked.reason};
     for (const std::string& key : checked.defaulted)
         err << "qlx700ctl: warning: " << key << " is not an integer; the default is written\n";
-    if (auto read = readConfiguration(session); read.status != kOk)
+    if (auto read = readConfiguration(session); read.status != kExitSuccess)
         return read;
 
     // What the device holds now, so a wrong file can be undone with another load.
     std::string error;
     const std::filesystem::path backup = saveConfigBackup(deviceLink, error);
     if (backup.empty())
-        return {kFailure, "no backup of the device's configuration, nothing loaded: " + error};
+        return {kExitFailure, "no backup of the device's configuration, nothing loaded: " + error};
     out << "backup of the device's configuration: " << backup.string() << "\n";
 
     ConfigLoadOutcome outcome;
     if (!loadConfiguration(deviceLink, file, options, outcome)) {
         for (const std::string& d : outcome.differing)
             err << "qlx700ctl: " << d << "\n";
-        return {kFailure, "loading " + file + " failed (error register " + std::to_string(outcome.errorRegister)
-                              + "): " + outcome.reason};
+        return {kExitFailure, "loading " + file + " failed (error register " + std::to_string(outcome.errorRegister)
+                                  + "): " + outcome.reason};
     }
     out << "loaded " << file << " into the " << modelName(deviceLink.deviceType()) << "\n";
-    return {kOk, {}};
+    return {kExitSuccess, {}};
 }

@@ -1,16 +1,16 @@
 #include "CtlIrrigationRecords.h"
 
+#include "CtlExitStatus.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
-#include "link/LinkError.h"
 #include "screens/irrigation/IrrigationRecords.h"
 #include "screens/irrigation/IrrigationRecordsPageCaptions.h"
 #include "settings/AtomicFile.h"
 
 namespace {
 
-constexpr int kFailure = 1;
 // The file's header in the window's first language, as a page left in it writes.
 constexpr int kFileLanguage = 0;
 
@@ -28,15 +28,15 @@ CtlResult saveRecords(CtlSession& session, const std::string& path, std::ostream
     const std::string header = c.header[0] + ", " + c.header[1] + ", " + c.header[2] + ", " + c.header[3];
     std::string error;
     if (!writeFileAtomically(path, irrigationrecords::recordsFileText(header, records), error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     // What arrived is kept in the file, but a reading the link cut short is a failure.
     if (!reading.complete) {
-        return {kFailure, "the reading stopped after " + std::to_string(records.size()) + " records (" +
-                              describeLinkError(deviceLink.lastError()) + "); " + path + " holds those " +
-                              std::to_string(records.size())};
+        return {kExitFailure, "the reading stopped after " + std::to_string(records.size()) + " records (" +
+                                  linkFailureReason(deviceLink) + "); " + path + " holds those " +
+                                  std::to_string(records.size())};
     }
     out << records.size() << " records saved in " << path << "\n";
-    return {0, {}};
+    return {kExitSuccess, {}};
 }
 
 } // namespace
@@ -46,11 +46,11 @@ CtlResult runIrrigationRecords(CtlSession& session, const std::vector<std::strin
 {
     const int type = session.deviceLink().deviceType();
     if (type != kQLX700IRR)
-        return {kFailure, std::string("the device is a ") + std::string(modelName(type)) + ", which keeps no irrigation records"};
+        return {kExitFailure, std::string("the device is a ") + std::string(modelName(type)) + ", which keeps no irrigation records"};
     if (args[0] == "save")
         return saveRecords(session, args[1], out, err, errIsTerminal);
     if (!session.deviceLink().sendCommand(irrigationrecords::kEraseCommand))
-        return {kFailure, "erasing the records failed (command 1130): " + describeLinkError(session.deviceLink().lastError())};
+        return {kExitFailure, "erasing the records failed (command 1130): " + linkFailureReason(session.deviceLink())};
     out << "records erased\n";
-    return {0, {}};
+    return {kExitSuccess, {}};
 }

@@ -1,9 +1,10 @@
 #include "CtlMonitor.h"
 
+#include "CtlExitStatus.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceLink.h"
-#include "link/LinkError.h"
 #include "MonitorModel.h"
 
 #include <chrono>
@@ -34,10 +35,11 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
     const std::optional<MonitorModel> model = monitorModel(deviceLink.deviceType(), session.signature());
     if (!model) {
         // The device answered; what is missing is this tool's live view of it.
-        return {1, "monitor has no live view of this device yet; this is a " + signatureModelName(session.signature())};
+        return {kExitFailure,
+                "monitor has no live view of this device yet; this is a " + signatureModelName(session.signature())};
     }
     if (!readRuns(deviceLink, model->once))
-        return {1, "reading the device failed: " + describeLinkError(deviceLink.lastError())};
+        return {kExitFailure, "reading the device failed: " + linkFailureReason(deviceLink)};
     out << model->header << "\n";
     out.flush();
     int failed = 0;
@@ -54,7 +56,7 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
             if (session.reconnect(cause) && readRuns(deviceLink, model->once))
                 out << "# reconnected\n";
             else if (cause.empty())
-                cause = describeLinkError(deviceLink.lastError());
+                cause = linkFailureReason(deviceLink);
         }
         // No window to keep drawing: the link's own time-out, so a slow network still answers.
         if (cause.empty() && readRuns(deviceLink, model->live)) {
@@ -62,19 +64,19 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
             lastAnswer = LinkClock::now();
         } else {
             ++failed;
-            lastFailure = cause.empty() ? describeLinkError(deviceLink.lastError()) : cause;
+            lastFailure = cause.empty() ? linkFailureReason(deviceLink) : cause;
             out << "# sample " << sample << ": no answer (" << lastFailure << ")\n";
         }
         out.flush();
         if (LinkClock::now() - lastAnswer >= options.giveUpAfter)
-            return {1, "no answer for " + std::to_string(std::chrono::duration_cast<std::chrono::seconds>(options.giveUpAfter).count())
-                           + " s: " + lastFailure};
+            return {kExitFailure, "no answer for " + std::to_string(std::chrono::duration_cast<std::chrono::seconds>(options.giveUpAfter).count())
+                                      + " s: " + lastFailure};
         if (options.count != 0 && sample == options.count)
             break;
         next += kPeriod;
         session.pump().sleepUntil(next);
     }
     if (failed > 0)
-        return {1, std::to_string(failed) + " of " + std::to_string(samples) + " samples got no answer"};
-    return {0, {}};
+        return {kExitFailure, std::to_string(failed) + " of " + std::to_string(samples) + " samples got no answer"};
+    return {kExitSuccess, {}};
 }

@@ -1,9 +1,10 @@
 #include "CtlRecords.h"
 
+#include "CtlExitStatus.h"
 #include "CtlSession.h"
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
-#include "link/LinkError.h"
 #include "screens/thermal/EventDownload.h"
 #include "screens/thermal/ThermalMaxima.h"
 #include "settings/AtomicFile.h"
@@ -11,10 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kFailure = 1;
-
-std::string why(const DeviceLink& deviceLink) { return describeLinkError(deviceLink.lastError()); }
 
 // Events and maxima are the full QLX700-T's; the membrane variant keeps neither.
 bool thermalRecords(CtlSession& session, std::string& error)
@@ -32,7 +29,8 @@ CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream&
     DeviceLink& deviceLink = session.deviceLink();
     for (const int reg : {1800, 1003, 1020}) {
         if (!deviceLink.readRegisters(reg, 1))
-            return {kFailure, "reading register " + std::to_string(reg) + " failed: " + why(deviceLink)};
+            return {kExitFailure,
+                    "reading register " + std::to_string(reg) + " failed: " + linkFailureReason(deviceLink)};
     }
     const int total = deviceLink.registerValue(1800);
     const eventrecord::Layout layout =
@@ -46,14 +44,14 @@ CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream&
         err << "\n";
     std::string error;
     if (!writeFileAtomically(path, eventLogText(result.lines), error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     if (!result.complete) {
-        return {kFailure, "the download stopped after " + std::to_string(result.lines.size()) + " of " +
-                              std::to_string(total) + " events (" + why(deviceLink) + "); " + path + " holds those " +
-                              std::to_string(result.lines.size())};
+        return {kExitFailure, "the download stopped after " + std::to_string(result.lines.size()) + " of " +
+                                  std::to_string(total) + " events (" + linkFailureReason(deviceLink) + "); " + path +
+                                  " holds those " + std::to_string(result.lines.size())};
     }
     out << total << " events saved in " << path << "\n";
-    return {0, {}};
+    return {kExitSuccess, {}};
 }
 
 } // namespace
@@ -63,24 +61,25 @@ CtlResult runEvents(CtlSession& session, const std::vector<std::string>& args, s
 {
     std::string error;
     if (!thermalRecords(session, error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     if (args[0] == "save")
         return saveEvents(session, args[1], out, err, errIsTerminal);
     if (!session.deviceLink().sendCommand(100))
-        return {kFailure, "erasing the events failed (register 3000): " + why(session.deviceLink())};
+        return {kExitFailure, "erasing the events failed (register 3000): " + linkFailureReason(session.deviceLink())};
     out << "events erased\n";
-    return {0, {}};
+    return {kExitSuccess, {}};
 }
 
 CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)
 {
     std::string error;
     if (!thermalRecords(session, error))
-        return {kFailure, error};
+        return {kExitFailure, error};
     DeviceLink& deviceLink = session.deviceLink();
     for (const RegisterRun& run : thermalRecordReads()) {
         if (!deviceLink.readRegisters(run.first, run.count))
-            return {kFailure, "reading register " + std::to_string(run.first) + " failed: " + why(deviceLink)};
+            return {kExitFailure,
+                    "reading register " + std::to_string(run.first) + " failed: " + linkFailureReason(deviceLink)};
     }
     const ThermalMaxima maxima = thermalMaxima(deviceLink);
     for (std::size_t i = 0; i < maxima.size(); ++i) {
@@ -91,9 +90,9 @@ CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)
         out << line;
     }
     if (!reset)
-        return {0, {}};
+        return {kExitSuccess, {}};
     if (!resetThermalMaxima(deviceLink))
-        return {kFailure, "resetting the maxima failed: " + why(deviceLink)};
+        return {kExitFailure, "resetting the maxima failed: " + linkFailureReason(deviceLink)};
     out << "maxima reset\n";
-    return {0, {}};
+    return {kExitSuccess, {}};
 }

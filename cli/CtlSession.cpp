@@ -1,9 +1,9 @@
 #include "CtlSession.h"
 
+#include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
 #include "device/PasswordCheck.h"
-#include "link/LinkError.h"
 #include "link/SerialOpenError.h"
 #include "link/NetAddress.h"
 
@@ -98,7 +98,7 @@ bool CtlSession::readSignature(int deviceType)
 std::string CtlSession::silence(int reg) const
 {
     return "reading register " + std::to_string(reg) + " on " + linkName() + " failed: "
-        + describeLinkError(deviceLink_.lastError());
+        + linkFailureReason(deviceLink_);
 }
 
 bool CtlSession::identify(std::string& error)

@@ -4,6 +4,7 @@
 #include "screens/irrigation/IrrigationLive.h"
 
 #include <cstdio>
+#include <span>
 
 namespace {
 
@@ -27,12 +28,7 @@ const char* state(const IrrigationLive& live)
     return *live.noValveOn ? "no-valve" : "ok";
 }
 
-char onOff(const std::optional<bool>& on)
-{
-    return on ? (*on ? '1' : '0') : '-';
-}
-
-std::string sampleLine(const DeviceLink& deviceLink)
+std::string irrigationSampleLine(const DeviceLink& deviceLink)
 {
     const IrrigationLive live = irrigationLive(deviceLink);
     std::string line = monitorClock(receivedClock(deviceLink, 601));
@@ -49,10 +45,8 @@ std::string sampleLine(const DeviceLink& deviceLink)
     std::snprintf(text, sizeof text, " %-8s", state(live));
     line += text;
     line += "  ";
-    line += onOff(live.outputOn[kPump]);
-    line += "    ";
-    for (std::size_t v = 0; v < kValves; ++v)
-        line += onOff(live.outputOn[kFirstValve + v]);
+    line += monitorFlag(live.outputOn[kPump]);
+    line += "    " + monitorFlags(std::span(live.outputOn).subspan(kFirstValve, kValves));
     return line;
 }
 
@@ -64,5 +58,5 @@ MonitorModel irrigationMonitor()
     std::snprintf(header, sizeof header, "%-20s%10s%10s%10s%6s%7s%6s %-8s  %s", "# device clock", "rain-mm", "water-L",
                   "cycle-L", "bar", "degC", "alarm", "state", "pump valves 1..5 (1 on)");
     // The input inversions change only with the settings.
-    return {header, {{213, 2}}, {{601, 6}, {1100, 10}, {1001, 11}}, sampleLine};
+    return {header, {{213, 2}}, {{601, 6}, {1100, 10}, {1001, 11}}, irrigationSampleLine};
 }

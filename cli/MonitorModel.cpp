@@ -18,6 +18,19 @@ void monitorField(std::string& line, const char* format, int width, const std::o
 template void monitorField<double>(std::string&, const char*, int, const std::optional<double>&);
 template void monitorField<int>(std::string&, const char*, int, const std::optional<int>&);
 
+char monitorFlag(const std::optional<bool>& on)
+{
+    return on ? (*on ? '1' : '0') : '-';
+}
+
+std::string monitorFlags(std::span<const std::optional<bool>> flags)
+{
+    std::string text;
+    for (const auto& on : flags)
+        text += monitorFlag(on);
+    return text;
+}
+
 std::string monitorClock(const std::optional<std::vector<int>>& clock)
 {
     if (!clock || clock->size() < 6)

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ std::optional<MonitorModel> monitorModel(int deviceType, int signature);
 // One sample line's field: printf of a value, or a dash as wide when there is none.
 template <typename T>
 void monitorField(std::string& line, const char* format, int width, const std::optional<T>& value);
+
+// A relay contact or an output as one character: 1 closed or on, 0 open or off, a
+// dash when there is none.
+char monitorFlag(const std::optional<bool>& on);
+// Relay contacts or outputs as monitorFlag characters, one after another.
+std::string monitorFlags(std::span<const std::optional<bool>> flags);
 
 // A clock (hour, minute, second, day, month, year - 2000) as "20YY-MM-DD hh:mm:ss ",
 // or a dash as wide.

@@ -20,7 +20,7 @@ const char* modeName(const std::optional<int>& mode)
     }
 }
 
-std::string sampleLine(const DeviceLink& deviceLink)
+std::string parallelismSampleLine(const DeviceLink& deviceLink)
 {
     const ParallelismLive live = parallelismLive(deviceLink);
     std::string line = monitorClock(receivedClock(deviceLink, 401));
@@ -31,9 +31,7 @@ std::string sampleLine(const DeviceLink& deviceLink)
     line += mode;
     for (const auto& e : live.errors)
         monitorField(line, " %5d", 6, e);
-    line += "  ";
-    for (const auto& closed : live.relayClosed)
-        line += closed ? (*closed ? '1' : '0') : '-';
+    line += "  " + monitorFlags(live.relayClosed);
     return line;
 }
 
@@ -48,5 +46,5 @@ MonitorModel parallelismMonitor()
     // which are read whole (16 each); an index outside 0..15 leaves those columns empty.
     std::vector<RegisterRun> live = parallelismLiveReads(std::nullopt);
     live.insert(live.end(), {{501, 16}, {521, 16}, {541, 16}});
-    return {header, {{1951, 1}}, live, sampleLine};
+    return {header, {{1951, 1}}, live, parallelismSampleLine};
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string sampleLine(const DeviceLink& deviceLink)
+std::string positionSampleLine(const DeviceLink& deviceLink)
 {
     const PositionLive live = positionLive(deviceLink);
     std::string line = monitorClock(receivedClock(deviceLink, 601));
@@ -18,9 +18,7 @@ std::string sampleLine(const DeviceLink& deviceLink)
     std::snprintf(indication, sizeof indication, " %5s", live.indication.value_or("-").c_str());
     line += indication;
     monitorField(line, " %4d", 5, live.failureBits);
-    line += "  ";
-    for (const auto& closed : live.relayClosed)
-        line += closed ? (*closed ? '1' : '0') : '-';
+    line += "  " + monitorFlags(live.relayClosed);
     return line;
 }
 
@@ -32,5 +30,5 @@ MonitorModel positionMonitor()
     std::snprintf(header, sizeof header, "%-20s%9s%9s%5s%6s%5s  %s", "# device clock", "ohms", "mA", "pos", "ind",
                   "fail", "relays 1..10 (1 closed)");
     // The neutral position changes only with the settings.
-    return {header, {{704, 1}}, positionLiveReads(), sampleLine};
+    return {header, {{704, 1}}, positionLiveReads(), positionSampleLine};
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string sampleLine(const DeviceLink& deviceLink)
+std::string regulatorSampleLine(const DeviceLink& deviceLink)
 {
     const RegulatorLive live = regulatorLive(deviceLink);
     std::string line = live.clock ? monitorClock(std::vector<int>(live.clock->begin(), live.clock->end()))
@@ -25,9 +25,7 @@ std::string sampleLine(const DeviceLink& deviceLink)
     line += position;
     monitorField(line, " %3d", 4, live.activeSet);
     monitorField(line, " %8d", 9, live.operations);
-    line += "  ";
-    for (const auto& on : live.relayEnergised)
-        line += on ? (*on ? '1' : '0') : '-';
+    line += "  " + monitorFlags(live.relayEnergised);
     return line;
 }
 
@@ -39,5 +37,5 @@ MonitorModel regulatorMonitor(int signature)
     std::snprintf(header, sizeof header, "%-20s%7s%7s%7s%7s%7s%7s%7s%6s%4s%9s  %s", "# device clock", "V",
                   "kV", "A", "lineA", "MVA", "MW", "MVAr", "pos", "set", "ops", "relays 1..10 (1 on)");
     // The neutral position and the position source change only with the settings.
-    return {header, {{704, 1}, {2670, 1}}, regulatorLiveReads(signature), sampleLine};
+    return {header, {{704, 1}, {2670, 1}}, regulatorLiveReads(signature), regulatorSampleLine};
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string sampleLine(const DeviceLink& deviceLink)
+std::string thermalSampleLine(const DeviceLink& deviceLink)
 {
     const ThermalLive live = thermalLive(deviceLink);
     std::string line = live.clock ? monitorClock(std::vector<int>(live.clock->begin(), live.clock->end()))
@@ -20,9 +20,7 @@ std::string sampleLine(const DeviceLink& deviceLink)
         monitorField(line, " %6.2f", 7, live.windingAmps[w]);
         monitorField(line, " %5.1f", 6, live.windingPercent[w]);
     }
-    line += "  ";
-    for (const auto& closed : live.relayClosed)
-        line += closed ? (*closed ? '1' : '0') : '-';
+    line += "  " + monitorFlags(live.relayClosed);
     return line;
 }
 
@@ -34,5 +32,5 @@ MonitorModel thermalMonitor(int signature)
     std::snprintf(header, sizeof header, "%-20s%-42s%-63s  %s", "# device clock", "   RTD 1..6 (degC)",
                   "   windings 1..3 (degC A %)", "relays 1..10 (1 closed)");
     // The inverted relay logic changes only with the set points.
-    return {header, {{101, 10}}, thermalLiveReads(signature), sampleLine};
+    return {header, {{101, 10}}, thermalLiveReads(signature), thermalSampleLine};
 }

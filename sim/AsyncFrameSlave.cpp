@@ -1,31 +1,18 @@
 #include "AsyncFrameSlave.h"
 
+#include "FrameWords.h"
+
 #include <algorithm>
 
 namespace qlxsim {
 
-namespace {
-
-void putLe(Frame& f, std::uint16_t v)
-{
-    f.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    f.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-std::uint16_t le(const Frame& f, std::size_t at)
-{
-    return static_cast<std::uint16_t>(f[at] | f[at + 1] << 8);
-}
-
-} // namespace
-
 Frame AsyncFrameSlave::encode(std::uint16_t command, std::uint16_t sequence, std::uint16_t count, const Frame& items)
 {
     Frame f{0x5D, 0x73, 0x91, 0xAD};
-    putLe(f, static_cast<std::uint16_t>(6 + items.size()));
-    putLe(f, command);
-    putLe(f, sequence);
-    putLe(f, count);
+    appendLittleEndian(f, static_cast<std::uint16_t>(6 + items.size()));
+    appendLittleEndian(f, command);
+    appendLittleEndian(f, sequence);
+    appendLittleEndian(f, count);
     f.insert(f.end(), items.begin(), items.end());
     return f;
 }
@@ -35,9 +22,9 @@ Frame AsyncFrameSlave::registerData(std::uint16_t sequence, const std::vector<st
     Frame items;
     const std::size_t n = std::min(wires.size(), kMaxPairs);
     for (std::size_t i = 0; i < n; ++i) {
-        putLe(items, wires[i]);
+        appendLittleEndian(items, wires[i]);
         // Over TCP there is no exception to give; an unknown register reads 0.
-        putLe(items, device_.readWire(wires[i], true).value_or(0));
+        appendLittleEndian(items, device_.readWire(wires[i], true).value_or(0));
     }
     return encode(kData, sequence, static_cast<std::uint16_t>(n + static_cast<std::size_t>(extraCount)), items);
 }
@@ -48,14 +35,14 @@ std::optional<Frame> AsyncFrameSlave::handle(const AsyncFrame& request)
         std::vector<std::uint16_t> wires;
         const std::size_t n = std::min<std::size_t>(request.count, request.items.size() / 2);
         for (std::size_t i = 0; i < n; ++i)
-            wires.push_back(le(request.items, 2 * i));
+            wires.push_back(littleEndianAt(request.items, 2 * i));
         return registerData(request.sequence, wires);
     }
     if (request.command == kWrite) {
         SimDevice::Pairs pairs;
         const std::size_t n = std::min<std::size_t>(request.count, request.items.size() / 4);
         for (std::size_t i = 0; i < n; ++i)
-            pairs.emplace_back(le(request.items, 4 * i), le(request.items, 4 * i + 2));
+            pairs.emplace_back(littleEndianAt(request.items, 4 * i), littleEndianAt(request.items, 4 * i + 2));
         std::uint16_t status = 0;
         for (const auto result : device_.writeWire(pairs, true)) {
             if (result == SimDevice::WriteResult::Unknown)

@@ -1,5 +1,7 @@
 #include "AsyncRequestParser.h"
 
+#include "FrameWords.h"
+
 #include <algorithm>
 #include <array>
 
@@ -10,11 +12,6 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kMagic{0x5D, 0x73, 0x91, 0xAD};
 constexpr std::size_t kHeader = 6;    // magic and length
 constexpr std::size_t kMinPayload = 6; // command, sequence, count
-
-std::uint16_t le(const Frame& f, std::size_t at)
-{
-    return static_cast<std::uint16_t>(f[at] | f[at + 1] << 8);
-}
 
 } // namespace
 
@@ -36,7 +33,7 @@ std::optional<AsyncFrame> AsyncRequestParser::next()
         buffer_.erase(buffer_.begin(), magic);
         if (buffer_.size() < kHeader)
             return std::nullopt;
-        const std::size_t length = le(buffer_, 4);
+        const std::size_t length = littleEndianAt(buffer_, 4);
         if (length > kMaxPayload || length < kMinPayload) {
             buffer_.erase(buffer_.begin());
             continue;
@@ -44,9 +41,9 @@ std::optional<AsyncFrame> AsyncRequestParser::next()
         if (buffer_.size() < kHeader + length)
             return std::nullopt;
         AsyncFrame frame;
-        frame.command = le(buffer_, 6);
-        frame.sequence = le(buffer_, 8);
-        frame.count = le(buffer_, 10);
+        frame.command = littleEndianAt(buffer_, 6);
+        frame.sequence = littleEndianAt(buffer_, 8);
+        frame.count = littleEndianAt(buffer_, 10);
         frame.items.assign(buffer_.begin() + 12, buffer_.begin() + static_cast<std::ptrdiff_t>(kHeader + length));
         buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(kHeader + length));
         return frame;

@@ -11,7 +11,7 @@ namespace qlxsim {
 
 namespace {
 
-constexpr std::uint16_t kSignature = 15226;
+constexpr std::uint16_t kIrrigationSignature = 15226;
 constexpr std::uint16_t kRecordSelect = 4000;
 constexpr std::uint16_t kRecordText = 4002;
 constexpr int kRecordRegisters = 36;
@@ -31,7 +31,7 @@ std::string field(const std::string& text)
 } // namespace
 
 IrrigationDevice::IrrigationDevice(std::uint64_t seed)
-    : SimDevice(kSignature, 601, seed)
+    : SimDevice(kIrrigationSignature, 601, seed)
 {
 }
 

@@ -8,7 +8,7 @@ namespace qlxsim {
 
 namespace {
 
-constexpr std::uint16_t kSignature = 10146;
+constexpr std::uint16_t kParallelismSignature = 10146;
 constexpr std::uint16_t kUnitIndex = 1951;
 constexpr std::uint16_t kUp = 1000;
 constexpr std::uint16_t kDown = 1003;
@@ -16,7 +16,7 @@ constexpr std::uint16_t kDown = 1003;
 } // namespace
 
 ParallelismDevice::ParallelismDevice(std::uint64_t seed)
-    : SimDevice(kSignature, 401, seed)
+    : SimDevice(kParallelismSignature, 401, seed)
 {
 }
 

@@ -1,6 +1,7 @@
 #include "RegulatorDevice.h"
 
 #include "Pt100.h"
+#include "TapPositionRegister.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +10,7 @@ namespace qlxsim {
 
 namespace {
 
-constexpr std::uint16_t kSignature = 58202;
-constexpr std::uint16_t kPosition = 1015;
+constexpr std::uint16_t kRegulatorSignature = 58202;
 constexpr double kPi = 3.14159265358979323846;
 
 struct SetParameter {
@@ -23,7 +23,7 @@ constexpr SetParameter kSetParameters[11] = {
     {10, 0, 30}, {0, 0, 23}, {0, 0, 59}, {23, 0, 23}, {59, 0, 59},
 };
 
-std::uint16_t word(double v)
+std::uint16_t clampedWord(double v)
 {
     return static_cast<std::uint16_t>(std::clamp(std::lround(v), 0L, 65535L));
 }
@@ -31,7 +31,7 @@ std::uint16_t word(double v)
 } // namespace
 
 RegulatorDevice::RegulatorDevice(std::uint64_t seed)
-    : SimDevice(kSignature, 601, seed)
+    : SimDevice(kRegulatorSignature, 601, seed)
 {
 }
 
@@ -62,7 +62,7 @@ void RegulatorDevice::declareModel()
     bank_.declare(708, 1, 1, 1, 10);
 
     bank_.declare(1001, 15, 0);
-    bank_.declare(kPosition, 1, 17);
+    bank_.declare(kTapPositionRegister, 1, 17);
     bank_.declare(1100, 10, 0);
     bank_.declare(801, 1, 17);
     bank_.declare(802, 1, 17);
@@ -87,11 +87,11 @@ void RegulatorDevice::command(std::uint16_t code)
 {
     if (code != 1000 && code != 1003)
         return;
-    const int next = bank_.get(kPosition) + (code == 1000 ? 1 : -1);
+    const int next = bank_.get(kTapPositionRegister) + (code == 1000 ? 1 : -1);
     if (next < bank_.get(705) || next > bank_.get(706))
         return;
     const auto pos = static_cast<std::uint16_t>(next);
-    bank_.set(kPosition, pos);
+    bank_.set(kTapPositionRegister, pos);
     bank_.set(801, std::min(bank_.get(801), pos));
     bank_.set(802, std::max(bank_.get(802), pos));
     bank_.set(804, static_cast<std::uint16_t>(bank_.get(804) + 1));
@@ -102,7 +102,7 @@ void RegulatorDevice::command(std::uint16_t code)
 
 void RegulatorDevice::updatePositionRelays()
 {
-    const std::uint16_t pos = bank_.get(kPosition);
+    const std::uint16_t pos = bank_.get(kTapPositionRegister);
     bank_.setLive(1106, pos <= bank_.get(705));
     bank_.setLive(1107, pos >= bank_.get(706));
 }
@@ -131,24 +131,24 @@ void RegulatorDevice::live(double t)
     const double amps = valueTest ? bank_.get(2153) / 100.0 : 2.5 + 0.2 * std::sin(t / 33.0) + noise(0.01);
     const double lag = valueTest ? bank_.get(2154) / 10.0 : 30.0 + noise(0.5);
     if (valueTest)
-        bank_.setLive(kPosition, bank_.get(2151));
-    bank_.setLive(1001, word(volts * 10.0));
-    bank_.setLive(1002, word(amps * 100.0));
+        bank_.setLive(kTapPositionRegister, bank_.get(2151));
+    bank_.setLive(1001, clampedWord(volts * 10.0));
+    bank_.setLive(1002, clampedWord(amps * 100.0));
     const double lineKv = volts * bank_.get(403) / 1000.0;
     const double lineAmps = amps * bank_.get(404);
-    bank_.setLive(1003, word(lineKv * 10.0));
-    bank_.setLive(1004, word(lineAmps));
-    bank_.setLive(1005, word(lineKv * 10.0 - 1.0));
-    bank_.setLive(1006, word(lag * 10.0));
+    bank_.setLive(1003, clampedWord(lineKv * 10.0));
+    bank_.setLive(1004, clampedWord(lineAmps));
+    bank_.setLive(1005, clampedWord(lineKv * 10.0 - 1.0));
+    bank_.setLive(1006, clampedWord(lag * 10.0));
     const double pf = std::cos(lag * kPi / 180.0);
-    bank_.setLive(1007, word(pf * 1000.0));
+    bank_.setLive(1007, clampedWord(pf * 1000.0));
     const double mva = std::sqrt(3.0) * lineKv * lineAmps / 1000.0;
-    bank_.setLive(1008, word(mva * 10.0));
-    bank_.setLive(1009, word(mva * pf * 10.0));
-    bank_.setLive(1010, word(mva * std::sin(lag * kPi / 180.0) * 10.0));
-    bank_.setLive(1011, word(volts / nominal * 1000.0));
-    bank_.setLive(1012, word(amps * 10.0 / std::max<double>(bank_.get(405), 1.0) * 1000.0));
-    bank_.setLive(1013, word(1000.0 + (volts - nominal) / nominal * 1000.0));
+    bank_.setLive(1008, clampedWord(mva * 10.0));
+    bank_.setLive(1009, clampedWord(mva * pf * 10.0));
+    bank_.setLive(1010, clampedWord(mva * std::sin(lag * kPi / 180.0) * 10.0));
+    bank_.setLive(1011, clampedWord(volts / nominal * 1000.0));
+    bank_.setLive(1012, clampedWord(amps * 10.0 / std::max<double>(bank_.get(405), 1.0) * 1000.0));
+    bank_.setLive(1013, clampedWord(1000.0 + (volts - nominal) / nominal * 1000.0));
 
     const double deviation = (static_cast<int>(bank_.get(1013)) - 1000) / 10.0;
     const double allowed = bank_.get(static_cast<std::uint16_t>(20 * active + 2)) / 10.0;
@@ -165,7 +165,7 @@ void RegulatorDevice::live(double t)
     updateCalibrationInputs(t, {pt100Ohms(35.0 + std::sin(t / 50.0))});
     // Slot 2 of the current inputs measures the secondary voltage, in tenths of a volt.
     const double v = bank_.getFloat(2604) * volts + bank_.getFloat(2614);
-    bank_.setLive(2651, std::isfinite(v) ? word(v * 10.0) : 0);
+    bank_.setLive(2651, std::isfinite(v) ? clampedWord(v * 10.0) : 0);
 }
 
 } // namespace qlxsim

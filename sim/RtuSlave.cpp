@@ -1,5 +1,6 @@
 #include "RtuSlave.h"
 
+#include "FrameWords.h"
 #include "link/Crc16.h"
 
 #include <algorithm>
@@ -12,11 +13,6 @@ constexpr std::uint8_t kIllegalFunction = 1;
 constexpr std::uint8_t kIllegalAddress = 2;
 constexpr std::uint8_t kIllegalValue = 3;
 constexpr std::uint16_t kMaxWriteCount = 145;
-
-std::uint16_t word(const Frame& f, std::size_t at)
-{
-    return static_cast<std::uint16_t>(f[at] << 8 | f[at + 1]);
-}
 
 } // namespace
 
@@ -85,8 +81,8 @@ Frame RtuSlave::read(const Frame& request)
 {
     if (request.size() != 8)
         return exceptionReply(address_, 3, kIllegalValue);
-    const std::uint16_t start = word(request, 2);
-    const std::uint16_t count = word(request, 4);
+    const std::uint16_t start = bigEndianAt(request, 2);
+    const std::uint16_t count = bigEndianAt(request, 4);
     if (count == 0 || count > maxReadCount_)
         return exceptionReply(address_, 3, kIllegalValue);
     if (start + count > 0x10000)
@@ -109,7 +105,7 @@ Frame RtuSlave::writeSingle(const Frame& request)
 {
     if (request.size() != 8)
         return exceptionReply(address_, 6, kIllegalValue);
-    const auto result = device_.writeWire({{word(request, 2), word(request, 4)}}, false).front();
+    const auto result = device_.writeWire({{bigEndianAt(request, 2), bigEndianAt(request, 4)}}, false).front();
     if (result == SimDevice::WriteResult::Unknown)
         return exceptionReply(address_, 6, kIllegalAddress);
     if (result == SimDevice::WriteResult::Refused)
@@ -121,8 +117,8 @@ Frame RtuSlave::writeMultiple(const Frame& request)
 {
     if (request.size() < 9)
         return exceptionReply(address_, 16, kIllegalValue);
-    const std::uint16_t start = word(request, 2);
-    const std::uint16_t count = word(request, 4);
+    const std::uint16_t start = bigEndianAt(request, 2);
+    const std::uint16_t count = bigEndianAt(request, 4);
     const std::uint8_t bytes = request[6];
     if (count == 0 || count > kMaxWriteCount || bytes != 2 * count || request.size() != 9u + bytes)
         return exceptionReply(address_, 16, kIllegalValue);
@@ -134,7 +130,7 @@ Frame RtuSlave::writeMultiple(const Frame& request)
         // An unknown register rejects the whole block before anything changes.
         if (!device_.readWire(wire, false))
             return exceptionReply(address_, 16, kIllegalAddress);
-        pairs.emplace_back(wire, word(request, 7 + 2u * i));
+        pairs.emplace_back(wire, bigEndianAt(request, 7 + 2u * i));
     }
     const auto results = device_.writeWire(pairs, false);
     if (std::count(results.begin(), results.end(), SimDevice::WriteResult::Refused) > 0)

@@ -10,7 +10,7 @@ namespace qlxsim {
 
 namespace {
 
-constexpr std::uint16_t kSignature = 23847;
+constexpr std::uint16_t kThermalSignature = 23847;
 constexpr std::uint16_t kMembraneSignature = 15012;
 constexpr std::uint16_t kEventCount = 1800;
 constexpr std::uint16_t kEventIndex = 801;
@@ -31,7 +31,7 @@ double tempOf(std::uint16_t word)
 } // namespace
 
 ThermalDevice::ThermalDevice(bool membrane, bool fastEvents, std::uint64_t seed)
-    : SimDevice(membrane ? kMembraneSignature : kSignature, 401, seed)
+    : SimDevice(membrane ? kMembraneSignature : kThermalSignature, 401, seed)
     , membrane_(membrane)
     , fastEvents_(fastEvents)
 {

@@ -1,5 +1,6 @@
 #include "app/ChangeIpDialog.h"
 
+#include "app/DialogButtonTexts.h"
 #include "app/LanguageText.h"
 #include "app/PortCheck.h"
 #include "app/TextRegisters.h"
@@ -8,6 +9,7 @@
 #include "device/DeviceType.h"
 #include "link/NetAddress.h"
 #include "settings/TextEncoding.h"
+#include "settings/TrimmedText.h"
 
 #include <arpa/inet.h>
 #include <cstdio>
@@ -17,16 +19,14 @@ namespace {
 constexpr Seconds kFlushTimeout{0.5};
 constexpr int kWifiTextRegisters = 16;
 
-constexpr LangText kCaption{"Trocar IP", "Change IP", "Cambiar IP"};
+constexpr LangText kChangeIpCaption{"Trocar IP", "Change IP", "Cambiar IP"};
 constexpr LangText kIp{"Endereço IP:", "IP Address:", "Dirección IP:"};
-constexpr LangText kPort{"Porta:", "Port:", "Puerta:"};
+constexpr LangText kIpPort{"Porta:", "Port:", "Puerta:"};
 constexpr LangText kSSID{"SSID:", "SSID:", "SSID:"};
 constexpr LangText kWifiPassword{"Senha:", "Password:", "Contraseña:"};
 constexpr LangText kWifiPort{"Porta Wifi:", "Wifi Port:", "Puerta Wifi:"};
 constexpr LangText kObtainedIp{"IP Recebido", "IP Received", "IP Recibido"};
 constexpr LangText kMac{"WI-FI MAC", "WI-FI MAC", "WI-FI MAC"};
-constexpr LangText kOk{"OK", "OK", "OK"};
-constexpr LangText kCancel{"Cancelar", "Cancel", "Cancelar"};
 
 constexpr LangText kInvalidIp{"IP inválido.", "Invalid IP.", "Dirección IP inválida."};
 constexpr LangText kWriteError{"Erro na configuração dos parâmetros.", "Error configuring the parameters.",
@@ -38,7 +38,7 @@ constexpr LangText kDoneRestart{
     "O equipamento utilizará o novo IP e porta imediatamente. Reinicie a conexão com o equipamento.",
     "The device will use the new IP and port immediately. Restart the connection to the device.",
     "El dispositivo usará la nueva IP y puerta inmediatamente. Reiniciar la conexión con el dispositivo."};
-constexpr LangText kNotConnected{"WI-FI não conectado", "WI-FI not connected", "WI-FI no conectado"};
+constexpr LangText kWifiNotConnected{"WI-FI não conectado", "WI-FI not connected", "WI-FI no conectado"};
 constexpr LangText kSignalGood{"Sinal Bom", "Good Signal", "Senal Buena"};
 constexpr LangText kSignalMedium{"Sinal Médio", "Medium Signal", "Senal Media"};
 constexpr LangText kSignalWeak{"Sinal Fraco", "Weak Signal", "Senal Debil"};
@@ -47,12 +47,6 @@ std::string dotted(std::uint32_t address)
 {
     return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "."
         + std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
-}
-
-std::string leftTrimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 } // namespace
@@ -69,9 +63,10 @@ ChangeIpDialog::ChangeIpDialog(DeviceLink& comm, int language, Ui& ui)
 void ChangeIpDialog::setLanguage(int language)
 {
     language_ = language;
-    captions_ = {kCaption.in(language), kIp.in(language),     kPort.in(language),  kSSID.in(language),
-                 kWifiPassword.in(language),    kWifiPort.in(language), kObtainedIp.in(language), kMac.in(language),
-                 kOk.in(language),      kCancel.in(language)};
+    captions_ = {kChangeIpCaption.in(language), kIp.in(language),           kIpPort.in(language),
+                 kSSID.in(language),            kWifiPassword.in(language), kWifiPort.in(language),
+                 kObtainedIp.in(language),      kMac.in(language),          dialogbutton::Ok.in(language),
+                 dialogbutton::Cancel.in(language)};
 }
 
 void ChangeIpDialog::readDevice()
@@ -126,7 +121,7 @@ void ChangeIpDialog::showWifiState()
     const int low = comm_.registerValue(1770);
     const int high = comm_.registerValue(1771);
     if (low == 0 && high == 0)
-        obtainedIp_ = kNotConnected.in(language_);
+        obtainedIp_ = kWifiNotConnected.in(language_);
     else
         obtainedIp_ = dotted((static_cast<std::uint32_t>(high) << 16) | static_cast<std::uint32_t>(low));
     const int dbm = comm_.image().WifiSignal();

@@ -1,8 +1,10 @@
 #include "app/ChangePasswordDialog.h"
 
+#include "app/DialogButtonTexts.h"
 #include "app/LanguageText.h"
 #include "app/Ui.h"
 #include "device/DeviceLink.h"
+#include "screens/common/GeneralPageTexts.h"
 
 #include <array>
 
@@ -11,15 +13,12 @@ namespace {
 constexpr int kPasswordRegister = 1600;
 constexpr int kPasswordLength = 4;
 
-constexpr LangText kCaption{"Trocar Senha", "Change Password", "Cambiar Clave"};
+constexpr LangText kChangePasswordCaption{"Trocar Senha", "Change Password", "Cambiar Clave"};
 constexpr LangText kCurrentPassword{"Senha atual:", "Current Password:", "Clave actual:"};
 constexpr LangText kNewPassword{"Nova senha:", "New Password:", "Nueva Clave:"};
-constexpr LangText kOk{"OK", "OK", "OK"};
-constexpr LangText kCancel{"Cancelar", "Cancel", "Cancelar"};
 constexpr LangText kInvalid{"Senha inválida. Deve ter 4 caracteres apenas com letras.",
                             "Invalid password. It must have 4 characters, only letters.",
                             "Clave inválida. Debe tener 4 caracteres, solo letras."};
-constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando."};
 
 char toCapital(char c)
 {
@@ -39,11 +38,11 @@ ChangePasswordDialog::ChangePasswordDialog(DeviceLink& comm, int language, Ui& u
 void ChangePasswordDialog::setLanguage(int language)
 {
     language_ = language;
-    caption_ = kCaption.in(language);
+    caption_ = kChangePasswordCaption.in(language);
     currentPasswordLabel_ = kCurrentPassword.in(language);
     newPasswordLabel_ = kNewPassword.in(language);
-    okButton_ = kOk.in(language);
-    cancelButton_ = kCancel.in(language);
+    okButton_ = dialogbutton::Ok.in(language);
+    cancelButton_ = dialogbutton::Cancel.in(language);
 }
 
 void ChangePasswordDialog::readDevice()
@@ -77,7 +76,7 @@ void ChangePasswordDialog::okClicked()
     for (int i = 0; i < kPasswordLength; ++i)
         codes[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(newPassword_[static_cast<std::size_t>(i)]);
     if (!comm_.writeRegisters(kPasswordRegister, codes)) {
-        ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+        ui_.showMessage(MessageKind::Error, general::SendErrorSpanishStopped.in(language_));
         return;
     }
     close(mrOk);

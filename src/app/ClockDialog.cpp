@@ -1,21 +1,20 @@
 #include "app/ClockDialog.h"
 
+#include "app/DialogButtonTexts.h"
 #include "app/LanguageText.h"
 #include "app/Ui.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
+#include "screens/common/GeneralPageTexts.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr LangText kCaption{"Trocar Horário", "Change Time", "Cambiar Tiempo"};
-constexpr LangText kDate{"Data", "Date", "Fecha"};
-constexpr LangText kTime{"Hora", "Time", "Hora"};
-constexpr LangText kOk{"OK", "OK", "OK"};
-constexpr LangText kCancel{"Cancelar", "Cancel", "Cancelar"};
-constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando"};
+constexpr LangText kClockCaption{"Trocar Horário", "Change Time", "Cambiar Tiempo"};
+constexpr LangText kDateLabel{"Data", "Date", "Fecha"};
+constexpr LangText kTimeLabel{"Hora", "Time", "Hora"};
 
 } // namespace
 
@@ -32,11 +31,11 @@ ClockDialog::ClockDialog(DeviceLink& comm, int language, Ui& ui, const LocalDate
 void ClockDialog::setLanguage(int language)
 {
     language_ = language;
-    caption_ = kCaption.in(language);
-    dateLabel_ = kDate.in(language);
-    timeLabel_ = kTime.in(language);
-    okButton_ = kOk.in(language);
-    cancelButton_ = kCancel.in(language);
+    caption_ = kClockCaption.in(language);
+    dateLabel_ = kDateLabel.in(language);
+    timeLabel_ = kTimeLabel.in(language);
+    okButton_ = dialogbutton::Ok.in(language);
+    cancelButton_ = dialogbutton::Cancel.in(language);
 }
 
 void ClockDialog::setDate(int year, int month, int day)
@@ -62,6 +61,6 @@ void ClockDialog::okClicked()
     const int type = comm_.deviceType();
     const bool clockAt601 = type == kQLX700R || type == kQLX700IRR || type == kQLX700C;
     if (!comm_.writeRegisters(clockAt601 ? 601 : 401, clock, false, true))
-        ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+        ui_.showMessage(MessageKind::Error, general::SendErrorUnstopped.in(language_));
     close(mrOk);
 }

@@ -3,6 +3,7 @@
 #include "app/HostResolver.h"
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/LinkCaptions.h"
 #include "app/PortCheck.h"
 #include "app/Ui.h"
 
@@ -11,13 +12,12 @@
 
 namespace {
 
-constexpr LangText kCaption{"Entre com os IPs", "Configure the IPs", "Configurar IPs"};
+constexpr LangText kIpConnectCaption{"Entre com os IPs", "Configure the IPs", "Configurar IPs"};
 constexpr LangText kComputerIp{"IP do Computador:", "Computer IP", "IP de la Computadora"};
 constexpr LangText kConnectWithIp{"Conectar com IP", "Connect with IP", "Conectar por IP"};
 constexpr LangText kDeviceIp{"IP do equipamento:", "Device IP:", "IP del Equipo:"};
 constexpr LangText kPort{"Porta", "Port", "Puerta"};
 constexpr LangText kConnectWithAddress{"Conectar com endereço", "Connect with address", "Conectar por dirección"};
-constexpr LangText kAddress{"Endereço", "Address", "Dirección"};
 constexpr LangText kDefaultIpCaption{"IP Padrão", "Default IP", "IP por Defecto"};
 constexpr LangText kDefaultPortCaption{"Porta Padrão", "Default Port", "Puerta por Defecto"};
 
@@ -51,9 +51,9 @@ IpConnectDialog::IpConnectDialog(int language, std::vector<std::string> computer
 void IpConnectDialog::setLanguage(int language)
 {
     language_ = language;
-    captions_ = {kCaption.in(language), kComputerIp.in(language),     kConnectWithIp.in(language),
-                 kDeviceIp.in(language), kPort.in(language),    kConnectWithAddress.in(language),
-                 kAddress.in(language), kDefaultIpCaption.in(language), kDefaultPortCaption.in(language)};
+    captions_ = {kIpConnectCaption.in(language),    kComputerIp.in(language),       kConnectWithIp.in(language),
+                 kDeviceIp.in(language),            kPort.in(language),             kConnectWithAddress.in(language),
+                 linkcaption::Address.in(language), kDefaultIpCaption.in(language), kDefaultPortCaption.in(language)};
 }
 
 void IpConnectDialog::prefill(const ConnectionSettings& last)

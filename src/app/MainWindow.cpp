@@ -21,7 +21,7 @@ constexpr int kSetPointsWidth = 900;
 
 // Window caption by device type, followed by the program version. The R, which had
 // no caption of its own, is named like the others.
-constexpr std::array<LangText, kDeviceTypeCount> kCaption{{
+constexpr std::array<LangText, kDeviceTypeCount> kModelCaptions{{
     {"Controle do QLX700-T  ", "QLX700-T Control  ", "Control de QLX700-T  "},
     {"Controle do QLX700-P  ", "QLX700-P Control  ", "Control de QLX700-P  "},
     {"Controle do QLX700-R  ", "QLX700-R Control  ", "Control de QLX700-R  "},
@@ -29,7 +29,7 @@ constexpr std::array<LangText, kDeviceTypeCount> kCaption{{
     {"Controle do QLX700-C  ", "QLX700-C Control  ", "Control de QLX700-C  "},
 }};
 
-constexpr std::array<LangText, kMainLabelCount> kLabels{{
+constexpr std::array<LangText, kMainLabelCount> kIconLabels{{
     {"Conf. Geral", "General Conf.", "Conf. General"},
     {"SetPoints", "SetPoints", "SetPoints"},
     {"Paralelismo", "Parallelism", "Paralelismo"},
@@ -184,9 +184,10 @@ void MainWindow::setLanguage(int language)
 {
     language_ = ValidLanguage(language);
     const int type = comm_->deviceType();
-    caption_ = kCaption[static_cast<std::size_t>(type >= 0 && type < kDeviceTypeCount ? type : 0)].in(language_) + version_;
+    caption_ = kModelCaptions[static_cast<std::size_t>(type >= 0 && type < kDeviceTypeCount ? type : 0)].in(language_)
+        + version_;
     for (int i = 0; i < kMainLabelCount; ++i)
-        labels_[static_cast<std::size_t>(i)].text = kLabels[static_cast<std::size_t>(i)].in(language_);
+        labels_[static_cast<std::size_t>(i)].text = kIconLabels[static_cast<std::size_t>(i)].in(language_);
     if (type == kQLX700IRR)
         labels_[static_cast<std::size_t>(MainLabel::Events)].text = kRecordsLabel.in(language_);
     deviceTypeLabel_ = kDeviceTypeLabel.in(language_);

@@ -27,7 +27,7 @@ void openManualOperation(MainWindow& mainWindow)
         page->manualOperationClicked();
 }
 
-constexpr PageRow kRows[] = {
+constexpr PageRow kPageRows[] = {
     {kQLX700T, "general", PageId::ThermalGeneral},
     {kQLX700T, "setpoints", PageId::SetPoints},
     {kQLX700T, "serial", PageId::SerialPorts},
@@ -73,7 +73,7 @@ constexpr std::array<std::string_view, 10> kIconNames{"general",     "setpoints"
 bool knownName(std::string_view page)
 {
     return std::find(kIconNames.begin(), kIconNames.end(), page) != kIconNames.end() ||
-           std::any_of(std::begin(kRows), std::end(kRows), [page](const PageRow& r) { return r.name == page; });
+           std::any_of(std::begin(kPageRows), std::end(kPageRows), [page](const PageRow& r) { return r.name == page; });
 }
 
 std::string lower(std::string_view text)
@@ -87,7 +87,7 @@ std::string lower(std::string_view text)
 
 std::span<const PageRow> pageTable()
 {
-    return kRows;
+    return kPageRows;
 }
 
 std::string pageRowName(const PageRow& row)
@@ -98,7 +98,7 @@ std::string pageRowName(const PageRow& row)
 std::string pageRowNames()
 {
     std::string names;
-    for (const PageRow& row : kRows) {
+    for (const PageRow& row : kPageRows) {
         if (!names.empty())
             names += ' ';
         names += pageRowName(row);
@@ -115,7 +115,7 @@ const PageRow* findPageRow(std::string_view text, std::string& error)
         error = "unknown page " + std::string(text) + " (pages: " + pageRowNames() + ")";
         return nullptr;
     }
-    for (const PageRow& row : kRows) {
+    for (const PageRow& row : kPageRows) {
         if (row.deviceType == *type && row.name == page)
             return &row;
     }

@@ -3,7 +3,7 @@
 #include "app/LanguageText.h"
 
 namespace {
-constexpr LangText kCaption{"Senha", "Password", "Clave"};
+constexpr LangText kPasswordCaption{"Senha", "Password", "Clave"};
 constexpr LangText kPrompt{"Entre com a senha:", "Enter the password:", "Introduce la clave:"};
 } // namespace
 
@@ -15,6 +15,6 @@ PasswordDialog::PasswordDialog(int language)
 
 void PasswordDialog::setLanguage(int language)
 {
-    caption_ = kCaption.in(language);
+    caption_ = kPasswordCaption.in(language);
     promptLabel_ = kPrompt.in(language);
 }

@@ -1,37 +1,29 @@
 #include "app/SerialConnectDialog.h"
 
 #include "app/AppSettings.h"
+#include "app/DialogButtonTexts.h"
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/LinkCaptions.h"
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
+#include "settings/TrimmedText.h"
 
 #include <utility>
 
 namespace {
 
-constexpr LangText kCaption{"Porta Serial", "Serial Port", "Puerto Serial"};
+constexpr LangText kSerialPortCaption{"Porta Serial", "Serial Port", "Puerto Serial"};
 constexpr LangText kChoosePort{"Selecione a porta serial:", "Select the serial port:", "Seleccione el puerto serial:"};
-constexpr LangText kAddress{"Endereço Modbus", "ModBus Address", "Dirección Modbus"};
+constexpr LangText kModbusAddressLabel{"Endereço Modbus", "ModBus Address", "Dirección Modbus"};
 constexpr LangText kBaudRate{"BaudRate", "BaudRate", "BaudRate"};
-constexpr LangText kFormat{"Formato", "Format", "Formato"};
-constexpr LangText kOk{"OK", "OK", "OK"};
-constexpr LangText kCancel{"Cancelar", "Cancel", "Cancelar"};
-constexpr LangText kInvalidAddress{"Endereço Modbus inválido. Deve ser um número entre 0 e 255.",
-                                   "Invalid Modbus address. It must be a number between 0 and 255.",
-                                   "Dirección Modbus inválida. Deve ser un número entre 0 y 255."};
+constexpr LangText kInvalidModbusAddress{"Endereço Modbus inválido. Deve ser um número entre 0 e 255.",
+                                         "Invalid Modbus address. It must be a number between 0 and 255.",
+                                         "Dirección Modbus inválida. Deve ser un número entre 0 y 255."};
 
 // (parity, stop bits) codes of the formats, in list order.
 constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 4> kFormatCodes{{{0, 0}, {1, 0}, {2, 0}, {0, 2}}};
 constexpr int kUsbBaudRate = 115200;
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 } // namespace
 
@@ -59,13 +51,13 @@ SerialConnectDialog::SerialConnectDialog(bool usb, int language, AppSettings& se
 void SerialConnectDialog::setLanguage(int language)
 {
     language_ = language;
-    caption_ = kCaption.in(language);
+    caption_ = kSerialPortCaption.in(language);
     portLabel_ = kChoosePort.in(language);
-    addressLabel_ = kAddress.in(language);
+    addressLabel_ = kModbusAddressLabel.in(language);
     baudRateLabel_ = kBaudRate.in(language);
-    formatLabel_ = kFormat.in(language);
-    okButton_ = kOk.in(language);
-    cancelButton_ = kCancel.in(language);
+    formatLabel_ = linkcaption::Format.in(language);
+    okButton_ = dialogbutton::Ok.in(language);
+    cancelButton_ = dialogbutton::Cancel.in(language);
 }
 
 void SerialConnectDialog::selectPort(int index)
@@ -83,7 +75,7 @@ void SerialConnectDialog::okClicked()
     }
     const std::optional<int> address = parseInteger(modbusAddressText_);
     if (!address || *address < 0 || *address > 255) {
-        ui_.showMessage(MessageKind::Error, kInvalidAddress.in(language_));
+        ui_.showMessage(MessageKind::Error, kInvalidModbusAddress.in(language_));
         return;
     }
     if (baudRateIndex_ < 0 || baudRateIndex_ >= static_cast<int>(kBaudRates.size()) || formatIndex_ < 0

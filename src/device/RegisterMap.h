@@ -133,6 +133,9 @@ constexpr Field OperatingMode{Bank::P, 541, 16};
 constexpr Field Block561{Bank::P, 561, 16};
 constexpr Field RelayStates{Bank::P, 601, 10};
 constexpr Field UnitIndex{Bank::P, 1951, 1};
+// The highest unit index: the P's position on its bus, 0..15, picks its entry of the
+// 16-entry blocks.
+constexpr int kMaxBusPosition = 15;
 constexpr Field ParallelismErrors{Bank::P, 1960, 5};
 } // namespace P
 

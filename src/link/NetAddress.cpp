@@ -1,30 +1,22 @@
 #include "link/NetAddress.h"
 
+#include "settings/TrimmedText.h"
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <sys/socket.h>
 
-namespace {
-
-std::string leftTrimmed(const std::string& text)
-{
-    const auto start = text.find_first_not_of(" \t\r\n");
-    return start == std::string::npos ? std::string() : text.substr(start);
-}
-
-} // namespace
-
 std::optional<in_addr> dottedAddress(const std::string& text)
 {
     in_addr address{};
-    if (inet_pton(AF_INET, leftTrimmed(text).c_str(), &address) != 1)
+    if (inet_pton(AF_INET, leftTrimmed(text, kBlanksAndLineEnds).c_str(), &address) != 1)
         return std::nullopt;
     return address;
 }
 
 std::optional<in_addr> localBindAddress(const std::string& text)
 {
-    if (leftTrimmed(text).empty()) {
+    if (leftTrimmed(text, kBlanksAndLineEnds).empty()) {
         in_addr any{};
         any.s_addr = htonl(INADDR_ANY);
         return any;
@@ -34,7 +26,7 @@ std::optional<in_addr> localBindAddress(const std::string& text)
 
 std::optional<std::string> resolveIPv4(const std::string& host)
 {
-    const std::string name = leftTrimmed(host);
+    const std::string name = leftTrimmed(host, kBlanksAndLineEnds);
     if (name.empty())
         return std::nullopt;
     addrinfo hints{};

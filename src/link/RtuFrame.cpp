@@ -1,5 +1,6 @@
 #include "link/RtuFrame.h"
 
+#include "link/ByteOrder.h"
 #include "link/Crc16.h"
 
 namespace rtu {
@@ -14,20 +15,14 @@ std::size_t appendCrc(std::uint8_t* frame, std::size_t length)
     return length + 2;
 }
 
-void putWord(std::uint8_t* at, std::uint16_t word)
-{
-    at[0] = static_cast<std::uint8_t>(word >> 8);
-    at[1] = static_cast<std::uint8_t>(word & 0xFF);
-}
-
 } // namespace
 
 std::size_t buildRead(std::uint8_t* out, std::uint8_t slave, std::uint16_t address, std::uint16_t count)
 {
     out[0] = slave;
     out[1] = 3;
-    putWord(out + 2, address);
-    putWord(out + 4, count);
+    putBigEndianWord(out + 2, address);
+    putBigEndianWord(out + 4, count);
     return appendCrc(out, 6);
 }
 
@@ -35,8 +30,8 @@ std::size_t buildWriteSingle(std::uint8_t* out, std::uint8_t slave, std::uint16_
 {
     out[0] = slave;
     out[1] = 6;
-    putWord(out + 2, address);
-    putWord(out + 4, value);
+    putBigEndianWord(out + 2, address);
+    putBigEndianWord(out + 4, value);
     return appendCrc(out, 6);
 }
 
@@ -45,12 +40,12 @@ std::size_t buildWriteMultiple(std::uint8_t* out, std::uint8_t slave, std::uint1
 {
     out[0] = slave;
     out[1] = 16;
-    putWord(out + 2, address);
-    putWord(out + 4, static_cast<std::uint16_t>(values.size()));
+    putBigEndianWord(out + 2, address);
+    putBigEndianWord(out + 4, static_cast<std::uint16_t>(values.size()));
     out[6] = static_cast<std::uint8_t>(2 * values.size());
     std::size_t at = 7;
     for (std::uint16_t v : values) {
-        putWord(out + at, v);
+        putBigEndianWord(out + at, v);
         at += 2;
     }
     return appendCrc(out, at);

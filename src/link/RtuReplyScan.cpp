@@ -1,12 +1,11 @@
 #include "link/RtuReplyScan.h"
 
+#include "link/ByteOrder.h"
 #include "link/RtuFrame.h"
 
 namespace rtu {
 
 namespace {
-
-std::uint16_t wordAt(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); }
 
 // The length of the frame that starts at data[0], or 0 when it cannot be one.
 std::size_t frameLength(const std::uint8_t* data, std::size_t size, const Expectation& e, bool& needHeader)
@@ -62,7 +61,7 @@ ScanStep scanReply(const std::uint8_t* data, std::size_t size, const Expectation
         return {ScanKind::Skip, length};
     }
     // An echo names the register (and, for a block, the count) it answers.
-    if (wordAt(data + 2) != e.address || (function == 16 && wordAt(data + 4) != e.count))
+    if (bigEndianWord(data + 2) != e.address || (function == 16 && bigEndianWord(data + 4) != e.count))
         return {ScanKind::Skip, length};
     return {ScanKind::Answer, length};
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -35,18 +34,12 @@ float readReal(const IniFile& ini, const std::string& section, const std::string
     return text && TryParseSingle(*text, v) ? v : fallback;
 }
 
-int readInt(const IniFile& ini, const std::string& section, const std::string& key, int fallback)
-{
-    const std::int64_t v = ini.readInteger(section, key, fallback);
-    return v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max() ? fallback : static_cast<int>(v);
-}
-
 void readCurve(const IniFile& ini, const std::string& section, const CurveKeys& k, CalibrationCurve& c)
 {
     c.Gain = readReal(ini, section, k.gain, 1.0f);
     c.Offset = readReal(ini, section, k.offset, 0.0f);
     // The screens index the 40 pairs by this count: keep it inside them.
-    c.PointCount = std::clamp(readInt(ini, section, k.pointCount, 0), 0, CalibrationCurve::kMaxPoints);
+    c.PointCount = std::clamp(ini.readInt(section, k.pointCount, 0), 0, CalibrationCurve::kMaxPoints);
     for (int n = 1; n <= CalibrationCurve::kMaxPoints; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         c.X[i] = readReal(ini, section, k.x + std::to_string(n), 0.0f);
@@ -106,7 +99,7 @@ bool CalibrationStore::load(CalibrationRecord& r, int serialNumber, const std::f
     bool ok = true;
     if (serial_ != serialNumber)
         ok = switchTo(serialNumber, folder, error);
-    const int storedSerial = readInt(ini_, kMain, "NumSerie", 1);
+    const int storedSerial = ini_.readInt(kMain, "NumSerie", 1);
     r.SerialNumber = storedSerial >= 0 ? storedSerial : 1;
     // Written as a real; a fraction is rounded rather than thrown away.
     const auto res = ini_.value(kMain, "Res127");
@@ -135,7 +128,7 @@ bool CalibrationStore::save(const CalibrationRecord& r, int serialNumber, const 
 
 namespace {
 
-CalibrationStore& processStore()
+CalibrationStore& processCalibrationStore()
 {
     static CalibrationStore store;
     return store;
@@ -152,7 +145,7 @@ CalibrationRecord& Calibration()
 bool LoadCalibration(int serialNumber, std::string* error)
 {
     std::string reason;
-    const bool ok = processStore().load(Calibration(), serialNumber, GetSettingsFolder(), reason);
+    const bool ok = processCalibrationStore().load(Calibration(), serialNumber, GetSettingsFolder(), reason);
     if (error != nullptr)
         *error = reason;
     return ok;
@@ -161,7 +154,7 @@ bool LoadCalibration(int serialNumber, std::string* error)
 bool SaveCalibration(int serialNumber, std::string* error)
 {
     std::string reason;
-    const bool ok = processStore().save(Calibration(), serialNumber, GetSettingsFolder(), reason);
+    const bool ok = processCalibrationStore().save(Calibration(), serialNumber, GetSettingsFolder(), reason);
     if (error != nullptr)
         *error = reason;
     return ok;

@@ -1,6 +1,8 @@
 #include "settings/ConfigLoadPlan.h"
 
 #include "device/DeviceType.h"
+#include "device/RegisterMap.h"
+#include "settings/DeviceConfigLayout.h"
 #include "settings/IniFile.h"
 #include "settings/PasswordCoding.h"
 #include "settings/TextEncoding.h"
@@ -10,12 +12,10 @@
 
 namespace {
 
-constexpr const char* kGeneral = "GeneralConf";
 constexpr std::uint32_t kDefaultIpAddr = 0xC0A80032; // 192.168.0.50
 constexpr const char* kDefaultWifiSsid = "Ssid";
 constexpr const char* kDefaultWifiPass = "wifi";
 constexpr std::array<int, 3> kDefaultWifiPorts{43101, 502, 503};
-constexpr int kMaxBusPosition = 15;
 
 // The password and the address are 32-bit numbers that files hold signed or unsigned.
 bool fits32(std::int64_t v) { return v >= INT32_MIN && v <= static_cast<std::int64_t>(UINT32_MAX); }
@@ -70,7 +70,7 @@ bool ConfigLoadPlan::word(const std::string& section, const std::string& key, st
 
 bool ConfigLoadPlan::planText(const char* key, const char* fallback, int first)
 {
-    const std::string bytes = utf8ToCp1252(ini_.readString(kGeneral, key, fallback));
+    const std::string bytes = utf8ToCp1252(ini_.readString(kGeneralConfSection, key, fallback));
     std::vector<std::uint16_t> words(16, 0);
     for (std::size_t i = 0; i < bytes.size() && i < 2 * words.size(); ++i) {
         const auto c = static_cast<std::uint8_t>(bytes[i]);
@@ -86,12 +86,12 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
         writes_.push_back({PlannedWrite::Kind::Words, reg, false, {v}, key, reg, false});
     };
     std::uint16_t language = 0;
-    if (!word(kGeneral, "Language", 0, language, outcome, 1500))
+    if (!word(kGeneralConfSection, "Language", 0, language, outcome, 1500))
         return false;
     single(1500, language, "Language");
 
     std::int64_t codedPassword = 0;
-    if (!number(kGeneral, "Senha", 0, codedPassword, outcome, 1600))
+    if (!number(kGeneralConfSection, "Senha", 0, codedPassword, outcome, 1600))
         return false;
     if (codedPassword != 0) {
         if (!fits32(codedPassword))
@@ -106,7 +106,7 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
     }
 
     std::int64_t ip = 0;
-    if (!number(kGeneral, "IpAddr", kDefaultIpAddr, ip, outcome, 1700))
+    if (!number(kGeneralConfSection, "IpAddr", kDefaultIpAddr, ip, outcome, 1700))
         return false;
     if (!fits32(ip))
         return refuse(outcome, "IpAddr = " + std::to_string(ip) + " is not a 32-bit number", 1700);
@@ -114,7 +114,7 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
     single(1700, static_cast<std::uint16_t>(address & 0xFFFF), "IpAddr");
     single(1701, static_cast<std::uint16_t>(address >> 16), "IpAddr");
     std::uint16_t port = 0;
-    if (!word(kGeneral, "IpPort", 43101, port, outcome, 1702))
+    if (!word(kGeneralConfSection, "IpPort", 43101, port, outcome, 1702))
         return false;
     single(1702, port, "IpPort");
 
@@ -123,7 +123,8 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
         planText("WifiPass", kDefaultWifiPass, 1740);
         std::vector<std::uint16_t> ports(3, 0);
         for (std::size_t k = 0; k < ports.size(); ++k) {
-            if (!word(kGeneral, "WifiPort" + std::to_string(k + 1), kDefaultWifiPorts[k], ports[k], outcome, 1760))
+            const std::string key = "WifiPort" + std::to_string(k + 1);
+            if (!word(kGeneralConfSection, key, kDefaultWifiPorts[k], ports[k], outcome, 1760))
                 return false;
         }
         writes_.push_back({PlannedWrite::Kind::Words, 1760, false, std::move(ports), "WifiPort", 1760, false});
@@ -143,7 +144,7 @@ bool ConfigLoadPlan::build(ConfigLoadOutcome& outcome)
         std::uint16_t v = 0;
         if (!word(row.section, row.key, row.defaultValue, v, outcome, row.errorRegister))
             return false;
-        if (row.kind == ConfigRow::Kind::BusAddress && v > kMaxBusPosition)
+        if (row.kind == ConfigRow::Kind::BusAddress && v > reg::P::kMaxBusPosition)
             return refuse(outcome, "[" + row.section + "] " + row.key + " = " + std::to_string(v) + " is outside 0..15",
                           row.errorRegister);
         const auto kind = row.kind == ConfigRow::Kind::BusAddress ? PlannedWrite::Kind::BusAddress

@@ -21,8 +21,8 @@ void singles(Rows& rows, const std::string& section, std::initializer_list<const
     }
 }
 
-void add(Rows& rows, const std::string& section, const std::string& key, int reg, int def, LoadGroup group,
-         int errorRegister)
+void addRow(Rows& rows, const std::string& section, const std::string& key, int reg, int def, LoadGroup group,
+            int errorRegister)
 {
     rows.push_back({section, key, reg, def, group, errorRegister});
 }
@@ -54,22 +54,22 @@ void serialRows(Rows& rows)
                                             {"ModbusTxDelay", 1430, 0}}};
     for (int k = 1; k <= 3; ++k) {
         for (const Block& b : blocks)
-            add(rows, "ConfSerial", nth(b.key, k), b.first + k - 1, b.def, LoadGroup::Serial, b.first);
+            addRow(rows, "ConfSerial", nth(b.key, k), b.first + k - 1, b.def, LoadGroup::Serial, b.first);
     }
 }
 
 void outputChannels(Rows& rows)
 {
     for (int k = 1; k <= 4; ++k)
-        add(rows, "ConfSaida", nth("SaidaCanalAssociado", k), 309 + k, k - 1, LoadGroup::Output, 310);
+        addRow(rows, "ConfSaida", nth("SaidaCanalAssociado", k), 309 + k, k - 1, LoadGroup::Output, 310);
 }
 
 Rows rowsT()
 {
     Rows r;
-    add(r, "ConfEquip", "UnidadeIndicacao", 201, 0, LoadGroup::Always, 201);
-    add(r, "ConfEquip", "FreqOperacao", 211, 0, LoadGroup::Always, 211);
-    add(r, "ConfEquip", "TimerEventos", 214, 0, LoadGroup::Always, 214);
+    addRow(r, "ConfEquip", "UnidadeIndicacao", 201, 0, LoadGroup::Always, 201);
+    addRow(r, "ConfEquip", "FreqOperacao", 211, 0, LoadGroup::Always, 211);
+    addRow(r, "ConfEquip", "TimerEventos", 214, 0, LoadGroup::Always, 214);
     struct Relay {
         const char* key;
         int first;
@@ -86,23 +86,23 @@ Rows rowsT()
                                           {"FuncaoAssociada", 161, 0}}};
     for (int k = 1; k <= 10; ++k) {
         for (const Relay& f : relay)
-            add(r, "ConfRele", nth(f.key, k), f.first + k - 1, f.def, LoadGroup::SetPoints, f.first);
+            addRow(r, "ConfRele", nth(f.key, k), f.first + k - 1, f.def, LoadGroup::SetPoints, f.first);
     }
-    add(r, "ConfRele", "ReleAlternado", 208, 0, LoadGroup::SetPoints, 208);
-    add(r, "ConfRele", "ResfrDiarioInicio", 212, 0, LoadGroup::SetPoints, 212);
-    add(r, "ConfRele", "ResfrDiarioDuracao", 213, 0, LoadGroup::SetPoints, 213);
-    add(r, "ConfRele", "MaxDifTemp", 215, 200, LoadGroup::SetPoints, 215);
+    addRow(r, "ConfRele", "ReleAlternado", 208, 0, LoadGroup::SetPoints, 208);
+    addRow(r, "ConfRele", "ResfrDiarioInicio", 212, 0, LoadGroup::SetPoints, 212);
+    addRow(r, "ConfRele", "ResfrDiarioDuracao", 213, 0, LoadGroup::SetPoints, 213);
+    addRow(r, "ConfRele", "MaxDifTemp", 215, 200, LoadGroup::SetPoints, 215);
     for (int k = 1; k <= 6; ++k)
-        add(r, "ConfRele", nth("ModoRedudante", k), 1003 + k, k == 1 ? 1 : 0, LoadGroup::SetPoints, 1004);
-    add(r, "ConfRele", "NumRtds", 1002, 6, LoadGroup::SetPoints, 1002);
+        addRow(r, "ConfRele", nth("ModoRedudante", k), 1003 + k, k == 1 ? 1 : 0, LoadGroup::SetPoints, 1004);
+    addRow(r, "ConfRele", "NumRtds", 1002, 6, LoadGroup::SetPoints, 1002);
     for (int k = 1; k <= 3; ++k) {
-        add(r, "ConfCalc", nth("DeltaT", k), 201 + k, 20, LoadGroup::Calculation, 202);
-        add(r, "ConfCalc", nth("CorrenteNominal", k), 204 + k, 50, LoadGroup::Calculation, 205);
+        addRow(r, "ConfCalc", nth("DeltaT", k), 201 + k, 20, LoadGroup::Calculation, 202);
+        addRow(r, "ConfCalc", nth("CorrenteNominal", k), 204 + k, 50, LoadGroup::Calculation, 205);
     }
-    add(r, "ConfCalc", "ConstTempo", 209, 30, LoadGroup::Calculation, 209);
-    add(r, "ConfCalc", "ConstM", 210, 8, LoadGroup::Calculation, 210);
-    add(r, "ConfSaida", "EscalaSaida", 301, 4, LoadGroup::Output, 301);
-    add(r, "ConfSaida", "FundoEscala", 302, 150, LoadGroup::Output, 302);
+    addRow(r, "ConfCalc", "ConstTempo", 209, 30, LoadGroup::Calculation, 209);
+    addRow(r, "ConfCalc", "ConstM", 210, 8, LoadGroup::Calculation, 210);
+    addRow(r, "ConfSaida", "EscalaSaida", 301, 4, LoadGroup::Output, 301);
+    addRow(r, "ConfSaida", "FundoEscala", 302, 150, LoadGroup::Output, 302);
     outputChannels(r);
     serialRows(r);
     return r;
@@ -119,7 +119,7 @@ Rows rowsP()
         const int reg = 21 + 20 * static_cast<int>(i);
         r.push_back({"ConfParalelismo", keys[i], reg, defaults[i], LoadGroup::Always, reg, true});
     }
-    add(r, "ConfParalelismo", "ModoLeitura", 201, 0, LoadGroup::Always, 201);
+    addRow(r, "ConfParalelismo", "ModoLeitura", 201, 0, LoadGroup::Always, 201);
     r.push_back({"ConfSaida", "EscalaSaida", 301, 4, LoadGroup::Output, 301, true});
     serialRows(r);
     return r;
@@ -155,8 +155,8 @@ Rows rowsC()
     singles(r, "ConfQLX700C",
             {"ResPorPosicao", "NumPos", "ModoIndicacao", "PosNeutra", "PosMinima", "PosMaxima", "ModoLeitura"}, 701,
             {100, 33, 0, 1, 1, 50, 0}, LoadGroup::General);
-    add(r, "ConfSaida", "EscalaSaida", 301, 4, LoadGroup::Output, 301);
-    add(r, "ConfSaida", "FundoEscalaCorrente", 303, 100, LoadGroup::Output, 303);
+    addRow(r, "ConfSaida", "EscalaSaida", 301, 4, LoadGroup::Output, 301);
+    addRow(r, "ConfSaida", "FundoEscalaCorrente", 303, 100, LoadGroup::Output, 303);
     serialRows(r);
     return r;
 }
@@ -166,9 +166,9 @@ Rows rowsIRR()
     Rows r;
     const std::string s = "ConfQLX700IRR";
     for (int k = 1; k <= 5; ++k) {
-        add(r, s, nth("CicloIrrHorario", k), k, 0, LoadGroup::Cycles, k);
-        add(r, s, nth("CicloIrrDuracao", k), 10 + k, 0, LoadGroup::Cycles, 10 + k);
-        add(r, s, nth("CicloIrrRamais", k), 20 + k, 0, LoadGroup::Cycles, 20 + k);
+        addRow(r, s, nth("CicloIrrHorario", k), k, 0, LoadGroup::Cycles, k);
+        addRow(r, s, nth("CicloIrrDuracao", k), 10 + k, 0, LoadGroup::Cycles, 10 + k);
+        addRow(r, s, nth("CicloIrrRamais", k), 20 + k, 0, LoadGroup::Cycles, 20 + k);
     }
     singles(r, s, {"ConsumoMax", "BloquearConsumo"}, 31, {0, 0}, LoadGroup::Cycles);
     singles(r, s, {"SensorPressao", "PressaoFundoEscala", "PressaoMax", "PressaoMin", "TimerPressaoMax", "TimerPressaoMin"},
@@ -177,7 +177,7 @@ Rows rowsIRR()
             {"ModoOperacao", "HidromHabilita", "HidromFator", "PluvHabilita", "PluvFator", "PluvMax", "PluvPeriodo",
              "Pt100Habilita", "RamosHabilita", "ManualDuracao", "ManualRamais"},
             201, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, LoadGroup::General);
-    add(r, s, "RelayScreenSoftwareCommand", 212, 0, LoadGroup::NotLoaded, 212);
+    addRow(r, s, "RelayScreenSoftwareCommand", 212, 0, LoadGroup::NotLoaded, 212);
     singles(r, s, {"PresencaAguaInvert", "PressostatoInvert"}, 213, {0, 0}, LoadGroup::General);
     serialRows(r);
     return r;

@@ -18,6 +18,9 @@ enum class LoadGroup {
     NotLoaded, // saved for the reader's information only
 };
 
+// The file's first section: the password, language, addresses and identity of the device.
+inline constexpr const char* kGeneralConfSection = "GeneralConf";
+
 // One value of a device configuration file after [GeneralConf]: a 16-bit register.
 struct ConfigRow {
     enum class Kind {

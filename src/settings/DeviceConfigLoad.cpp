@@ -3,7 +3,9 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceModel.h"
 #include "device/DeviceType.h"
+#include "device/RegisterMap.h"
 #include "settings/ConfigLoadPlan.h"
+#include "settings/DeviceConfigLayout.h"
 #include "settings/IniFile.h"
 
 #include <cstdint>
@@ -12,10 +14,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kGeneral = "GeneralConf";
-constexpr int kUnitIndexRegister = 1951;
-constexpr int kMaxBusPosition = 15;
 
 // Writes a checked plan into the device. Every write asks for queueing and is not
 // forced: on serial and UDP each is written and read back at once, a register the
@@ -148,15 +146,15 @@ private:
     {
         if (!flushPending())
             return false;
-        const int before = link_.registerValue(kUnitIndexRegister);
-        if (!link_.writeRegister(kUnitIndexRegister, w.values[0], true, false)
+        const int before = link_.registerValue(reg::P::UnitIndex.first);
+        if (!link_.writeRegister(reg::P::UnitIndex.first, w.values[0], true, false)
             || (link_.asynchronous() && !link_.flushQueuedWrites()))
             return fail(w.errorRegister, "write of the unit index 1951 (" + w.key + ") failed: " + linkReason());
         pause_(std::chrono::milliseconds(300));
-        if (!link_.readRegisters(kUnitIndexRegister, 1, false))
+        if (!link_.readRegisters(reg::P::UnitIndex.first, 1, false))
             return fail(w.errorRegister, "read-back of the unit index 1951 failed: " + linkReason());
-        const int p = link_.registerValue(kUnitIndexRegister);
-        if (p > kMaxBusPosition)
+        const int p = link_.registerValue(reg::P::UnitIndex.first);
+        if (p > reg::P::kMaxBusPosition)
             return fail(w.errorRegister, "the unit index 1951 reads " + std::to_string(p) + ", outside 0..15");
         busPosition_ = p;
         return p == before || refreshBusRows();
@@ -210,7 +208,7 @@ bool readModelFile(int type, const std::filesystem::path& file, IniFile& ini, Co
     if (!ini.load(error))
         return refuse(error);
     const std::string model(modelName(type));
-    const std::int64_t signature = ini.readInteger(kGeneral, "DeviceSignature", 0);
+    const std::int64_t signature = ini.readInteger(kGeneralConfSection, "DeviceSignature", 0);
     if (signature != 0 && signature != configSignature(type)) {
         const std::string other = signatureModelName(static_cast<int>(signature));
         return refuse(file.string() + " is not a " + model + " configuration: it is "

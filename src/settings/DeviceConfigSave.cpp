@@ -3,6 +3,7 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
 #include "settings/DaysSince1899.h"
+#include "settings/DeviceConfigLayout.h"
 #include "settings/FullConfigRead.h"
 #include "settings/IniFile.h"
 #include "settings/PasswordCoding.h"
@@ -13,28 +14,27 @@
 
 namespace {
 
-constexpr const char* kGeneral = "GeneralConf";
-
 void writeGeneral(IniFile& ini, const RegisterImage& img, int type, std::chrono::system_clock::time_point now)
 {
     std::array<std::uint8_t, 4> password{};
     for (std::size_t i = 0; i < password.size(); ++i)
         password[i] = static_cast<std::uint8_t>(img.value(reg::common::Password, static_cast<int>(i)) & 0xFF);
-    ini.writeInteger(kGeneral, "Senha", encodePassword(password));
-    ini.writeInteger(kGeneral, "Language", img.value(reg::common::Language));
-    ini.writeInteger(kGeneral, "IpAddr", static_cast<std::int32_t>(img.IpAddr()));
-    ini.writeInteger(kGeneral, "IpPort", img.value(reg::common::IpPort));
+    ini.writeInteger(kGeneralConfSection, "Senha", encodePassword(password));
+    ini.writeInteger(kGeneralConfSection, "Language", img.value(reg::common::Language));
+    ini.writeInteger(kGeneralConfSection, "IpAddr", static_cast<std::int32_t>(img.IpAddr()));
+    ini.writeInteger(kGeneralConfSection, "IpPort", img.value(reg::common::IpPort));
     if (type == kQLX700IRR) {
         // Device texts are 8-bit characters, as Windows-1252 writes them.
-        ini.writeString(kGeneral, "WifiSsid", cp1252ToUtf8(img.text(reg::common::WifiSsid)));
-        ini.writeString(kGeneral, "WifiPass", cp1252ToUtf8(img.text(reg::common::WifiPass)));
+        ini.writeString(kGeneralConfSection, "WifiSsid", cp1252ToUtf8(img.text(reg::common::WifiSsid)));
+        ini.writeString(kGeneralConfSection, "WifiPass", cp1252ToUtf8(img.text(reg::common::WifiPass)));
         for (int k = 1; k <= 3; ++k)
-            ini.writeInteger(kGeneral, "WifiPort" + std::to_string(k), img.value(reg::common::WifiPort, k - 1));
+            ini.writeInteger(kGeneralConfSection, "WifiPort" + std::to_string(k),
+                             img.value(reg::common::WifiPort, k - 1));
     }
-    ini.writeInteger(kGeneral, "FirmwareVersion", img.value(reg::common::FirmwareVersion));
-    ini.writeInteger(kGeneral, "SerialNumber", img.SerialNumber());
-    ini.writeString(kGeneral, "DateTimeGenerated", formatDouble(localDaysSince1899(now)));
-    ini.writeInteger(kGeneral, "DeviceSignature", img.value(reg::common::DeviceSignature));
+    ini.writeInteger(kGeneralConfSection, "FirmwareVersion", img.value(reg::common::FirmwareVersion));
+    ini.writeInteger(kGeneralConfSection, "SerialNumber", img.SerialNumber());
+    ini.writeString(kGeneralConfSection, "DateTimeGenerated", formatDouble(localDaysSince1899(now)));
+    ini.writeInteger(kGeneralConfSection, "DeviceSignature", img.value(reg::common::DeviceSignature));
 }
 
 // The first register the file would hold that this connection never received.

@@ -2,14 +2,13 @@
 
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
+#include "device/RegisterMap.h"
 #include "link/RtuFrame.h"
 #include "settings/DeviceConfigLayout.h"
 
 #include <set>
 
 namespace {
-
-constexpr int kUnitIndexRegister = 1951;
 
 void addRange(std::set<int>& regs, int first, int count)
 {
@@ -50,13 +49,13 @@ bool readFullConfiguration(DeviceLink& link, int& failedRegister)
 {
     int p = 0;
     if (link.deviceType() == kQLX700P) {
-        if (!link.readRegisters(kUnitIndexRegister, 1, false)) {
-            failedRegister = kUnitIndexRegister;
+        if (!link.readRegisters(reg::P::UnitIndex.first, 1, false)) {
+            failedRegister = reg::P::UnitIndex.first;
             return false;
         }
-        p = link.registerValue(kUnitIndexRegister);
-        if (p > 15) {
-            failedRegister = kUnitIndexRegister;
+        p = link.registerValue(reg::P::UnitIndex.first);
+        if (p > reg::P::kMaxBusPosition) {
+            failedRegister = reg::P::UnitIndex.first;
             return false;
         }
     }

@@ -4,6 +4,7 @@
 #include "settings/TextEncoding.h"
 
 #include <charconv>
+#include <limits>
 
 namespace {
 
@@ -177,6 +178,12 @@ std::int64_t IniFile::readInteger(std::string_view section, std::string_view key
     if (!v)
         return fallback;
     return parseInteger(*v).value_or(fallback);
+}
+
+int IniFile::readInt(std::string_view section, std::string_view key, int fallback) const
+{
+    const std::int64_t v = readInteger(section, key, fallback);
+    return v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max() ? fallback : static_cast<int>(v);
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)

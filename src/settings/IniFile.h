@@ -50,6 +50,8 @@ public:
     // A whole decimal integer (optional sign, blanks around it) that fits in 64 bits;
     // `fallback` when the key is absent or holds anything else.
     std::int64_t readInteger(std::string_view section, std::string_view key, std::int64_t fallback) const;
+    // The same, `fallback` too when the integer does not fit an int.
+    int readInt(std::string_view section, std::string_view key, int fallback) const;
 
     // Line breaks in a value are replaced by blanks: a value is one line.
     void writeString(std::string_view section, std::string_view key, std::string_view value);

@@ -3,13 +3,12 @@
 #include "settings/SettingsFolder.h"
 
 #include <array>
-#include <limits>
 
 namespace {
 
 constexpr const char* kGeneral = "GeneralSection";
-constexpr const char* kRelays = "Relays";
-constexpr const char* kRelaysIrr = "RelaysQLX700IRR";
+constexpr const char* kRelaysSection = "Relays";
+constexpr const char* kRelaysIrrSection = "RelaysQLX700IRR";
 constexpr const char* kDefaultHost = "localhost";
 
 // Key suffix of each device type's group; the T's keys carry none. The C group is
@@ -24,12 +23,6 @@ struct IrrDefaults {
 };
 constexpr std::array<IrrDefaults, 3> kIrrDefaults{{{"Bomba", "Ramal "}, {"Pump", "Branch "}, {"Bomba", "Rama "}}};
 
-int readInt(const IniFile& ini, const char* section, const std::string& key, int fallback)
-{
-    const std::int64_t v = ini.readInteger(section, key, fallback);
-    return v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max() ? fallback : static_cast<int>(v);
-}
-
 void readGroup(const IniFile& ini, int type, ConnectionSettings& c)
 {
     const std::string s = kSuffix[static_cast<std::size_t>(type)];
@@ -37,11 +30,11 @@ void readGroup(const IniFile& ini, int type, ConnectionSettings& c)
     c.LastConfFile = ini.readString(kGeneral, "LastConfFile" + s, "");
     c.LastDeviceIP = ini.readString(kGeneral, "LastDeviceIP" + s, "");
     c.LastPCIP = ini.readString(kGeneral, "LastPCIP" + s, "");
-    c.LastIPPort = readInt(ini, kGeneral, "LastIPPort" + s, d.LastIPPort);
+    c.LastIPPort = ini.readInt(kGeneral, "LastIPPort" + s, d.LastIPPort);
     c.LastAddress = ini.readString(kGeneral, "LastAddress" + s, kDefaultHost);
-    c.LastModBusAddr = readInt(ini, kGeneral, "LastModBusAddr" + s, d.LastModBusAddr);
-    c.LastSerialBaudRate = readInt(ini, kGeneral, "LastSerialBaudRate" + s, d.LastSerialBaudRate);
-    c.LastSerialFormat = readInt(ini, kGeneral, "LastSerialFormat" + s, d.LastSerialFormat);
+    c.LastModBusAddr = ini.readInt(kGeneral, "LastModBusAddr" + s, d.LastModBusAddr);
+    c.LastSerialBaudRate = ini.readInt(kGeneral, "LastSerialBaudRate" + s, d.LastSerialBaudRate);
+    c.LastSerialFormat = ini.readInt(kGeneral, "LastSerialFormat" + s, d.LastSerialFormat);
 }
 
 void writeGroup(IniFile& ini, int type, const ConnectionSettings& c)
@@ -77,14 +70,15 @@ bool SettingsStore::load(SettingsRecord& r, const std::filesystem::path& folder,
 {
     const bool ok = open(folder, error);
     r.LastEventLogPath = ini_.readString(kGeneral, "LastEventLogPath", "");
-    const int language = readInt(ini_, kGeneral, "LastLanguage", 0);
+    const int language = ini_.readInt(kGeneral, "LastLanguage", 0);
     // Texts come from three-entry tables: any other stored value shows Portuguese.
     r.LastLanguage = language >= 0 && language <= 2 ? language : 0;
-    const int device = readInt(ini_, kGeneral, "LastDevice", 0);
+    const int device = ini_.readInt(kGeneral, "LastDevice", 0);
     r.LastDevice = device >= 0 && device < kDeviceTypeCount ? device : 0;
     readGroup(ini_, kQLX700T, r.connection(kQLX700T));
     for (int k = 1; k <= 10; ++k)
-        r.RelayNames[static_cast<std::size_t>(k - 1)] = ini_.readString(kRelays, nameKey(k), "RL" + std::to_string(k));
+        r.RelayNames[static_cast<std::size_t>(k - 1)] =
+            ini_.readString(kRelaysSection, nameKey(k), "RL" + std::to_string(k));
     r.LastFaultDetectionPath = ini_.readString(kGeneral, "DetectFalhaSave", "");
     for (int type : kLaterGroups)
         readGroup(ini_, type, r.connection(type));
@@ -92,12 +86,12 @@ bool SettingsStore::load(SettingsRecord& r, const std::filesystem::path& folder,
     // The irrigation names default by the language as stored: 0 Portuguese,
     // 1 English, anything else Spanish.
     const IrrDefaults& d = kIrrDefaults[language == 0 ? 0 : language == 1 ? 1 : 2];
-    r.IrrRelayNames[0] = ini_.readString(kRelaysIrr, nameKey(1), d.pump);
+    r.IrrRelayNames[0] = ini_.readString(kRelaysIrrSection, nameKey(1), d.pump);
     for (int k = 2; k <= 6; ++k)
-        r.IrrRelayNames[static_cast<std::size_t>(k - 1)] = ini_.readString(kRelaysIrr, nameKey(k), d.branchPrefix + std::to_string(k - 1));
+        r.IrrRelayNames[static_cast<std::size_t>(k - 1)] = ini_.readString(kRelaysIrrSection, nameKey(k), d.branchPrefix + std::to_string(k - 1));
     for (int k = 7; k <= 10; ++k)
         r.IrrRelayNames[static_cast<std::size_t>(k - 1)].clear();
-    r.LastRecordsPath = ini_.readString(kRelaysIrr, "RecFilePath", "");
+    r.LastRecordsPath = ini_.readString(kRelaysIrrSection, "RecFilePath", "");
     return ok;
 }
 
@@ -110,19 +104,19 @@ bool SettingsStore::save(const SettingsRecord& r, const std::filesystem::path& f
     ini_.writeInteger(kGeneral, "LastDevice", r.LastDevice);
     writeGroup(ini_, kQLX700T, r.connection(kQLX700T));
     for (int k = 1; k <= 10; ++k)
-        ini_.writeString(kRelays, nameKey(k), r.RelayNames[static_cast<std::size_t>(k - 1)]);
+        ini_.writeString(kRelaysSection, nameKey(k), r.RelayNames[static_cast<std::size_t>(k - 1)]);
     ini_.writeString(kGeneral, "DetectFalhaSave", r.LastFaultDetectionPath);
     for (int type : kLaterGroups)
         writeGroup(ini_, type, r.connection(type));
     for (int k = 1; k <= 10; ++k)
-        ini_.writeString(kRelaysIrr, nameKey(k), r.IrrRelayNames[static_cast<std::size_t>(k - 1)]);
-    ini_.writeString(kRelaysIrr, "RecFilePath", r.LastRecordsPath);
+        ini_.writeString(kRelaysIrrSection, nameKey(k), r.IrrRelayNames[static_cast<std::size_t>(k - 1)]);
+    ini_.writeString(kRelaysIrrSection, "RecFilePath", r.LastRecordsPath);
     return ini_.save(error);
 }
 
 namespace {
 
-SettingsStore& processStore()
+SettingsStore& processSettingsStore()
 {
     static SettingsStore store;
     return store;
@@ -139,7 +133,7 @@ SettingsRecord& Settings()
 bool LoadSettings(std::string* error)
 {
     std::string reason;
-    const bool ok = processStore().load(Settings(), GetSettingsFolder(), reason);
+    const bool ok = processSettingsStore().load(Settings(), GetSettingsFolder(), reason);
     if (error != nullptr)
         *error = reason;
     return ok;
@@ -148,7 +142,7 @@ bool LoadSettings(std::string* error)
 bool SaveSettings(std::string* error)
 {
     std::string reason;
-    const bool ok = processStore().save(Settings(), GetSettingsFolder(), reason);
+    const bool ok = processSettingsStore().save(Settings(), GetSettingsFolder(), reason);
     if (error != nullptr)
         *error = reason;
     return ok;

@@ -27,6 +27,18 @@ TEST(IniFile, IntegersFallBackUnlessWholeDecimalIn64Bits)
         EXPECT_EQ(ini.readInteger("S", c.key, -1), c.expected) << c.key;
 }
 
+TEST(IniFile, IntsFallBackOutsideTheIntRange)
+{
+    IniFile ini;
+    ini.parse("[S]\nmax=2147483647\nmin=-2147483648\nabove=2147483648\nbelow=-2147483649\nbad=x\n");
+    EXPECT_EQ(ini.readInt("S", "max", 7), 2147483647);
+    EXPECT_EQ(ini.readInt("S", "min", 7), -2147483647 - 1);
+    EXPECT_EQ(ini.readInt("S", "above", 7), 7);
+    EXPECT_EQ(ini.readInt("S", "below", 7), 7);
+    EXPECT_EQ(ini.readInt("S", "bad", 7), 7);
+    EXPECT_EQ(ini.readInt("S", "absent", 7), 7);
+}
+
 TEST(IniFile, PresentEmptyValueIsEmptyAbsentIsFallback)
 {
     IniFile ini;

@@ -3,12 +3,19 @@
 #include "app/LanguageText.h"
 
 // Messages and notices shared by the general pages of every model: the connect
-// roads, the settings writes, the clock and the configuration files.
+// roads, the settings writes, the clock and the configuration files. Other pages and
+// dialogs show the send error too.
 namespace general {
 
 inline constexpr LangText AccessError{"Erro de acesso", "Access error", "Error de acceso"};
 inline constexpr LangText SendError{"Erro no envio do comando.", "Error sending the command.",
                                     "Error al enviar el comando."};
+// The same message as some dialogs and pages punctuate it: without full stops, or
+// with one in Spanish only.
+inline constexpr LangText SendErrorUnstopped{"Erro no envio do comando", "Error sending the command",
+                                             "Error al enviar el comando"};
+inline constexpr LangText SendErrorSpanishStopped{"Erro no envio do comando", "Error sending the command",
+                                                  "Error al enviar el comando."};
 inline constexpr LangText ConfirmPcClock{
     "Deseja ajustar o relógio do equipamento com o horário do computador?",
     "Would you like to adjust the device clock with the current PC time?",

@@ -18,8 +18,6 @@ namespace {
 constexpr int kDigitalInputCount = 11;
 constexpr std::size_t kWaterLamp = 7;
 constexpr std::size_t kPressureSwitchLamp = 8;
-constexpr unsigned kRed = 0xFF0000;
-constexpr unsigned kBlack = 0x000000;
 
 // "1: 0  2: 1  ..." for inputs 1..11.
 std::string inputsText(int bits)
@@ -90,9 +88,9 @@ void IrrigationGeneralPage::drawModel(bool on)
         state_.relays[i] = live.outputOn[i] ? RelayLamp::closedIf(*live.outputOn[i]) : RelayLamp{};
     // The water and pressure-switch lamps show their inputs as the inversion settings read them.
     if (const auto lit = waterLamp(live))
-        state_.relays[kWaterLamp].lamp = *lit ? kRed : kBlack;
+        state_.relays[kWaterLamp].lamp = *lit ? RelayLamp::kLit : RelayLamp::kDark;
     if (const auto lit = pressureSwitchLamp(live))
-        state_.relays[kPressureSwitchLamp].lamp = *lit ? kRed : kBlack;
+        state_.relays[kPressureSwitchLamp].lamp = *lit ? RelayLamp::kLit : RelayLamp::kDark;
     state_.deviceLanguage = deviceLanguage();
 }
 

@@ -4,13 +4,13 @@
 #include "screens/common/GeneralPageCaptions.h"
 
 namespace {
-constexpr LangText kRows[] = {{"Pluviometro", "Pluviometer", "Pluviometro"},
-                              {"Hidrometro Acuml", "Accum Hydrometer", "Hidrometro Acuml"},
-                              {"Hidrometro Ultim Ciclo", "Last Cycle Hydrometer", "Hidrometro Ultim Ciclo"},
-                              {"Pressão", "Pressure", "Pressión"},
-                              {"Dig In", "Dig In", "Dig In"},
-                              {"Temperatura", "Temperature", "Temperatura"},
-                              {"Estado Sistema", "System Status", "Estado Sistema"}};
+constexpr LangText kMeasurementRows[] = {{"Pluviometro", "Pluviometer", "Pluviometro"},
+                                         {"Hidrometro Acuml", "Accum Hydrometer", "Hidrometro Acuml"},
+                                         {"Hidrometro Ultim Ciclo", "Last Cycle Hydrometer", "Hidrometro Ultim Ciclo"},
+                                         {"Pressão", "Pressure", "Pressión"},
+                                         {"Dig In", "Dig In", "Dig In"},
+                                         {"Temperatura", "Temperature", "Temperatura"},
+                                         {"Estado Sistema", "System Status", "Estado Sistema"}};
 constexpr LangText kLamps[] = {{"Bomba", "Pump", "Bomba"},
                                {"Bloqueio", "Block", "Bloqueo"},
                                {"Água", "Water", "Agua"},
@@ -21,12 +21,12 @@ constexpr LangText kResetHydrometer{"Zerar Hidrometro", "Reset Hydrometer", "Rei
 constexpr LangText kResetPluviometer{"Zerar Pluviometro", "Reset Pluviometer", "Reiniciar Pluviometro"};
 constexpr LangText kUnblock{"Desbloquear Sistema", "Unblock System", "Desbloquear Sistema"};
 constexpr LangText kEmergency{"Aciona Emergência", "Trigger Emergency", "Emergencia"};
-constexpr LangText kAlarms[] = {{">Sem água<", ">No water<", ">Falta agua<"},
-                                {">Pluviômetro acima lim<", ">Pluviometer above lim<", ">Pluviometro encima lim<"},
-                                {">Pressão alta<", ">Pressure too high<", ">Presion Alta<"},
-                                {">Pressão baixa<", ">Pressure too low<", ">Presion Baja<"},
-                                {">Hidrômetro acima lim<", ">Hydrometer above lim<", ">Hidrometro encima lim<"},
-                                {">Emergência<", ">Emergency<", ">Emergencia<"}};
+constexpr LangText kAlarmTexts[] = {{">Sem água<", ">No water<", ">Falta agua<"},
+                                    {">Pluviômetro acima lim<", ">Pluviometer above lim<", ">Pluviometro encima lim<"},
+                                    {">Pressão alta<", ">Pressure too high<", ">Presion Alta<"},
+                                    {">Pressão baixa<", ">Pressure too low<", ">Presion Baja<"},
+                                    {">Hidrômetro acima lim<", ">Hydrometer above lim<", ">Hidrometro encima lim<"},
+                                    {">Emergência<", ">Emergency<", ">Emergencia<"}};
 constexpr LangText kNoActiveValve{"Nenhuma válvula acionada", "No active valve", "Ninguna valvula activada"};
 constexpr LangText kSystemOk{"Sistema OK", "System OK", "Sistema OK"};
 } // namespace
@@ -34,8 +34,8 @@ constexpr LangText kSystemOk{"Sistema OK", "System OK", "Sistema OK"};
 IrrigationGeneralPageCaptions irrigationGeneralPageCaptions(int language)
 {
     IrrigationGeneralPageCaptions c;
-    for (std::size_t i = 0; i < std::size(kRows); ++i)
-        c.measurementRows[i + 1] = kRows[i].in(language);
+    for (std::size_t i = 0; i < std::size(kMeasurementRows); ++i)
+        c.measurementRows[i + 1] = kMeasurementRows[i].in(language);
     for (std::size_t i = 0; i < c.lampLabels.size(); ++i)
         c.lampLabels[i] = kLamps[i].in(language);
     c.manualOperationButton = kManualOperation.in(language);
@@ -46,7 +46,7 @@ IrrigationGeneralPageCaptions irrigationGeneralPageCaptions(int language)
     c.deviceLanguage = deviceLanguageTitle(language);
     c.deviceLanguageItems = deviceLanguageItems(language);
     for (std::size_t i = 0; i < c.alarms.size(); ++i)
-        c.alarms[i] = kAlarms[i].in(language);
+        c.alarms[i] = kAlarmTexts[i].in(language);
     c.noActiveValve = kNoActiveValve.in(language);
     c.systemOk = kSystemOk.in(language);
     return c;

@@ -1,29 +1,25 @@
 #include "screens/irrigation/IrrigationLive.h"
 
 #include "device/DeviceLink.h"
+#include "device/ReceivedValue.h"
 
 namespace {
-constexpr int kAlarms = 1001;
-constexpr int kPluviometer = 1002;
-constexpr int kHydrometerTotal = 1004;
-constexpr int kHydrometerLastCycle = 1006;
-constexpr int kDigitalInputs = 1008;
-constexpr int kPressure = 1009;
-constexpr int kValvesOff = 1010;
-constexpr int kTemperature = 1011;
-constexpr int kOutputs = 1100;
-constexpr int kWaterInvert = 213;
-constexpr int kPressureSwitchInvert = 214;
+constexpr int kAlarmsRegister = 1001;
+constexpr int kPluviometerRegister = 1002;
+constexpr int kHydrometerTotalRegister = 1004;
+constexpr int kHydrometerLastCycleRegister = 1006;
+constexpr int kDigitalInputsRegister = 1008;
+constexpr int kPressureRegister = 1009;
+constexpr int kValvesOffRegister = 1010;
+constexpr int kTemperatureRegister = 1011;
+constexpr int kOutputsRegister = 1100;
+constexpr int kWaterInvertRegister = 213;
+constexpr int kPressureSwitchInvertRegister = 214;
 constexpr int kWaterBit = 7;
 constexpr int kPressureSwitchBit = 8;
 // Tenths of a degree plus 1500; these two mean the sensor is missing.
 constexpr int kNoSensorLow = 0;
 constexpr int kNoSensorHigh = 0xFFFF;
-
-std::optional<int> value(const DeviceLink& c, int reg)
-{
-    return c.received(reg) ? std::optional<int>(c.registerValue(reg)) : std::nullopt;
-}
 
 // Low word first.
 std::optional<std::uint32_t> value32(const DeviceLink& c, int reg)
@@ -35,7 +31,7 @@ std::optional<std::uint32_t> value32(const DeviceLink& c, int reg)
 
 std::optional<bool> nonZero(const DeviceLink& c, int reg)
 {
-    const std::optional<int> v = value(c, reg);
+    const std::optional<int> v = receivedValue(c, reg);
     return v ? std::optional<bool>(*v != 0) : std::nullopt;
 }
 
@@ -50,30 +46,30 @@ std::optional<bool> lamp(const std::optional<int>& inputs, int bit, const std::o
 
 std::vector<RegisterRun> irrigationLiveReads()
 {
-    return {{1500, 1}, {601, 6}, {kOutputs, 10}, {kWaterInvert, 2}, {kAlarms, 11}};
+    return {{1500, 1}, {601, 6}, {kOutputsRegister, 10}, {kWaterInvertRegister, 2}, {kAlarmsRegister, 11}};
 }
 
 IrrigationLive irrigationLive(const DeviceLink& c)
 {
     IrrigationLive live;
-    live.pluviometer = value32(c, kPluviometer);
-    live.hydrometerTotal = value32(c, kHydrometerTotal);
-    live.hydrometerLastCycle = value32(c, kHydrometerLastCycle);
-    if (const auto p = value(c, kPressure))
+    live.pluviometer = value32(c, kPluviometerRegister);
+    live.hydrometerTotal = value32(c, kHydrometerTotalRegister);
+    live.hydrometerLastCycle = value32(c, kHydrometerLastCycleRegister);
+    if (const auto p = receivedValue(c, kPressureRegister))
         live.pressureBar = *p / 10.0;
-    live.digitalInputs = value(c, kDigitalInputs);
-    if (const auto t = value(c, kTemperature)) {
+    live.digitalInputs = receivedValue(c, kDigitalInputsRegister);
+    if (const auto t = receivedValue(c, kTemperatureRegister)) {
         live.temperatureSensor = *t != kNoSensorLow && *t != kNoSensorHigh;
         if (*live.temperatureSensor)
             live.celsius = (*t - 1500) / 10.0;
     }
-    live.alarms = value(c, kAlarms);
-    if (const auto v = value(c, kValvesOff))
+    live.alarms = receivedValue(c, kAlarmsRegister);
+    if (const auto v = receivedValue(c, kValvesOffRegister))
         live.noValveOn = (*v & 1) != 0;
     for (std::size_t i = 0; i < live.outputOn.size(); ++i)
-        live.outputOn[i] = nonZero(c, kOutputs + static_cast<int>(i));
-    live.waterInverted = nonZero(c, kWaterInvert);
-    live.pressureSwitchInverted = nonZero(c, kPressureSwitchInvert);
+        live.outputOn[i] = nonZero(c, kOutputsRegister + static_cast<int>(i));
+    live.waterInverted = nonZero(c, kWaterInvertRegister);
+    live.pressureSwitchInverted = nonZero(c, kPressureSwitchInvertRegister);
     return live;
 }
 

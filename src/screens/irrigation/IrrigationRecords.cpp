@@ -4,21 +4,11 @@
 #include "device/RegisterMap.h"
 #include "link/LinkError.h"
 #include "settings/TextEncoding.h"
-
+#include "settings/TrimmedText.h"
 
 namespace irrigationrecords {
 
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // How the controller says a record number is past its last: an exception reply, an
 // error status over TCP, or a selector that reads back something else.
@@ -36,7 +26,7 @@ Record splitRecord(std::string_view text)
         const std::size_t at = f * kFieldSize;
         std::string_view field = at < text.size() ? text.substr(at, kFieldSize) : std::string_view();
         field = field.substr(0, field.find('\0'));
-        record[f] = std::string(trimmed(field));
+        record[f] = trimmed(field, kBlanksAndLineEnds);
     }
     return record;
 }

@@ -8,6 +8,7 @@
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "screens/common/FileChooser.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "screens/irrigation/IrrigationTexts.h"
 #include "settings/AtomicFile.h"
 
@@ -17,21 +18,20 @@
 
 namespace {
 
-constexpr int kNoticeWidth = 300;
+constexpr int kReadingNoticeWidth = 300;
 // The device rebuilds its record store after an erase before it answers for it again.
-constexpr Seconds kEraseSettle{1.5};
+constexpr Seconds kRecordsEraseSettle{1.5};
 constexpr Seconds kRereadPause{2.0};
 
 constexpr LangText kReadingRecords{"Lendo registros...", "Reading records...", "Leyendo registros..."};
-constexpr LangText kSaveTitle{"Salver", "Save", "Salvar"};
+constexpr LangText kSaveRecordsTitle{"Salver", "Save", "Salvar"};
 constexpr LangText kTextFileFilter{"Arquivo de Texto (*.txt)|*.txt", "Text file (*.txt)|*.txt", "Archivo de Texto (*.txt)|*.txt"};
 constexpr LangText kConfirmErase{"Confirma apagar registros?", "Confirm erase records?", "Confirma borrar registros?"};
-constexpr LangText kSendError{"Erro no envio do comando.", "Error sending the command.", "Error al enviar el comando."};
 constexpr LangText kFileSaved{"Arquivo salvo.", "File saved.", "Archivo guardado"};
 constexpr LangText kFileWriteError{"Erro ao gravar o arquivo de registros", "Error writing the records file",
                                    "Error al grabar el archivo de registros"};
 
-std::string progressText(int language, int read)
+std::string readingProgress(int language, int read)
 {
     char percent[32];
     std::snprintf(percent, sizeof percent, " %.1f %%", 100.0 * read / irrigationrecords::kMaxRecords);
@@ -78,8 +78,8 @@ void IrrigationRecordsPage::readRecords()
         return;
     const BusyHold hold(busy_);
     {
-        BusyNotice notice(ui_, kReadingRecords.in(language_) + " 0%", kNoticeWidth);
-        records_ = irrigationrecords::readRecords(*comm_, [&](int read) { notice.setMessage(progressText(language_, read)); }).records;
+        BusyNotice notice(ui_, kReadingRecords.in(language_) + " 0%", kReadingNoticeWidth);
+        records_ = irrigationrecords::readRecords(*comm_, [&](int read) { notice.setMessage(readingProgress(language_, read)); }).records;
     }
     // Rows a previous reading filled past today's last record would pass for records
     // the device no longer holds.
@@ -94,7 +94,8 @@ void IrrigationRecordsPage::saveToFileClicked()
     const BusyHold hold(busy_);
     const std::filesystem::path last = settings_.record().LastRecordsPath;
     const std::optional<std::filesystem::path> chosen =
-        files_.chooseSaveFile({kSaveTitle.in(language_), kTextFileFilter.in(language_), "txt", last.parent_path()});
+        files_.chooseSaveFile(
+            {kSaveRecordsTitle.in(language_), kTextFileFilter.in(language_), "txt", last.parent_path()});
     if (!chosen)
         return;
     settings_.record().LastRecordsPath = chosen->string();
@@ -121,10 +122,10 @@ void IrrigationRecordsPage::eraseRecordsClicked()
         if (!ui_.ask(MessageKind::Confirmation, kConfirmErase.in(language_)))
             return;
         if (!comm_->sendCommand(irrigationrecords::kEraseCommand)) {
-            ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+            ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
             return;
         }
-        pump_.sleepUntil(deadlineAfter(kEraseSettle));
+        pump_.sleepUntil(deadlineAfter(kRecordsEraseSettle));
         ui_.showMessage(MessageKind::Information, irrigation::CommandSent.in(language_));
         pump_.sleepUntil(deadlineAfter(kRereadPause));
     }

@@ -28,7 +28,7 @@ struct IrrControl {
 
 namespace {
 
-using K = IrrControl::Kind;
+using IrrKind = IrrControl::Kind;
 
 constexpr int E(IrrEdit e) { return static_cast<int>(e); }
 constexpr int C(IrrCheck c) { return static_cast<int>(c); }
@@ -37,37 +37,37 @@ constexpr int R(IrrRadio r) { return static_cast<int>(r); }
 // In the order they are sent: the cycle's start, duration and branches, then the
 // general, pump and sensor settings.
 constexpr IrrControl kControls[] = {
-    {K::Start, E(IrrEdit::StartHour), 1, true},
-    {K::Integer, E(IrrEdit::Duration), 11, true, 0, 1440},
-    {K::Branches, C(IrrCheck::Branch1), 21, true},
-    {K::Integer, E(IrrEdit::MaxHydrometer), 31, false, 0, 10000},
-    {K::Check, C(IrrCheck::BlockOnConsumption), 32, false},
-    {K::Radio, R(IrrRadio::BranchesEnabled), 209, false},
-    {K::Integer, E(IrrEdit::ManualDuration), 210, false, 0, 1440},
-    {K::Radio, R(IrrRadio::PressureSensor), 101, false},
-    {K::Tenths, E(IrrEdit::PressureFullScale), 102, false, 1, 20},
-    {K::Tenths, E(IrrEdit::MaxPressure), 103, false, 1, 10},
-    {K::Tenths, E(IrrEdit::MinPressure), 104, false, 1, 10},
-    {K::Integer, E(IrrEdit::MaxPressureTimer), 105, false, 0, 120},
-    {K::Integer, E(IrrEdit::MinPressureTimer), 106, false, 0, 120},
-    {K::Radio, R(IrrRadio::OperationMode), 201, false},
-    {K::Tenths, E(IrrEdit::HydrometerFactor), 203, false, 1, 10},
-    {K::Tenths, E(IrrEdit::PluviometerFactor), 205, false, 1, 10},
-    {K::Integer, E(IrrEdit::MaxPluviometer), 206, false, 0, 20000},
-    {K::Integer, E(IrrEdit::PluviometerPeriod), 207, false, 0, 744},
-    {K::Check, C(IrrCheck::HydrometerEnabled), 202, false},
-    {K::Check, C(IrrCheck::PluviometerEnabled), 204, false},
-    {K::Check, C(IrrCheck::Pt100Enabled), 208, false},
-    {K::Radio, R(IrrRadio::WaterSensor), 213, false},
-    {K::Radio, R(IrrRadio::PressureSwitch), 214, false},
+    {IrrKind::Start, E(IrrEdit::StartHour), 1, true},
+    {IrrKind::Integer, E(IrrEdit::Duration), 11, true, 0, 1440},
+    {IrrKind::Branches, C(IrrCheck::Branch1), 21, true},
+    {IrrKind::Integer, E(IrrEdit::MaxHydrometer), 31, false, 0, 10000},
+    {IrrKind::Check, C(IrrCheck::BlockOnConsumption), 32, false},
+    {IrrKind::Radio, R(IrrRadio::BranchesEnabled), 209, false},
+    {IrrKind::Integer, E(IrrEdit::ManualDuration), 210, false, 0, 1440},
+    {IrrKind::Radio, R(IrrRadio::PressureSensor), 101, false},
+    {IrrKind::Tenths, E(IrrEdit::PressureFullScale), 102, false, 1, 20},
+    {IrrKind::Tenths, E(IrrEdit::MaxPressure), 103, false, 1, 10},
+    {IrrKind::Tenths, E(IrrEdit::MinPressure), 104, false, 1, 10},
+    {IrrKind::Integer, E(IrrEdit::MaxPressureTimer), 105, false, 0, 120},
+    {IrrKind::Integer, E(IrrEdit::MinPressureTimer), 106, false, 0, 120},
+    {IrrKind::Radio, R(IrrRadio::OperationMode), 201, false},
+    {IrrKind::Tenths, E(IrrEdit::HydrometerFactor), 203, false, 1, 10},
+    {IrrKind::Tenths, E(IrrEdit::PluviometerFactor), 205, false, 1, 10},
+    {IrrKind::Integer, E(IrrEdit::MaxPluviometer), 206, false, 0, 20000},
+    {IrrKind::Integer, E(IrrEdit::PluviometerPeriod), 207, false, 0, 744},
+    {IrrKind::Check, C(IrrCheck::HydrometerEnabled), 202, false},
+    {IrrKind::Check, C(IrrCheck::PluviometerEnabled), 204, false},
+    {IrrKind::Check, C(IrrCheck::Pt100Enabled), 208, false},
+    {IrrKind::Radio, R(IrrRadio::WaterSensor), 213, false},
+    {IrrKind::Radio, R(IrrRadio::PressureSwitch), 214, false},
 };
 
 // The blocks the page shows, read when it opens, and the two input inversions at 213
 // and 214, which the page shows too.
 constexpr std::pair<int, int> kReads[] = {{1, 5}, {11, 5}, {21, 5}, {31, 2}, {101, 6}, {201, 10}, {213, 2}};
-constexpr Seconds kRedrawDelay{0.3};
+constexpr Seconds kSettleBeforeRedraw{0.3};
 
-std::string twoDigits(int value)
+std::string paddedTwoDigits(int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%.2d", value);
@@ -128,24 +128,24 @@ void IrrigationSettingsPage::redraw()
         const std::optional<int> v = comm_->received(reg) ? std::optional(comm_->registerValue(reg)) : std::nullopt;
         const auto index = static_cast<std::size_t>(c.index);
         switch (c.kind) {
-        case K::Start:
-            state_.edits[E(IrrEdit::StartHour)] = v ? twoDigits(*v / 60) : "";
-            state_.edits[E(IrrEdit::StartMinute)] = v ? twoDigits(*v % 60) : "";
+        case IrrKind::Start:
+            state_.edits[E(IrrEdit::StartHour)] = v ? paddedTwoDigits(*v / 60) : "";
+            state_.edits[E(IrrEdit::StartMinute)] = v ? paddedTwoDigits(*v % 60) : "";
             break;
-        case K::Integer:
+        case IrrKind::Integer:
             state_.edits[index] = v ? std::to_string(*v) : "";
             break;
-        case K::Tenths:
+        case IrrKind::Tenths:
             state_.edits[index] = v ? shownNumber("%.1f", *v / 10.0, decimalSeparator_) : "";
             break;
-        case K::Branches:
+        case IrrKind::Branches:
             for (int b = 0; b < kIrrBranchCount; ++b)
                 state_.checks[index + static_cast<std::size_t>(b)] = v ? (*v >> b) & 1 : IrrigationSettingsPageState::kUnknown;
             break;
-        case K::Check:
+        case IrrKind::Check:
             state_.checks[index] = v ? (*v != 0 ? 1 : 0) : IrrigationSettingsPageState::kUnknown;
             break;
-        case K::Radio:
+        case IrrKind::Radio:
             state_.radios[index] = v ? (*v != 0 ? 1 : 0) : IrrigationSettingsPageState::kUnknown;
             break;
         }
@@ -164,7 +164,7 @@ std::optional<int> IrrigationSettingsPage::sentValue(const IrrControl& c, int re
         return std::nullopt;
     };
     switch (c.kind) {
-    case K::Start: {
+    case IrrKind::Start: {
         if (noEntry({IrrEdit::StartHour, IrrEdit::StartMinute}))
             return std::nullopt;
         const std::optional<int> hour = parseIntegerIn(text(IrrEdit::StartHour), 0, 23);
@@ -175,16 +175,16 @@ std::optional<int> IrrigationSettingsPage::sentValue(const IrrControl& c, int re
             return refuse(text(IrrEdit::StartMinute));
         return *hour * 60 + *minute;
     }
-    case K::Integer:
-    case K::Tenths: {
+    case IrrKind::Integer:
+    case IrrKind::Tenths: {
         const IrrEdit edit = static_cast<IrrEdit>(c.index);
         if (noEntry({edit}))
             return std::nullopt;
-        const std::optional<int> v = c.kind == K::Integer ? parseIntegerIn(text(edit), c.lo, c.hi)
-                                                          : parseTenths(text(edit), c.lo, c.hi);
+        const std::optional<int> v = c.kind == IrrKind::Integer ? parseIntegerIn(text(edit), c.lo, c.hi)
+                                                                : parseTenths(text(edit), c.lo, c.hi);
         return v ? v : refuse(text(edit));
     }
-    case K::Branches: {
+    case IrrKind::Branches: {
         int mask = 0;
         for (int b = 0; b < kIrrBranchCount; ++b) {
             const int checked = state_.checks[index + static_cast<std::size_t>(b)];
@@ -195,10 +195,10 @@ std::optional<int> IrrigationSettingsPage::sentValue(const IrrControl& c, int re
         }
         return mask;
     }
-    case K::Check:
-    case K::Radio: {
+    case IrrKind::Check:
+    case IrrKind::Radio: {
         // Nothing chosen, nothing received: nothing to send.
-        const int v = c.kind == K::Check ? state_.checks[index] : state_.radios[index];
+        const int v = c.kind == IrrKind::Check ? state_.checks[index] : state_.radios[index];
         return v == IrrigationSettingsPageState::kUnknown ? std::nullopt : std::optional(v);
     }
     }
@@ -229,7 +229,7 @@ void IrrigationSettingsPage::sendSettings()
         if (!ok)
             ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
         // The device takes a moment to settle its new settings before they are shown.
-        pump_.sleepUntil(deadlineAfter(kRedrawDelay));
+        pump_.sleepUntil(deadlineAfter(kSettleBeforeRedraw));
     } while (sendAgain_ && connected());
     redraw();
 }

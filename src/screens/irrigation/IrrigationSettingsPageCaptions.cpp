@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr LangText kGroups[] = {{"Ciclo de Irrigação", "Irrigation Cycle", "Ciclo de Irrigación"},
-                                {"Geral", "General", "General"},
-                                {"Bomba", "Pump", "Bomba"},
-                                {"Sensores", "Sensors", "Sensores"}};
+constexpr LangText kGroupTitles[] = {{"Ciclo de Irrigação", "Irrigation Cycle", "Ciclo de Irrigación"},
+                                      {"Geral", "General", "General"},
+                                      {"Bomba", "Pump", "Bomba"},
+                                      {"Sensores", "Sensors", "Sensores"}};
 
 constexpr LangText kNone{"", "", ""};
 constexpr LangText kMin{"min", "min", "min"};
@@ -17,7 +17,7 @@ constexpr LangText kBar{"BAR", "BAR", "BAR"};
 constexpr LangText kSeconds{"s", "s", "s"};
 
 // In the order of IrrEdit.
-constexpr LangText kLabels[] = {
+constexpr LangText kEditLabels[] = {
     {"Início", "Start", "Início"},
     kNone,
     {"Duração", "Duration", "Duración"},
@@ -49,10 +49,10 @@ constexpr LangText kUnits[] = {
     {"mm/m2", "mm/m2", "mm/m2"},
     {"h", "h", "h"},
 };
-static_assert(std::size(kLabels) == kIrrEditCount && std::size(kUnits) == kIrrEditCount);
+static_assert(std::size(kEditLabels) == kIrrEditCount && std::size(kUnits) == kIrrEditCount);
 
 // In the order of IrrCheck after the five branches.
-constexpr LangText kBranch{"Ramal ", "Branch ", "Ramal "};
+constexpr LangText kCycleBranch{"Ramal ", "Branch ", "Ramal "};
 constexpr LangText kSwitches[] = {{"Bloquear se Passar", "Block if Exceeded", "Bloquear si pasar"},
                                   {"Habilita Hidrômetro", "Habilita Hidrômetro", "Habilita Hidrômetro"},
                                   {"Habilita Pluviômetro", "Habilita Pluviômetro", "Habilita Pluviômetro"},
@@ -64,7 +64,7 @@ struct RadioTexts {
     LangText items[2];
 };
 // In the order of IrrRadio.
-constexpr RadioTexts kRadios[] = {
+constexpr RadioTexts kRadioTexts[] = {
     {{"Habilita Válvulas", "Enable Valves", "Habilita Válvulas"},
      {{"Desabilita", "Disable", "Desactivar"}, {"Habilita", "Enable", "Habilita"}}},
     {{"Sensor de Pressão", "Pressure Sensor", "Sensor de Pressión"},
@@ -75,9 +75,9 @@ constexpr RadioTexts kRadios[] = {
      {{"NF", "NC", "NC"}, {"NA", "NO", "NA"}}},
     {{"Pressostato", "Pressure Sensor", "Sensor de Pressión"}, {{"NF", "NC", "NC"}, {"NA", "NO", "NA"}}},
 };
-static_assert(std::size(kRadios) == kIrrRadioCount);
+static_assert(std::size(kRadioTexts) == kIrrRadioCount);
 
-constexpr LangText kInvalidValue{"Valor inválido: ", "Invalid value: ", "Valor no válido: "};
+constexpr LangText kInvalidSettingValue{"Valor inválido: ", "Invalid value: ", "Valor no válido: "};
 
 } // namespace
 
@@ -85,21 +85,21 @@ IrrigationSettingsPageCaptions irrigationSettingsPageCaptions(int language)
 {
     IrrigationSettingsPageCaptions c;
     for (std::size_t i = 0; i < c.groups.size(); ++i)
-        c.groups[i] = kGroups[i].in(language);
+        c.groups[i] = kGroupTitles[i].in(language);
     for (std::size_t i = 0; i < c.cycleItems.size(); ++i)
         c.cycleItems[i] = std::to_string(i + 1);
     for (std::size_t i = 0; i < c.labels.size(); ++i) {
-        c.labels[i] = kLabels[i].in(language);
+        c.labels[i] = kEditLabels[i].in(language);
         c.units[i] = kUnits[i].in(language);
     }
     for (std::size_t i = 0; i < kIrrBranchCount; ++i)
-        c.checks[i] = kBranch.in(language) + std::to_string(i + 1);
+        c.checks[i] = kCycleBranch.in(language) + std::to_string(i + 1);
     for (std::size_t i = kIrrBranchCount; i < c.checks.size(); ++i)
         c.checks[i] = kSwitches[i - kIrrBranchCount].in(language);
     for (std::size_t i = 0; i < c.radioTitles.size(); ++i) {
-        c.radioTitles[i] = kRadios[i].title.in(language);
-        c.radioItems[i] = {kRadios[i].items[0].in(language), kRadios[i].items[1].in(language)};
+        c.radioTitles[i] = kRadioTexts[i].title.in(language);
+        c.radioItems[i] = {kRadioTexts[i].items[0].in(language), kRadioTexts[i].items[1].in(language)};
     }
-    c.invalidValue = kInvalidValue.in(language);
+    c.invalidValue = kInvalidSettingValue.in(language);
     return c;
 }

@@ -6,6 +6,7 @@
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "link/EventPump.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "screens/irrigation/IrrigationTexts.h"
 
 #include <chrono>
@@ -20,16 +21,15 @@ constexpr int kManualRegisters = 3;
 constexpr std::chrono::milliseconds kReadBackDelay{300};
 
 constexpr LangText kManualCycle{"Ciclo Manual", "Manual Cycle", "Ciclo Manual"};
-constexpr LangText kBranch{"Ramal ", "Branch ", "Rama "};
+constexpr LangText kManualBranch{"Ramal ", "Branch ", "Rama "};
 constexpr LangText kDuration{"Duração (min)", "Duration (min)", "Duración (min)"};
 constexpr LangText kStartCycle{"Iniciar Ciclo", "Start Cycle", "Empezar Ciclo"};
 constexpr LangText kStopCycle{"Parar Ciclo", "Stop Cycle", "Parar Ciclo"};
 constexpr LangText kManualControl{"Controle Manual", "Manual Control", "Control Manual"};
 constexpr LangText kPump{"Bomba", "Pump", "Bomba"};
-constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando"};
 constexpr LangText kCommunicationError{"Erro de comunicação com o equipamento", "Communication error",
                                        "Error de comunicacion"};
-constexpr LangText kInvalidValue{"Valor numérico inválido: ", "Invalid numeric value: ", "Valor numérico inválido: "};
+constexpr LangText kInvalidNumber{"Valor numérico inválido: ", "Invalid numeric value: ", "Valor numérico inválido: "};
 
 } // namespace
 
@@ -59,7 +59,7 @@ void ManualOperationWindow::setLanguage(int language)
     captions_ = {kManualCycle.in(l), kManualCycle.in(l),    kDuration.in(l), kStartCycle.in(l),
                  kStopCycle.in(l),       kManualControl.in(l), kPump.in(l),   {}};
     for (int k = 1; k <= kBranches; ++k)
-        captions_.branches[index(k)] = kBranch.in(l) + std::to_string(k);
+        captions_.branches[index(k)] = kManualBranch.in(l) + std::to_string(k);
 }
 
 // Only what this link received is shown; the boxes of a register that never arrived
@@ -84,7 +84,8 @@ void ManualOperationWindow::fill()
 
 void ManualOperationWindow::failed()
 {
-    ui_.showMessage(MessageKind::Error, (comm_->busy() ? kCommunicationError : kSendError).in(language_));
+    const LangText& message = comm_->busy() ? kCommunicationError : general::SendErrorUnstopped;
+    ui_.showMessage(MessageKind::Error, message.in(language_));
 }
 
 void ManualOperationWindow::controlChanged()
@@ -107,7 +108,7 @@ void ManualOperationWindow::controlChanged()
             failed();
     } else if (!state_.duration.empty() || comm_->received(kDurationRegister)) {
         // An empty edit over a duration that never arrived is nothing the user typed.
-        ui_.showMessage(MessageKind::Error, kInvalidValue.in(language_) + state_.duration);
+        ui_.showMessage(MessageKind::Error, kInvalidNumber.in(language_) + state_.duration);
     }
     if (state_.controlEnabled) {
         int relays = state_.pump ? 1 : 0;

@@ -7,6 +7,7 @@
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceType.h"
+#include "device/RegisterMap.h"
 #include "screens/common/GeneralPageTexts.h"
 #include "settings/DecimalParse.h"
 
@@ -16,15 +17,10 @@
 
 namespace {
 
-constexpr int kRange = 301;
-constexpr int kFullScale = 302;
-constexpr int kCurrentFullScale = 303;
-constexpr int kChannel = 310;
-constexpr int kBoardType = 2660;
-constexpr int kUnitIndex = 1951;
-constexpr int kRtdInputs = 1003;
-constexpr int kWindings = 1020;
-constexpr int kOutputs = 1021;
+constexpr int kRangeRegister = 301;
+constexpr int kFullScaleRegister = 302;
+constexpr int kCurrentFullScaleRegister = 303;
+constexpr int kChannelRegister = 310;
 constexpr int kRangeItems = 5;
 // The board of an output that only has the 0-1 mA range.
 constexpr int kBoard0_1mA = 2;
@@ -68,10 +64,10 @@ CurrentOutputsPage::Variant CurrentOutputsPage::variant() const
 std::optional<int> CurrentOutputsPage::rangeRegister() const
 {
     if (comm_ == nullptr || comm_->deviceType() != kQLX700P)
-        return kRange;
+        return kRangeRegister;
     // Another unit's register must never be shown or written as this one's.
-    const int unit = comm_->registerValue(kUnitIndex);
-    return unit >= 0 && unit < kBusUnits ? std::optional(kRange + unit) : std::nullopt;
+    const int unit = comm_->registerValue(reg::P::UnitIndex.first);
+    return unit >= 0 && unit < kBusUnits ? std::optional(kRangeRegister + unit) : std::nullopt;
 }
 
 int CurrentOutputsPage::listCount() const
@@ -91,31 +87,31 @@ void CurrentOutputsPage::readOutputs(DeviceLink& comm)
 {
     switch (variant()) {
     case Variant::Thermal:
-        comm.readRegisters(kRange, 1, true);
-        comm.readRegisters(kFullScale, 1, true);
-        comm.readRegisters(kChannel, 4, true);
-        comm.readRegisters(kBoardType, 4, true);
+        comm.readRegisters(kRangeRegister, 1, true);
+        comm.readRegisters(kFullScaleRegister, 1, true);
+        comm.readRegisters(kChannelRegister, 4, true);
+        comm.readRegisters(reg::common::OutputBoardType.first, 4, true);
         // The channel lists and the outputs shown follow this device's inputs.
-        comm.readRegisters(kRtdInputs, 1, true);
-        comm.readRegisters(kWindings, 2, true);
+        comm.readRegisters(reg::T::RtdInputCount.first, 1, true);
+        comm.readRegisters(reg::T::WindingCount.first, 2, true);
         break;
     case Variant::Regulator:
-        comm.readRegisters(kRange, 1, true);
-        comm.readRegisters(kFullScale, 2, true);
-        comm.readRegisters(kChannel, 3, true);
-        comm.readRegisters(kBoardType, 3, true);
+        comm.readRegisters(kRangeRegister, 1, true);
+        comm.readRegisters(kFullScaleRegister, 2, true);
+        comm.readRegisters(kChannelRegister, 3, true);
+        comm.readRegisters(reg::common::OutputBoardType.first, 3, true);
         break;
     case Variant::RangeOnly:
         if (comm.deviceType() == kQLX700IRR)
             return;
         // The range shown is the one this opening read, of this unit on a P.
         if (comm.deviceType() == kQLX700P) {
-            comm.readRegisters(kUnitIndex, 1, true);
+            comm.readRegisters(reg::P::UnitIndex.first, 1, true);
             comm.flushQueuedReads();
         }
         if (const std::optional<int> range = rangeRegister())
             comm.readRegisters(*range, 1, true);
-        comm.readRegisters(kBoardType, 1, true);
+        comm.readRegisters(reg::common::OutputBoardType.first, 1, true);
         break;
     }
     comm.flushQueuedReads();
@@ -145,8 +141,8 @@ void CurrentOutputsPage::buildChannels()
         add("TAP", 2);
     } else if (variant() == Variant::Thermal) {
         // Device counts beyond the hardware's are not taken as list sizes.
-        const int windings = std::clamp(comm_->registerValue(kWindings), 0, 3);
-        const int rtds = std::clamp(comm_->registerValue(kRtdInputs), 0, 6);
+        const int windings = std::clamp(comm_->registerValue(reg::T::WindingCount.first), 0, 3);
+        const int rtds = std::clamp(comm_->registerValue(reg::T::RtdInputCount.first), 0, 6);
         add(kOil.in(language_), 0);
         for (int w = 1; w <= windings; ++w)
             add(kWindingPrefix.in(language_) + std::to_string(w), w);
@@ -170,7 +166,7 @@ void CurrentOutputsPage::redraw()
         return;
     updating_ = true;
     const Variant f = variant();
-    const bool fixedRange = comm_->registerValue(kBoardType) == kBoard0_1mA;
+    const bool fixedRange = comm_->registerValue(reg::common::OutputBoardType.first) == kBoard0_1mA;
     state_.fixedRangePanelVisible = fixedRange;
     state_.rangeVisible = !fixedRange;
     // A range the list has no item for selects none, so a send never writes an item
@@ -181,12 +177,12 @@ void CurrentOutputsPage::redraw()
 
     if (f != Variant::RangeOnly) {
         if (focus_ != kFullScaleEdit)
-            state_.fullScale = std::to_string(comm_->registerValue(kFullScale));
+            state_.fullScale = std::to_string(comm_->registerValue(kFullScaleRegister));
         if (f == Variant::Regulator && focus_ != kCurrentFullScaleEdit)
             state_.currentFullScale =
-                shownNumber("%.1f", comm_->registerValue(kCurrentFullScale) / 10.0, decimalSeparator_);
+                shownNumber("%.1f", comm_->registerValue(kCurrentFullScaleRegister) / 10.0, decimalSeparator_);
         for (int k = 0; k < listCount(); ++k) {
-            const auto it = std::find(codes_.begin(), codes_.end(), comm_->registerValue(kChannel + k));
+            const auto it = std::find(codes_.begin(), codes_.end(), comm_->registerValue(kChannelRegister + k));
             state_.outputChannels[static_cast<std::size_t>(k)] =
                 it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
         }
@@ -195,7 +191,8 @@ void CurrentOutputsPage::redraw()
     int outputs = 0;
     switch (f) {
     case Variant::Thermal:
-        outputs = std::max(1, std::min(comm_->registerValue(kOutputs), CurrentOutputsPageState::kOutputCount));
+        outputs = std::max(1, std::min(comm_->registerValue(reg::T::CurrentOutputCount.first),
+                                       CurrentOutputsPageState::kOutputCount));
         break;
     case Variant::Regulator:
         outputs = std::clamp(currentOutputs_ ? currentOutputs_() : 0, 0, 3);
@@ -225,21 +222,22 @@ void CurrentOutputsPage::sendSettings()
     if (f != Variant::RangeOnly) {
         const std::optional<int> fullScale = parseInteger(state_.fullScale);
         if (fullScale && *fullScale >= 0 && *fullScale <= 255)
-            ok = comm_->writeRegister(kFullScale, *fullScale, true) && ok;
+            ok = comm_->writeRegister(kFullScaleRegister, *fullScale, true) && ok;
         else
             ui_.showMessage(MessageKind::Error, kMsgFullScale.in(language_));
     }
     if (f == Variant::Regulator) {
         double amps = 0;
         if (TryParseDouble(state_.currentFullScale, amps) && amps >= 1.0 && amps <= 10.0)
-            ok = comm_->writeRegister(kCurrentFullScale, static_cast<int>(std::nearbyint(amps * 10.0)), true) && ok;
+            ok = comm_->writeRegister(kCurrentFullScaleRegister, static_cast<int>(std::nearbyint(amps * 10.0)), true)
+                && ok;
         else
             ui_.showMessage(MessageKind::Error, kMsgCurrentFullScale.in(language_));
     }
     for (int k = 0; k < listCount(); ++k) {
         const int entry = state_.outputChannels[static_cast<std::size_t>(k)];
         if (entry >= 0 && entry < static_cast<int>(codes_.size()))
-            ok = comm_->writeRegister(kChannel + k, codes_[static_cast<std::size_t>(entry)], true) && ok;
+            ok = comm_->writeRegister(kChannelRegister + k, codes_[static_cast<std::size_t>(entry)], true) && ok;
     }
     ok = comm_->flushQueuedWrites() && ok;
     if (!ok)

@@ -11,13 +11,13 @@ namespace {
 constexpr int kEventIndex = 801;
 constexpr int kWindow = 1810;
 constexpr int kEventsPerPage = 10;
-constexpr Seconds kRetryPause{0.2};
+constexpr Seconds kSecondTryPause{0.2};
 
 bool twice(EventPump& pump, const std::function<bool()>& step)
 {
     if (step())
         return true;
-    pump.sleepUntil(deadlineAfter(kRetryPause));
+    pump.sleepUntil(deadlineAfter(kSecondTryPause));
     return step();
 }
 

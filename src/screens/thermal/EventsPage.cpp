@@ -9,6 +9,7 @@
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "screens/common/FileChooser.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "screens/thermal/EventDownload.h"
 #include "screens/thermal/ThermalMaxima.h"
 #include "settings/AtomicFile.h"
@@ -21,13 +22,12 @@ namespace {
 constexpr int kEventCount = 1800;
 constexpr int kInterval = 214;
 constexpr int kEraseCommand = 100;
-constexpr int kNoticeWidth = 600;
-constexpr Seconds kEraseSettle{1.0};
+constexpr int kDownloadNoticeWidth = 600;
+constexpr Seconds kEventsEraseSettle{1.0};
 
 constexpr LangText kMsgTimer{"Valor de timer de eventos inválido. Deve ser um valor entre 0 e 60",
                              "Invalid event timer value. It must be a number between 0 and 60.",
                              "Valor de timer de eventos inválido. Debe ser un valor entre 0 y 60"};
-constexpr LangText kSendError{"Erro no envio do comando", "Error sending the command", "Error al enviar el comando."};
 constexpr LangText kDownloadError{"Erro no download dos eventos do equipamento",
                                   "Error downloading the events from the device",
                                   "Error al descargar los eventos del dispositivo"};
@@ -39,9 +39,9 @@ constexpr LangText kEraseError{"Erro ao apagar os eventos", "Error erasing the e
 constexpr LangText kAskResetMaxima{"Deseja zerar os máximos?", "Would you like to reset the max values?",
                                    "Te gustaría reajustar los máximos?"};
 constexpr LangText kDownloading{"Baixando... ", "Downloading... ", "Descargando... "};
-constexpr LangText kSaveTitle{"Salvar Eventos", "Save Events", "Salvar Eventos"};
-constexpr LangText kFilter{"Log de Eventos (*.txt)|*.txt", "Event Log (*.txt)|*.txt",
-                           "Registro de Eventos (*.txt)|*.txt"};
+constexpr LangText kSaveEventsTitle{"Salvar Eventos", "Save Events", "Salvar Eventos"};
+constexpr LangText kEventLogFilter{"Log de Eventos (*.txt)|*.txt", "Event Log (*.txt)|*.txt",
+                                  "Registro de Eventos (*.txt)|*.txt"};
 // A download the device cut short still keeps what it sent, and says so.
 constexpr LangText kIncompleteFile{"Arquivo incompleto: ", "Incomplete file: ", "Archivo incompleto: "};
 constexpr LangText kOf{" de ", " of ", " de "};
@@ -49,7 +49,7 @@ constexpr LangText kEventsSavedIn{" eventos gravados em ", " events saved in ", 
 constexpr LangText kFileError{"Erro ao gravar o arquivo de eventos", "Error writing the event file",
                               "Error al grabar el archivo de eventos"};
 
-std::string progressText(int language, int fetched, int total)
+std::string downloadProgress(int language, int fetched, int total)
 {
     return kDownloading.in(language) + "(" + std::to_string(fetched) + " / " + std::to_string(total) + ")";
 }
@@ -120,7 +120,7 @@ void EventsPage::eventIntervalLeft()
         ui_.showMessage(MessageKind::Error, kMsgTimer.in(language_));
     ok = comm_->flushQueuedWrites() && ok;
     if (!ok)
-        ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+        ui_.showMessage(MessageKind::Error, general::SendErrorSpanishStopped.in(language_));
     eventIntervalFocused_ = false;
     redraw();
 }
@@ -141,7 +141,8 @@ void EventsPage::downloadEventsClicked()
     const BusyHold hold(busy_);
     const std::filesystem::path last = settings_.record().LastEventLogPath;
     const std::optional<std::filesystem::path> chosen =
-        files_.chooseSaveFile({kSaveTitle.in(language_), kFilter.in(language_), "txt", last.parent_path()});
+        files_.chooseSaveFile(
+            {kSaveEventsTitle.in(language_), kEventLogFilter.in(language_), "txt", last.parent_path()});
     if (!chosen)
         return;
     settings_.record().LastEventLogPath = chosen->string();
@@ -158,10 +159,10 @@ void EventsPage::saveEventLog(const std::string& path)
     const int total = comm_->registerValue(kEventCount);
     EventDownloadResult result;
     {
-        BusyNotice notice(ui_, progressText(language_, 0, total), kNoticeWidth);
+        BusyNotice notice(ui_, downloadProgress(language_, 0, total), kDownloadNoticeWidth);
         const eventrecord::Layout layout = eventrecord::layoutOf(comm_->registerValue(1020), comm_->registerValue(1003));
         result = downloadEvents(*comm_, pump_, total, layout,
-                                [&](int fetched, int all) { notice.setMessage(progressText(language_, fetched, all)); });
+                                [&](int fetched, int all) { notice.setMessage(downloadProgress(language_, fetched, all)); });
     }
     std::string error;
     if (!writeFileAtomically(path, eventLogText(result.lines), error)) {
@@ -191,7 +192,7 @@ void EventsPage::eraseEventsClicked()
     ui_.showMessage(MessageKind::Information, kEventsErased.in(language_));
     // The device needs a moment before its count shows the erase. The count is read
     // at once, not queued, so every link shows the new count now.
-    pump_.sleepUntil(deadlineAfter(kEraseSettle));
+    pump_.sleepUntil(deadlineAfter(kEventsEraseSettle));
     comm_->readRegisters(kEventCount, 1);
     redraw();
 }
@@ -204,6 +205,6 @@ void EventsPage::resetMaximaClicked()
     if (!ui_.ask(MessageKind::Warning, kAskResetMaxima.in(language_)))
         return;
     if (!resetThermalMaxima(*comm_))
-        ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+        ui_.showMessage(MessageKind::Error, general::SendErrorSpanishStopped.in(language_));
     redraw();
 }

@@ -4,8 +4,8 @@
 
 namespace {
 constexpr LangText kMaxTemperature{"Temp. Máxima", "Max Temp.", "Temp. Máxima"};
-constexpr LangText kTime{"Horário", "Time", "Hora"};
-constexpr LangText kWindingAbbrev{"Enr ", "Wind ", "Dev "};
+constexpr LangText kTimeColumn{"Horário", "Time", "Hora"};
+constexpr LangText kWindingRow{"Enr ", "Wind ", "Dev "};
 constexpr LangText kResetMaxima{"Zerar Máximos", "Reset Max", "Reajustar Máximos"};
 constexpr LangText kDownloadEvents{"Baixar Eventos", "Download Events", "Descargar Eventos"};
 constexpr LangText kEraseEvents{"Apagar Eventos", "Erase Events", "Borrar Eventos"};
@@ -17,9 +17,9 @@ constexpr LangText kRecordedEvents{"Num. Eventos Gravados: ", "Num. of Recorded 
 EventsPageCaptions eventsPageCaptions(int language)
 {
     EventsPageCaptions c;
-    c.header = {kMaxTemperature.in(language), "Timestamp48", kTime.in(language)};
+    c.header = {kMaxTemperature.in(language), "Timestamp48", kTimeColumn.in(language)};
     for (int w = 0; w < 3; ++w)
-        c.rows[static_cast<std::size_t>(w)] = kWindingAbbrev.in(language) + std::to_string(w + 1);
+        c.rows[static_cast<std::size_t>(w)] = kWindingRow.in(language) + std::to_string(w + 1);
     for (int k = 0; k < 6; ++k)
         c.rows[static_cast<std::size_t>(3 + k)] = "RTD " + std::to_string(k + 1);
     c.resetMaximaButton = kResetMaxima.in(language);

@@ -28,15 +28,16 @@ constexpr int kDeadTime = 5;
 // The device counts the first four parameters in periods of 1.2 s.
 constexpr double kPeriod = 1.2;
 
-constexpr std::array<const char*, 7> kLabels{"Nmin", "Nmax", "Nestim", "Nmeas", "Nmm", "Nme", "Delta"};
-constexpr LangText kCaption{"Detecta Falha Membrana", "Detect Membrane Failure", "Detecta Falha Membrana"};
-constexpr LangText kSend{"Envia", "Send", "Envia"};
+constexpr std::array<const char*, 7> kParameterNames{"Nmin", "Nmax", "Nestim", "Nmeas", "Nmm", "Nme", "Delta"};
+constexpr LangText kFaultDetectionCaption{"Detecta Falha Membrana", "Detect Membrane Failure",
+                                          "Detecta Falha Membrana"};
 constexpr LangText kSaveMeasurements{"Salvar Medidas", "Save Measurements", "Salvar Medidas"};
 constexpr LangText kInfo{"Nmin, Nmax, Nestim e Nmeas em segundos,  Nmm e Nme em amostras,  e Delta em ºC",
                          "Nmin, Nmax, Nestim and Nmeas in seconds,  Nmm and Nme in samples,  and Delta in ºC",
                          "Nmin, Nmax, Nestim y Nmeas en segundos,  Nmm y Nme en amostras,  y Delta en ºC"};
 constexpr LangText kTitleSave{"Salvar Dados", "Save Data", "Salvar Dados"};
-constexpr LangText kFilter{"Arquivo texto (*.txt)|*.txt", "Text file (*.txt)|*.txt", "Arquivo texto (*.txt)|*.txt"};
+constexpr LangText kMeasurementFileFilter{"Arquivo texto (*.txt)|*.txt", "Text file (*.txt)|*.txt",
+                                          "Arquivo texto (*.txt)|*.txt"};
 constexpr LangText kPresentMeasurement{"Medida Atual:  ", "Current Measure:  ", "Medida Atual:  "};
 constexpr LangText kRecordingStopped{"A gravação foi interrompida: ", "The recording was stopped: ",
                                      "La grabación fue interrumpida: "};
@@ -50,7 +51,7 @@ constexpr std::array<LangText, 6> kStates{{
 }};
 constexpr LangText kUnknownState{"Estado desconhecido", "Unknown State", "Estado desconocido"};
 
-std::string fixed(double value, int decimals)
+std::string withDecimals(double value, int decimals)
 {
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -77,7 +78,7 @@ FaultDetectionWindow::FaultDetectionWindow(AppSettings& settings, Ui& ui, FileCh
     , files_(files)
 {
     for (std::size_t i = 0; i < labels_.size(); ++i)
-        labels_[i] = kLabels[i];
+        labels_[i] = kParameterNames[i];
 }
 
 void FaultDetectionWindow::activate(DeviceLink& comm, int language)
@@ -91,7 +92,8 @@ void FaultDetectionWindow::activate(DeviceLink& comm, int language)
 void FaultDetectionWindow::setLanguage(int language)
 {
     language_ = ValidLanguage(language);
-    captions_ = {kCaption.in(language_), kSend.in(language_), kSaveMeasurements.in(language_), kInfo.in(language_)};
+    captions_ = {kFaultDetectionCaption.in(language_), kValueWindowSend.in(language_),
+                 kSaveMeasurements.in(language_), kInfo.in(language_)};
 }
 
 void FaultDetectionWindow::fillRows()
@@ -100,11 +102,11 @@ void FaultDetectionWindow::fillRows()
         const int value = comm_->registerValue(kParameterRegister + row - 1);
         auto& cell = values_[static_cast<std::size_t>(row - 1)];
         if (row <= 4)
-            cell = fixed(value * kPeriod, 1);
+            cell = withDecimals(value * kPeriod, 1);
         else if (row <= 6)
             cell = std::to_string(value);
         else
-            cell = fixed(value / 10.0, 1);
+            cell = withDecimals(value / 10.0, 1);
     }
 }
 
@@ -118,9 +120,9 @@ void FaultDetectionWindow::tick()
     comm_->flushQueuedReads();
     const float result = WordsToSingle(static_cast<std::uint16_t>(comm_->registerValue(kResultRegister)),
                                        static_cast<std::uint16_t>(comm_->registerValue(kResultRegister + 1)));
-    resultText_ = "Result:  " + fixed(static_cast<double>(result), 5);
+    resultText_ = "Result:  " + withDecimals(static_cast<double>(result), 5);
     measurementText_ =
-        kPresentMeasurement.in(language_) + fixed(thermalTemperature(comm_->registerValue(kRtd1Register)), 1);
+        kPresentMeasurement.in(language_) + withDecimals(thermalTemperature(comm_->registerValue(kRtd1Register)), 1);
     const int state = comm_->registerValue(kStateRegister);
     stateText_ = state >= 0 && state < static_cast<int>(kStates.size())
                      ? kStates[static_cast<std::size_t>(state)].in(language_)
@@ -177,7 +179,7 @@ void FaultDetectionWindow::recordingToggled(bool down)
     }
     lines_.clear();
     std::string& last = settings_.record().LastFaultDetectionPath;
-    const auto file = files_.chooseSaveFile({kTitleSave.in(language_), kFilter.in(language_), "txt",
+    const auto file = files_.chooseSaveFile({kTitleSave.in(language_), kMeasurementFileFilter.in(language_), "txt",
                                              last.empty() ? std::filesystem::path()
                                                           : std::filesystem::path(last).parent_path()});
     if (!file)

@@ -23,7 +23,7 @@ struct RadioBlock {
     int first;
     int items;
 };
-constexpr std::array<RadioBlock, kSerialRadioCount> kRadios{
+constexpr std::array<RadioBlock, kSerialRadioCount> kRadioBlocks{
     {{1300, 2}, {1400, 5}, {1410, 4}, {1310, 5}, {1320, 4}, {1340, 2}, {1380, 2}}};
 
 // The thirteen blocks, in the order the page reads them.
@@ -82,12 +82,12 @@ std::optional<int> dnp3Address(const std::string& text)
 }
 
 // Each edit's register block, its input rule and the message for a refused input.
-struct EditRule {
+struct SerialEditRule {
     int first;
     std::optional<int> (*parse)(const std::string&);
     const LangText* message;
 };
-constexpr std::array<EditRule, kSerialEditCount> kEdits{{
+constexpr std::array<SerialEditRule, kSerialEditCount> kEdits{{
     {1420, modbusAddress, &kMsgModbusAddress},
     {1430, txDelayTenths, &kMsgTXDelay},
     {1330, dnp3Address, &kMsgDnp3Address},
@@ -154,11 +154,11 @@ void SerialPortsPage::redraw()
         return;
     updating_ = true;
     const int i = port();
-    for (std::size_t g = 0; g < kRadios.size(); ++g) {
+    for (std::size_t g = 0; g < kRadioBlocks.size(); ++g) {
         // A value the group has no item for selects none, so a send never writes an
         // item the device did not hold.
-        const int value = comm_->registerValue(kRadios[g].first + i);
-        state_.radios[g] = value < kRadios[g].items ? value : -1;
+        const int value = comm_->registerValue(kRadioBlocks[g].first + i);
+        state_.radios[g] = value < kRadioBlocks[g].items ? value : -1;
     }
     for (std::size_t e = 0; e < kEdits.size(); ++e) {
         if (static_cast<int>(e) != focusedEdit_)
@@ -178,9 +178,9 @@ void SerialPortsPage::sendSettings()
     }
     const int i = port();
     bool ok = true;
-    for (std::size_t g = 0; g < kRadios.size(); ++g) {
+    for (std::size_t g = 0; g < kRadioBlocks.size(); ++g) {
         if (state_.radios[g] >= 0)
-            ok = comm_->writeRegister(kRadios[g].first + i, state_.radios[g], true) && ok;
+            ok = comm_->writeRegister(kRadioBlocks[g].first + i, state_.radios[g], true) && ok;
     }
     for (std::size_t e = 0; e < kEdits.size(); ++e) {
         const std::optional<int> value = kEdits[e].parse(state_.edits[e]);
@@ -206,7 +206,7 @@ void SerialPortsPage::portChosen(int index)
 void SerialPortsPage::serialSettingChosen(SerialRadio group, int index)
 {
     const auto g = static_cast<std::size_t>(group);
-    if (busy_ || index < 0 || index >= kRadios.at(g).items)
+    if (busy_ || index < 0 || index >= kRadioBlocks.at(g).items)
         return;
     state_.radios[g] = index;
     sendSettings();

@@ -1,14 +1,13 @@
 #include "screens/thermal/SerialPortsPageCaptions.h"
 
 #include "app/LanguageText.h"
+#include "app/LinkCaptions.h"
 
 namespace {
 constexpr LangText kPortIndex{"Indice da Serial", "Serial Index", "Indice de la Serial"};
 constexpr LangText kMode{"Modo", "Mode", "Modo"};
-constexpr LangText kFormat{"Formato", "Format", "Formato"};
 constexpr LangText kAlways{"Sempre", "Always", "Siempre"};
 constexpr LangText kNever{"Nunca", "Never", "Nunca"};
-constexpr LangText kAddress{"Endereço", "Address", "Dirección"};
 constexpr LangText kTXDelay{"Delay de Transm. (ms)", "Transm. Delay (ms)", "Delay de Transm. (ms)"};
 constexpr LangText kHexAddress{"Endereço (Hexadecimal)", "Address (Hexadecimal)", "Dirección (Hexadecimal)"};
 constexpr LangText kFixedBackoff{"Backoff Delay Fixo", "Backoff Fixed Delay", "Backoff Delay Fijo"};
@@ -29,7 +28,7 @@ SerialPortsPageCaptions serialPortsPageCaptions(int language)
     c.portLabel = kPortIndex.in(l);
     c.modbusBox = "ModBus";
     c.dnp3Box = "DNP3";
-    c.radioTitles = {kMode.in(l), "BaudRate", kFormat.in(l), "BaudRate", kFormat.in(l),
+    c.radioTitles = {kMode.in(l), "BaudRate", linkcaption::Format.in(l), "BaudRate", linkcaption::Format.in(l),
                      "Application Layer Confirm.", "Interframe Gap"};
     c.radioItems = {std::vector<std::string>{"ModBus", "DNP3"},
                     kBaudRates,
@@ -38,8 +37,8 @@ SerialPortsPageCaptions serialPortsPageCaptions(int language)
                     kFormats,
                     std::vector<std::string>{"Only events/multi-frag. resp.", kAlways.in(l)},
                     std::vector<std::string>{kNever.in(l), kAlways.in(l)}};
-    c.editLabels = {kAddress.in(l),      kTXDelay.in(l),       kHexAddress.in(l),
-                    kFixedBackoff.in(l), kRandomBackoff.in(l), kInterOctet.in(l)};
+    c.editLabels = {linkcaption::Address.in(l), kTXDelay.in(l),       kHexAddress.in(l),
+                    kFixedBackoff.in(l),        kRandomBackoff.in(l), kInterOctet.in(l)};
     c.readOnlyNoticeLabel = kCannotModify.in(l);
     return c;
 }

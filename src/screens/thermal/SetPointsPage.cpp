@@ -6,6 +6,8 @@
 #include "app/Ui.h"
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
+#include "device/ReceivedValue.h"
+#include "device/RegisterMap.h"
 #include "settings/DecimalParse.h"
 #include "settings/FullConfigRead.h"
 
@@ -26,11 +28,11 @@ constexpr int kAlternationWarning = 16;
 
 constexpr int kAlternation = 208;
 constexpr int kActiveRtds = 1002;
-constexpr int kRtdInputs = 1003;
 constexpr int kFirstRedundant = 1005; // RTD 2..6
-constexpr int kWindings = 1020;
 
-constexpr LangText kSendError{"Erro no envio do comando.", "Error sending the command.", "Error al envial el comando."};
+// The send error as this page spells it, which differs from general::SendError.
+constexpr LangText kSetPointsSendError{"Erro no envio do comando.", "Error sending the command.",
+                                       "Error al envial el comando."};
 constexpr LangText kMsg0To255{"Valor inválido. Deve ser um inteiro entre 0 e 255.",
                               "Invalid value. It must be an integer between 0 and 255.",
                               "Valor inválido. Debe ser un entero entre 0 y 255."};
@@ -128,12 +130,12 @@ bool SetPointsPage::connected() const { return comm_ != nullptr && comm_->connec
 
 int SetPointsPage::windings() const
 {
-    return comm_->received(kWindings) ? std::clamp(comm_->registerValue(kWindings), 0, 3) : 0;
+    return std::clamp(receivedValue(*comm_, reg::T::WindingCount.first).value_or(0), 0, 3);
 }
 
 int SetPointsPage::rtdInputs() const
 {
-    return comm_->received(kRtdInputs) ? std::clamp(comm_->registerValue(kRtdInputs), 1, 6) : 1;
+    return std::clamp(receivedValue(*comm_, reg::T::RtdInputCount.first).value_or(1), 1, 6);
 }
 
 int SetPointsPage::activeRtds() const
@@ -158,9 +160,9 @@ void SetPointsPage::activate(DeviceLink& comm, int language)
         for (const RegisterRun& run : runs)
             comm.readRegisters(run.first, run.count, true);
         // The general page reads these on connecting; the lists need them.
-        for (const int reg : {kRtdInputs, kWindings}) {
-            if (!comm.received(reg))
-                comm.readRegisters(reg, 1, true);
+        for (const int count : {reg::T::RtdInputCount.first, reg::T::WindingCount.first}) {
+            if (!comm.received(count))
+                comm.readRegisters(count, 1, true);
         }
         comm.flushQueuedReads();
     }
@@ -408,7 +410,7 @@ void SetPointsPage::sendSettings()
         ok = comm_->writeRegisters(kFirstRedundant, boxes, true) && ok;
     ok = comm_->flushQueuedWrites() && ok;
     if (!ok)
-        ui_.showMessage(MessageKind::Error, kSendError.in(language_));
+        ui_.showMessage(MessageKind::Error, kSetPointsSendError.in(language_));
     redraw();
     const int shown = state_.setPointAlternation;
     if (!ok && alternation >= 0 && shown >= 0 && alternation != shown)

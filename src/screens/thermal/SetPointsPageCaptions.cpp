@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr LangText kHeader[] = {
+constexpr LangText kGridColumns[] = {
     {"Rele", "Relay", "Rele"},
     {"RTD SP (ºC)", "RTD SP (ºC)", "RTD SP (ºC)"},
     {"RTD Hist (ºC)", "RTD Hyst (ºC)", "RTD Hist (ºC)"},
@@ -52,7 +52,7 @@ constexpr LangText kAlternationItems[] = {
 constexpr LangText kDailyCooling{"Resfriamento Diário", "Daily Cooling", "Enfriamiento Diario"};
 constexpr LangText kCoolingStart{"Horário de Início", "Start Time", "Hora de Inicio"};
 constexpr LangText kCoolingDuration{"Duração (min) (0 = desligado)", "Duration (min) (0 = off)", "Duración (min) (0 = apagado)"};
-constexpr LangText kConfiguration{"Configurações", "Configuration", "Configuración"};
+constexpr LangText kConfigurationTitle{"Configurações", "Configuration", "Configuración"};
 constexpr LangText kActiveRtdsTitle{"RTDs Ativos", "Active RTDs", "RTDs Activos"};
 constexpr LangText kSetPointAlternation{"Alternância de Setpoint", "Setpoint Alternate", "Alternar Setpoints"};
 constexpr LangText kRedundantRtds{"RTDs Redundantes", "Redundant RTDs", "RTDs Redundantes"};
@@ -70,7 +70,7 @@ SetPointsPageCaptions setPointsPageCaptions(int language)
 {
     SetPointsPageCaptions c;
     for (std::size_t i = 0; i < c.header.size(); ++i)
-        c.header[i] = kHeader[i].in(language);
+        c.header[i] = kGridColumns[i].in(language);
     for (std::size_t i = 0; i < c.choices.size(); ++i)
         c.choices[i] = kChoices[i].in(language);
     for (const LangText& item : kAlternationItems)
@@ -78,7 +78,7 @@ SetPointsPageCaptions setPointsPageCaptions(int language)
     c.dailyCoolingBox = kDailyCooling.in(language);
     c.dailyCoolingStartLabel = kCoolingStart.in(language);
     c.dailyCoolingDurationLabel = kCoolingDuration.in(language);
-    c.configurationBox = kConfiguration.in(language);
+    c.configurationBox = kConfigurationTitle.in(language);
     c.activeRtdCount = kActiveRtdsTitle.in(language);
     c.setPointAlternationLabel = kSetPointAlternation.in(language);
     c.redundantRtdsBox = kRedundantRtds.in(language);

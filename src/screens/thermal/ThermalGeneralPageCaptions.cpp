@@ -9,7 +9,7 @@ constexpr LangText kTemperature{"Temperatura", "Temperature", "Temperatura"};
 constexpr LangText kQuantity{"Grandeza", "Physical Quandity", "Grandeza"};
 constexpr LangText kPercentage{"Porcentagem", "Percentage", "Porcentaje"};
 constexpr LangText kOperatingFrequency{"Frequência de Operação", "Operation Frequency", "Frecuencia de Operación"};
-constexpr LangText kWindingAbbrev{"Enr.", "Wind.", "Devan."};
+constexpr LangText kWindingColumn{"Enr.", "Wind.", "Devan."};
 constexpr LangText kCurrentAmps{"Corrente (A)", "Current (A)", "Corriente (A)"};
 constexpr LangText kCurrentPercent{"Corrente (%)", "Current (%)", "Corriente (%)"};
 } // namespace
@@ -26,6 +26,6 @@ ThermalGeneralPageCaptions thermalGeneralPageCaptions(int language)
     c.deviceLanguage = deviceLanguageTitle(l);
     c.deviceLanguageItems = deviceLanguageItems(l);
     c.measurementHeader = {"RTD", "Temp. (ºC)", "Resist. (ohms)"};
-    c.windingMeasurementHeader = {kWindingAbbrev.in(l), "Temp. (ºC)", kCurrentAmps.in(l), kCurrentPercent.in(l)};
+    c.windingMeasurementHeader = {kWindingColumn.in(l), "Temp. (ºC)", kCurrentAmps.in(l), kCurrentPercent.in(l)};
     return c;
 }

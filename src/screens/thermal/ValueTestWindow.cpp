@@ -9,9 +9,8 @@
 #include <cstdint>
 
 namespace {
-constexpr LangText kCaption{"Testes", "Tests", "Testes"};
+constexpr LangText kValueTestCaption{"Testes", "Tests", "Testes"};
 constexpr LangText kActivateTest{"Ativa teste de medida", "Activate measure test", "Activa teste de medida"};
-constexpr LangText kSend{"Envia", "Send", "Envia"};
 constexpr LangText kSendSecond{"Envia 2", "Send 2", "Envia 2"};
 constexpr LangText kInfo1{"RTDs em ohms, Corrente em A", "RTDs in ohms, Current in A", "RTDs en ohms, Corriente en A"};
 } // namespace
@@ -39,8 +38,9 @@ void ValueTestWindow::setLanguage(int language)
     if (comm_ == nullptr)
         return;
     language_ = ValidLanguage(language);
-    captions_ = {kCaption.in(language_), kActivateTest.in(language_), kSend.in(language_), kSendSecond.in(language_),
-                 kInfo1.in(language_),   "100 ohms = 0ºC",      "120 ohms =~ 53ºC",   "138 ohms =~ 98ºC"};
+    captions_ = {kValueTestCaption.in(language_), kActivateTest.in(language_), kValueWindowSend.in(language_),
+                 kSendSecond.in(language_),       kInfo1.in(language_),        "100 ohms = 0ºC",
+                 "120 ohms =~ 53ºC",              "138 ohms =~ 98ºC"};
     const auto& rows = testValueRows(comm_->deviceType());
     for (std::size_t r = 0; r < labels_.size(); ++r)
         labels_[r] = r < rows.size() ? rows[r].label.in(language_) : std::string();

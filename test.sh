@@ -9,7 +9,9 @@ cd "$(dirname "$0")"
 
 build=build/test
 # Debug (-O0 -g): the sanitizers need no optimisation, and the build is the long part.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# A unity build compiles eight files as one, so the headers are parsed once per batch;
+# names in the anonymous namespaces of one library's files must therefore differ.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_UNITY_BUILD=ON \
   -DQLX700_SANITIZE=ON -DQLX700_TESTS=ON -DQLX700_BENCH=ON
 cmake --build "$build"
 

@@ -49,7 +49,7 @@ void typeAndEnter(QLineEdit* edit, const QString& text)
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-void type(QLineEdit* edit, const QString& text)
+void typeInto(QLineEdit* edit, const QString& text)
 {
     edit->setFocus();
     edit->selectAll();
@@ -342,8 +342,8 @@ void CalibrationViewsTest::regressionWindowCollectsPointsAndSavesTheLine()
     QVERIFY(child<QPushButton>(view, "nextChannelButton")->isVisible());
 
     for (const auto& [measured, expected] : {std::pair{"100", "100.5"}, std::pair{"120", "120.9"}}) {
-        type(child<QLineEdit>(view, "measuredEdit"), measured);
-        type(child<QLineEdit>(view, "expectedEdit"), expected);
+        typeInto(child<QLineEdit>(view, "measuredEdit"), measured);
+        typeInto(child<QLineEdit>(view, "expectedEdit"), expected);
         QTest::mouseClick(child<QPushButton>(view, "addPointButton"), Qt::LeftButton);
     }
     auto* grid = child<QTableWidget>(view, "valueGrid");
@@ -357,8 +357,8 @@ void CalibrationViewsTest::regressionWindowCollectsPointsAndSavesTheLine()
     unitCombo->setFocus();
     QTest::keyClick(unitCombo, Qt::Key_Down);
     QCOMPARE(logic.unit(), 1);
-    type(child<QLineEdit>(view, "measuredEdit"), "138");
-    type(child<QLineEdit>(view, "expectedEdit"), "100");
+    typeInto(child<QLineEdit>(view, "measuredEdit"), "138");
+    typeInto(child<QLineEdit>(view, "expectedEdit"), "100");
     QTest::mouseClick(child<QPushButton>(view, "addPointButton"), Qt::LeftButton);
     QVERIFY(cellText(grid, 2, 2).startsWith("138.50"));
 
@@ -402,8 +402,8 @@ void CalibrationViewsTest::inputRegressionWindowShowsTheInputsUnits()
     QVERIFY(QTest::qWaitFor([&] { return child<QLabel>(view, "liveReadingPanel")->text().endsWith(" Vrms"); }, 3000));
 
     for (const auto& [measured, applied] : {std::pair{"100", "110"}, std::pair{"200", "210"}}) {
-        type(child<QLineEdit>(view, "measuredEdit"), measured);
-        type(child<QLineEdit>(view, "expectedEdit"), applied);
+        typeInto(child<QLineEdit>(view, "measuredEdit"), measured);
+        typeInto(child<QLineEdit>(view, "expectedEdit"), applied);
         QTest::mouseClick(child<QPushButton>(view, "addPointButton"), Qt::LeftButton);
     }
     QTest::mouseClick(child<QPushButton>(view, "saveCalibrationButton"), Qt::LeftButton);

@@ -38,7 +38,7 @@ QLineEdit* cell(QWidget& view, int row)
     return edit;
 }
 
-void type(QLineEdit* edit, const QString& text)
+void retype(QLineEdit* edit, const QString& text)
 {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -138,7 +138,7 @@ void ThermalWindowsViewTest::membraneGridSendsTheTypedParameters()
 
     const char* typed[] = {"30", "1500", "-5", "10", "2000", "7", "12.34"};
     for (int row = 0; row < 7; ++row)
-        type(cell(view, row), typed[row]);
+        retype(cell(view, row), typed[row]);
     QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
     const std::uint16_t expected[] = {25, 1200, 0, 8, 1440, 7, 123};
     for (int i = 0; i < 7; ++i)
@@ -147,7 +147,7 @@ void ThermalWindowsViewTest::membraneGridSendsTheTypedParameters()
     QCOMPARE(cell(view, 0)->text(), QString("30"));
 
     const std::uint64_t before = sim->requestCount();
-    type(cell(view, 2), "abc");
+    retype(cell(view, 2), "abc");
     QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
     QCOMPARE(sim->requestCount(), before);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Invalid value: abc"});
@@ -281,9 +281,9 @@ void ThermalWindowsViewTest::valueWindowSendsTheModeAndTheValues()
 
     testActiveCheck->click();
     QVERIFY(!logic.testActive());
-    type(cell(view, 0), "120");
-    type(cell(view, 5), "7000");
-    type(cell(view, 8), "1.5");
+    retype(cell(view, 0), "120");
+    retype(cell(view, 5), "7000");
+    retype(cell(view, 8), "1.5");
     QTest::mouseClick(child<QPushButton>(view, "sendSecondButton"), Qt::LeftButton);
     QCOMPARE(sim->reg(2150), std::uint16_t(0));
     QCOMPARE(sim->reg(2151), std::uint16_t(1200));
@@ -302,7 +302,7 @@ void ThermalWindowsViewTest::valueWindowSendsTheModeAndTheValues()
     }
 
     const std::uint64_t before = sim->requestCount();
-    type(cell(view, 2), "abc");
+    retype(cell(view, 2), "abc");
     QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
     QCOMPARE(sim->requestCount(), before);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Valor inválido: abc"});
@@ -337,7 +337,7 @@ void ThermalWindowsViewTest::valueWindowRowsFollowTheModel()
     QCOMPARE(grid->item(3, 0)->text(), QString("Retras"));
 
     sim->setReg(2155, 99); // a row the model does not use is sent as 0
-    type(cell(view, 0), "300");
+    retype(cell(view, 0), "300");
     QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
     QCOMPARE(sim->reg(2151), std::uint16_t(255));
     QCOMPARE(sim->reg(2155), std::uint16_t(0));

@@ -1,11 +1,12 @@
 // qlx700ctl calibration against the simulated devices over serial and TCP: the pairs
 // the device holds as it holds them, the record's points from the data folder, and a
 // device that stops answering.
-#include "support/CtlRunner.h"
-#include "support/ScopedDataFolder.h"
+#include "CtlLinks.h"
 #include "SimServer.h"
 #include "device/DeviceModel.h"
 #include "settings/CalibrationStore.h"
+#include "support/CtlRunner.h"
+#include "support/ScopedDataFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,8 @@
 
 namespace {
 
-std::vector<std::vector<std::string>> links(const qlxsim::SimServer& sim)
-{
-    return {{"--serial", sim.serialPath()}, {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())}};
-}
 
-CtlRun calibration(std::vector<std::string> link, const std::string& model)
+CtlRun calibrationCtl(std::vector<std::string> link, const std::string& model)
 {
     link.insert(link.end(), {"--model", model, "--password", "QWKZ", "calibration"});
     return ctl(link);
@@ -84,10 +81,10 @@ TEST(CtlCalibration, PrintsEveryPairTheDeviceHoldsAsItHoldsIt)
         sim->setReg(2530, 12745);
         sim->setReg(2501, 4464);
         sim->setReg(2502, 1); // serial number 70000
-        for (const auto& link : links(*sim)) {
+        for (const auto& link : ctlLinks(*sim)) {
             SCOPED_TRACE(link[0]);
             ScopedDataFolder data;
-            const CtlRun r = calibration(link, m.model);
+            const CtlRun r = calibrationCtl(link, m.model);
             ASSERT_EQ(r.status, 0) << r.err;
             EXPECT_EQ(r.err, "");
             const auto found = items(r.out);
@@ -136,9 +133,9 @@ TEST(CtlCalibration, PrintsTheRecordsPointsForTheDevicesSerialNumber)
     for (const std::string model : {"T", "R"}) {
         SCOPED_TRACE(model);
         auto sim = qlxsim::SimServer::start({.model = model}, {.serial = true, .tcp = true});
-        for (const auto& link : links(*sim)) {
+        for (const auto& link : ctlLinks(*sim)) {
             SCOPED_TRACE(link[0]);
-            const CtlRun r = calibration(link, model);
+            const CtlRun r = calibrationCtl(link, model);
             ASSERT_EQ(r.status, 0) << r.err;
             const auto found = items(r.out);
             EXPECT_EQ(found.at("serial number"), "1234");
@@ -169,13 +166,13 @@ TEST(CtlCalibration, ASilentDeviceFailsAndPrintsNoNumbersAndTheUsageIsChecked)
         // How many requests a whole run takes, then devices that fall silent from the
         // start and three requests before the end, when the first blocks have arrived.
         auto probe = qlxsim::SimServer::start({.model = "T"}, transport);
-        ASSERT_EQ(calibration(links(*probe)[tcp ? 1 : 0], "T").status, 0);
+        ASSERT_EQ(calibrationCtl(ctlLinks(*probe)[tcp ? 1 : 0], "T").status, 0);
         const std::uint64_t whole = probe->requestCount();
         for (const std::uint64_t answered : {std::uint64_t{0}, whole - 3}) {
             SCOPED_TRACE((tcp ? "tcp, silent after " : "serial, silent after ") + std::to_string(answered));
             auto sim = qlxsim::SimServer::start({.model = "T", .faults = "silent-after=" + std::to_string(answered)},
                                                 transport);
-            const CtlRun r = calibration(links(*sim)[tcp ? 1 : 0], "T");
+            const CtlRun r = calibrationCtl(ctlLinks(*sim)[tcp ? 1 : 0], "T");
             EXPECT_EQ(r.status, 1);
             EXPECT_EQ(r.out, "");
             EXPECT_NE(r.err.find(answered == 0 ? "reading register 2002" : "reading register 2520"), std::string::npos)

@@ -1,10 +1,11 @@
 // qlx700ctl events and maxima against the simulated QLX700-T over serial and TCP: the
 // same log file as the window's download, erase, the maxima and their reset, and the
 // models that keep no records.
+#include "CtlLinks.h"
+#include "SimServer.h"
 #include "support/CtlRunner.h"
 #include "support/FileText.h"
 #include "support/TempFolder.h"
-#include "SimServer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,6 @@
 
 namespace {
 
-std::vector<std::vector<std::string>> links(const qlxsim::SimServer& sim)
-{
-    return {{"--serial", sim.serialPath()}, {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())}};
-}
 
 } // namespace
 
@@ -27,7 +24,7 @@ TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
     auto sim = qlxsim::SimServer::start({.model = "T", .preset = "t-events-25"}, {.serial = true, .tcp = true});
     sim->setReg(214, 0);
     TempFolder folder;
-    for (const auto& link : links(*sim)) {
+    for (const auto& link : ctlLinks(*sim)) {
         const auto file = folder / ("events-" + link[0].substr(2) + ".txt");
         const CtlRun r = ctlWithPassword(link, {"events", "save", file.string()});
         ASSERT_EQ(r.status, 0) << r.err;
@@ -40,7 +37,7 @@ TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
         EXPECT_EQ(lines, 25u);
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     }
-    const CtlRun erase = ctlWithPassword(links(*sim)[1], {"events", "erase"});
+    const CtlRun erase = ctlWithPassword(ctlLinks(*sim)[1], {"events", "erase"});
     ASSERT_EQ(erase.status, 0) << erase.err;
     EXPECT_EQ(erase.out, "events erased\n");
     EXPECT_EQ(sim->reg(1800), 0);
@@ -52,12 +49,12 @@ TEST(CtlRecords, ACutDownloadKeepsWhatArrivedAndFails)
     sim->setReg(214, 0);
     TempFolder folder;
     // The connection, the password and the three counts, then one page; then silence.
-    const CtlRun whole = ctlWithPassword(links(*sim)[1], {"events", "save", (folder / "whole.txt").string()});
+    const CtlRun whole = ctlWithPassword(ctlLinks(*sim)[1], {"events", "save", (folder / "whole.txt").string()});
     ASSERT_EQ(whole.status, 0) << whole.err;
     const std::uint64_t perRun = sim->requestCount();
     sim->setFaults("silent-after=" + std::to_string(perRun - 2));
     const auto cut = folder / "cut.txt";
-    const CtlRun r = ctlWithPassword(links(*sim)[1], {"events", "save", cut.string()});
+    const CtlRun r = ctlWithPassword(ctlLinks(*sim)[1], {"events", "save", cut.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("the download stopped after 20 of 25 events"), std::string::npos) << r.err;
     EXPECT_EQ(readFile(cut).size(), readFile(folder / "whole.txt").size() * 20 / 25) << "the first two pages are kept";
@@ -73,13 +70,13 @@ TEST(CtlRecords, MaximaPrintsTheNineAndResetZeroesThemAfterPrinting)
         sim->setReg(static_cast<std::uint16_t>(1712 + 3 * i), 0);
     }
     sim->setReg(1719, 1000); // RTD 1 reached its maximum one second into 1970
-    const CtlRun r = ctlWithPassword(links(*sim)[0], {"maxima"});
+    const CtlRun r = ctlWithPassword(ctlLinks(*sim)[0], {"maxima"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "winding 1     80 degC  1970-01-01 00:00:00.000");
     EXPECT_NE(r.out.find("\nRTD 1         83 degC  1970-01-01 00:00:01.000\n"), std::string::npos) << r.out;
     EXPECT_EQ(sim->reg(701), 80) << "maxima without --reset changes nothing";
 
-    const CtlRun reset = ctlWithPassword(links(*sim)[0], {"maxima", "--reset"});
+    const CtlRun reset = ctlWithPassword(ctlLinks(*sim)[0], {"maxima", "--reset"});
     ASSERT_EQ(reset.status, 0) << reset.err;
     EXPECT_EQ(reset.out.substr(reset.out.size() - 13), "maxima reset\n");
     for (int reg = 701; reg <= 709; ++reg)

@@ -2,11 +2,12 @@
 // pseudo-terminal and TCP: the event log file, a device that stops answering, a file
 // that cannot be written, erase, reset of the maxima and the recording interval.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "app/FolderAppSettings.h"
 #include "screens/common/FileChooser.h"
 #include "screens/thermal/EventsPage.h"
-#include "support/ScriptedFiles.h"
 #include "support/FileText.h"
+#include "support/ScriptedFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,6 @@ namespace {
 
 constexpr const char* kDownloadDone = "Download Concluído";
 constexpr const char* kDownloadError = "Erro no download dos eventos do equipamento";
-constexpr const char* kCommandError = "Erro no envio do comando";
 constexpr const char* kMsgTimer = "Valor de timer de eventos inválido. Deve ser um valor entre 0 e 60";
 
 class EventsPageTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {

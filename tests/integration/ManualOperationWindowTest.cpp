@@ -1,6 +1,7 @@
 // The QLX700-IRR manual operation window, opened from the general page, against the
 // simulated irrigation controller over its pseudo-terminal (the USB button) and TCP.
 #include "GeneralPageFixture.h"
+#include "PageMessages.h"
 #include "screens/irrigation/IrrigationGeneralPage.h"
 #include "screens/irrigation/ManualOperationWindow.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 using Boxes = std::array<bool, ManualOperationWindow::kBranches>;
 
-constexpr const char* kCommandError = "Erro no envio do comando";
 constexpr const char* kCommunicationError = "Erro de comunicação com o equipamento";
 
 class ManualOperationWindowFixture : public GeneralPageFixture<IrrigationGeneralPage> {

@@ -2,6 +2,7 @@
 // currents within the board's range, the fit, saving to the device and the record,
 // and the question before an unsaved fit is left.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/calibration/CalibrationPage.h"
 #include "screens/calibration/OutputCalibrationWindow.h"
 #include "settings/CalibrationStore.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr const char* kMsgCurrent = "Valor de corrente inválida.";
 constexpr const char* kMsgPointCount = "Número inválido de pontos. Deve ser um inteiro entre 2 e 20.";
-constexpr const char* kSaveQuestion =
-    "A calibração calculada não foi salva no equipamento. Gostaria de salvar a calibração?";
 
 class OutputCalibrationWindowTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
 protected:

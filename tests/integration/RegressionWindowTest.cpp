@@ -1,6 +1,7 @@
 // The regression windows against simulated devices: RTD inputs of the T and the R's
 // single RTD, current inputs of the T and the R's current and voltage inputs.
 #include "PageLinkFixture.h"
+#include "PageMessages.h"
 #include "screens/calibration/CalibrationPage.h"
 #include "screens/calibration/InputRegressionWindow.h"
 #include "screens/calibration/RtdRegressionWindow.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr const char* kSaved = "Calibração salva com sucesso";
 constexpr const char* kCalibrationSendError = "Erro ao enviar a calibração para o equipamento.";
-constexpr const char* kSaveQuestion =
-    "A calibração calculada não foi salva no equipamento. Gostaria de salvar a calibração?";
 
 class RegressionWindowTest : public ::testing::TestWithParam<PageLinkFixture::Link>, public PageLinkFixture {
 protected:

@@ -9,7 +9,7 @@ namespace {
 
 using Record = std::array<std::uint16_t, eventrecord::kRecordSize>;
 
-Record record(std::uint64_t stamp, std::uint16_t temperature, std::uint16_t relays)
+Record eventRecord(std::uint64_t stamp, std::uint16_t temperature, std::uint16_t relays)
 {
     Record r{};
     r[0] = static_cast<std::uint16_t>(stamp & 0xFFFF);
@@ -44,14 +44,14 @@ TEST(EventRecord, TimeStampsAreMillisecondsSince1970WithoutTimeZone)
 
 TEST(EventRecord, LineCarriesTheDevicesChannelsAndTheTenRelays)
 {
-    const Record r = record(0, 1234, 0x0205);
+    const Record r = eventRecord(0, 1234, 0x0205);
     EXPECT_EQ(eventrecord::eventLine(r, {3, 6}),
               "01/01/70 00:00:00:000  Enr1: -26.6 Enr2: -26.6 Enr3: -26.6 RTD1: -26.6 RTD2: -26.6 RTD3: -26.6"
               " RTD4: -26.6 RTD5: -26.6 RTD6: -26.6 Rele: 1 0 1 0 0 0 0 0 0 1");
-    EXPECT_EQ(eventrecord::eventLine(record(0, 2250, 0), {1, 2}),
+    EXPECT_EQ(eventrecord::eventLine(eventRecord(0, 2250, 0), {1, 2}),
               "01/01/70 00:00:00:000  Enr1: 75.0 RTD1: 75.0 RTD2: 75.0 Rele: 0 0 0 0 0 0 0 0 0 0");
     // Winding 1 and RTD 1 are always there, whatever the device's counts say.
-    EXPECT_EQ(eventrecord::eventLine(record(0, 1500, 0xFC00), eventrecord::layoutOf(-1, 0)),
+    EXPECT_EQ(eventrecord::eventLine(eventRecord(0, 1500, 0xFC00), eventrecord::layoutOf(-1, 0)),
               "01/01/70 00:00:00:000  Enr1: 0.0 RTD1: 0.0 Rele: 0 0 0 0 0 0 0 0 0 0");
 }
 

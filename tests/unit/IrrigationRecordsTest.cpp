@@ -7,7 +7,7 @@
 namespace {
 
 // Four fields of 18 characters, each padded with `pad`.
-std::string record(const std::string& a, const std::string& b, const std::string& c, const std::string& d, char pad = '\0')
+std::string recordText(const std::string& a, const std::string& b, const std::string& c, const std::string& d, char pad = '\0')
 {
     std::string text;
     for (std::string f : {a, b, c, d}) {
@@ -27,14 +27,14 @@ TEST(IrrigationRecords, FieldsEndAtTheirFirstZeroAndAreTrimmed)
         std::string line;
     };
     const Case cases[] = {
-        {record("01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"), {"01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"},
+        {recordText("01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"), {"01/11/26 06:00", "0.0 mm", "300 L", "20.0 C"},
          "01/11/26 06:00, 0.0 mm, 300 L, 20.0 C"},
         // Blanks around a value, and whatever follows the first zero, are not part of it.
-        {record("  06:00  ", std::string("1 mm\0junk", 9), " 7 L", ""), {"06:00", "1 mm", "7 L", ""}, "06:00, 1 mm, 7 L, -----"},
+        {recordText("  06:00  ", std::string("1 mm\0junk", 9), " 7 L", ""), {"06:00", "1 mm", "7 L", ""}, "06:00, 1 mm, 7 L, -----"},
         // A field that fills its 18 characters has no zero: it is taken whole.
-        {record("01/11/2026 06:00:0", "x", "y", "z"), {"01/11/2026 06:00:0", "x", "y", "z"}, "01/11/2026 06:00:0, x, y, z"},
+        {recordText("01/11/2026 06:00:0", "x", "y", "z"), {"01/11/2026 06:00:0", "x", "y", "z"}, "01/11/2026 06:00:0, x, y, z"},
         // A blank-padded temperature is empty too.
-        {record("a", "b", "c", "", ' '), {"a", "b", "c", ""}, "a, b, c, -----"},
+        {recordText("a", "b", "c", "", ' '), {"a", "b", "c", ""}, "a, b, c, -----"},
         // A short text leaves the missing fields empty instead of reading past it.
         {std::string("06:00"), {"06:00", "", "", ""}, "06:00, , , -----"},
     };

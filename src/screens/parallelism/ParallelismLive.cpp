@@ -1,6 +1,6 @@
 #include "screens/parallelism/ParallelismLive.h"
 
-#include "screens/common/ReceivedValue.h"
+#include "device/ReceivedValue.h"
 
 namespace {
 constexpr int kErrors = 1960;

@@ -1,6 +1,6 @@
 #include "screens/position/PositionLive.h"
 
-#include "screens/common/ReceivedValue.h"
+#include "device/ReceivedValue.h"
 
 namespace {
 constexpr int kStyle = 703;

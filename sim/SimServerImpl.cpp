@@ -260,7 +260,9 @@ void SimServerImpl::run()
         }
         if (udp_ >= 0 && (fds[udpAt].revents & POLLIN))
             readUdp(now);
-        if (listenAt < clientAt && (fds[listenAt].revents & POLLIN))
+        // The faults may have turned to never accepting while poll waited: the
+        // connection ready now is the filler that keeps the listen queue full.
+        if (listenAt < clientAt && (fds[listenAt].revents & POLLIN) && !faults_.noAccept)
             acceptTcp(now);
         else if (clientAt < fds.size() && fds[clientAt].revents)
             readTcp(now);

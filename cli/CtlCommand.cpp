@@ -34,7 +34,8 @@ const char* const kUsageText =
     "COMMAND:\n"
     "  info                  model, serial number, firmware version and clock (no password)\n"
     "  read REG [COUNT]      print REG VALUE lines (COUNT 1..147)\n"
-    "  write REG VALUE...    write and read back one or more registers\n"
+    "  write REG VALUE...    write one or more registers, read them back and print\n"
+    "                        REG VALUE lines\n"
     "  command CODE          write CODE to the command register 3000\n"
     "  save FILE             save the device's configuration to FILE\n"
     "  load FILE [--strict]  load FILE into the device (after a backup into the\n"
@@ -192,12 +193,18 @@ Outcome runRead(CtlSession& session, const Request& request, std::ostream& out)
     return {kExitSuccess, {}};
 }
 
-Outcome runWrite(CtlSession& session, const Request& request)
+Outcome runWrite(CtlSession& session, const Request& request, std::ostream& out)
 {
     DeviceLink& deviceLink = session.deviceLink();
     const auto& values = request.values;
-    if (deviceLink.writeRegisters(request.first, values, false, true))
+    if (deviceLink.writeRegisters(request.first, values, false, true)) {
+        // The values the read-back brought, in the lines `read` prints.
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const int reg = request.first + static_cast<int>(i);
+            out << reg << " " << deviceLink.registerValue(reg) << "\n";
+        }
         return {kExitSuccess, {}};
+    }
     const LinkError e = deviceLink.lastError();
     const int reg = e.fault == LinkFault::ReadBackDiffers ? e.reg : request.first;
     return {kExitFailure, "write of register " + std::to_string(reg) + " failed: " + describeLinkError(e)};
@@ -238,7 +245,7 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
     if (options.command == "read")
         return runRead(session, request, out);
     if (options.command == "write")
-        return runWrite(session, request);
+        return runWrite(session, request, out);
     if (options.command == "monitor") {
         const CtlResult r = runMonitor(session, {options.count, std::chrono::seconds(options.giveUp)}, out);
         return {r.status, r.message};

@@ -60,6 +60,14 @@ bool parseHostPort(const std::string& text, CtlOptions& o)
 std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, std::string& error)
 {
     CtlOptions o;
+    // --help and --version are answered whatever else the line holds, as by the
+    // window and the simulator: the first of them wins.
+    for (const std::string& a : args) {
+        o.help = a == "--help" || a == "-h";
+        o.version = a == "--version";
+        if (o.help || o.version)
+            return o;
+    }
     std::size_t i = 0;
     const auto value = [&](const std::string& flag) -> std::optional<std::string> {
         if (i + 1 >= args.size()) {
@@ -104,11 +112,7 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
             o.arguments.push_back(a);
             continue;
         }
-        if (a == "--help" || a == "-h") {
-            o.help = true;
-        } else if (a == "--version") {
-            o.version = true;
-        } else if (a == "--serial") {
+        if (a == "--serial") {
             const auto v = value(a);
             if (!v || !setLink(CtlOptions::Link::Serial)) return std::nullopt;
             o.serialPath = *v;

@@ -1,6 +1,8 @@
 #include "SimOptions.h"
 
+#include "FaultPlan.h"
 #include "ScenarioPreset.h"
+#include "SimDeviceFactory.h"
 
 #include <stdexcept>
 
@@ -18,11 +20,28 @@ long long number(const std::string& option, const std::string& text, long long l
     return static_cast<long long>(n);
 }
 
+// A wrong model, preset or fault is named before a missing transport: the program would
+// refuse it anyway once a transport is given.
+void checkDeviceValues(const SimConfig& config)
+{
+    const auto device = SimDeviceFactory::make(config);
+    ScenarioPreset::apply(config.preset, config.model, *device);
+    [[maybe_unused]] const FaultPlan faults(config.faults, config.seed);
+}
+
 } // namespace
 
 SimOptions SimOptions::parse(const std::vector<std::string>& args)
 {
     SimOptions o;
+    // --help and --version are answered whatever else the line holds, as by the
+    // window and the command-line tool: the first of them wins.
+    for (const std::string& a : args) {
+        o.help = a == "--help" || a == "-h";
+        o.version = a == "--version";
+        if (o.help || o.version)
+            return o;
+    }
     bool modelGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -31,11 +50,7 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
                 throw std::invalid_argument(a + " needs a value");
             return args[++i];
         };
-        if (a == "--help" || a == "-h")
-            o.help = true;
-        else if (a == "--version")
-            o.version = true;
-        else if (a == "--model") {
+        if (a == "--model") {
             o.config.model = value();
             modelGiven = true;
         } else if (a == "--serial-link") {
@@ -70,10 +85,9 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
         else
             throw std::invalid_argument("unknown option '" + a + "'");
     }
-    if (o.help || o.version)
-        return o;
     if (!modelGiven)
         throw std::invalid_argument("--model is required");
+    checkDeviceValues(o.config);
     if (!o.transports.serial && !o.transports.udp && !o.transports.tcp)
         throw std::invalid_argument("give at least one of --serial-link, --udp, --tcp");
     return o;

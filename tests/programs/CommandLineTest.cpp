@@ -38,8 +38,14 @@ TEST(CommandLine, EveryProgramAnswersHelpAndVersion)
         std::string out;
         EXPECT_EQ(runWithoutDisplay(p.path, {"--help"}, out), 0) << p.name;
         EXPECT_EQ(out.rfind("usage: " + p.name + " ", 0), 0u) << out;
-        EXPECT_EQ(runWithoutDisplay(p.path, {"--version"}, out), 0) << p.name;
-        EXPECT_EQ(out, p.name + " " QLX700_VERSION_TEXT "\n");
+        // The first of --help and --version is answered whatever else the line holds.
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"--version"}, {"--version", "extra"}, {"--version", "--bogus"}, {"--bogus", "--version", "--help"}}) {
+            EXPECT_EQ(runWithoutDisplay(p.path, args, out), 0) << p.name << " " << args[0];
+            EXPECT_EQ(out, p.name + " " QLX700_VERSION_TEXT "\n");
+        }
+        EXPECT_EQ(runWithoutDisplay(p.path, {"--help", "extra"}, out), 0) << p.name;
+        EXPECT_EQ(out.rfind("usage: " + p.name + " ", 0), 0u) << out;
     }
 }
 
@@ -56,6 +62,11 @@ TEST(CommandLine, UsageErrorsSayWhatAndPointToHelp)
         {"qlx700ctl", {"--tcp", "127.0.0.1"}, "no command given"},
         {"qlx700-sim", {"--model", "T", "--bogus"}, "unknown option '--bogus'"},
         {"qlx700-sim", {"--model", "T"}, "give at least one of --serial-link, --udp, --tcp"},
+        // A bad value is named before a missing transport.
+        {"qlx700-sim", {"--model", "Z"}, "unknown model 'Z' (T, T-membrane, P, R, IRR or C)"},
+        {"qlx700-sim", {"--model", "T", "--preset", "nope"}, "unknown preset 'nope'"},
+        {"qlx700-sim", {"--model", "P", "--preset", "t-events-25"}, "preset 't-events-25' is for model T"},
+        {"qlx700-sim", {"--model", "T", "--faults", "nope"}, "fault 'nope': unknown fault"},
         {"qlx700-sim", {"--model", "T", "--udp", "localhost"}, "expected ADDR:PORT, got 'localhost'"},
         {"qlx700", {"--bogus"}, "unknown argument: --bogus"},
         {"qlx700", {"--after", "10"}, "--after goes with --screenshot"},

@@ -27,8 +27,8 @@ constexpr int kTestParameters = 2110;
 constexpr int kTestParameterCount = 30;
 constexpr int kLastErrors = 2170;
 constexpr int kLastErrorCount = 20;
+// The serial number: its low word, then its high word in 2502.
 constexpr int kSerialNumberLow = 2501;
-constexpr int kSerialNumberHigh = 2502;
 constexpr int kResistor127 = 2530;
 // The board whose output spans 0-1.5 mA; every other board spans 0-32 mA.
 constexpr int kBoard1_5mA = 2;

@@ -6,7 +6,7 @@
 
 const std::vector<RegisterControl>& parallelismControls()
 {
-    using enum ControlKind;
+    using enum RegisterControl::Kind;
     static const std::vector<LangText> relayFunctions{
         {"Erro de Configuração, Falha Fechado", "Configuration Error, Closed Fail",
          "Error de Configuracióm, Falla Cerrado"},

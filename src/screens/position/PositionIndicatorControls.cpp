@@ -6,7 +6,7 @@
 
 const std::vector<RegisterControl>& positionIndicatorControls()
 {
-    using enum ControlKind;
+    using enum RegisterControl::Kind;
     static const std::vector<RegisterControl> controls{
         // 2.97 to 20.04 ohms in the typed hundredths: from 2.965 up to, not including, 20.045.
         {.name = "resistancePerPositionEdit", .reg = 701, .kind = Decimal, .caption = tapchanger::ResistancePerPosition,

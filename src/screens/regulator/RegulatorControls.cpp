@@ -4,7 +4,7 @@
 
 const std::vector<RegisterControl>& regulatorControls()
 {
-    using enum ControlKind;
+    using enum RegisterControl::Kind;
     static const std::vector<RegisterControl> controls{
         {.name = "ldcTypeGroup", .reg = 201, .kind = Radio, .caption = {"Tipo de LDC", "LDC Type", "Tipo de LDC"},
          .items = {{"RX", "RX", "RX"}, {"Z", "Z", "Z"}}},
@@ -98,7 +98,7 @@ const std::vector<RegisterControl>& regulatorControls()
 
 const std::vector<RegisterControl>& regulatorSetControls()
 {
-    using enum ControlKind;
+    using enum RegisterControl::Kind;
     static const std::vector<RegisterControl> controls{
         {.name = "ratedVoltageEdit", .reg = 1, .kind = Decimal,
          .caption = {"Tensão Nominal (V)", "Rated Voltage (V)", "Tensión Nominal (V)"}, .scale = 10, .lo = 79.96,

@@ -2,6 +2,7 @@
 
 #include "CtlCalibration.h"
 #include "CtlConfigFiles.h"
+#include "CtlFleet.h"
 #include "CtlExitStatus.h"
 #include "CtlIrrigationRecords.h"
 #include "CtlMonitor.h"
@@ -26,6 +27,7 @@ namespace {
 
 const char* const kUsageText =
     "usage: qlx700ctl LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
+    "       qlx700ctl fleet save LIST --out DIR [--jobs N] | fleet info LIST\n"
     "\n"
     "LINK:\n"
     "  --serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
@@ -61,6 +63,20 @@ const char* const kUsageText =
     "                        (RTDs, current inputs, current outputs in both ranges),\n"
     "                        its 127-ohm reference and serial number, then the points\n"
     "                        kept for it in the data folder's calibration record\n"
+    "\n"
+    "FLEET (every device of LIST, a CSV file with the header\n"
+    "name,link,model,address,password_env; link is tcp:HOST[:PORT], udp:HOST[:PORT]\n"
+    "or serial:PATH[@BAUD[,FORMAT]]; model, address and password_env may be empty):\n"
+    "  fleet save LIST --out DIR [--jobs N]\n"
+    "                        save each device's configuration as\n"
+    "                        DIR/NAME_SERIAL_YYYYMMDD-HHMMSS.conf, N network devices\n"
+    "                        at once (default 16), the devices of one serial port one\n"
+    "                        after the other; a table of results, also DIR/summary.csv\n"
+    "  fleet info LIST       model, serial number, firmware and clock drift of each\n"
+    "                        device (no password)\n"
+    "Each device's password comes from the environment variable its line names\n"
+    "(QLX700_PASSWORD by default). One device's failure never stops the others; the\n"
+    "status is 0 only when every device succeeded.\n"
     "\n"
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
@@ -177,6 +193,13 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return args.empty() ? std::nullopt : std::optional<std::string>("maxima takes only --reset");
     if (options.command == "monitor")
         return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N and --give-up S");
+    if (options.command == "fleet") {
+        if (args.size() == 2 && args[0] == "save")
+            return options.outDir.empty() ? std::optional<std::string>("fleet save needs --out DIR") : std::nullopt;
+        if (args.size() == 2 && args[0] == "info")
+            return std::nullopt;
+        return "fleet needs save LIST --out DIR or info LIST";
+    }
     return "unknown command " + options.command;
 }
 
@@ -224,6 +247,13 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
     Request request;
     if (const auto problem = parseRequest(options, request))
         return usage(*problem);
+    if (options.command == "fleet") {
+        if (options.link != CtlOptions::Link::None || options.password || options.model)
+            return usage("fleet takes its links, models and passwords from LIST");
+        const bool terminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+        const CtlResult r = runFleet(options, out, err, terminal);
+        return {r.status, r.message};
+    }
     if (options.link == CtlOptions::Link::None)
         return usage("no link given (--serial, --udp or --tcp)");
     std::optional<std::string> password = options.password;

@@ -10,9 +10,7 @@
 
 #include <filesystem>
 
-namespace {
-
-CtlResult readConfiguration(CtlSession& session)
+CtlResult readDeviceConfiguration(CtlSession& session)
 {
     int failed = 0;
     if (!readFullConfiguration(session.deviceLink(), failed))
@@ -21,11 +19,9 @@ CtlResult readConfiguration(CtlSession& session)
     return {kExitSuccess, {}};
 }
 
-} // namespace
-
 CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out)
 {
-    if (auto read = readConfiguration(session); read.status != kExitSuccess)
+    if (auto read = readDeviceConfiguration(session); read.status != kExitSuccess)
         return read;
     std::string error;
     if (!saveConfiguration(session.deviceLink(), file, error))
@@ -46,7 +42,7 @@ CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool stric
         return {kExitFailure, "not loaded: " + checked.reason};
     for (const std::string& key : checked.defaulted)
         err << "qlx700ctl: warning: " << key << " is not an integer; the default is written\n";
-    if (auto read = readConfiguration(session); read.status != kExitSuccess)
+    if (auto read = readDeviceConfiguration(session); read.status != kExitSuccess)
         return read;
 
     // What the device holds now, so a wrong file can be undone with another load.

@@ -7,6 +7,8 @@
 
 class CtlSession;
 
+// The full configuration read (what a save reads); a failure names the register.
+CtlResult readDeviceConfiguration(CtlSession& session);
 // `save FILE`: the full configuration read, then the model's configuration file.
 CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out);
 // `load FILE`: the whole file checked (a refused file writes nothing; keys that take

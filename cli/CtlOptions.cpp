@@ -31,8 +31,6 @@ std::optional<long> parseNumber(const std::string& text, long low, long high, bo
     return value;
 }
 
-namespace {
-
 bool parseFormat(const std::string& text, SerialLinkSettings& s)
 {
     if (text == "8N1") { s.parity = 0; s.stopBits = 0; return true; }
@@ -54,8 +52,6 @@ bool parseHostPort(const std::string& text, CtlOptions& o)
     o.port = static_cast<std::uint16_t>(*port);
     return true;
 }
-
-} // namespace
 
 std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, std::string& error)
 {
@@ -100,6 +96,19 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
                 const auto n = v ? parseNumber(*v, 1, 86400) : std::nullopt;
                 if (!n) { if (error.empty()) error = "--give-up needs a number of seconds from 1"; return std::nullopt; }
                 o.giveUp = static_cast<int>(*n);
+                continue;
+            }
+            if (a == "--out" && o.command == "fleet") {
+                const auto v = value(a);
+                if (!v) return std::nullopt;
+                o.outDir = *v;
+                continue;
+            }
+            if (a == "--jobs" && o.command == "fleet") {
+                const auto v = value(a);
+                const auto n = v ? parseNumber(*v, 1, 1024) : std::nullopt;
+                if (!n) { if (error.empty()) error = "--jobs needs a number from 1 to 1024"; return std::nullopt; }
+                o.jobs = static_cast<int>(*n);
                 continue;
             }
             if (a == "--count" && o.command == "monitor") {

@@ -27,10 +27,17 @@ struct CtlOptions {
     int giveUp = 60; // monitor --give-up, seconds
     bool strict = false; // load --strict
     bool reset = false;  // maxima --reset
+    std::string outDir;  // fleet save --out
+    int jobs = 16;       // fleet --jobs
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error`.
 std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, std::string& error);
+
+// "8N1", "8E1", "8O1" or "8N2" into `s`; false for anything else.
+bool parseFormat(const std::string& text, SerialLinkSettings& s);
+// "HOST" or "HOST:PORT" into o.host and o.port; false for an empty host or a bad port.
+bool parseHostPort(const std::string& text, CtlOptions& o);
 
 // Parses a whole decimal number within [low, high]; leading zeros are decimal, never
 // octal. With `hexAllowed` a 0x-prefixed hexadecimal number is taken too (register

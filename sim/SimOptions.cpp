@@ -80,6 +80,8 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
             o.config.strict = true;
         else if (a == "--fast-events")
             o.config.fastEvents = true;
+        else if (a == "--count")
+            o.count = static_cast<int>(number(a, value(), 1, 1000));
         else if (a == "--seed")
             o.config.seed = static_cast<std::uint64_t>(number(a, value(), 0, 0x7FFFFFFFFFFFFFFFLL));
         else
@@ -90,7 +92,35 @@ SimOptions SimOptions::parse(const std::vector<std::string>& args)
     checkDeviceValues(o.config);
     if (!o.transports.serial && !o.transports.udp && !o.transports.tcp)
         throw std::invalid_argument("give at least one of --serial-link, --udp, --tcp");
+    if (o.count > 1 && o.transports.serial)
+        throw std::invalid_argument("--count goes with --udp and --tcp, not --serial-link");
     return o;
+}
+
+namespace {
+
+std::string shiftedPort(const std::string& endpoint, int index)
+{
+    const auto colon = endpoint.rfind(':');
+    if (colon == std::string::npos)
+        return endpoint;
+    const std::string port = endpoint.substr(colon + 1);
+    if (port.empty() || port.find_first_not_of("0123456789") != std::string::npos || port.size() > 5)
+        return endpoint;
+    const long first = std::stol(port);
+    if (first == 0)
+        return endpoint;
+    return endpoint.substr(0, colon + 1) + std::to_string(first + index);
+}
+
+} // namespace
+
+SimTransports SimOptions::transportsOf(int index) const
+{
+    SimTransports t = transports;
+    t.udpEndpoint = shiftedPort(t.udpEndpoint, index);
+    t.tcpEndpoint = shiftedPort(t.tcpEndpoint, index);
+    return t;
 }
 
 std::string SimOptions::usage()
@@ -98,6 +128,7 @@ std::string SimOptions::usage()
     return R"(usage: qlx700-sim --model T|T-membrane|P|R|IRR|C [--serial-link PATH] [--udp ADDR:PORT]
                   [--tcp ADDR:PORT] [--address N] [--password ABCD] [--faults LIST]
                   [--preset NAMES] [--wire-timing [--wire-bits N]] [--strict] [--fast-events] [--seed N]
+                  [--count N]
        qlx700-sim --help | --version
 
 A simulated QLX700 device. It prints one line per transport ("listening serial PATH",
@@ -116,6 +147,8 @@ A simulated QLX700 device. It prints one line per transport ("listening serial P
   --strict            unknown registers give exception 2 instead of reading as 0
   --fast-events       T: one minute of the event interval (214) lasts one second
   --seed N            seed for noise and random faults (default 1)
+  --count N           serve N devices (1..1000) on N consecutive ports from PORT (UDP and TCP
+                      only), serial numbers counting up from the model's; one line per device
   --preset NAMES      comma-separated scenario presets (below)
   --faults LIST       comma-separated faults:
       drop[=P]            no reply, with probability P (default 1)

@@ -1,5 +1,6 @@
 // qlx700ctl monitor against the simulated QLX700-T over serial and TCP.
 #include "support/CtlRunner.h"
+#include "support/FileText.h"
 #include "SimServer.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
 
 std::vector<std::string> tcp(const qlxsim::SimServer& sim)
 {
@@ -48,7 +40,7 @@ TEST(CtlMonitor, PrintsOneLinePerSecondWithTheLiveValues)
     for (const auto& link : {std::vector<std::string>{"--serial", sim->serialPath()}, tcp(*sim)}) {
         const CtlRun r = monitor(link, "2");
         ASSERT_EQ(r.status, 0) << r.err;
-        const std::vector<std::string> out = lines(r.out);
+        const std::vector<std::string> out = textLines(r.out);
         ASSERT_EQ(out.size(), 3u) << r.out;
         EXPECT_EQ(out[0].rfind("# device clock", 0), 0u) << out[0];
         for (std::size_t i = 1; i < out.size(); ++i) {
@@ -74,7 +66,7 @@ TEST(CtlMonitor, ASilentSampleIsReportedAndFailsTheRun)
                                         {.tcp = true});
     const CtlRun r = monitor(tcp(*sim), "2");
     EXPECT_EQ(r.status, 1);
-    const std::vector<std::string> out = lines(r.out);
+    const std::vector<std::string> out = textLines(r.out);
     ASSERT_EQ(out.size(), 3u) << r.out;
     EXPECT_EQ(out[1].rfind("20", 0), 0u) << out[1];
     EXPECT_EQ(out[2], "# sample 2: no answer (time-out (no answer))");
@@ -109,7 +101,7 @@ TEST(CtlMonitor, PrintsThePositionIndicatorsLine)
     link.insert(link.end(), {"--model", "C"});
     const CtlRun r = monitor(link, "1");
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> out = lines(r.out);
+    const std::vector<std::string> out = textLines(r.out);
     ASSERT_EQ(out.size(), 2u) << r.out;
     EXPECT_EQ(out[0].rfind("# device clock", 0), 0u) << out[0];
     EXPECT_NE(out[1].find("    127.5    4.000    5    4L    4  0100000000"), std::string::npos) << "[" << out[1] << "]";
@@ -132,7 +124,7 @@ TEST(CtlMonitor, PrintsTheIrrigationControllersLine)
         link.insert(link.end(), {"--model", "IRR"});
         const CtlRun r = monitor(link, "1");
         ASSERT_EQ(r.status, 0) << r.err;
-        const std::vector<std::string> out = lines(r.out);
+        const std::vector<std::string> out = textLines(r.out);
         ASSERT_EQ(out.size(), 2u) << r.out;
         EXPECT_EQ(out[0].rfind("# device clock", 0), 0u) << out[0];
         EXPECT_EQ(out[0].find("degC") + 4, out[1].find("25.0") + 4) << "the header stands over its columns\n" << out[0] << "\n" << out[1];
@@ -155,7 +147,7 @@ TEST(CtlMonitor, PrintsTheParallelismUnitsLineThroughItsBusIndex)
     sim->setReg(1961, 12);
     const CtlRun r = monitor({"--serial", sim->serialPath(), "--model", "P"}, "1");
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> out = lines(r.out);
+    const std::vector<std::string> out = textLines(r.out);
     ASSERT_EQ(out.size(), 2u) << r.out;
     EXPECT_NE(out[1].find("    7    8 individual     0    12 "), std::string::npos) << "[" << out[1] << "]";
 }

@@ -67,6 +67,9 @@ TEST(CommandLine, UsageErrorsSayWhatAndPointToHelp)
         {"qlx700-sim", {"--model", "T", "--preset", "nope"}, "unknown preset 'nope'"},
         {"qlx700-sim", {"--model", "P", "--preset", "t-events-25"}, "preset 't-events-25' is for model T"},
         {"qlx700-sim", {"--model", "T", "--faults", "nope"}, "fault 'nope': unknown fault"},
+        {"qlx700-sim", {"--model", "T", "--count", "2", "--serial-link", "/tmp/x"},
+         "--count goes with --udp and --tcp, not --serial-link"},
+        {"qlx700-sim", {"--model", "T", "--count", "1001", "--tcp", "127.0.0.1:0"}, "--count must be 1..1000"},
         {"qlx700-sim", {"--model", "T", "--udp", "localhost"}, "expected ADDR:PORT, got 'localhost'"},
         {"qlx700", {"--bogus"}, "unknown argument: --bogus"},
         {"qlx700", {"--after", "10"}, "--after goes with --screenshot"},
@@ -80,4 +83,26 @@ TEST(CommandLine, UsageErrorsSayWhatAndPointToHelp)
             EXPECT_EQ(out, p.name + ": " + c.line + "\nTry '" + p.name + " --help'.\n");
         }
     }
+}
+
+// One simulator process serves a small fleet: one line per device, serial numbers apart.
+TEST(CommandLine, TheSimulatorServesAFleetOnConsecutivePorts)
+{
+    simtest::ProcessRunner sim({QLX700_BINARY_DIR "/sim/qlx700-sim", "--model", "T", "--count", "3", "--tcp",
+                                "127.0.0.1:0"});
+    std::vector<std::string> ports;
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = sim.readLine(std::chrono::seconds(20));
+        ASSERT_EQ(line.rfind("listening tcp 127.0.0.1:", 0), 0u) << line;
+        ports.push_back(line.substr(line.rfind(':') + 1));
+    }
+    std::vector<std::string> serials;
+    for (const std::string& port : ports) {
+        std::string out;
+        ASSERT_EQ(runProgram({QLX700_BINARY_DIR "/cli/qlx700ctl", "--tcp", "127.0.0.1:" + port, "info"}, out), 0) << out;
+        const auto at = out.find("serial     ");
+        ASSERT_NE(at, std::string::npos) << out;
+        serials.push_back(out.substr(at + 11, out.find('\n', at) - at - 11));
+    }
+    EXPECT_EQ(serials, (std::vector<std::string>{"1234", "1235", "1236"}));
 }

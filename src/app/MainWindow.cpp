@@ -132,6 +132,8 @@ void MainWindow::switchToPage(std::optional<PageId> id, bool timer)
     if (!id)
         return;
     if (Page* f = page(*id)) {
+        // Shown before it reads, so that the page is drawn behind a long reading's notice.
+        notify();
         f->activate(*comm_, language_);
         if (timer)
             f->setTimerEnabled(true);
@@ -141,6 +143,9 @@ void MainWindow::switchToPage(std::optional<PageId> id, bool timer)
 void MainWindow::showPage(int pageNumber)
 {
     hideAllPages();
+    // A page's first reading is work on the link like any other: a page, model or
+    // language chosen meanwhile follows once the page has been shown whole.
+    const LinkActivity::Hold showing(comm_->activity(), LinkActivity::Kind::Action);
     const int type = comm_->deviceType();
     switch (pageNumber) {
     case 0:

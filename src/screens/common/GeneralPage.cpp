@@ -278,7 +278,8 @@ GeneralPage::LiveRead GeneralPage::readLive()
 
 void GeneralPage::tick()
 {
-    if (comm_ == nullptr || comm_->activity().active())
+    // A refresh that finds the link taken is skipped: a busy link is no silent device.
+    if (comm_ == nullptr || comm_->activity().active() || comm_->busy())
         return;
     bool lost = false;
     {

@@ -103,6 +103,24 @@ TEST_P(GeneralPageSilence, RefreshesThatFindTheLinkBusyAreSkippedNotCounted)
     EXPECT_FALSE(page.general().stale);
 }
 
+// The tool closing its own link (another model chosen) is no lost device; a TCP
+// connection the device resets still is.
+TEST_P(GeneralPageSilence, OnlyALinkTheToolDidNotCloseIsReportedLost)
+{
+    comm.close();
+    page.tick();
+    page.tick();
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+    EXPECT_FALSE(page.general().connected);
+    if (GetParam() != Link::Tcp)
+        return;
+    ASSERT_TRUE(connect(true));
+    sim->setFaults("reset-after=0");
+    page.tick();
+    page.tick();
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Equipamento desconectado"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, GeneralPageSilence, ::testing::Values(Link::Serial, Link::Udp, Link::Tcp),
                          GeneralPageSilence::linkName);
 

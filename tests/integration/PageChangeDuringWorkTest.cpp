@@ -201,3 +201,18 @@ TEST_F(PageChangeDuringWork, AFailedSendSaysSoOverItsOwnPage)
     for (std::size_t i = general; i < ui.log.size(); ++i)
         EXPECT_EQ(ui.log[i].rfind("message: ", 0), std::string::npos) << ui.log[i];
 }
+
+// Choosing another model closes the link on the user's request: going back to the
+// first model's general page says nothing of a lost device.
+TEST_F(PageChangeDuringWork, AModelSwitchIsNoLostDevice)
+{
+    openModel("T");
+    for (const int type : {kQLX700R, kQLX700T, kQLX700R}) {
+        SCOPED_TRACE(type);
+        main.deviceTypeChosen(type);
+        fireGeneralTimer();
+        fireGeneralTimer();
+        EXPECT_FALSE(main.comm().connected());
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+}

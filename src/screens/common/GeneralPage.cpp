@@ -294,8 +294,10 @@ void GeneralPage::tick()
                 lost = ++failedTicks_ >= kMaxFailedTicks;
             }
         } else {
-            // The link went away under the page (a reset TCP connection).
-            lost = wasConnected_;
+            // The link went away under the page (a reset TCP connection). A link the
+            // tool closed itself, as when another model was chosen, is no news.
+            lost = wasConnected_ && !comm_->closedOnRequest();
+            wasConnected_ = false;
         }
         if (lost) {
             comm_->close();

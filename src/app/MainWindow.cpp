@@ -120,6 +120,8 @@ void MainWindow::start()
 void MainWindow::hideAllPages()
 {
     shownPage_.reset();
+    for (ImageState& image : images_)
+        image.current = false;
     for (PageId id : kTimedPages) {
         if (Page* f = page(id))
             f->setTimerEnabled(false);
@@ -182,6 +184,10 @@ void MainWindow::showPage(int pageNumber)
     default:
         break;
     }
+    // The icon of the page shown is marked, not the last one clicked: a click waiting
+    // for the link's work marks nothing until its page shows.
+    for (std::size_t i = 0; i < images_.size(); ++i)
+        images_[i].current = shownPage_ && kMainImages[i].pageNumber == pageNumber;
     notify();
 }
 

@@ -7,26 +7,11 @@
 #include "gui/app/PageViews.h"
 #include "settings/SettingsFolder.h"
 
-#include <QApplication>
-#include <QFile>
-
 #include <stdexcept>
-
-namespace {
-
-void applyStyle()
-{
-    initGuiResources();
-    QFile style(":/qlx700.qss");
-    if (style.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
-}
-
-} // namespace
 
 AppAssembly::AppAssembly(bool demo)
 {
-    applyStyle();
+    applyAppStyleSheet();
     if (demo) {
         std::string error;
         if (!UseDemoSettingsFolder(error))

@@ -1,5 +1,8 @@
 #include "gui/app/ClickableLabel.h"
 
+#include "gui/app/StyleFlag.h"
+
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -37,4 +40,20 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+// A click takes the focus (so an edit being typed in is left before the click acts),
+// but only focus reached from the keyboard is drawn: a ring on a clicked icon would
+// pass for the page shown.
+void ClickableLabel::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    setStyleFlag(this, "keyboardFocus", reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
+    QLabel::focusInEvent(event);
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent* event)
+{
+    setStyleFlag(this, "keyboardFocus", false);
+    QLabel::focusOutEvent(event);
 }

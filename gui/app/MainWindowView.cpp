@@ -7,6 +7,7 @@
 #include "gui/app/KeyCode.h"
 #include "gui/app/PageView.h"
 #include "gui/app/QtLanguage.h"
+#include "gui/app/StyleFlag.h"
 #include "gui/app/WidgetText.h"
 
 #include <QApplication>
@@ -236,6 +237,7 @@ void MainWindowView::render()
         QWidget* w = images_[static_cast<std::size_t>(i)];
         w->setGeometry((kLeftWidth - kIconSize) / 2, s.top, kIconSize, kIconSize);
         w->setVisible(s.visible);
+        setStyleFlag(w, "current", s.current);
     }
     for (int l = 0; l < kMainLabelCount; ++l) {
         const MainWindow::LabelState& s = logic_.label(static_cast<MainLabel>(l));

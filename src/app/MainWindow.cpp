@@ -120,6 +120,8 @@ void MainWindow::start()
 void MainWindow::hideAllPages()
 {
     shownPage_.reset();
+    for (ImageState& image : images_)
+        image.current = false;
     for (PageId id : kTimedPages) {
         if (Page* f = page(id))
             f->setTimerEnabled(false);
@@ -132,6 +134,8 @@ void MainWindow::switchToPage(std::optional<PageId> id, bool timer)
     if (!id)
         return;
     if (Page* f = page(*id)) {
+        // Shown before it reads, so that the page is drawn behind a long reading's notice.
+        notify();
         f->activate(*comm_, language_);
         if (timer)
             f->setTimerEnabled(true);
@@ -141,6 +145,9 @@ void MainWindow::switchToPage(std::optional<PageId> id, bool timer)
 void MainWindow::showPage(int pageNumber)
 {
     hideAllPages();
+    // A page's first reading is work on the link like any other: a page, model or
+    // language chosen meanwhile follows once the page has been shown whole.
+    const LinkActivity::Hold showing(comm_->activity(), LinkActivity::Kind::Action);
     const int type = comm_->deviceType();
     switch (pageNumber) {
     case 0:
@@ -177,6 +184,10 @@ void MainWindow::showPage(int pageNumber)
     default:
         break;
     }
+    // The icon of the page shown is marked, not the last one clicked: a click waiting
+    // for the link's work marks nothing until its page shows.
+    for (std::size_t i = 0; i < images_.size(); ++i)
+        images_[i].current = shownPage_ && kMainImages[i].pageNumber == pageNumber;
     notify();
 }
 

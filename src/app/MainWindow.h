@@ -26,6 +26,8 @@ public:
     struct ImageState {
         bool visible = false;
         int top = 0;
+        // It opens the page shown in the client area.
+        bool current = false;
     };
     struct LabelState {
         bool visible = false;

@@ -32,6 +32,7 @@ DeviceLink::~DeviceLink()
 bool DeviceLink::openSerial(const std::string& portName, const SerialLinkSettings& settings, bool onSerialPort)
 {
     close();
+    closedOnRequest_ = false;
     // A new link may reach another device: never judge it by the last one's values.
     image_.clear();
     portName_ = portName;
@@ -48,6 +49,7 @@ bool DeviceLink::openSerial(const std::string& portName, const SerialLinkSetting
 bool DeviceLink::openUdp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port)
 {
     close();
+    closedOnRequest_ = false;
     image_.clear();
     if (!udp_.open(deviceAddress, localAddress, port))
         return false;
@@ -62,6 +64,7 @@ bool DeviceLink::openUdp(const std::string& deviceAddress, const std::string& lo
 bool DeviceLink::openTcp(const std::string& deviceAddress, const std::string& localAddress, std::uint16_t port)
 {
     close();
+    closedOnRequest_ = false;
     image_.clear();
     if (!async_.open(deviceAddress, localAddress, port))
         return false;
@@ -80,6 +83,7 @@ void DeviceLink::close()
     connected_ = false;
     linkOnSerialPort_ = false;
     closeRequested_ = false;
+    closedOnRequest_ = true;
     // What this connection received is no longer what any device holds.
     image_.clear();
 }

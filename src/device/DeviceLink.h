@@ -50,6 +50,9 @@ public:
     void socketEvent(std::uint32_t eventWord) { async_.socketEvent(eventWord); }
 
     bool connected() const { return asynchronous_ ? async_.connected() : connected_; }
+    // The last link ended by a close of the tool's own (the user's disconnect, another
+    // model chosen), not by the device's side or the network.
+    bool closedOnRequest() const { return closedOnRequest_; }
     // A transaction is waiting for its answer (another one started now fails at once).
     bool busy() const { return rtuBusy_ || async_.busy(); }
     bool network() const { return network_; }
@@ -128,6 +131,7 @@ private:
     LinkError rtuFault_;
     LinkActivity activity_;
     bool closeRequested_ = false;
+    bool closedOnRequest_ = false;
 
     bool connected_ = false;
     bool network_ = false;

@@ -45,18 +45,18 @@ std::vector<RegisterRun> configurationRuns(int deviceType, int busPosition)
     return runs;
 }
 
-bool readFullConfiguration(DeviceLink& link, int& failedRegister)
+ConfigRead readConfigurationRegisters(DeviceLink& link, int& failedRegister)
 {
     int p = 0;
     if (link.deviceType() == kQLX700P) {
         if (!link.readRegisters(reg::P::UnitIndex.first, 1, false)) {
             failedRegister = reg::P::UnitIndex.first;
-            return false;
+            return ConfigRead::LinkFailed;
         }
         p = link.registerValue(reg::P::UnitIndex.first);
         if (p > reg::P::kMaxBusPosition) {
             failedRegister = reg::P::UnitIndex.first;
-            return false;
+            return ConfigRead::UnitOutsideBus;
         }
     }
     // On the asynchronous link the queued reads go out in batches whose replies stay
@@ -72,21 +72,26 @@ bool readFullConfiguration(DeviceLink& link, int& failedRegister)
     for (const RegisterRun& run : configurationRuns(link.deviceType(), p)) {
         if (link.asynchronous() && batchCount + run.count > rtu::kMaxReadCount && !flush()) {
             failedRegister = batchFirst;
-            return false;
+            return ConfigRead::LinkFailed;
         }
         if (batchCount == 0)
             batchFirst = run.first;
         if (!link.readRegisters(run.first, run.count, true)) {
             failedRegister = run.first;
-            return false;
+            return ConfigRead::LinkFailed;
         }
         if (link.asynchronous())
             batchCount += run.count;
     }
     if (!flush()) {
         failedRegister = batchFirst;
-        return false;
+        return ConfigRead::LinkFailed;
     }
     failedRegister = 0;
-    return true;
+    return ConfigRead::Read;
+}
+
+bool readFullConfiguration(DeviceLink& link, int& failedRegister)
+{
+    return readConfigurationRegisters(link, failedRegister) == ConfigRead::Read;
 }

@@ -6,7 +6,9 @@
 #include "app/FolderAppSettings.h"
 #include "app/MainWindow.h"
 #include "device/DeviceLink.h"
+#include "device/LinkActivity.h"
 #include "gui/app/ClickableLabel.h"
+#include "gui/app/GuiResources.h"
 #include "gui/app/MainWindowView.h"
 #include "gui/app/PageViews.h"
 #include "gui/app/QtEventPump.h"
@@ -15,9 +17,11 @@
 #include "support/TempFolder.h"
 #include "unit/AppScriptedUi.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QMessageBox>
 #include <QtTest>
@@ -38,6 +42,7 @@ private slots:
     void theAccessWordTypedAnywhereRevealsCalibration();
     void ctrlRightClickOnTheLogoRevealsCalibration();
     void iconsOpenPagesOnlyWhileConnected();
+    void theShownPagesIconIsTheHighlightedOne();
 
 private:
     QWidget* client() const { return view->findChild<QStackedWidget*>("clientArea")->currentWidget(); }
@@ -196,6 +201,35 @@ void MainWindowViewTest::iconsOpenPagesOnlyWhileConnected()
     logic->showPage(7);
     QVERIFY(client() != view->pageHost(PageId::ThermalGeneral));
     QVERIFY(client()->children().isEmpty());
+}
+
+// While the link's work runs (a configuration load), a click on another icon waits for
+// its end: the icon of the page shown stays the highlighted one until the page changes.
+// The program's own style sheet draws the highlight.
+void MainWindowViewTest::theShownPagesIconIsTheHighlightedOne()
+{
+    applyAppStyleSheet();
+    const auto plainStyle = qScopeGuard([] { qApp->setStyleSheet({}); });
+    auto sim = qlxsim::SimServer::start(qlxsim::SimConfig{}, {.serial = true});
+    QVERIFY(logic->comm().openSerial(sim->serialPath(), {9600, 0, 0}, true));
+    QApplication::setActiveWindow(view.get());
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QWidget* general = view->image(MainImage::General);
+    QWidget* serial = view->image(MainImage::SerialPorts);
+    const auto look = [](QWidget* icon) { return icon->grab().toImage(); };
+    const QImage generalShown = look(general);
+    const QImage serialPlain = look(serial);
+    QVERIFY(generalShown != serialPlain);
+    {
+        const LinkActivity::Hold load(logic->comm().activity(), LinkActivity::Kind::Action);
+        QTest::mouseClick(serial, Qt::LeftButton);
+        QCOMPARE(client(), view->pageHost(PageId::ThermalGeneral));
+        QCOMPARE(look(serial), serialPlain);
+        QCOMPARE(look(general), generalShown);
+    }
+    QCOMPARE(client(), view->pageHost(PageId::SerialPorts));
+    QVERIFY(look(serial) != serialPlain);
+    QVERIFY(look(general) != generalShown);
 }
 
 QLX700_GUI_TEST(MainWindowViewTest)

@@ -81,6 +81,46 @@ TEST_P(GeneralPageSilence, AnAnsweredRefreshClearsTheMarkerAndTheCount)
     EXPECT_TRUE(comm.connected()) << "three failures after a good refresh keep the link";
 }
 
+// Refreshes that fire while another transaction waits find the link busy: they are
+// skipped, never counted as a device that did not answer.
+TEST_P(GeneralPageSilence, RefreshesThatFindTheLinkBusyAreSkippedNotCounted)
+{
+    const auto refreshes = [this] {
+        for (int tick = 0; tick <= GeneralPage::kMaxFailedTicks; ++tick)
+            page.tick();
+    };
+    pump.duringWait = refreshes;
+    pump.duringAsyncWait = refreshes;
+    const std::uint64_t before = sim->requestCount();
+    EXPECT_TRUE(comm.readRegisters(1500, 1));
+    pump.duringWait = nullptr;
+    pump.duringAsyncWait = nullptr;
+    EXPECT_EQ(sim->requestCount(), before + 1) << "the skipped refreshes sent nothing";
+    EXPECT_TRUE(comm.connected());
+    EXPECT_FALSE(page.general().stale);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+    page.tick();
+    EXPECT_FALSE(page.general().stale);
+}
+
+// The tool closing its own link (another model chosen) is no lost device; a TCP
+// connection the device resets still is.
+TEST_P(GeneralPageSilence, OnlyALinkTheToolDidNotCloseIsReportedLost)
+{
+    comm.close();
+    page.tick();
+    page.tick();
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+    EXPECT_FALSE(page.general().connected);
+    if (GetParam() != Link::Tcp)
+        return;
+    ASSERT_TRUE(connect(true));
+    sim->setFaults("reset-after=0");
+    page.tick();
+    page.tick();
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Equipamento desconectado"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, GeneralPageSilence, ::testing::Values(Link::Serial, Link::Udp, Link::Tcp),
                          GeneralPageSilence::linkName);
 

@@ -106,12 +106,26 @@ TEST_P(ParallelismGeneralPageTest, AnInvalidUnitIndexShowsNoUnitAndWritesNothing
     EXPECT_EQ(row(2), "");
     EXPECT_EQ(row(3), "Sem Erro") << "the errors are the device's, not the unit's";
 
+    // An earlier refusal of the device must not pass for the cause of this one.
+    sim->setFaults("exception=3");
+    page.tick();
+    sim->setFaults("");
+    page.tick();
+    ASSERT_TRUE(comm.connected());
+
     const std::uint64_t writes = sim->writeCount();
+    const std::string outsideBus = "Endereço do Dispositivo inválido. Deve ser um inteiro entre 0 e 15";
     files.answer = folder / "p.conf";
     page.saveConfigurationClicked();
-    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Erro ao salvar a configuração\n" + outsideBus});
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
     EXPECT_FALSE(std::filesystem::exists(folder / "p.conf"));
+    ui.messages.clear();
+    page.loadConfigurationClicked();
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<std::string>{"Erro na configuração do equipamento. Algumas configurações podem não ter sido "
+                                       "carregadas corretamente. (1951)\n" + outsideBus});
+    EXPECT_TRUE(files.asked.empty()) << "no file was chosen for a device whose unit has no rows";
     page.positionUpClicked();
     EXPECT_EQ(sim->writeCount(), writes);
     EXPECT_TRUE(comm.connected());

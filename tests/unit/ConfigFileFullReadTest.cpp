@@ -76,7 +76,8 @@ TEST(FullConfigRead, PReadsItsIndexFirstAndRefusesOneOutsideTheBus)
     EXPECT_EQ(dev.link().registerValue(23), 8);
 
     dev.set(1951, 16);
-    EXPECT_FALSE(readFullConfiguration(dev.link(), failed));
+    EXPECT_EQ(readConfigurationRegisters(dev.link(), failed), ConfigRead::UnitOutsideBus)
+        << "the device answered: it is no link failure";
     EXPECT_EQ(failed, 1951);
 }
 
@@ -85,7 +86,7 @@ TEST(FullConfigRead, StopsAtTheFirstFailedRead)
     ConfigFileDevice dev(kQLX700C);
     dev.peer().silent = true;
     int failed = 0;
-    EXPECT_FALSE(readFullConfiguration(dev.link(), failed));
+    EXPECT_EQ(readConfigurationRegisters(dev.link(), failed), ConfigRead::LinkFailed);
     EXPECT_EQ(failed, configurationRuns(kQLX700C, 0).front().first);
     EXPECT_EQ(dev.requests().size(), 1u);
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -221,9 +222,20 @@ TEST_F(MainWindowTest, TheIrrMovesItsIconsAndOtherTypesPutThemBack)
 
 TEST_F(MainWindowTest, PageNumbersWithoutAPageForTheTypeLeaveTheClientAreaEmpty)
 {
+    // The icons marked as the page shown: none while the client area is empty.
+    const auto marked = [this] {
+        std::vector<MainImage> images;
+        for (int i = 0; i < kMainImageCount; ++i) {
+            if (main->image(static_cast<MainImage>(i)).current)
+                images.push_back(static_cast<MainImage>(i));
+        }
+        return images;
+    };
     start();
+    EXPECT_EQ(marked(), std::vector<MainImage>{MainImage::General});
     main->showPage(7);
     EXPECT_FALSE(main->shownPage().has_value());
+    EXPECT_TRUE(marked().empty());
     EXPECT_FALSE(factory.pages[PageId::ThermalGeneral]->timer);
     main->deviceTypeChosen(kQLX700P);
     main->showPage(7);
@@ -231,6 +243,7 @@ TEST_F(MainWindowTest, PageNumbersWithoutAPageForTheTypeLeaveTheClientAreaEmpty)
     main->deviceTypeChosen(kQLX700C);
     main->showPage(7);
     EXPECT_EQ(main->shownPage(), PageId::PositionIndicator);
+    EXPECT_EQ(marked(), std::vector<MainImage>{MainImage::DeviceSettings});
 
     EXPECT_EQ(main->takeClientWidthRequest(), 0);
     main->showPage(1);

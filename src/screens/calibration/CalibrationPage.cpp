@@ -2,6 +2,7 @@
 
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/ShownNumber.h"
 #include "app/TextWindow.h"
 #include "app/Ui.h"
@@ -173,7 +174,7 @@ void CalibrationPage::applyTestSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     bool ok = true;
     if (state_.testMode == 0 || state_.testMode == 1)
         ok = comm_->writeRegister(kTestMode, state_.testMode, true) && ok;
@@ -242,6 +243,7 @@ void CalibrationPage::readTestParametersClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_);
     bool ok = false;
     {
         const BusyHold hold(busy_);
@@ -261,6 +263,7 @@ void CalibrationPage::readLastErrorsClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_);
     bool ok = false;
     {
         const BusyHold hold(busy_);
@@ -298,6 +301,7 @@ void CalibrationPage::outputCalibrationClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_);
     if (!setTestMode(1)) {
         ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
         return;
@@ -312,6 +316,7 @@ void CalibrationPage::rtdRegressionClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_, busy_);
     runCalibrationWindow<RtdRegressionWindow>(ui_, *comm_, language_);
 }
 
@@ -319,6 +324,7 @@ void CalibrationPage::inputRegressionClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_, busy_);
     runCalibrationWindow<InputRegressionWindow>(ui_, *comm_, language_);
 }
 
@@ -326,5 +332,6 @@ void CalibrationPage::rtdTableClicked()
 {
     if (busy_ || !connected())
         return;
+    const PageWork work(comm_, busy_);
     runCalibrationWindow<RtdTableWindow>(ui_, *comm_, language_);
 }

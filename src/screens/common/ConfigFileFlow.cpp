@@ -29,11 +29,21 @@ ConfigFileFlow::ConfigFileFlow(AppSettings& settings, Ui& ui, EventPump& pump, F
 {
 }
 
-std::optional<std::string> ConfigFileFlow::readConfiguration(DeviceLink& comm, int language)
+std::optional<std::string> ConfigFileFlow::readConfiguration(DeviceLink& comm, int language, Purpose purpose)
 {
     int failedRegister = 0;
-    if (readFullConfiguration(comm, failedRegister))
+    switch (readConfigurationRegisters(comm, failedRegister)) {
+    case ConfigRead::Read:
         return std::nullopt;
+    case ConfigRead::UnitOutsideBus:
+        // The device answered: it is the value it holds that has no rows in a file.
+        return (purpose == Purpose::Load
+                    ? general::ConfigLoadError.in(language) + " (" + std::to_string(failedRegister) + ")"
+                    : general::ConfigSaveError.in(language))
+            + "\n" + general::UnitIndexOutsideBus.in(language);
+    case ConfigRead::LinkFailed:
+        break;
+    }
     return general::ConfigReadError.in(language) + "\nregister " + std::to_string(failedRegister) + ": "
         + describeLinkError(comm.lastError());
 }
@@ -54,7 +64,7 @@ void ConfigFileFlow::saveConfigurationClicked(DeviceLink& comm, int language)
 {
     if (!comm.connected())
         return;
-    if (const auto failed = readConfiguration(comm, language)) {
+    if (const auto failed = readConfiguration(comm, language, Purpose::Save)) {
         ui_.showMessage(MessageKind::Error, *failed);
         return;
     }
@@ -77,7 +87,7 @@ void ConfigFileFlow::loadConfigurationClicked(DeviceLink& comm, int language)
         return;
     std::optional<BusyNotice> notice(std::in_place, ui_, general::LoadingConfig.in(language),
                                      kLoadNoticeWidth);
-    const auto failed = readConfiguration(comm, language);
+    const auto failed = readConfiguration(comm, language, Purpose::Load);
     notice.reset();
     if (failed) {
         ui_.showMessage(MessageKind::Error, *failed);

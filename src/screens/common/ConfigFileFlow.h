@@ -26,8 +26,9 @@ public:
     void loadConfigurationClicked(DeviceLink& comm, int language);
 
 private:
+    enum class Purpose { Save, Load };
     // The full configuration read; the message to show when it failed.
-    std::optional<std::string> readConfiguration(DeviceLink& comm, int language);
+    std::optional<std::string> readConfiguration(DeviceLink& comm, int language, Purpose purpose);
     std::filesystem::path lastFolder(int deviceType);
     void remember(int deviceType, const std::filesystem::path& file, int language);
 

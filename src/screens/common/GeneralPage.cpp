@@ -278,7 +278,8 @@ GeneralPage::LiveRead GeneralPage::readLive()
 
 void GeneralPage::tick()
 {
-    if (comm_ == nullptr || comm_->activity().active())
+    // A refresh that finds the link taken is skipped: a busy link is no silent device.
+    if (comm_ == nullptr || comm_->activity().active() || comm_->busy())
         return;
     bool lost = false;
     {
@@ -293,8 +294,10 @@ void GeneralPage::tick()
                 lost = ++failedTicks_ >= kMaxFailedTicks;
             }
         } else {
-            // The link went away under the page (a reset TCP connection).
-            lost = wasConnected_;
+            // The link went away under the page (a reset TCP connection). A link the
+            // tool closed itself, as when another model was chosen, is no news.
+            lost = wasConnected_ && !comm_->closedOnRequest();
+            wasConnected_ = false;
         }
         if (lost) {
             comm_->close();

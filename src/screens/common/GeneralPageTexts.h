@@ -38,6 +38,11 @@ inline constexpr LangText ConfigLoadError{
     "Erro na configuração do equipamento. Algumas configurações podem não ter sido carregadas corretamente.",
     "Error loading the configuration. Some configurations may not have been loaded correctly.",
     "Error al cargar la configuración. Algunas configuracionesno fueron cargadas correctamente."};
+// A QLX700-P whose unit index (1951) addresses no unit on its bus: its file would have
+// no rows for it. The same words as the parallelism page's address check.
+inline constexpr LangText UnitIndexOutsideBus{"Endereço do Dispositivo inválido. Deve ser um inteiro entre 0 e 15",
+                                              "Invalid device address. It must be an integer between 0 and 15",
+                                              "Dirección del dispositivo inválido. Debe ser un entero entre 0 y 15"};
 inline constexpr LangText ConfigLoaded{"Configuração carregada com sucesso", "Configuration loaded successfully",
                                        "Configuración cargada con éxito"};
 inline constexpr LangText PreviousConfigBackup{"Cópia de segurança da configuração anterior: ",

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/BusyNotice.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -76,7 +77,7 @@ void IrrigationRecordsPage::readRecords()
 {
     if (busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     {
         BusyNotice notice(ui_, kReadingRecords.in(language_) + " 0%", kReadingNoticeWidth);
         records_ = irrigationrecords::readRecords(*comm_, [&](int read) { notice.setMessage(readingProgress(language_, read)); }).records;
@@ -117,6 +118,8 @@ void IrrigationRecordsPage::eraseRecordsClicked()
 {
     if (busy_ || !connected())
         return;
+    // The erase and the reading of what remains are one piece of work.
+    const PageWork work(comm_);
     {
         const BusyHold hold(busy_);
         if (!ui_.ask(MessageKind::Confirmation, kConfirmErase.in(language_)))

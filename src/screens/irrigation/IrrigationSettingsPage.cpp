@@ -1,6 +1,7 @@
 #include "screens/irrigation/IrrigationSettingsPage.h"
 
 #include "app/IntegerText.h"
+#include "app/PageWork.h"
 #include "app/ShownNumber.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -215,7 +216,7 @@ void IrrigationSettingsPage::sendSettings()
         sendAgain_ = sending_;
         return;
     }
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     const BusyHold send(sending_);
     do {
         sendAgain_ = false;

@@ -1,5 +1,6 @@
 #include "screens/parallelism/ParallelismControls.h"
 
+#include "screens/common/GeneralPageTexts.h"
 #include "screens/parallelism/ParallelismLive.h"
 
 #include <cmath>
@@ -71,9 +72,7 @@ const std::vector<RegisterControl>& parallelismControls()
          .items = relayFunctions, .unknownSelectsNone = true},
         {.name = "addressEdit", .reg = 1, .kind = Integer,
          .caption = {"Endereço do Dispositivo", "Device Address", "Direccion del Dispositivo"}, .lo = 0, .hi = 15,
-         .message = {"Endereço do Dispositivo inválido. Deve ser um inteiro entre 0 e 15",
-                     "Invalid device address. It must be an integer between 0 and 15",
-                     "Dirección del dispositivo inválido. Debe ser un entero entre 0 y 15"},
+         .message = general::UnitIndexOutsideBus,
          .writtenReg = kParallelismUnitIndex},
     };
     return controls;

@@ -1,6 +1,7 @@
 #include "screens/parallelism/ParallelismPage.h"
 
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
@@ -69,7 +70,7 @@ void ParallelismPage::sendSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     controls_.send(*comm_, parallelismUnit(*comm_), ui_, language_);
     settleAfterSend(pump_);
     if (!comm_->readRegisters(kParallelismUnitIndex, 1)) {

@@ -1,5 +1,6 @@
 #include "screens/position/PositionIndicatorPage.h"
 
+#include "app/PageWork.h"
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "screens/common/SendSettle.h"
@@ -56,7 +57,7 @@ void PositionIndicatorPage::sendSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     controls_.send(*comm_, 0, ui_, language_);
     settleAfterSend(pump_);
     redraw();

@@ -1,5 +1,6 @@
 #include "screens/regulator/RegulatorSetsPage.h"
 
+#include "app/PageWork.h"
 #include "device/DeviceLink.h"
 #include "screens/common/SendSettle.h"
 #include "screens/regulator/RegulatorControls.h"
@@ -65,6 +66,7 @@ void RegulatorSetsPage::sendSettings()
 {
     if (updating_ || set_ < 0 || !connected())
         return;
+    const PageWork work(comm_);
     controls_.send(*comm_, base(), ui_, language_);
     settleAfterSend(pump_);
     redraw();

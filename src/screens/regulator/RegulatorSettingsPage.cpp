@@ -1,5 +1,6 @@
 #include "screens/regulator/RegulatorSettingsPage.h"
 
+#include "app/PageWork.h"
 #include "device/DeviceLink.h"
 #include "screens/common/SendSettle.h"
 #include "screens/common/TapChangerTexts.h"
@@ -54,6 +55,7 @@ void RegulatorSettingsPage::sendSettings()
 {
     if (updating_ || !connected())
         return;
+    const PageWork work(comm_);
     controls_.send(*comm_, 0, ui_, language_);
     settleAfterSend(pump_);
     redraw();

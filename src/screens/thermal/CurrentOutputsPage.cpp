@@ -2,6 +2,7 @@
 
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/ShownNumber.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -213,7 +214,7 @@ void CurrentOutputsPage::sendSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     const Variant f = variant();
     bool ok = true;
     const std::optional<int> range = rangeRegister();

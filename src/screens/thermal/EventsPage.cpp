@@ -4,6 +4,7 @@
 #include "app/BusyNotice.h"
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/SettingsSave.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -111,7 +112,7 @@ void EventsPage::eventIntervalLeft()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     const std::optional<int> minutes = parseInteger(state_.eventInterval);
     bool ok = true;
     if (minutes && *minutes >= 0 && *minutes <= 60)
@@ -138,7 +139,7 @@ void EventsPage::downloadEventsClicked()
 {
     if (busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     const std::filesystem::path last = settings_.record().LastEventLogPath;
     const std::optional<std::filesystem::path> chosen =
         files_.chooseSaveFile(
@@ -182,7 +183,7 @@ void EventsPage::eraseEventsClicked()
 {
     if (busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     if (!ui_.ask(MessageKind::Warning, kAskErase.in(language_)))
         return;
     if (!comm_->sendCommand(kEraseCommand)) {
@@ -201,7 +202,7 @@ void EventsPage::resetMaximaClicked()
 {
     if (busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     if (!ui_.ask(MessageKind::Warning, kAskResetMaxima.in(language_)))
         return;
     if (!resetThermalMaxima(*comm_))

@@ -2,6 +2,7 @@
 
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/ShownNumber.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -171,7 +172,7 @@ void SerialPortsPage::sendSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     if (comm_->linkOnSerialPort()) {
         redraw();
         return;

@@ -2,6 +2,7 @@
 
 #include "app/IntegerText.h"
 #include "app/LanguageText.h"
+#include "app/PageWork.h"
 #include "app/ShownNumber.h"
 #include "app/Ui.h"
 #include "device/BusyHold.h"
@@ -390,7 +391,7 @@ void SetPointsPage::sendSettings()
 {
     if (updating_ || busy_ || !connected())
         return;
-    const BusyHold hold(busy_);
+    const PageWork work(comm_, busy_);
     bool ok = writeGrid();
     ok = writeEdits() && ok;
     const int alternation = state_.setPointAlternation;

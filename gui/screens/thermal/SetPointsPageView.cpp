@@ -21,11 +21,20 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QAbstractItemView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
+
+void keepRoomWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 constexpr int kSetPointHeaderWidth = 45;
 constexpr int kSetPointColumnWidth = 80;
 constexpr int kSetPointGridColumns = 10;
@@ -77,9 +86,11 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     cellEdit_->installEventFilter(this);
     connect(cellEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.setCellEditText(text.toStdString()); });
+    // The editor also loses the focus to the message box of a refused value, and to
+    // another window: neither is the user leaving the cell.
     connect(cellEdit_, &QLineEdit::editingFinished, this, [this] {
-        if (cellEdit_->isVisible())
-            handle([&] { logic_.cellEditLeft(); });
+        if (cellEdit_->isVisible() && cellEdit_->window()->isActiveWindow())
+            leaveCellEdit();
     });
     cellCombo_ = new QComboBox(setPointGrid_->viewport());
     cellCombo_->setObjectName("cellCombo");
@@ -135,6 +146,11 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
         redundant->addWidget(box);
     }
     config->addWidget(redundantRtdsBox_, 3, 0);
+    // The redundancy boxes come and go with the number of active RTDs: their room
+    // stays, so that the page does not reflow under the user's pointer.
+    keepRoomWhenHidden(redundantRtdsBox_);
+    for (QCheckBox* box : redundantRtdChecks_)
+        keepRoomWhenHidden(box);
     maxTemperatureDifferenceLabel_ = label("maxTemperatureDifferenceLabel", configurationBox_);
     auto* maxDifferenceRow = new QHBoxLayout;
     maxDifferenceRow->addWidget(maxTemperatureDifferenceLabel_);
@@ -198,11 +214,23 @@ bool SetPointsPageView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            handle([&] { logic_.cellEditLeft(); });
+            leaveCellEdit();
             return true;
         }
     }
     return PageView::eventFilter(watched, event);
+}
+
+// One refusal, one message: the focus the box takes must not refuse the value again.
+void SetPointsPageView::leaveCellEdit()
+{
+    if (leavingCell_)
+        return;
+    leavingCell_ = true;
+    handle([&] { logic_.cellEditLeft(); });
+    leavingCell_ = false;
+    if (cellEdit_->isVisible())
+        cellEdit_->setFocus();
 }
 
 ApplyEdit* SetPointsPageView::edit(SetPointEdit which, const char* name, QWidget* parent)
@@ -248,7 +276,12 @@ void SetPointsPageView::placeEditors()
         for (const std::string& item : s.cellChoices)
             cellCombo_->addItem(qs(item));
         cellCombo_->setCurrentIndex(s.cellChoiceIndex);
-        cellCombo_->setGeometry(cell.adjusted(0, 0, 40, 0));
+        // The box covers its own cell only; its list opens as wide as its longest choice.
+        cellCombo_->setGeometry(cell);
+        int widest = 0;
+        for (int i = 0; i < cellCombo_->count(); ++i)
+            widest = std::max(widest, cellCombo_->fontMetrics().horizontalAdvance(cellCombo_->itemText(i)));
+        cellCombo_->view()->setMinimumWidth(widest + 2 * cellCombo_->view()->frameWidth() + 16);
         cellCombo_->show();
         cellCombo_->setFocus();
         return;

@@ -1,5 +1,12 @@
 #include "gui/app/ApplyEdit.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <utility>
+
 ApplyEdit::ApplyEdit(const char* name, QWidget* background)
     : QLineEdit(background)
 {
@@ -7,8 +14,35 @@ ApplyEdit::ApplyEdit(const char* name, QWidget* background)
     connect(this, &QLineEdit::editingFinished, this, [this, background] {
         if (hasFocus())
             background->setFocus();
-        emit applied();
+        finish();
     });
+}
+
+void ApplyEdit::finish()
+{
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+        emit applied();
+        return;
+    }
+    pending_ = true;
+    if (!watchingRelease_) {
+        watchingRelease_ = true;
+        qApp->installEventFilter(this);
+    }
+}
+
+// The release reaches the clicked control first; the value is applied after it.
+bool ApplyEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && watchingRelease_) {
+        watchingRelease_ = false;
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (std::exchange(pending_, false))
+                emit applied();
+        });
+    }
+    return QLineEdit::eventFilter(watched, event);
 }
 
 void ApplyEdit::focusInEvent(QFocusEvent* event)

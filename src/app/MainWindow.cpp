@@ -132,6 +132,8 @@ void MainWindow::switchToPage(std::optional<PageId> id, bool timer)
     if (!id)
         return;
     if (Page* f = page(*id)) {
+        // Shown before it reads, so that the page is drawn behind a long reading's notice.
+        notify();
         f->activate(*comm_, language_);
         if (timer)
             f->setTimerEnabled(true);

@@ -200,6 +200,7 @@ TEST_P(RegressionWindowTest, AReadingWithoutAnswerIsMarkedAndNotCopied)
     InputRegressionWindow window{ui};
     window.open(comm, 0);
     EXPECT_TRUE(window.liveStale()) << "nothing read yet";
+    EXPECT_EQ(window.liveMarker(), "") << "but no refresh went unanswered either";
     window.copyMeasurementClicked();
     EXPECT_EQ(window.measuredText(), "0.0");
     window.tick();

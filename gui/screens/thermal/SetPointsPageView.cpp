@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -122,14 +123,14 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     setPointAlternationCombo_->setObjectName("setPointAlternationCombo");
     connect(setPointAlternationCombo_, &QComboBox::activated, this, [this](int i) {
         background()->setFocus();
-        handle([&] { logic_.setPointAlternationChosen(i); });
+        sendAll([&] { logic_.setPointAlternationChosen(i); });
     });
     config->addWidget(setPointAlternationLabel_, 0, 0);
     config->addWidget(setPointAlternationCombo_, 1, 0);
     activeRtdCountGroup_ = new RadioGroupBox("activeRtdCountGroup", 6, 6, configurationBox_);
     connect(activeRtdCountGroup_, &RadioGroupBox::clicked, this, [this](int i) {
         background()->setFocus();
-        handle([&] { logic_.activeRtdCountChosen(i); });
+        sendAll([&] { logic_.activeRtdCountChosen(i); });
     });
     config->addWidget(activeRtdCountGroup_, 2, 0);
     redundantRtdsBox_ = new QGroupBox(configurationBox_);
@@ -140,7 +141,7 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
         box->setObjectName(QString("redundantRtdCheck%1").arg(i + 2));
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) {
             background()->setFocus();
-            handle([&] { logic_.redundantRtdToggled(i, checked); });
+            sendAll([&] { logic_.redundantRtdToggled(i, checked); });
         });
         redundantRtdChecks_[static_cast<std::size_t>(i)] = box;
         redundant->addWidget(box);
@@ -201,6 +202,15 @@ void SetPointsPageView::handle(F&& f)
 {
     f();
     render();
+}
+
+// The box's or list's action sends every field, an edit left by this click included.
+template <typename F>
+void SetPointsPageView::sendAll(F&& f)
+{
+    for (ApplyEdit* e : edits_)
+        e->dropPendingApply();
+    handle(std::forward<F>(f));
 }
 
 // Enter applies the in-place edit (leaving the focus to the page); Escape drops it.

@@ -32,6 +32,8 @@ protected:
 private:
     template <typename F>
     void handle(F&& f);
+    template <typename F>
+    void sendAll(F&& f);
     ApplyEdit* edit(SetPointEdit which, const char* name, QWidget* parent);
     QLabel* label(const char* name, QWidget* parent);
     void placeEditors();

@@ -1,6 +1,7 @@
 #include "gui/app/ApplyEdit.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -25,19 +26,26 @@ void ApplyEdit::finish()
         return;
     }
     pending_ = true;
-    if (!watchingRelease_) {
-        watchingRelease_ = true;
+    if (!watching_) {
+        watching_ = true;
         qApp->installEventFilter(this);
     }
 }
 
-// The release reaches the clicked control first; the value is applied after it.
+// The release reaches the clicked control first; the value is applied after it,
+// unless the click's own action already spoke in a box: a page's action sends (and
+// checks) every field, so the same message would only come twice.
 bool ApplyEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && watchingRelease_) {
-        watchingRelease_ = false;
-        qApp->removeEventFilter(this);
+    if (event->type() == QEvent::Show && pending_) {
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog != nullptr && dialog->isModal())
+            pending_ = false;
+    } else if (event->type() == QEvent::MouseButtonRelease && watching_ && !releaseSeen_) {
+        releaseSeen_ = true;
         QTimer::singleShot(0, this, [this] {
+            watching_ = false;
+            releaseSeen_ = false;
+            qApp->removeEventFilter(this);
             if (std::exchange(pending_, false))
                 emit applied();
         });

@@ -8,7 +8,8 @@
 //
 // A click elsewhere takes the focus on the button's press: the value is applied once
 // that click is over, so that a message about it cannot swallow the click (a button
-// left drawn half-pressed, its action lost).
+// left drawn half-pressed, its action lost); not at all when the click's own action
+// showed a message box, having sent and checked every field itself.
 class ApplyEdit final : public QLineEdit {
     Q_OBJECT
 public:
@@ -30,5 +31,6 @@ private:
     void finish();
 
     bool pending_ = false;
-    bool watchingRelease_ = false;
+    bool watching_ = false;
+    bool releaseSeen_ = false;
 };

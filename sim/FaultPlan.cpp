@@ -99,6 +99,12 @@ FaultPlan::FaultPlan(const std::string& list, std::uint64_t seed)
             flag(oversizeFrame);
         else if (name == "ignore-writes")
             flag(ignoreWrites);
+        else if (name == "refuse") {
+            const auto reg = count(item, value);
+            if (reg > 0xFFFF)
+                bad(item, "expected a register number 0..65535");
+            refuse = static_cast<std::uint16_t>(reg);
+        }
         else if (name == "unsolicited") {
             unsolicited = duration(item, value);
             if (unsolicited.count() <= 0)

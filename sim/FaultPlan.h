@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -24,6 +25,7 @@ namespace qlxsim {
 //   no-accept            TCP: connections are never accepted (the connect hangs)
 //   oversize-frame       TCP replies announce a length of 2100 bytes
 //   ignore-writes        writes are acknowledged but do not stick
+//   refuse=REG           writes to register REG are refused, as a value out of range is
 //   unsolicited=TIME     TCP: register data with sequence 0xFFFF every TIME
 // Random choices come from the seed, so a run can be repeated.
 class FaultPlan {
@@ -58,6 +60,7 @@ public:
     bool noAccept = false;
     bool oversizeFrame = false;
     bool ignoreWrites = false;
+    std::optional<std::uint16_t> refuse;
     Duration unsolicited{0};
 
 private:

@@ -166,6 +166,8 @@ SimDevice::WriteResult SimDevice::writeOne(std::uint16_t reg, std::uint16_t valu
 {
     if (!bank_.known(reg))
         return strict_ ? WriteResult::Unknown : WriteResult::Accepted;
+    if (refused_ && *refused_ == reg)
+        return WriteResult::Refused;
     if (reg == kCommandRegister) {
         if (writesStick_)
             command(value);

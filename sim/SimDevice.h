@@ -35,6 +35,8 @@ public:
 
     void setStrict(bool strict) { strict_ = strict; }
     void setWritesStick(bool stick) { writesStick_ = stick; }
+    // A register whose writes are refused whatever their value, or none.
+    void setRefused(std::optional<std::uint16_t> r) { refused_ = r; }
     void setPassword(const std::string& password);
 
     // Empty when the register is unknown and the device is strict.
@@ -95,6 +97,7 @@ private:
     TimePoint lastLive_{};
     bool started_ = false;
     std::optional<std::uint16_t> answerOnly_;
+    std::optional<std::uint16_t> refused_;
 };
 
 } // namespace qlxsim

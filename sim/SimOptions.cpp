@@ -166,6 +166,7 @@ A simulated QLX700 device. It prints one line per transport ("listening serial P
       no-accept           TCP: connections never complete
       oversize-frame      TCP replies announce a length of 2100 bytes
       ignore-writes       writes are acknowledged but do not stick
+      refuse=REG          writes to register REG are refused (a value out of range)
       unsolicited=TIME    TCP: register data with sequence 0xFFFF every TIME
 
 Presets:

@@ -150,6 +150,7 @@ void SimServerImpl::applyFaults(const std::string& list)
     faultBase_ = requests_;
     config_.faults = list;
     device_->setWritesStick(!faults_.ignoreWrites);
+    device_->setRefused(faults_.refuse);
     nextUnsolicited_ = Clock::now() + faults_.unsolicited;
 }
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 BusyNoticeView::BusyNoticeView(const BusyNotice& logic, QWidget* anchor)
     : QWidget(anchor, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , logic_(logic)
@@ -27,8 +29,16 @@ BusyNoticeView::BusyNoticeView(const BusyNotice& logic, QWidget* anchor)
 
 void BusyNoticeView::render()
 {
-    messagePanel_->setText(qs(logic_.message()));
-    setFixedSize(logic_.width(), 90);
+    const QString text = qs(logic_.message());
+    messagePanel_->setText(text);
+    // A line that outgrows the notice's width widens it rather than breaking before
+    // its last word (a progress figure and its "%").
+    messagePanel_->ensurePolished();
+    int widest = 0;
+    for (const QString& line : text.split('\n'))
+        widest = std::max(widest, messagePanel_->fontMetrics().horizontalAdvance(line));
+    constexpr int kPaddingAndBorder = 2 * (12 + 1) + 8;
+    setFixedSize(std::max(logic_.width(), widest + kPaddingAndBorder), 90);
     repaint();
 }
 

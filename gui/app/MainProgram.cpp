@@ -63,6 +63,10 @@ int runMainProgram(int argc, char** argv)
         return 1;
     }
     MainWindowView& window = program->window();
+    if (options->language) {
+        program->logic().setLanguage(*options->language);
+        window.render();
+    }
     window.show();
     const QString screenshot = QString::fromStdString(options->screenshotFile);
     const int after = options->screenshotAfterMs;

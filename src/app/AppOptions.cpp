@@ -3,6 +3,8 @@
 #include "app/IntegerText.h"
 #include "app/PageTable.h"
 
+#include <string_view>
+
 std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, std::string& error)
 {
     AppOptions o;
@@ -35,6 +37,14 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, 
             o.screenshotAfterMs = *ms;
             afterGiven = true;
             ++i;
+        } else if (a == "--lang") {
+            const std::string code = hasValue ? args[++i] : std::string();
+            const std::size_t index = std::string_view("pt en es").find(code);
+            if (code.size() != 2 || index == std::string_view::npos || index % 3 != 0) {
+                error = "--lang needs pt, en or es";
+                return std::nullopt;
+            }
+            o.language = static_cast<int>(index / 3);
         } else {
             error = "unknown argument: " + a;
             return std::nullopt;
@@ -53,11 +63,13 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string>& args, 
 
 std::string appUsage()
 {
-    return "usage: qlx700 [--demo [--open MODEL[:PAGE]]] [--screenshot FILE [--after MS]]\n"
+    return "usage: qlx700 [--demo [--open MODEL[:PAGE]]] [--lang pt|en|es] [--screenshot FILE [--after MS]]\n"
            "       qlx700 --help | --version\n"
            "  --demo             simulated devices of every model on pseudo-terminals and loopback TCP ports,\n"
            "                     with settings of their own in demo/ inside the data folder\n"
            "  --open MODEL:PAGE  connect to the model's demo device (password proved) and show the page\n"
+           "  --lang pt|en|es    show this run in Portuguese, English or Spanish (the remembered language\n"
+           "                     stays as it is)\n"
            "  --screenshot FILE  draw the main window into FILE (PNG) once shown, and quit\n"
            "  --after MS         wait MS milliseconds before drawing\n"
            "pages: " +

@@ -2,6 +2,7 @@
 
 #include "settings/DecimalParse.h"
 #include "settings/RealText.h"
+#include "settings/RegisterRounding.h"
 #include "settings/SettingsFolder.h"
 
 #include <algorithm>
@@ -104,7 +105,7 @@ bool CalibrationStore::load(CalibrationRecord& r, int serialNumber, const std::f
     // Written as a real; a fraction is rounded rather than thrown away.
     const auto res = ini_.value(kMain, "Res127");
     double resValue = 0;
-    r.Res127 = res && TryParseDouble(*res, resValue) ? static_cast<float>(std::nearbyint(resValue)) : 12700.0f;
+    r.Res127 = res && TryParseDouble(*res, resValue) ? static_cast<float>(roundHalfEven(resValue)) : 12700.0f;
     forEachCurve(r, [this](const std::string& section, const CurveKeys& keys, CalibrationCurve& c) {
         readCurve(ini_, section, keys, c);
     });

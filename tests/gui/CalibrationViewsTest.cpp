@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -98,6 +100,7 @@ private slots:
     void rtdTableSendsTypedGainsAndShowsTheirEffect();
     void regressionWindowCollectsPointsAndSavesTheLine();
     void inputRegressionWindowShowsTheInputsUnits();
+    void regressionGridShowsEveryColumnAndARowWhenEmpty();
 
 private:
     void open(const std::string& model, int serial);
@@ -235,6 +238,8 @@ void CalibrationViewsTest::outputWindowDrivesTheTestCurrentAndSavesTheFit()
 
     typeAndEnter(child<QLineEdit>(view, "pointCountEdit"), "2");
     QCOMPARE(grid->rowCount(), 2);
+    QVERIFY2(!child<QLineEdit>(view, "pointCountEdit")->hasFocus(), "Enter applies and moves on");
+    QCOMPARE(ui.messages.size(), std::size_t(0));
     auto* cellEditor = child<QLineEdit>(view, "cellEditor");
     struct Entry {
         int row, column;
@@ -412,6 +417,42 @@ void CalibrationViewsTest::inputRegressionWindowShowsTheInputsUnits()
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Calibration saved successfully"});
     QTest::mouseClick(child<QPushButton>(view, "nextChannelButton"), Qt::LeftButton);
     QCOMPARE(child<QLabel>(view, "channelPanel")->text(), QString("Input 1"));
+}
+
+void CalibrationViewsTest::regressionGridShowsEveryColumnAndARowWhenEmpty()
+{
+    open("T", 70006);
+    RtdRegressionWindow logic(ui);
+    logic.open(*comm, 1);
+    RegressionWindowView view(logic, &logic, nullptr);
+    QVERIFY(showActive(view));
+    auto* grid = child<QTableWidget>(view, "valueGrid");
+    QCOMPARE(grid->rowCount(), 1);
+    for (int column = 0; column < grid->columnCount(); ++column)
+        QCOMPARE(cellText(grid, 0, column), QString());
+    // Removing the empty row is no mistake of the user's.
+    grid->setCurrentCell(0, 0);
+    QTest::mouseClick(child<QPushButton>(view, "removePointButton"), Qt::LeftButton);
+    QCOMPARE(grid->rowCount(), 1);
+    QVERIFY(ui.messages.empty());
+
+    for (int i = 0; i < 12; ++i) {
+        typeInto(child<QLineEdit>(view, "measuredEdit"), QString::number(100 + i));
+        typeInto(child<QLineEdit>(view, "expectedEdit"), QString::number(100.5 + i));
+        QTest::mouseClick(child<QPushButton>(view, "addPointButton"), Qt::LeftButton);
+    }
+    QCOMPARE(grid->rowCount(), 12);
+    QTRY_VERIFY(grid->verticalScrollBar()->isVisible());
+    // Every column whole beside the scroll bar, each as wide as its header.
+    QVERIFY(grid->horizontalHeader()->length() <= grid->viewport()->width());
+    const QFontMetrics metrics = grid->horizontalHeader()->fontMetrics();
+    for (int column = 1; column < grid->columnCount(); ++column) {
+        const QString header = grid->horizontalHeaderItem(column)->text();
+        QVERIFY2(grid->columnWidth(column) >= metrics.horizontalAdvance(header), qPrintable(header));
+    }
+    // A selected point does not mark the header.
+    grid->setCurrentCell(3, 0);
+    QVERIFY(!grid->horizontalHeader()->highlightSections());
 }
 
 QLX700_GUI_TEST(CalibrationViewsTest)

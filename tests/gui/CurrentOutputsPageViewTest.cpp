@@ -1,8 +1,10 @@
 #include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
+#include "MessageBoxCloser.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
+#include "gui/app/QtUi.h"
 #include "gui/screens/thermal/CurrentOutputsPageView.h"
 #include "screens/thermal/CurrentOutputsPage.h"
 #include "unit/AppScriptedUi.h"
@@ -26,6 +28,7 @@ private slots:
     void theThermalPageDrawsAndSendsItsOutputs();
     void theFixedRangeBoardReplacesTheRange();
     void theRegulatorsCurrentFullScaleUsesTheSystemsSeparator();
+    void aRangeClickWithAnInvalidFullScaleTakesEffect();
 
 private:
     void openPage(const std::string& model);
@@ -136,6 +139,46 @@ void CurrentOutputsPageViewTest::theRegulatorsCurrentFullScaleUsesTheSystemsSepa
     QTest::keyClick(current, Qt::Key_Return);
     QCOMPARE(sim->reg(303), 75);
     QCOMPARE(current->text(), QString("7,5"));
+}
+
+// The full scale's message must not swallow the click that took the focus from it:
+// real message boxes, and the mouse through the window as a user's, whose button may
+// come up while the box shows.
+void CurrentOutputsPageViewTest::aRangeClickWithAnInvalidFullScaleTakesEffect()
+{
+    sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    QtUi boxes;
+    MessageBoxCloser closer;
+    CurrentOutputsPage logic(boxes, [] { return 2; });
+    CurrentOutputsPageView shown(logic);
+    comm->setDeviceType(0);
+    QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
+    logic.activate(*comm, 0);
+    shown.render();
+    shown.show();
+    shown.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    QCOMPARE(sim->reg(301), 4);
+    auto* fullScale = child<QLineEdit>(shown, "fullScaleEdit");
+    fullScale->setFocus();
+    fullScale->selectAll();
+    QTest::keyClicks(fullScale, "256");
+
+    auto* range = child<QRadioButton>(shown, "rangeGroup1");
+    QWindow* window = shown.windowHandle();
+    const QPoint at = range->mapTo(&shown, QPoint(8, range->height() / 2));
+    closer.whileShown = [&] { QTest::mouseRelease(window, Qt::LeftButton, {}, at); };
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    if (std::exchange(closer.whileShown, {}))
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts.front(), QString("Valor inválido no Fundo de Escala. Deve ser um inteiro entre 0 e 255."));
+    QVERIFY(!range->isDown());
+    QVERIFY(range->isChecked());
+    QCOMPARE(sim->reg(301), 1);
+    QCOMPARE(sim->reg(302), 150);
+    QCoreApplication::processEvents(); // nothing waits to apply the full scale again
+    QCOMPARE(closer.texts.size(), 1);
 }
 
 QLX700_GUI_TEST(CurrentOutputsPageViewTest)

@@ -208,6 +208,13 @@ void DialogViewsTest::busyNoticeShowsAndFollowsItsText()
         QCOMPARE(notices()[0]->message(), QString("Conectando....."));
     }
     QCOMPARE(notices().size(), 0);
+    // A line wider than the notice widens it instead of breaking before its "%".
+    {
+        BusyNotice notice(qtUi, "Lendo registros... 100.0 %", 300);
+        auto* panel = child<QLabel>(*notices().at(0), "messagePanel");
+        QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
+        QVERIFY(notices()[0]->width() >= 300);
+    }
 }
 
 QLX700_GUI_TEST(DialogViewsTest)

@@ -24,6 +24,7 @@ private slots:
     void generalPageShowsTheUnitAndRunsItsCommands();
     void parallelismPageWritesWhatIsTyped();
     void parallelismPageTabsInTheOrderOnScreen();
+    void relayLabelsNeverCutAWord();
 };
 
 void ParallelismViewsTest::generalPageShowsTheUnitAndRunsItsCommands()
@@ -45,6 +46,27 @@ void ParallelismViewsTest::generalPageShowsTheUnitAndRunsItsCommands()
     QTest::mouseClick(child<QPushButton>(view, "positionUpButton"), Qt::LeftButton);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Command sent"});
     QCOMPARE(sim->writeCount(), writes + 1);
+}
+
+// The Spanish "Commandado" is wider than the relays' columns: its label widens rather
+// than clipping it.
+void ParallelismViewsTest::relayLabelsNeverCutAWord()
+{
+    ParallelismGeneralPage page(pageContext());
+    ParallelismGeneralPageView view(page);
+    page.activate(*comm, 2);
+    QVERIFY(page.connectSerial(sim->serialPath(), 1, true, {9600, 0, 0}));
+    view.render();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QStringList shown;
+    for (int i = 1; i <= 10; ++i) {
+        auto* label = child<QLabel>(view, QString("relayLabel%1").arg(i).toLatin1().constData());
+        shown << label->text();
+        for (const QString& word : label->text().split(' ', Qt::SkipEmptyParts))
+            QVERIFY2(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(word), qPrintable(word));
+    }
+    QVERIFY2(shown.contains("Commandado"), qPrintable(shown.join(", ")));
 }
 
 void ParallelismViewsTest::parallelismPageWritesWhatIsTyped()

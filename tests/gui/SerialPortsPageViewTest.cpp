@@ -1,8 +1,10 @@
 #include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
+#include "MessageBoxCloser.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
+#include "gui/app/QtUi.h"
 #include "gui/screens/thermal/SerialPortsPageView.h"
 #include "screens/thermal/SerialPortsPage.h"
 #include "unit/AppScriptedUi.h"
@@ -25,6 +27,7 @@ private slots:
     void showsThePortsSettingsInTheLanguage();
     void clicksTypingAndThePortSelectorReachTheDevice();
     void throughTheSerialButtonTheRedNoticeShowsAndNothingChanges();
+    void aClickLeavingAnInvalidEditTakesEffectWithOneMessage();
 
 private:
     void openPage(bool serialButton, int language);
@@ -129,6 +132,45 @@ void SerialPortsPageViewTest::throughTheSerialButtonTheRedNoticeShowsAndNothingC
     QTest::mouseClick(child<QRadioButton>(*view, "protocolGroup1"), Qt::LeftButton);
     QCOMPARE(sim->requestCount(), before);
     QVERIFY(child<QRadioButton>(*view, "protocolGroup0")->isChecked());
+}
+
+// The radio's action sends every field and reports the invalid delay itself: the
+// delay's edit, left by that click, adds no second box. Real message boxes, and the
+// mouse through the window, whose button may come up while a box shows.
+void SerialPortsPageViewTest::aClickLeavingAnInvalidEditTakesEffectWithOneMessage()
+{
+    view.reset();
+    QtUi boxes;
+    MessageBoxCloser closer;
+    SerialPortsPage logic(boxes);
+    SerialPortsPageView shown(logic);
+    QVERIFY(comm->openSerial(sim->serialPath(), {}, false));
+    logic.activate(*comm, 0);
+    shown.render();
+    shown.show();
+    shown.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    // The first port's registers: baud rate 1400, delay 1430.
+    const std::uint16_t delayBefore = sim->reg(1430);
+    auto* delay = child<QLineEdit>(shown, "modbusTxDelayEdit");
+    delay->setFocus();
+    delay->selectAll();
+    QTest::keyClicks(delay, "300");
+
+    auto* rate = child<QRadioButton>(shown, "modbusBaudRateGroup3");
+    QWindow* window = shown.windowHandle();
+    const QPoint at = rate->mapTo(&shown, QPoint(8, rate->height() / 2));
+    closer.whileShown = [&] { QTest::mouseRelease(window, Qt::LeftButton, {}, at); };
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    if (std::exchange(closer.whileShown, {}))
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(sim->reg(1400), 3);
+    QVERIFY(rate->isChecked());
+    QVERIFY(!rate->isDown());
+    QCOMPARE(sim->reg(1430), delayBefore);
+    QCoreApplication::processEvents(); // nothing waits to apply the delay again
+    QCOMPARE(closer.texts.size(), 1);
 }
 
 QLX700_GUI_TEST(SerialPortsPageViewTest)

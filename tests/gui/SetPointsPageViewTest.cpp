@@ -1,8 +1,11 @@
 #include "GuiTestRegistry.h"
 #include "GuiTestSupport.h"
+#include "MessageBoxCloser.h"
 #include "SimServer.h"
 #include "device/DeviceLink.h"
 #include "gui/app/QtEventPump.h"
+#include "gui/app/QtUi.h"
+#include "gui/app/RadioGroupBox.h"
 #include "gui/screens/thermal/SetPointsPageView.h"
 #include "screens/thermal/SetPointsPage.h"
 #include "unit/AppScriptedUi.h"
@@ -10,7 +13,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -26,6 +31,8 @@ private slots:
     void showsTheGridInTheLanguage();
     void cellEditorsOpenOverTheCellAndWrite();
     void redundancyBoxesWriteAtOnce();
+    void aRefusedCellValueGivesOneMessageAndKeepsItsEditor();
+    void theLayoutStaysPutAndTheListCoversItsCellOnly();
 
 private:
     void clickCell(int row, int column);
@@ -132,6 +139,73 @@ void SetPointsPageViewTest::redundancyBoxesWriteAtOnce()
     QCOMPARE(sim->reg(1006), 1);
     QVERIFY(child<QCheckBox>(*view, "redundantRtdCheck3")->isChecked());
     QVERIFY(ui.messages.empty());
+}
+
+// Choosing the number of active RTDs shows and hides redundancy boxes: nothing else on
+// the page moves or shrinks. The channel list covers its own cell, not the next one.
+void SetPointsPageViewTest::theLayoutStaysPutAndTheListCoversItsCellOnly()
+{
+    page->activate(*comm, 0);
+    view->render();
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    const char* const watched[] = {"maxTemperatureDifferenceLabel", "maxTemperatureDifferenceEdit",
+                                   "nominalCurrentEdit1", "timeConstantEdit", "coolingDurationEdit"};
+    auto places = [this, &watched] {
+        QList<QRect> rects;
+        for (const char* name : watched)
+            rects << child<QWidget>(*view, name)->geometry();
+        return rects;
+    };
+    QApplication::processEvents();
+    const QList<QRect> before = places();
+    auto* label = child<QLabel>(*view, "maxTemperatureDifferenceLabel");
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    auto* counts = child<RadioGroupBox>(*view, "activeRtdCountGroup");
+    for (int item : {0, 5, 2}) {
+        QTest::mouseClick(counts->item(item), Qt::LeftButton, {}, QPoint(6, counts->item(item)->height() / 2));
+        QCOMPARE(sim->reg(1002), item + 1);
+        QApplication::processEvents();
+        QCOMPARE(places(), before);
+    }
+
+    clickCell(1, 4);
+    auto* grid = child<QTableWidget>(*view, "setPointGrid");
+    auto* cellList = child<QComboBox>(*view, "cellCombo");
+    QVERIFY(cellList->isVisible());
+    QCOMPARE(cellList->geometry(), grid->visualRect(grid->model()->index(1, 4)));
+    QVERIFY(ui.messages.empty());
+}
+
+// With real message boxes, which take the focus from the editor while they show.
+void SetPointsPageViewTest::aRefusedCellValueGivesOneMessageAndKeepsItsEditor()
+{
+    view.reset();
+    QtUi boxes;
+    MessageBoxCloser closer;
+    SetPointsPage logic(boxes);
+    SetPointsPageView shown(logic);
+    logic.activate(*comm, 0);
+    shown.render();
+    shown.show();
+    shown.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    auto* grid = child<QTableWidget>(shown, "setPointGrid");
+    const QRect cell = grid->visualRect(grid->model()->index(1, 1));
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    auto* cellEdit = child<QLineEdit>(shown, "cellEdit");
+    QVERIFY(cellEdit->hasFocus());
+    QTest::keyClicks(cellEdit, "256");
+    QTest::keyClick(cellEdit, Qt::Key_Return);
+    QCOMPARE(closer.texts, QStringList{"Valor inválido. Deve ser um inteiro entre 0 e 255."});
+    // Offscreen, nothing activates the page again once the box has closed: as a window
+    // manager would, and the focus goes back to the editor.
+    shown.activateWindow();
+    QTRY_VERIFY(cellEdit->hasFocus());
+    QVERIFY(cellEdit->isVisible());
+    QCOMPARE(cellEdit->text(), QString("256"));
+    QCOMPARE(sim->reg(1), 60);
 }
 
 QLX700_GUI_TEST(SetPointsPageViewTest)

@@ -77,6 +77,7 @@ private slots:
     void saveButtonFollowsTheRecording();
     void valueWindowSendsTheModeAndTheValues();
     void valueWindowRowsFollowTheModel();
+    void aClickInAValueCellSelectsItsText();
     void fileFiltersBecomeQtFilters_data();
     void fileFiltersBecomeQtFilters();
     void fileChooserStartsInTheFolderAndAddsTheSuffix();
@@ -306,6 +307,30 @@ void ThermalWindowsViewTest::valueWindowSendsTheModeAndTheValues()
     QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
     QCOMPARE(sim->requestCount(), before);
     QCOMPARE(ui.messageTexts(), std::vector<std::string>{"Valor inválido: abc"});
+}
+
+// Typing over a cell's value replaces it, as in every other grid editor: "0.0" and a
+// typed 100 are 100, not 0.0100.
+void ThermalWindowsViewTest::aClickInAValueCellSelectsItsText()
+{
+    QVERIFY(openDevice("T"));
+    ValueTestWindow logic(ui);
+    logic.activate(*comm, 0);
+    ValueTestWindowView view(logic, nullptr);
+    view.showAt(nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QLineEdit* first = cell(view, 0);
+    QCOMPARE(first->text(), QString("0.0"));
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 4, first->height() / 2));
+    QVERIFY(first->hasFocus());
+    QTest::keyClicks(first, "100");
+    QCOMPARE(first->text(), QString("100"));
+    // A click in the cell being typed in places the cursor, as usual.
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 4, first->height() / 2));
+    QTest::keyClicks(first, "5");
+    QCOMPARE(first->text(), QString("1005"));
+    QTest::mouseClick(child<QPushButton>(view, "sendButton"), Qt::LeftButton);
+    QCOMPARE(sim->reg(2151), std::uint16_t(10050));
 }
 
 void ThermalWindowsViewTest::valueWindowRowsFollowTheModel()

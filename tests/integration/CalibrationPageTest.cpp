@@ -155,6 +155,45 @@ TEST_P(CalibrationPageTest, ModeAndBoxAreSentOnClickAndNothingUnchangedIsSent)
     EXPECT_EQ(page.state().testMode, 0) << "the device's value comes back";
 }
 
+TEST_P(CalibrationPageTest, ALanguageChangeReachesTheOutputLabelAndTheSizePanel)
+{
+    openPage(91008);
+    EXPECT_EQ(page.state().outputCurrentLabel, "Saída de Corrente (0-32mA)");
+    page.setLanguage(1);
+    EXPECT_EQ(page.state().outputCurrentLabel, "Current Output (0-32mA)");
+    EXPECT_EQ(page.state().parametersSize, "Size of saved parameters: 512 bytes");
+    page.setLanguage(2);
+    EXPECT_EQ(page.state().outputCurrentLabel, "Salida de Corriente (0-32mA)");
+    EXPECT_EQ(page.state().parametersSize, "Tamaño de los Parámetros Salvos: 512 bytes");
+}
+
+// A device that refuses the test mode but takes the disabled calibration sent in the
+// same flush: the page shows what the device now holds, not what it held before.
+TEST_P(CalibrationPageTest, AfterAFailedSendThePageShowsWhatTheDeviceHolds)
+{
+    openPage(91009);
+    sim->setFaults("refuse=2100");
+    bool opened = false;
+    ui.outputCalibrationWindow = [&opened](OutputCalibrationWindow&) { opened = true; };
+    page.outputCalibrationClicked();
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kSendError});
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(sim->reg(2100), 0);
+    EXPECT_EQ(page.state().testMode, 0);
+    EXPECT_EQ(page.state().calibrationDisabled, sim->reg(2105) != 0);
+
+    // The same after the page's own settings: the box goes out, the mode does not.
+    sim->setReg(2105, 0);
+    page.activate(comm, 0);
+    ui.messages.clear();
+    page.testModeChosen(1);
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{kSendError});
+    EXPECT_EQ(page.state().testMode, 0);
+    page.calibrationDisabledToggled(true);
+    EXPECT_EQ(sim->reg(2105), 1);
+    EXPECT_TRUE(page.state().calibrationDisabled);
+}
+
 TEST_P(CalibrationPageTest, TestParametersAndLastErrorsAreListed)
 {
     openPage(91004, [this] {

@@ -181,6 +181,27 @@ TEST_P(IrrigationRecordsPageTest, AFileThatCannotBeWrittenIsNamedAndNeverReporte
         EXPECT_NE(m, kFileSaved);
 }
 
+// The page is shown before it reads: rows of the previous reading must not stand
+// behind the reading's notice as if the device held them now.
+TEST_P(IrrigationRecordsPageTest, ANewReadingEmptiesTheRowsBeforeItsNoticeShows)
+{
+    openPage("irr-records-3");
+    ASSERT_EQ(filledRows(page), 3u);
+    std::size_t filledWhenCleared = 99;
+    std::size_t logWhenCleared = 0;
+    page.setRowsClearedHandler([&] {
+        filledWhenCleared = filledRows(page);
+        logWhenCleared = ui.log.size();
+    });
+    const std::size_t logBefore = ui.log.size();
+    page.activate(comm, 0);
+    EXPECT_EQ(filledWhenCleared, 0u);
+    EXPECT_EQ(logWhenCleared, logBefore) << "the notice was already open";
+    ASSERT_GT(ui.log.size(), logBefore);
+    EXPECT_EQ(ui.log[logBefore].rfind("notice open", 0), 0u) << ui.log[logBefore];
+    EXPECT_EQ(filledRows(page), 3u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, IrrigationRecordsPageTest,
                          ::testing::Values(PageLinkFixture::Link::UsbButton, PageLinkFixture::Link::Tcp),
                          PageLinkFixture::linkName);

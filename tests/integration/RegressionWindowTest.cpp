@@ -192,6 +192,45 @@ TEST_P(RegressionWindowTest, TheLiveReadingFollowsTheDevice)
     EXPECT_DOUBLE_EQ(std::stod(window.measuredText()), comm.registerValue(2580) / 100.0);
 }
 
+// A silent device leaves the last reading on the window: marked, and never copied as
+// if it were the value now.
+TEST_P(RegressionWindowTest, AReadingWithoutAnswerIsMarkedAndNotCopied)
+{
+    openDevice("T", 93005);
+    InputRegressionWindow window{ui};
+    window.open(comm, 0);
+    EXPECT_TRUE(window.liveStale()) << "nothing read yet";
+    EXPECT_EQ(window.liveMarker(), "") << "but no refresh went unanswered either";
+    window.copyMeasurementClicked();
+    EXPECT_EQ(window.measuredText(), "0.0");
+    window.tick();
+    ASSERT_FALSE(window.liveStale());
+    EXPECT_EQ(window.liveMarker(), "");
+    const std::string shown = window.liveReading();
+    window.copyMeasurementClicked();
+    const std::string copied = window.measuredText();
+    EXPECT_NE(copied, "0.0");
+
+    sim->setFaults("drop");
+    window.tick();
+    EXPECT_TRUE(window.liveStale());
+    EXPECT_EQ(window.liveReading(), shown);
+    EXPECT_EQ(window.liveMarker().rfind("sem resposta desde ", 0), 0u) << window.liveMarker();
+    window.setMeasuredText("1.5");
+    window.copyMeasurementClicked();
+    EXPECT_EQ(window.measuredText(), "1.5");
+    window.nextChannelClicked();
+    EXPECT_EQ(window.liveReading(), "") << "no reading of the next input came";
+
+    sim->setFaults("");
+    window.tick();
+    EXPECT_FALSE(window.liveStale());
+    EXPECT_EQ(window.liveMarker(), "");
+    window.copyMeasurementClicked();
+    EXPECT_NE(window.measuredText(), "1.5");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_P(RegressionWindowTest, TheRegulatorHasOneRtd)
 {
     openDevice("R", 93005);

@@ -166,6 +166,26 @@ TEST_P(SetPointsPageTest, BesideTheGridEachFieldIsCheckedAndTheValidOnesStillGoO
     EXPECT_EQ(sim->reg(212), 390);
 }
 
+// A typed half goes to the even neighbour here as on every other page.
+TEST_P(SetPointsPageTest, TypedHalvesGoToTheEvenNeighbour)
+{
+    openPage();
+    typeCell(3, 1, "0,25");
+    EXPECT_EQ(sim->reg(41), 2);
+    EXPECT_EQ(cell(3, 1), "0.2");
+    typeCell(3, 2, "1.25");
+    EXPECT_EQ(sim->reg(42), 12);
+    typeCell(3, 3, "0.35");
+    EXPECT_EQ(sim->reg(43), 4);
+    typeEdit(SetPointEdit::NominalCurrent1, "0.25");
+    EXPECT_EQ(sim->reg(205), 2);
+    typeEdit(SetPointEdit::TimeConstant, "3.25");
+    EXPECT_EQ(sim->reg(209), 32);
+    typeEdit(SetPointEdit::ParameterM, "0.75");
+    EXPECT_EQ(sim->reg(210), 8);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_P(SetPointsPageTest, UnchangedValuesSendNothingAndOneChangeSendsOneRegister)
 {
     openPage();

@@ -17,6 +17,10 @@ TEST(FaultPlan, ParsesEveryKindOfValue)
     EXPECT_TRUE(plan.split);
     EXPECT_EQ(plan.exception, 3);
     EXPECT_EQ(plan.badCrc, 0.0);
+    EXPECT_FALSE(plan.refuse.has_value());
+    EXPECT_EQ(qlxsim::FaultPlan("refuse=2100", 1).refuse, 2100);
+    EXPECT_THROW(qlxsim::FaultPlan("refuse=65536", 1), std::invalid_argument);
+    EXPECT_THROW(qlxsim::FaultPlan("refuse", 1), std::invalid_argument);
 }
 
 TEST(FaultPlan, SilenceStartsAfterNAndEndsAfterItsTime)

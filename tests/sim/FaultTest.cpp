@@ -127,6 +127,15 @@ TEST_F(Faults, WritesThatDoNotStick)
     EXPECT_EQ(serial->read(201, 1).values, std::vector<std::uint16_t>{0}) << "but not kept";
 }
 
+TEST_F(Faults, OneRefusedRegister)
+{
+    sim->setFaults("refuse=201");
+    EXPECT_EQ(serial->write(201, 2).raw, rtu({1, 0x86, 3})) << "refused as a value out of range";
+    EXPECT_EQ(serial->write(202, 5).raw, rtu({1, 6, 0, 202, 0, 5})) << "the others are taken";
+    EXPECT_EQ(sim->reg(201), 0);
+    EXPECT_EQ(sim->reg(202), 5);
+}
+
 TEST_F(Faults, TcpSplitResetOversizeAndExceptionStatus)
 {
     sim->setFaults("split");

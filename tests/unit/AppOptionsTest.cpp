@@ -17,13 +17,17 @@ TEST(AppOptions, ParsesDemoAndScreenshot)
     ASSERT_TRUE(plain.has_value());
     EXPECT_FALSE(plain->demo);
     EXPECT_TRUE(plain->screenshotFile.empty());
+    EXPECT_FALSE(plain->language.has_value()) << "the remembered language";
+    for (const auto& [code, language] : {std::pair{"pt", 0}, std::pair{"en", 1}, std::pair{"es", 2}})
+        EXPECT_EQ(parseAppOptions({"--lang", code}, error)->language, language) << code;
 }
 
 TEST(AppOptions, RefusesWhatItDoesNotUnderstand)
 {
     const std::vector<std::vector<std::string>> bad{
         {"--screenshot"}, {"--screenshot", "x.png", "--after"}, {"--screenshot", "x.png", "--after", "-5"},
-        {"--after", "10"}, {"--bogus"}, {"--screenshot", ""}};
+        {"--after", "10"}, {"--bogus"}, {"--screenshot", ""}, {"--lang"}, {"--lang", "de"}, {"--lang", "t e"},
+        {"--lang", "pt en"}, {"--lang", "1"}};
     for (const auto& args : bad) {
         std::string error;
         EXPECT_FALSE(parseAppOptions(args, error).has_value()) << args.front();

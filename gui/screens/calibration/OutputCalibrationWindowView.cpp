@@ -1,5 +1,6 @@
 #include "gui/screens/calibration/OutputCalibrationWindowView.h"
 
+#include "gui/app/ApplyEdit.h"
 #include "gui/app/RadioGroupBox.h"
 #include "gui/app/WidgetText.h"
 #include "gui/screens/calibration/GridCellEditor.h"
@@ -35,10 +36,12 @@ OutputCalibrationWindowView::OutputCalibrationWindowView(OutputCalibrationWindow
         render();
     });
     pointCountLabel_ = new QLabel(this);
-    pointCountEdit_ = namedEdit("pointCountEdit", this);
+    // Enter applies the count and leaves the edit, as on the pages.
+    auto* pointCountEdit = new ApplyEdit("pointCountEdit", this);
+    pointCountEdit_ = pointCountEdit;
     pointCountEdit_->setMaximumWidth(60);
     forwardEdits(pointCountEdit_, [this](const std::string& t) { logic_.setPointCount(t); });
-    connect(pointCountEdit_, &QLineEdit::editingFinished, this, [this] {
+    connect(pointCountEdit, &ApplyEdit::applied, this, [this] {
         logic_.pointCountLeft();
         render();
     });

@@ -43,6 +43,10 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
                                         [this] { handle([&] { logic_.copyMeasurementClicked(); }); });
     liveReadingPanel_ = namedPanel("liveReadingPanel", this);
     liveReadingPanel_->setMinimumWidth(200);
+    // As on the general pages: a reading the device did not answer is greyed and says so.
+    liveMarkerLabel_ = new QLabel(this);
+    liveMarkerLabel_->setObjectName("liveMarkerLabel");
+    liveMarkerLabel_->setStyleSheet("color: #B00000; font-weight: bold;");
     expectedLabel_ = new QLabel(this);
     expectedEdit_ = namedEdit("expectedEdit", this);
     forwardEdits(expectedEdit_, [this](const std::string& t) { logic_.setExpectedText(t); });
@@ -50,6 +54,7 @@ RegressionWindowView::RegressionWindowView(RegressionWindow& logic, RtdRegressio
     entry->addWidget(measuredEdit_, 0, 1);
     entry->addWidget(copyMeasurementButton_, 0, 2);
     entry->addWidget(liveReadingPanel_, 0, 3);
+    entry->addWidget(liveMarkerLabel_, 1, 3);
     entry->addWidget(expectedLabel_, 1, 0);
     entry->addWidget(expectedEdit_, 1, 1);
     if (rtd_ != nullptr) {
@@ -121,7 +126,14 @@ void RegressionWindowView::render()
     if (unitCombo_ != nullptr)
         unitCombo_->setCurrentIndex(rtd_->unit());
     liveReadingPanel_->setText(qs(logic_.liveReading()));
-    valueGrid_->setTexts(c.header, logic_.rows());
+    liveReadingPanel_->setEnabled(!logic_.liveStale());
+    liveMarkerLabel_->setText(qs(logic_.liveMarker()));
+    copyMeasurementButton_->setEnabled(!logic_.liveStale());
+    // A channel without points still shows one row, empty.
+    if (logic_.rows().empty())
+        valueGrid_->setTexts(c.header, {std::vector<std::string>(c.header.size())});
+    else
+        valueGrid_->setTexts(c.header, logic_.rows());
     fitArea_->setFit(logic_.xs(), logic_.ys(), logic_.fit(), logic_.fitTexts());
     deviceCalibrationPanel_->setText(qs(logic_.deviceCalibration()));
 }

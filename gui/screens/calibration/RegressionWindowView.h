@@ -43,6 +43,7 @@ private:
     QComboBox* unitCombo_ = nullptr;
     QPushButton* copyMeasurementButton_ = nullptr;
     QLabel* liveReadingPanel_ = nullptr;
+    QLabel* liveMarkerLabel_ = nullptr;
     QPushButton* addPointButton_ = nullptr;
     QPushButton* removePointButton_ = nullptr;
     ValueGrid* valueGrid_ = nullptr;

@@ -3,11 +3,14 @@
 #include "gui/app/WidgetText.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
 ValueGrid::ValueGrid(const Layout& layout, QWidget* parent)
     : QTableWidget(0, static_cast<int>(layout.columnWidths.size()), parent)
+    , columnWidths_(layout.columnWidths)
+    , minimumWidth_(layout.minimumWidth)
 {
     setObjectName("valueGrid");
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -18,10 +21,23 @@ ValueGrid::ValueGrid(const Layout& layout, QWidget* parent)
         setSelectionMode(QAbstractItemView::NoSelection);
     }
     verticalHeader()->hide();
-    for (int column = 0; column < columnCount(); ++column)
-        setColumnWidth(column, layout.columnWidths[static_cast<std::size_t>(column)]);
-    if (layout.minimumWidth > 0)
-        setMinimumWidth(layout.minimumWidth);
+    // A selected point is marked in its row, not by a bold header.
+    horizontalHeader()->setHighlightSections(false);
+    fitColumns();
+}
+
+void ValueGrid::fitColumns()
+{
+    const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columnCount(); ++column) {
+        const QTableWidgetItem* header = horizontalHeaderItem(column);
+        const int needed = header == nullptr ? 0 : metrics.horizontalAdvance(header->text()) + 12;
+        const int w = std::max(columnWidths_[static_cast<std::size_t>(column)], needed);
+        setColumnWidth(column, w);
+        width += w;
+    }
+    setMinimumWidth(std::max(minimumWidth_, width));
 }
 
 void ValueGrid::setTexts(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
@@ -29,7 +45,11 @@ void ValueGrid::setTexts(const std::vector<std::string>& header, const std::vect
     QStringList labels;
     for (const std::string& h : header)
         labels << qs(h);
-    setHorizontalHeaderLabels(labels);
+    if (labels != headerLabels_) {
+        setHorizontalHeaderLabels(labels);
+        headerLabels_ = labels;
+        fitColumns();
+    }
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r) {
         const auto& texts = rows[static_cast<std::size_t>(r)];

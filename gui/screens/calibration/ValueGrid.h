@@ -24,4 +24,13 @@ public:
     // After setTexts: the background of a row or of a column.
     void shadeRow(int row, const QColor& colour);
     void shadeColumn(int column, const QColor& colour);
+
+private:
+    // Columns at least as wide as their header, and room for the vertical scroll bar
+    // beside them, so that a long list never hides a column.
+    void fitColumns();
+
+    std::vector<int> columnWidths_;
+    int minimumWidth_ = 0;
+    QStringList headerLabels_;
 };

@@ -52,7 +52,14 @@ IrrigationRecordsPageView::IrrigationRecordsPageView(IrrigationRecordsPage& logi
     buttons->addWidget(eraseRecordsButton_);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    // A new reading empties the grid before the notice shows over it.
+    logic_.setRowsClearedHandler([this] { render(); });
     render();
+}
+
+IrrigationRecordsPageView::~IrrigationRecordsPageView()
+{
+    logic_.setRowsClearedHandler({});
 }
 
 QPushButton* IrrigationRecordsPageView::button(const char* name, std::function<void()> click)

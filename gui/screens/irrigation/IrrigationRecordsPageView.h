@@ -14,6 +14,7 @@ class IrrigationRecordsPageView final : public PageView {
     Q_OBJECT
 public:
     explicit IrrigationRecordsPageView(IrrigationRecordsPage& logic, QWidget* parent = nullptr);
+    ~IrrigationRecordsPageView() override;
 
     void render() override;
 

@@ -13,6 +13,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+constexpr int kRelayLabelWidth = 74;
+} // namespace
+
 ParallelismGeneralPageView::ParallelismGeneralPageView(ParallelismGeneralPage& logic, QWidget* parent)
     : PageView(parent)
     , logic_(logic)
@@ -47,7 +53,8 @@ ParallelismGeneralPageView::ParallelismGeneralPageView(ParallelismGeneralPage& l
     for (int i = 0; i < 10; ++i) {
         QLabel* label = relays_->addLabel(i, Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
-        label->setFixedWidth(74);
+        label->setFixedWidth(kRelayLabelWidth);
+        relayLabels_.push_back(label);
     }
     layout->addWidget(relays_);
     layout->addStretch(1);
@@ -69,5 +76,12 @@ void ParallelismGeneralPageView::render()
     showChoices(deviceLanguageGroup_, c.deviceLanguage, c.deviceLanguageItems, s.deviceLanguage);
     relays_->setRelays(s.relays);
     relays_->setLabels(s.relayLabels);
+    // A label wraps between words, never inside one: a longer word widens its label.
+    for (QLabel* label : relayLabels_) {
+        int widest = 0;
+        for (const QString& word : label->text().split(' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+        label->setFixedWidth(std::max(kRelayLabelWidth, widest + 2 * label->margin() + 4));
+    }
     relays_->setLabelsVisible(s.relayLabelsVisible);
 }

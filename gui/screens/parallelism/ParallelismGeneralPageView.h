@@ -2,6 +2,9 @@
 
 #include "gui/app/PageView.h"
 
+#include <vector>
+
+class QLabel;
 class GeneralPageWidgets;
 class QPushButton;
 class MeasureGrid;
@@ -28,4 +31,5 @@ private:
     QPushButton* positionDownButton_ = nullptr;
     RadioGroupBox* deviceLanguageGroup_ = nullptr;
     RelayStrip* relays_ = nullptr;
+    std::vector<QLabel*> relayLabels_;
 };

@@ -79,6 +79,9 @@ CurrentOutputsPageView::~CurrentOutputsPageView()
 template <typename F>
 void CurrentOutputsPageView::handle(F&& f)
 {
+    // Every action of the page sends every field, an edit left by this click included.
+    for (ApplyEdit* e : {fullScaleEdit_, currentFullScaleEdit_})
+        e->dropPendingApply();
     f();
     render();
 }

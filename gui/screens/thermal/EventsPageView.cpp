@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // The row captions' column, then maximum, time stamp, date and time.
 constexpr int kMaximaColumnWidths[] = {70, 90, 130, 190};
@@ -36,9 +38,13 @@ EventsPageView::EventsPageView(EventsPage& logic, QWidget* parent)
     maximaGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < 3; ++c)
         maximaGrid_->setColumnWidth(c, kMaximaColumnWidths[c + 1]);
+    // Values in the middle of their rows, level with the row labels.
     for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 3; ++c)
-            maximaGrid_->setItem(r, c, new QTableWidgetItem);
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            maximaGrid_->setItem(r, c, item);
+        }
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(maximaGrid_);
     gridRow->addStretch(1);
@@ -124,6 +130,11 @@ void EventsPageView::render()
     for (const std::string& h : c.header)
         header << qs(h);
     maximaGrid_->setHorizontalHeaderLabels(header);
+    // A caption keeps a margin inside its column in every language.
+    const QFontMetrics headerMetrics = maximaGrid_->horizontalHeader()->fontMetrics();
+    for (int col = 0; col < 3; ++col)
+        maximaGrid_->setColumnWidth(
+            col, std::max(kMaximaColumnWidths[col + 1], headerMetrics.horizontalAdvance(header[col]) + 20));
     QStringList rows;
     for (const std::string& r : c.rows)
         rows << qs(r);

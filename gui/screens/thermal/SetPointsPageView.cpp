@@ -21,11 +21,21 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QAbstractItemView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+void keepRoomWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 constexpr int kSetPointHeaderWidth = 45;
 constexpr int kSetPointColumnWidth = 80;
 constexpr int kSetPointGridColumns = 10;
@@ -77,9 +87,11 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     cellEdit_->installEventFilter(this);
     connect(cellEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.setCellEditText(text.toStdString()); });
+    // The editor also loses the focus to the message box of a refused value, and to
+    // another window: neither is the user leaving the cell.
     connect(cellEdit_, &QLineEdit::editingFinished, this, [this] {
-        if (cellEdit_->isVisible())
-            handle([&] { logic_.cellEditLeft(); });
+        if (cellEdit_->isVisible() && cellEdit_->window()->isActiveWindow())
+            leaveCellEdit();
     });
     cellCombo_ = new QComboBox(setPointGrid_->viewport());
     cellCombo_->setObjectName("cellCombo");
@@ -111,14 +123,14 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
     setPointAlternationCombo_->setObjectName("setPointAlternationCombo");
     connect(setPointAlternationCombo_, &QComboBox::activated, this, [this](int i) {
         background()->setFocus();
-        handle([&] { logic_.setPointAlternationChosen(i); });
+        sendAll([&] { logic_.setPointAlternationChosen(i); });
     });
     config->addWidget(setPointAlternationLabel_, 0, 0);
     config->addWidget(setPointAlternationCombo_, 1, 0);
     activeRtdCountGroup_ = new RadioGroupBox("activeRtdCountGroup", 6, 6, configurationBox_);
     connect(activeRtdCountGroup_, &RadioGroupBox::clicked, this, [this](int i) {
         background()->setFocus();
-        handle([&] { logic_.activeRtdCountChosen(i); });
+        sendAll([&] { logic_.activeRtdCountChosen(i); });
     });
     config->addWidget(activeRtdCountGroup_, 2, 0);
     redundantRtdsBox_ = new QGroupBox(configurationBox_);
@@ -129,12 +141,17 @@ SetPointsPageView::SetPointsPageView(SetPointsPage& logic, QWidget* parent)
         box->setObjectName(QString("redundantRtdCheck%1").arg(i + 2));
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) {
             background()->setFocus();
-            handle([&] { logic_.redundantRtdToggled(i, checked); });
+            sendAll([&] { logic_.redundantRtdToggled(i, checked); });
         });
         redundantRtdChecks_[static_cast<std::size_t>(i)] = box;
         redundant->addWidget(box);
     }
     config->addWidget(redundantRtdsBox_, 3, 0);
+    // The redundancy boxes come and go with the number of active RTDs: their room
+    // stays, so that the page does not reflow under the user's pointer.
+    keepRoomWhenHidden(redundantRtdsBox_);
+    for (QCheckBox* box : redundantRtdChecks_)
+        keepRoomWhenHidden(box);
     maxTemperatureDifferenceLabel_ = label("maxTemperatureDifferenceLabel", configurationBox_);
     auto* maxDifferenceRow = new QHBoxLayout;
     maxDifferenceRow->addWidget(maxTemperatureDifferenceLabel_);
@@ -187,6 +204,15 @@ void SetPointsPageView::handle(F&& f)
     render();
 }
 
+// The box's or list's action sends every field, an edit left by this click included.
+template <typename F>
+void SetPointsPageView::sendAll(F&& f)
+{
+    for (ApplyEdit* e : edits_)
+        e->dropPendingApply();
+    handle(std::forward<F>(f));
+}
+
 // Enter applies the in-place edit (leaving the focus to the page); Escape drops it.
 bool SetPointsPageView::eventFilter(QObject* watched, QEvent* event)
 {
@@ -198,11 +224,23 @@ bool SetPointsPageView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            handle([&] { logic_.cellEditLeft(); });
+            leaveCellEdit();
             return true;
         }
     }
     return PageView::eventFilter(watched, event);
+}
+
+// One refusal, one message: the focus the box takes must not refuse the value again.
+void SetPointsPageView::leaveCellEdit()
+{
+    if (leavingCell_)
+        return;
+    leavingCell_ = true;
+    handle([&] { logic_.cellEditLeft(); });
+    leavingCell_ = false;
+    if (cellEdit_->isVisible())
+        cellEdit_->setFocus();
 }
 
 ApplyEdit* SetPointsPageView::edit(SetPointEdit which, const char* name, QWidget* parent)
@@ -248,7 +286,12 @@ void SetPointsPageView::placeEditors()
         for (const std::string& item : s.cellChoices)
             cellCombo_->addItem(qs(item));
         cellCombo_->setCurrentIndex(s.cellChoiceIndex);
-        cellCombo_->setGeometry(cell.adjusted(0, 0, 40, 0));
+        // The box covers its own cell only; its list opens as wide as its longest choice.
+        cellCombo_->setGeometry(cell);
+        int widest = 0;
+        for (int i = 0; i < cellCombo_->count(); ++i)
+            widest = std::max(widest, cellCombo_->fontMetrics().horizontalAdvance(cellCombo_->itemText(i)));
+        cellCombo_->view()->setMinimumWidth(widest + 2 * cellCombo_->view()->frameWidth() + 16);
         cellCombo_->show();
         cellCombo_->setFocus();
         return;

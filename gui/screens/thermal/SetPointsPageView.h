@@ -32,15 +32,19 @@ protected:
 private:
     template <typename F>
     void handle(F&& f);
+    template <typename F>
+    void sendAll(F&& f);
     ApplyEdit* edit(SetPointEdit which, const char* name, QWidget* parent);
     QLabel* label(const char* name, QWidget* parent);
     void placeEditors();
+    void leaveCellEdit();
     void fitGrid();
 
     SetPointsPage& logic_;
     QTableWidget* setPointGrid_ = nullptr;
     QLineEdit* cellEdit_ = nullptr;
     QComboBox* cellCombo_ = nullptr;
+    bool leavingCell_ = false;
     std::array<ApplyEdit*, kSetPointEditCount> edits_{};
     QGroupBox* dailyCoolingBox_ = nullptr;
     QLabel* dailyCoolingStartLabel_ = nullptr;

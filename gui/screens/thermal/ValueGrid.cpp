@@ -1,5 +1,7 @@
 #include "gui/screens/thermal/ValueGrid.h"
 
+#include "gui/screens/thermal/ValueCellEdit.h"
+
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -22,9 +24,7 @@ QTableWidget* makeValueGrid(int rows, int labelWidth, int valueWidth, QWidget* p
         label->setFlags(Qt::ItemIsEnabled);
         label->setBackground(grid->palette().button());
         grid->setItem(r, 0, label);
-        auto* edit = new QLineEdit(grid);
-        edit->setFrame(false);
-        grid->setCellWidget(r, 1, edit);
+        grid->setCellWidget(r, 1, new ValueCellEdit(grid));
     }
     grid->setFixedWidth(labelWidth + valueWidth + 2 * grid->frameWidth());
     fitValueGrid(*grid);

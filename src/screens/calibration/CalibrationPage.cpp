@@ -121,7 +121,6 @@ void CalibrationPage::activate(DeviceLink& comm, int language)
             saveSerialRecord();
     }
     setLanguage(language);
-    redraw();
 }
 
 void CalibrationPage::saveSerialRecord()
@@ -145,6 +144,8 @@ void CalibrationPage::setLanguage(int language)
     language_ = ValidLanguage(language);
     captions_ = captionsIn(language_);
     valueTestWindow_.setLanguage(language_);
+    // The range label and the size panel are texts of the language too.
+    redraw();
 }
 
 void CalibrationPage::redraw()
@@ -212,9 +213,20 @@ void CalibrationPage::applyTestSettings()
     }
 
     ok = comm_->flushQueuedWrites() && ok;
-    if (!ok)
+    if (!ok) {
+        readBack();
         ui_.showMessage(MessageKind::Error, general::SendError.in(language_));
+    }
     redraw();
+}
+
+void CalibrationPage::readBack()
+{
+    comm_->readRegisters(kTestMode, 2, true);
+    comm_->readRegisters(kCalibrationDisabled, 1, true);
+    comm_->readRegisters(kSerialNumberLow, 2, true);
+    comm_->readRegisters(kResistor127, 1, true);
+    comm_->flushQueuedReads();
 }
 
 void CalibrationPage::testModeChosen(int item)
@@ -293,8 +305,12 @@ bool CalibrationPage::simulateMeasurementsClicked()
 bool CalibrationPage::setTestMode(int on)
 {
     const BusyHold hold(busy_);
-    return comm_->writeRegister(kTestMode, on, true) && comm_->writeRegister(kCalibrationDisabled, on, true) &&
-           comm_->flushQueuedWrites();
+    if (comm_->writeRegister(kTestMode, on, true) && comm_->writeRegister(kCalibrationDisabled, on, true) &&
+        comm_->flushQueuedWrites())
+        return true;
+    readBack();
+    redraw();
+    return false;
 }
 
 void CalibrationPage::outputCalibrationClicked()

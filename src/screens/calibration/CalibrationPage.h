@@ -59,6 +59,9 @@ private:
     void saveSerialRecord();
     // Test mode and disabled calibration on or off; false at the first failure.
     bool setTestMode(int on);
+    // After a failed send: the queued writes of one flush may have been taken in part,
+    // so the page shows what the device now holds rather than what it held before.
+    void readBack();
 
     Ui& ui_;
     DeviceLink* comm_ = nullptr;

@@ -6,6 +6,7 @@
 #include "screens/calibration/CalibrationTexts.h"
 #include "screens/calibration/LineFit.h"
 #include "settings/FloatWords.h"
+#include "settings/RegisterRounding.h"
 
 #include <array>
 #include <cmath>
@@ -90,7 +91,7 @@ std::optional<std::uint16_t> registerWord(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
-    const double rounded = std::nearbyint(value);
+    const double rounded = roundHalfEven(value);
     if (!(rounded >= 0.0 && rounded <= 65535.0))
         return std::nullopt;
     return static_cast<std::uint16_t>(rounded);

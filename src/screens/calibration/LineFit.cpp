@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 LineFit fitLine(std::span<const double> x, std::span<const double> y, const LineFit& previous)
 {
@@ -28,13 +29,25 @@ LineFit fitLine(std::span<const double> x, std::span<const double> y, const Line
     return fit;
 }
 
+namespace {
+
+// printf's text of one coefficient; a value that shows as zero shows without a sign
+// (points kept in single precision leave an intercept of -0.0000076 for a true zero).
+std::string coefficientText(const char* format, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    std::string shown(text);
+    const std::size_t minus = shown.find('-');
+    if (minus != std::string::npos && shown.find_first_of("123456789", minus) == std::string::npos)
+        shown.erase(minus, 1);
+    return shown;
+}
+
+} // namespace
+
 LineFitTexts lineFitTexts(const LineFit& fit)
 {
-    char a[64];
-    char b[64];
-    char correlation[64];
-    std::snprintf(a, sizeof a, "a = %.4f", fit.a);
-    std::snprintf(b, sizeof b, "b = %.4f", fit.b);
-    std::snprintf(correlation, sizeof correlation, "corr = %.5f %%", fit.correlation);
-    return {a, b, correlation};
+    return {coefficientText("a = %.4f", fit.a), coefficientText("b = %.4f", fit.b),
+            coefficientText("corr = %.5f %%", fit.correlation)};
 }

@@ -6,8 +6,12 @@
 #include "screens/calibration/CalibrationRegisters.h"
 #include "screens/calibration/CalibrationTexts.h"
 #include "screens/calibration/CurvePoints.h"
+#include "screens/common/GeneralPageTexts.h"
 #include "settings/CalibrationStore.h"
 #include "settings/DecimalParse.h"
+
+#include <algorithm>
+#include <cstdio>
 
 RegressionWindow::RegressionWindow(Ui& ui)
     : Dialog({10, -10})
@@ -27,6 +31,10 @@ void RegressionWindow::open(DeviceLink& comm, int language)
 {
     comm_ = &comm;
     channel_ = 0;
+    liveFresh_ = false;
+    liveUnanswered_ = false;
+    liveReading_.clear();
+    lastLive_ = LocalNow();
     setLanguage(language);
     if (!readCalibration() || !comm.flushQueuedReads())
         ui_.showMessage(MessageKind::Error, calibration::ReadError.in(language_));
@@ -72,11 +80,12 @@ bool RegressionWindow::readCalibration()
     return ok;
 }
 
-void RegressionWindow::readLive()
+bool RegressionWindow::readLive()
 {
     const InputTable t = table();
-    comm_->readRegisters(t.inputs.front().reading, t.readingRegisters, true, CalibrationRegisters::kLiveReadTimeout);
-    comm_->flushQueuedReads(CalibrationRegisters::kLiveReadTimeout);
+    const bool read =
+        comm_->readRegisters(t.inputs.front().reading, t.readingRegisters, true, CalibrationRegisters::kLiveReadTimeout);
+    return comm_->flushQueuedReads(CalibrationRegisters::kLiveReadTimeout) && read;
 }
 
 std::optional<double> RegressionWindow::liveValue() const
@@ -124,16 +133,38 @@ void RegressionWindow::refresh()
 
 void RegressionWindow::tick()
 {
-    if (comm_ == nullptr || !comm_->connected() || comm_->busy())
+    if (comm_ == nullptr || comm_->busy())
         return;
-    readLive();
+    liveFresh_ = comm_->connected() && readLive();
+    liveUnanswered_ = !liveFresh_;
+    if (liveFresh_) {
+        lastLive_ = LocalNow();
+        showLive();
+    }
+}
+
+// The channel's value from the last refresh; a stale one stays as it was shown.
+void RegressionWindow::showLive()
+{
+    if (!liveFresh_)
+        return;
     const std::optional<double> value = liveValue();
     liveReading_ = value ? liveText(*value) : std::string();
 }
 
+std::string RegressionWindow::liveMarker() const
+{
+    if (!liveUnanswered_)
+        return {};
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", lastLive_.hour % 100, lastLive_.minute % 100,
+                  lastLive_.second % 100);
+    return general::NoAnswerSince.in(language_) + time;
+}
+
 void RegressionWindow::copyMeasurementClicked()
 {
-    if (comm_ == nullptr)
+    if (comm_ == nullptr || !liveFresh_)
         return;
     const std::optional<double> value = liveValue();
     if (value)
@@ -170,10 +201,13 @@ void RegressionWindow::removePointClicked(int row)
 {
     if (comm_ == nullptr)
         return;
-    if (row < 1 || row > static_cast<int>(x_.size())) {
+    // Without points the grid still shows one empty row, which has nothing to remove.
+    if (row < 1 || row > std::max(1, static_cast<int>(x_.size()))) {
         ui_.showMessage(MessageKind::Error, calibration::SelectRowToRemove.in(language_));
         return;
     }
+    if (x_.empty())
+        return;
     x_.erase(x_.begin() + (row - 1));
     y_.erase(y_.begin() + (row - 1));
     fitPoints();
@@ -234,6 +268,11 @@ void RegressionWindow::step(int direction)
     captions_ = captionsIn(language_);
     loadPoints();
     refresh();
+    // The new channel was read with the others; a stale reading waits for the next answer.
+    if (liveFresh_)
+        showLive();
+    else
+        liveReading_.clear();
 }
 
 bool RegressionWindow::closeRequested()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "app/LocalDateTime.h"
 #include "screens/calibration/CalibrationRegisters.h"
 #include "screens/calibration/LineFit.h"
 
@@ -59,6 +60,12 @@ public:
     const LineFitTexts& fitTexts() const { return fitTexts_; }
     const std::string& deviceCalibration() const { return deviceCalibration_; }
     const std::string& liveReading() const { return liveReading_; }
+    // No reading answered the last refresh, or none was made yet: the reading shown,
+    // if any, is an older one and is not copied.
+    bool liveStale() const { return !liveFresh_; }
+    // After a refresh without answer, since when the device has not answered; empty
+    // otherwise.
+    std::string liveMarker() const;
     const std::vector<double>& xs() const { return x_; }
     const std::vector<double>& ys() const { return y_; }
 
@@ -93,7 +100,9 @@ private:
     Captions captionsIn(int language) const;
     // Reads the gains and offsets at opening; false when a read failed.
     bool readCalibration();
-    void readLive();
+    // False when the device did not answer.
+    bool readLive();
+    void showLive();
     // The channel's live reading in its unit; nothing when none was received.
     std::optional<double> liveValue() const;
     // Sends a float pair, queued; shows the failure message itself.
@@ -119,6 +128,9 @@ private:
     std::string channelName_;
     std::string deviceCalibration_;
     std::string liveReading_;
+    bool liveFresh_ = false;
+    bool liveUnanswered_ = false;
+    LocalDateTime lastLive_;
     std::vector<std::vector<std::string>> rows_;
     Captions captions_;
 };

@@ -3,8 +3,8 @@
 #include "app/IntegerText.h"
 #include "app/ShownNumber.h"
 #include "settings/DecimalParse.h"
+#include "settings/RegisterRounding.h"
 
-#include <cmath>
 #include <stdexcept>
 
 std::optional<int> shownRegister(const RegisterControl& control, std::optional<int> base)
@@ -39,8 +39,7 @@ std::optional<int> writtenControlValue(const RegisterControl& control, std::stri
     double v = 0;
     if (!TryParseDouble(text, v) || v < control.lo || v > control.hi)
         return std::nullopt;
-    // The default rounding mode rounds halves to even.
-    return static_cast<int>(std::nearbyint((v + control.shift) * control.scale));
+    return static_cast<int>(roundHalfEven((v + control.shift) * control.scale));
 }
 
 std::size_t controlIndex(const std::vector<RegisterControl>& controls, std::string_view name)

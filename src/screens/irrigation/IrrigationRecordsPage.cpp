@@ -13,6 +13,7 @@
 #include "screens/irrigation/IrrigationTexts.h"
 #include "settings/AtomicFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -78,14 +79,16 @@ void IrrigationRecordsPage::readRecords()
     if (busy_ || !connected())
         return;
     const PageWork work(comm_, busy_);
+    // Rows of a previous reading would pass for records the device no longer holds.
+    rows_.fill({});
+    records_.clear();
+    if (rowsCleared_)
+        rowsCleared_();
     {
         BusyNotice notice(ui_, kReadingRecords.in(language_) + " 0%", kReadingNoticeWidth);
         records_ = irrigationrecords::readRecords(*comm_, [&](int read) { notice.setMessage(readingProgress(language_, read)); }).records;
     }
-    // Rows a previous reading filled past today's last record would pass for records
-    // the device no longer holds.
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        rows_[i] = i < records_.size() ? records_[i] : irrigationrecords::Record{};
+    std::copy(records_.begin(), records_.end(), rows_.begin());
 }
 
 void IrrigationRecordsPage::saveToFileClicked()

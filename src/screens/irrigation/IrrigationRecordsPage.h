@@ -5,6 +5,7 @@
 #include "screens/irrigation/IrrigationRecordsPageCaptions.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ public:
     const std::vector<irrigationrecords::Record>& records() const { return records_; }
     const IrrigationRecordsPageCaptions& captions() const { return captions_; }
     bool busy() const { return busy_; }
+    // Told when a reading starts with its rows emptied, so that the page shows no
+    // records of an earlier reading while the device is read.
+    void setRowsClearedHandler(std::function<void()> handler) { rowsCleared_ = std::move(handler); }
 
 private:
     bool connected() const;
@@ -53,4 +57,5 @@ private:
     std::array<irrigationrecords::Record, irrigationrecords::kMaxRecords> rows_{};
     std::vector<irrigationrecords::Record> records_;
     IrrigationRecordsPageCaptions captions_;
+    std::function<void()> rowsCleared_;
 };

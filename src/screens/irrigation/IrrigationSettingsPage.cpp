@@ -7,10 +7,9 @@
 #include "device/BusyHold.h"
 #include "device/DeviceLink.h"
 #include "screens/common/GeneralPageTexts.h"
-#include "settings/DecimalParse.h"
+#include "settings/RegisterRounding.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 // One control of the page and its register; the cycle's registers add the cycle.
@@ -75,14 +74,10 @@ std::string paddedTwoDigits(int value)
     return text;
 }
 
-// A real typed with a point or a comma, in tenths rounded half to even (the default
-// rounding mode); the bounds hold for the typed value.
+// A real typed with a point or a comma, in tenths; the bounds hold for the typed value.
 std::optional<int> parseTenths(const std::string& text, int lo, int hi)
 {
-    double v = 0;
-    if (!TryParseDouble(text, v) || !std::isfinite(v) || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(std::nearbyint(v * 10.0));
+    return scaledRegisterValue(text, lo, hi, 10.0);
 }
 
 } // namespace

@@ -10,10 +10,9 @@
 #include "device/DeviceType.h"
 #include "device/RegisterMap.h"
 #include "screens/common/GeneralPageTexts.h"
-#include "settings/DecimalParse.h"
+#include "settings/RegisterRounding.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -228,10 +227,8 @@ void CurrentOutputsPage::sendSettings()
             ui_.showMessage(MessageKind::Error, kMsgFullScale.in(language_));
     }
     if (f == Variant::Regulator) {
-        double amps = 0;
-        if (TryParseDouble(state_.currentFullScale, amps) && amps >= 1.0 && amps <= 10.0)
-            ok = comm_->writeRegister(kCurrentFullScaleRegister, static_cast<int>(std::nearbyint(amps * 10.0)), true)
-                && ok;
+        if (const auto tenths = scaledRegisterValue(state_.currentFullScale, 1.0, 10.0, 10.0))
+            ok = comm_->writeRegister(kCurrentFullScaleRegister, *tenths, true) && ok;
         else
             ui_.showMessage(MessageKind::Error, kMsgCurrentFullScale.in(language_));
     }

@@ -13,8 +13,8 @@
 #include "settings/TextEncoding.h"
 #include "settings/DecimalParse.h"
 #include "settings/FloatWords.h"
+#include "settings/RegisterRounding.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -64,10 +64,10 @@ std::uint16_t toRegister(int row, double v)
     if (v < 0)
         return 0;
     if (row <= 4)
-        return v > 1440 ? 1200 : static_cast<std::uint16_t>(std::nearbyint(v / kPeriod));
+        return v > 1440 ? 1200 : static_cast<std::uint16_t>(roundHalfEven(v / kPeriod));
     if (row <= 6)
-        return v > 1440 ? 1440 : static_cast<std::uint16_t>(std::nearbyint(v));
-    return v > 200 ? 2000 : static_cast<std::uint16_t>(std::nearbyint(v * 10));
+        return v > 1440 ? 1440 : static_cast<std::uint16_t>(roundHalfEven(v));
+    return v > 200 ? 2000 : static_cast<std::uint16_t>(roundHalfEven(v * 10));
 }
 } // namespace
 

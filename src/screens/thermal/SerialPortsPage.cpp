@@ -10,8 +10,8 @@
 #include "device/DeviceType.h"
 #include "screens/common/GeneralPageTexts.h"
 #include "settings/DecimalParse.h"
+#include "settings/RegisterRounding.h"
 
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -59,7 +59,7 @@ std::optional<int> txDelayTenths(const std::string& text)
     double ms = 0;
     if (!TryParseDouble(text, ms) || (ms != 0 && ms < 0.1) || ms > 200.0)
         return std::nullopt;
-    return static_cast<int>(std::nearbyint(ms * 10.0));
+    return static_cast<int>(roundHalfEven(ms * 10.0));
 }
 
 // Hexadecimal digits only, blanks around allowed; the device's addresses end at FFEF

@@ -11,6 +11,7 @@
 #include "device/RegisterMap.h"
 #include "settings/DecimalParse.h"
 #include "settings/FullConfigRead.h"
+#include "settings/RegisterRounding.h"
 
 #include <algorithm>
 #include <array>
@@ -74,10 +75,7 @@ constexpr LangText kMsgParameterM{"Valor do parâmetro M inválido. Deve ser um 
 // A number with one decimal, stored in tenths, accepted when lo <= value <= hi.
 std::optional<int> tenthsIn(const std::string& text, double lo, double hi)
 {
-    double v = 0;
-    if (!TryParseDouble(text, v) || !(v >= lo && v <= hi))
-        return std::nullopt;
-    return static_cast<int>(std::lround(v * 10.0));
+    return scaledRegisterValue(text, lo, hi, 10.0);
 }
 
 // The time constant and parameter M: 0 (anything within 0.001 of it), or lo..hi.
@@ -278,7 +276,8 @@ void SetPointsPage::setPointCellPressed(int column, int row)
     if (!TryParseDouble(cell, v))
         state_.cellEditText = std::string(1, '0');
     else
-        state_.cellEditText = column == kDelayColumn ? decimal(v) : std::to_string(std::lround(v));
+        state_.cellEditText =
+            column == kDelayColumn ? decimal(v) : std::to_string(static_cast<long>(roundHalfEven(v)));
     state_.editor = SetPointsPageState::Editor::Edit;
 }
 
@@ -336,7 +335,7 @@ bool SetPointsPage::writeGrid()
             } else if (column == kDelayColumn) {
                 double v = 0;
                 if (TryParseDouble(cell, v))
-                    value = static_cast<int>(std::lround(v * 10.0));
+                    value = static_cast<int>(roundHalfEven(v * 10.0));
             } else {
                 value = parseInteger(cell);
             }

@@ -3,10 +3,10 @@
 #include "app/IntegerText.h"
 #include "device/DeviceType.h"
 #include "settings/DecimalParse.h"
+#include "settings/RegisterRounding.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -57,8 +57,7 @@ std::optional<std::uint16_t> TestValueRow::parse(const std::string& text) const
         double v = 0;
         if (!TryParseDouble(text, v))
             return std::nullopt;
-        // Halves go to the even neighbour, as every conversion to a register does.
-        const double raw = std::nearbyint(v * scale);
+        const double raw = roundHalfEven(v * scale);
         return static_cast<std::uint16_t>(std::clamp(raw, 0.0, static_cast<double>(limit)));
     }
     std::optional<long> v;

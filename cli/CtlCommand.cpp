@@ -11,6 +11,7 @@
 #include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "link/LinkError.h"
+#include "settings/AtomicFile.h"
 #include "settings/ProgramVersion.h"
 
 #include <chrono>
@@ -34,14 +35,16 @@ const char* const kUsageText =
     "COMMAND:\n"
     "  info                  model, serial number, firmware version and clock (no password)\n"
     "  read REG [COUNT]      print REG VALUE lines (COUNT 1..147)\n"
-    "  write REG VALUE...    write and read back one or more registers\n"
+    "  write REG VALUE...    write and read back one or more registers (VALUE 0..65535,\n"
+    "                        as read prints it: a register holding -5 holds 65531)\n"
     "  command CODE          write CODE to the command register 3000\n"
     "  save FILE             save the device's configuration to FILE\n"
     "  load FILE [--strict]  load FILE into the device (after a backup into the\n"
     "                        data folder's backups/); the whole file is checked\n"
-    "                        first, and a value out of range writes nothing. A value\n"
-    "                        that is not an integer takes its default with a warning\n"
-    "                        (with --strict it refuses the file)\n"
+    "                        first, and a value out of range (however large) writes\n"
+    "                        nothing. A value that is not an integer takes its default\n"
+    "                        with a warning (with --strict it refuses the file, also\n"
+    "                        for a DeviceSignature that is not an integer)\n"
     "  monitor [--count N] [--give-up S]\n"
     "                        the live values (T, P, R, IRR and C) once a\n"
     "                        second, one line each (N samples, or until interrupted);\n"
@@ -64,7 +67,8 @@ const char* const kUsageText =
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
     "device's own (the P's wire offset is added by the tool). Numbers are decimal;\n"
-    "registers, values and command codes may also be given as 0x hexadecimal.\n"
+    "registers, values and command codes may also be given as 0x hexadecimal. A FILE\n"
+    "to write is checked before anything goes to the device.\n"
     "\n"
     "Exit status: 0 success, 1 link or device failure, 2 usage error.\n";
 
@@ -140,10 +144,15 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
             return "write needs a register 0..32767";
         request.first = static_cast<int>(*first);
         for (std::size_t i = 1; i < args.size(); ++i) {
-            const auto v = parseNumber(args[i], -32768, 65535, true);
+            const auto v = parseNumber(args[i], 0, 65535, true);
+            // Registers hold 0..65535 as `read` prints them; a register that holds -5
+            // holds 65531, which is what to give.
+            if (const auto negative = parseNumber(args[i], -32768, -1, true); negative && !v)
+                return "write values are 0..65535, not " + args[i] + " (a register holding " + args[i] + " holds "
+                    + std::to_string(*negative + 65536) + ")";
             if (!v)
-                return "write values are 16-bit numbers, not " + args[i];
-            request.values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
+                return "write values are 0..65535, not " + args[i];
+            request.values.push_back(static_cast<std::uint16_t>(*v));
         }
         if (request.values.size() > 145)
             return "write takes at most 145 values";
@@ -157,18 +166,13 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return std::nullopt;
     }
     if (options.command == "save" || options.command == "load")
-        return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
+        return args.size() == 1 && !args[0].empty() ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
     if (options.strict && options.command != "load")
         return "--strict goes with load";
-    if (options.command == "events") {
-        const bool save = args.size() == 2 && args[0] == "save";
+    if (options.command == "events" || options.command == "records") {
+        const bool save = args.size() == 2 && args[0] == "save" && !args[1].empty();
         const bool erase = args.size() == 1 && args[0] == "erase";
-        return save || erase ? std::nullopt : std::optional<std::string>("events needs save FILE or erase");
-    }
-    if (options.command == "records") {
-        const bool save = args.size() == 2 && args[0] == "save";
-        const bool erase = args.size() == 1 && args[0] == "erase";
-        return save || erase ? std::nullopt : std::optional<std::string>("records needs save FILE or erase");
+        return save || erase ? std::nullopt : std::optional<std::string>(options.command + " needs save FILE or erase");
     }
     if (options.command == "calibration")
         return args.empty() ? std::nullopt : std::optional<std::string>("calibration takes no arguments");
@@ -177,6 +181,16 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
     if (options.command == "monitor")
         return args.empty() ? std::nullopt : std::optional<std::string>("monitor takes only --count N and --give-up S");
     return "unknown command " + options.command;
+}
+
+// The file a command writes, if it writes one.
+const std::string* outputFile(const CtlOptions& options)
+{
+    if (options.command == "save")
+        return &options.arguments[0];
+    if ((options.command == "events" || options.command == "records") && options.arguments[0] == "save")
+        return &options.arguments[1];
+    return nullptr;
 }
 
 // The words of the device's reply, whether the model's map knows the registers or not.
@@ -226,6 +240,11 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
     }
     if (options.command != "info" && !password)
         return usage(options.command + " needs the device password (--password or QLX700_PASSWORD)");
+    if (const std::string* file = outputFile(options)) {
+        std::string error;
+        if (!canWriteFileAtomically(*file, error))
+            return {kExitFailure, error};
+    }
 
     CtlSession session(options);
     std::string error;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,14 @@ bool contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+// A saved file with one key's value replaced.
+std::string withValue(const std::string& file, const std::string& key, const std::string& value)
+{
+    const auto at = file.find("\r\n" + key + "=");
+    const auto end = file.find("\r\n", at + 2);
+    return file.substr(0, at) + "\r\n" + key + "=" + value + file.substr(end);
+}
+
 } // namespace
 
 TEST(CtlExactness, NumbersAreDecimalWithALeadingZero)
@@ -55,6 +65,44 @@ TEST(CtlExactness, NumbersAreDecimalWithALeadingZero)
     const CtlRun baud = run(serialLink(*sim), {"--baud", "12345", "info"}, false);
     EXPECT_EQ(baud.status, 2);
     EXPECT_TRUE(contains(baud.err, "--baud")) << baud.err;
+}
+
+// Arguments that cannot work are refused before anything goes on the line: a negative
+// value (registers hold 0..65535), an empty file name (usage errors), and a file that
+// cannot be written where it is asked for (a file error), so no download is lost to it.
+TEST(CtlExactness, ArgumentsThatCannotWorkStopBeforeAnyTraffic)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T", .preset = "t-events-25"}, {.serial = true});
+    TempFolder tmp;
+    const std::string missing = (tmp / "no-such-folder" / "x.txt").string();
+    struct Case {
+        std::vector<std::string> command;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"write", "214", "-5"}, 2, "write values are 0..65535, not -5 (a register holding -5 holds 65531)"},
+        {{"write", "214", "3", "-0x8000"}, 2, "write values are 0..65535, not -0x8000 (a register holding -0x8000 holds 32768)"},
+        {{"write", "214", "65536"}, 2, "write values are 0..65535, not 65536"},
+        {{"events", "save", ""}, 2, "events needs save FILE or erase"},
+        {{"records", "save", ""}, 2, "records needs save FILE or erase"},
+        {{"save", ""}, 2, "save needs FILE"},
+        {{"load", ""}, 2, "load needs FILE"},
+        {{"events", "save", missing}, 1, "cannot write " + missing + ": No such file or directory"},
+        {{"save", missing}, 1, "cannot write " + missing + ": No such file or directory"},
+        {{"records", "save", tmp.path().string()}, 1, "cannot write " + tmp.path().string() + ": Is a directory"},
+    };
+    sim->setReg(214, 7);
+    for (const Case& c : cases) {
+        const std::string what = c.command[0] + " " + c.command.back();
+        const CtlRun r = run(serialLink(*sim), c.command);
+        EXPECT_EQ(r.status, c.status) << what;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "qlx700ctl: " + c.message) << what;
+        EXPECT_EQ(r.out, "") << what;
+    }
+    EXPECT_EQ(sim->requestCount(), 0u) << "nothing went on the line";
+    EXPECT_EQ(sim->reg(214), 7);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp.path())) << "no file, no probe left behind";
 }
 
 TEST(CtlExactness, FailuresNameTheirCause)
@@ -164,15 +212,10 @@ TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
     auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
     ASSERT_EQ(run(serialLink(*sim), {"save", (tmp / "good.conf").string()}).status, 0);
     const std::string good = TempFolder::read(tmp / "good.conf");
-    const auto withValue = [&](const std::string& key, const std::string& value) {
-        const auto at = good.find("\r\n" + key + "=");
-        const auto end = good.find("\r\n", at + 2);
-        return good.substr(0, at) + "\r\n" + key + "=" + value + good.substr(end);
-    };
     // The last row of the file, far behind everything a load would write before it.
     const auto last = good.rfind("\r\n", good.size() - 3);
     const std::string lastKey = good.substr(last + 2, good.find('=', last) - last - 2);
-    TempFolder::write(tmp / "bad.conf", withValue(lastKey, "70000"));
+    TempFolder::write(tmp / "bad.conf", withValue(good, lastKey, "70000"));
     sim->setReg(1500, 2);
     const std::uint64_t before = sim->writeCount();
     const CtlRun refused = run(serialLink(*sim), {"load", (tmp / "bad.conf").string()});
@@ -183,7 +226,7 @@ TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
 
     // Values that are no integers take their default, with one warning line each.
     for (const char* text : {"nan", "1e30", "0x10", "12abc"}) {
-        TempFolder::write(tmp / "soft.conf", withValue("UnidadeIndicacao", text));
+        TempFolder::write(tmp / "soft.conf", withValue(good, "UnidadeIndicacao", text));
         const CtlRun soft = run(serialLink(*sim), {"load", (tmp / "soft.conf").string()});
         EXPECT_EQ(soft.status, 0) << text << ": " << soft.err;
         EXPECT_TRUE(contains(soft.err, std::string("warning: UnidadeIndicacao = ") + text + " is not an integer"))
@@ -192,6 +235,60 @@ TEST(CtlExactness, LoadChecksTheWholeFileBeforeTheFirstWrite)
         EXPECT_EQ(strict.status, 1) << text;
         EXPECT_TRUE(contains(strict.err, "not an integer")) << strict.err;
     }
+}
+
+// An integer no register can hold is a wrong value, never a missing one that takes its
+// default: the file is refused before the first write, with or without --strict. A
+// signature that is no integer counts as absent (with a warning), or refuses the file
+// with --strict.
+TEST(CtlExactness, LoadRefusesIntegersTooLargeForAnyRegister)
+{
+    ScopedDataFolder data;
+    TempFolder tmp;
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    sim->setReg(1432, 7); // ModbusTxDelay3
+    ASSERT_EQ(run(serialLink(*sim), {"save", (tmp / "good.conf").string()}).status, 0);
+    const std::string good = TempFolder::read(tmp / "good.conf");
+    struct Case {
+        const char* key;
+        const char* value;
+        bool strict;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"ModbusTxDelay3", "9223372036854775808", false, 1, "[ConfSerial] ModbusTxDelay3 = 9223372036854775808 is outside 0..65535"},
+        {"ModbusTxDelay3", "9223372036854775808", true, 1, "[ConfSerial] ModbusTxDelay3 = 9223372036854775808 is outside 0..65535"},
+        {"ModbusTxDelay3", "-99999999999999999999", false, 1, "ModbusTxDelay3 = -99999999999999999999 is outside 0..65535"},
+        {"ModbusTxDelay3", "9223372036854775807", false, 1, "ModbusTxDelay3 = 9223372036854775807 is outside 0..65535"},
+        {"Senha", "+18446744073709551616", false, 1, "[GeneralConf] Senha = +18446744073709551616 is not a 32-bit number"},
+        {"IpAddr", "4294967296", false, 1, "[GeneralConf] IpAddr = 4294967296 is not a 32-bit number"},
+        {"DeviceSignature", "9223372036854775808", false, 1, "DeviceSignature = 9223372036854775808 is not a device signature"},
+        {"DeviceSignature", "abc", true, 1, "[GeneralConf] DeviceSignature = abc is not an integer"},
+        {"DeviceSignature", "abc", false, 0, "warning: DeviceSignature = abc is not an integer; its default is taken"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.key) + "=" + c.value + (c.strict ? " --strict" : "");
+        TempFolder::write(tmp / "in.conf", withValue(good, c.key, c.value));
+        sim->setReg(1500, 2); // the file says 0
+        const std::uint64_t writes = sim->writeCount();
+        std::vector<std::string> load{"load", (tmp / "in.conf").string()};
+        if (c.strict)
+            load.push_back("--strict");
+        const CtlRun r = run(serialLink(*sim), load);
+        EXPECT_EQ(r.status, c.status) << what << ": " << r.err;
+        EXPECT_TRUE(contains(r.err, c.message)) << what << ": " << r.err;
+        EXPECT_EQ(sim->reg(1432), 7) << what;
+        if (c.status != 0) {
+            EXPECT_EQ(sim->writeCount(), writes) << what << ": nothing written";
+            EXPECT_EQ(sim->reg(1500), 2) << what;
+            EXPECT_EQ(r.out, "") << what << ": not even a backup";
+        } else {
+            EXPECT_EQ(sim->reg(1500), 0) << what << ": loaded as a file without a signature";
+        }
+    }
+    const auto backups = std::filesystem::directory_iterator(data.folder / "backups");
+    EXPECT_EQ(std::distance(backups, std::filesystem::directory_iterator()), 1) << "only the loaded file made a backup";
 }
 
 // Over TCP the device acknowledges writes it then ignores: the load reads them back

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -37,6 +38,25 @@ CtlRun run(std::vector<std::string> link, const std::vector<std::string>& comman
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// The device second ("20YY-MM-DD hh:mm:ss") at the start of every sample line of a
+// monitor's output.
+std::vector<std::string> monitorSeconds(const std::string& out)
+{
+    std::vector<std::string> seconds;
+    std::size_t start = 0;
+    for (std::size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+        if (out[start] != '#')
+            seconds.push_back(out.substr(start, 19));
+    }
+    return seconds;
+}
+
+bool allDifferent(std::vector<std::string> values)
+{
+    std::sort(values.begin(), values.end());
+    return std::adjacent_find(values.begin(), values.end()) == values.end();
 }
 
 // A saved file with one key's value replaced.
@@ -175,21 +195,47 @@ TEST(CtlExactness, AWrongModelIsNamed)
     EXPECT_EQ(monitor.status, 1) << "a device this tool has no live view of is no usage error";
 }
 
-TEST(CtlExactness, MonitorReconnectsAfterALostConnectionAndGivesUpOnSilence)
+TEST(CtlExactness, MonitorReconnectsAtOnceAndRepeatsTheSampleAResetCost)
 {
     // Connecting takes three requests (signature, password, inverted logic), then one
-    // a sample: the third sample's request meets the reset.
+    // a sample: the third sample's request meets the reset, on every connection.
     auto sim = qlxsim::SimServer::start({.model = "T", .faults = "reset-after=5"}, {.tcp = true});
     const CtlRun r = run(tcpLink(*sim), {"monitor", "--count", "4"});
-    EXPECT_EQ(r.status, 1) << "one sample went unanswered";
-    EXPECT_TRUE(contains(r.out, "# sample 3: no answer (connection reset)")) << r.out;
-    EXPECT_TRUE(contains(r.out, "# connection lost; reconnecting\n# reconnected\n")) << r.out;
-    EXPECT_TRUE(contains(r.err, "1 of 4 samples got no answer")) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_FALSE(contains(r.out, "no answer")) << r.out;
+    const std::vector<std::string> seconds = monitorSeconds(r.out);
+    EXPECT_EQ(seconds.size(), 4u) << r.out;
+    EXPECT_TRUE(allDifferent(seconds)) << r.out;
+    // The lines of samples 2 and 3 enclose the reconnection: sample 3 is taken again.
+    const auto reconnected = r.out.find("# connection lost; reconnecting\n# reconnected\n");
+    ASSERT_NE(reconnected, std::string::npos) << r.out;
+    EXPECT_LT(r.out.find(seconds[1]), reconnected) << r.out;
+    EXPECT_LT(reconnected, r.out.find(seconds[2])) << r.out;
+    EXPECT_EQ(sim->tcpAcceptCount(), 2u);
 
     auto silent = qlxsim::SimServer::start({.model = "T", .faults = "silent-after=4"}, {.serial = true});
     const CtlRun quiet = run(serialLink(*silent), {"monitor", "--give-up", "1"});
     EXPECT_EQ(quiet.status, 1);
     EXPECT_TRUE(contains(quiet.err, "no answer for 1 s: time-out")) << quiet.err;
+}
+
+// A sample that times out on serial (two seconds) overruns the ticks after it: the
+// next sample waits for the next whole tick instead of running at once, so no two
+// lines show the same device second.
+TEST(CtlExactness, MonitorOnSerialDoesNotRunMissedTicksBackToBack)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T"}, {.serial = true});
+    ASSERT_EQ(run(serialLink(*sim), {"monitor", "--count", "1"}).status, 0);
+    const std::uint64_t connectAndOneSample = sim->requestCount();
+    // The second sample's first request meets a silence that is over before its time-out.
+    sim->setFaults("silent-after=" + std::to_string(connectAndOneSample) + ",silent-for=1500ms");
+    const CtlRun r = run(serialLink(*sim), {"monitor", "--count", "4"});
+    const std::vector<std::string> seconds = monitorSeconds(r.out);
+    EXPECT_EQ(seconds.size(), 3u) << r.out;
+    EXPECT_TRUE(allDifferent(seconds)) << r.out;
+    EXPECT_TRUE(contains(r.out, "# sample 2: no answer (time-out")) << r.out;
+    EXPECT_EQ(r.status, 1) << r.err;
 }
 
 TEST(CtlExactness, ASecondProcessCannotShareThePort)

@@ -8,23 +8,54 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <poll.h>
+#ifdef __linux__
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
-// A single-shot timer that wakes the event loop at the deadline (rounded up to the
-// millisecond, so a wait never ends early and then spins).
+// Wakes the event loop at the deadline. On Linux a timerfd set to the deadline itself,
+// watched like a socket, ends the wait within the kernel's timer slack: a QTimer counts
+// whole milliseconds, and the line's silence before a request lasts only a few.
 class DeadlineAlarm {
 public:
     explicit DeadlineAlarm(Deadline deadline)
     {
+#ifdef __linux__
+        fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (fd_ >= 0) {
+            const auto ns = std::max<long long>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(deadline.time_since_epoch()).count(), 1);
+            itimerspec at{};
+            at.it_value = {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+            if (timerfd_settime(fd_, TFD_TIMER_ABSTIME, &at, nullptr) == 0) {
+                notifier_ = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd_), QSocketNotifier::Read);
+                return;
+            }
+            ::close(fd_);
+            fd_ = -1;
+        }
+#endif
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - LinkClock::now());
         timer_.setTimerType(Qt::PreciseTimer);
         timer_.setSingleShot(true);
         timer_.start(static_cast<int>(std::clamp<long long>(left.count(), 0, 24LL * 3600 * 1000)));
     }
+    ~DeadlineAlarm()
+    {
+        notifier_.reset();
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    DeadlineAlarm(const DeadlineAlarm&) = delete;
+    DeadlineAlarm& operator=(const DeadlineAlarm&) = delete;
 
 private:
+    int fd_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
     QTimer timer_;
 };
 

@@ -37,7 +37,6 @@ bool DeviceLink::openSerial(const std::string& portName, const SerialLinkSetting
     portName_ = portName;
     readTimeout_ = kSerialReadTimeout;
     writeSettleDelay_ = kSerialSettleDelay;
-    baudRate_ = settings.baudRate;
     connected_ = serial_.open(portName, settings);
     network_ = false;
     asynchronous_ = false;
@@ -117,10 +116,9 @@ void DeviceLink::drainLink()
         udp_.drain();
         return;
     }
-    // A request goes out after 3.5 characters of silence on the line (1.75 ms above
-    // 19200 baud), as RTU frames are delimited.
-    const double silence = baudRate_ > 19200 ? 0.00175 : 3.5 * 11.0 / std::max(baudRate_, 300);
-    serial_.drain(Seconds{silence});
+    // A request goes out once the line has been silent for the gap that ends an RTU
+    // frame, so a late or repeated reply can never pass for the answer to it.
+    serial_.drain(serial_.frameGap());
 }
 
 void DeviceLink::pauseUntil(Deadline deadline)
@@ -177,9 +175,10 @@ Seconds DeviceLink::quickReadTimeout(int count) const
 {
     if (network_)
         return readTimeout_;
-    // Request and reply at 11 bits a byte, twice over, plus the device's turnaround.
+    // Request and reply at the line's character time, twice over, plus the device's
+    // turnaround.
     const double bytes = 8.0 + 2.0 * count + 5.0;
-    const Seconds wire{2.0 * 11.0 * bytes / std::max(baudRate_, 300)};
+    const Seconds wire = 2.0 * bytes * serial_.characterTime();
     return std::min(readTimeout_, Seconds{0.3} + wire);
 }
 

@@ -135,7 +135,6 @@ private:
     bool linkOnSerialPort_ = false;
     std::string portName_;
     int slaveAddress_ = 1;
-    std::int32_t baudRate_ = 9600;
     Seconds readTimeout_{0.025};
     Seconds writeSettleDelay_{0.025};
 

@@ -54,6 +54,15 @@ bool sameSettings(const termios& want, const termios& got, bool checkParity)
 
 } // namespace
 
+double characterBits(const SerialLinkSettings& settings)
+{
+    // A code the driver decides (1.5 stop bits, unknown codes) counts as the longer
+    // character, so the silence before a request is never too short.
+    const double parity = settings.parity == 0 ? 0.0 : 1.0;
+    const double stop = settings.stopBits == 0 ? 1.0 : 2.0;
+    return 1.0 + 8.0 + parity + stop;
+}
+
 bool isSupportedBaudRate(std::int32_t baud)
 {
     speed_t code = B0;
@@ -151,6 +160,10 @@ bool SerialPort::tryOpen(const std::string& path, const SerialLinkSettings& sett
     ioctl(fd, TIOCMBIC, &lines);
     fd_ = fd;
     lastOpenError_ = 0;
+    baudRate_ = settings.baudRate;
+    characterTime_ = Seconds{characterBits(settings) / std::max(settings.baudRate, 1)};
+    // What the line carried before the open is unknown: count the open as its last byte.
+    heard();
     return true;
 }
 
@@ -163,6 +176,11 @@ void SerialPort::close()
     }
 }
 
+Seconds SerialPort::frameGap() const
+{
+    return baudRate_ > 19200 ? Seconds{0.00175} : 3.5 * characterTime_;
+}
+
 bool SerialPort::write(const std::uint8_t* data, std::size_t length)
 {
     if (fd_ < 0)
@@ -173,6 +191,8 @@ bool SerialPort::write(const std::uint8_t* data, std::size_t length)
         const ssize_t n = ::write(fd_, data + written, length - written);
         if (n > 0) {
             written += static_cast<std::size_t>(n);
+            // The last of these bytes leaves the wire a character time per byte later.
+            lastActivity_ = deadlineAfter(static_cast<double>(n) * characterTime_);
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
@@ -189,26 +209,31 @@ std::size_t SerialPort::read(std::uint8_t* buffer, std::size_t capacity, std::si
 {
     if (fd_ < 0)
         return 0;
-    wanted = std::min({wanted, kMaxRead, capacity});
+    capacity = std::min(capacity, kMaxRead);
+    wanted = std::min(wanted, capacity);
     std::size_t received = 0;
-    bool reportedReady = false;
+    bool emptyOnce = false;
+    // Wait first: right after a request nothing is there yet, and a reply that is
+    // already waiting makes the poll return at once. Each read then takes all that
+    // arrived, so a whole reply costs one wake-up and one read.
     while (received < wanted) {
-        const ssize_t n = ::read(fd_, buffer + received, wanted - received);
+        if (!(pump_.waitReady(fd_, POLLIN, deadline) & (POLLIN | POLLHUP | POLLERR)))
+            break;
+        const ssize_t n = ::read(fd_, buffer + received, capacity - received);
         if (n > 0) {
             received += static_cast<std::size_t>(n);
-            reportedReady = false;
+            heard();
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-            break;
-        // Ready but nothing to read: the other end hung up; do not spin to the deadline.
-        if (reportedReady)
-            break;
-        if (!(pump_.waitReady(fd_, POLLIN, deadline) & POLLIN))
-            break;
-        reportedReady = true;
+        // Ready but nothing to read, twice: the other end hung up; do not spin to
+        // the deadline.
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && !emptyOnce) {
+            emptyOnce = true;
+            continue;
+        }
+        break;
     }
     return received;
 }
@@ -220,15 +245,22 @@ void SerialPort::drain(Seconds quiet)
     std::uint8_t scratch[256];
     // At most a few rounds: a line that never falls quiet is no reason to hang.
     for (int round = 0; round < 16; ++round) {
+        const Deadline quietFrom = lastActivity_ + std::chrono::duration_cast<LinkClock::duration>(quiet);
+        // A line quiet long enough costs one poll that returns at once.
+        const Deadline until = quiet <= Seconds::zero() ? LinkClock::now() : quietFrom;
+        if (!(pump_.waitReady(fd_, POLLIN, until) & POLLIN))
+            return;
         for (;;) {
             const ssize_t n = ::read(fd_, scratch, sizeof scratch);
-            if (n > 0)
+            if (n > 0) {
+                heard();
                 continue;
+            }
             if (n < 0 && errno == EINTR)
                 continue;
             break;
         }
-        if (quiet <= Seconds::zero() || !(pump_.waitReady(fd_, POLLIN, deadlineAfter(quiet)) & POLLIN))
+        if (quiet <= Seconds::zero())
             return;
     }
 }

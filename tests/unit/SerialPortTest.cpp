@@ -18,6 +18,37 @@ PtyPeer silentPeer()
     return PtyPeer([](const Bytes&) { return Bytes{}; });
 }
 
+// Records the deadlines the port waits for and only glances at what is there now, so
+// a test can check from when a silence is counted without waiting it out.
+class GlancingPump final : public EventPump {
+public:
+    short waitReady(int fd, short events, Deadline deadline) override
+    {
+        waits.push_back(deadline);
+        return real_.waitReady(fd, events, LinkClock::now());
+    }
+    void sleepUntil(Deadline deadline) override { waits.push_back(deadline); }
+    void watchSocket(int, SocketEventSink&, bool) override {}
+    void unwatchSocket(int) override {}
+    void runUntil(const std::function<bool()>&, Deadline) override {}
+
+    std::vector<Deadline> waits;
+
+private:
+    PollEventPump real_;
+};
+
+Deadline after(Deadline from, Seconds span)
+{
+    return from + std::chrono::duration_cast<LinkClock::duration>(span);
+}
+
+void waitReadable(int fd)
+{
+    pollfd p{fd, POLLIN, 0};
+    ASSERT_EQ(poll(&p, 1, 5000), 1);
+}
+
 } // namespace
 
 TEST(SerialPortTest, MissingPortIsTriedThreeTimes)
@@ -105,7 +136,7 @@ TEST(SerialPortTest, OpenIsExclusive)
     EXPECT_TRUE(second.open(peer.path(), {}));
 }
 
-TEST(SerialPortTest, ReadsStopAtTheWantedCountAndAtMost2048)
+TEST(SerialPortTest, ReadsEndOnceTheWantedCountCameAndTakeAtMost2048)
 {
     PtyPeer peer = silentPeer();
     PollEventPump pump;
@@ -162,4 +193,74 @@ TEST(SerialPortTest, BlockedWriteGivesUp)
     port.close();
     ::close(slave);
     ::close(master);
+}
+
+TEST(SerialPortTest, CharacterTimeAndFrameGapFollowTheFormat)
+{
+    struct Case {
+        SerialLinkSettings settings;
+        double bits;
+        double gap;
+    };
+    const Case cases[] = {
+        {{9600, 0, 0}, 10, 3.5 * 10 / 9600},  // 8N1
+        {{9600, 1, 0}, 11, 3.5 * 11 / 9600},  // 8E1
+        {{9600, 2, 0}, 11, 3.5 * 11 / 9600},  // 8O1
+        {{9600, 0, 2}, 11, 3.5 * 11 / 9600},  // 8N2
+        {{19200, 0, 0}, 10, 3.5 * 10 / 19200},
+        {{38400, 0, 0}, 10, 0.00175}, // above 19200 baud the gap is fixed
+        {{115200, 1, 0}, 11, 0.00175},
+    };
+    PtyPeer peer = silentPeer();
+    PollEventPump pump;
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(characterBits(c.settings), c.bits);
+        // This kernel's pseudo-terminals refuse parity; the port's own timing is
+        // checked with the formats they take.
+        if (c.settings.parity != 0)
+            continue;
+        SerialPort port(pump);
+        ASSERT_TRUE(port.open(peer.path(), c.settings)) << c.settings.baudRate;
+        EXPECT_DOUBLE_EQ(port.characterTime().count(), c.bits / c.settings.baudRate);
+        EXPECT_DOUBLE_EQ(port.frameGap().count(), c.gap) << c.settings.baudRate;
+    }
+}
+
+// The silence before a request counts from the last byte the line carried, not from
+// the moment the request is asked for; a line quiet long enough costs no wait.
+TEST(SerialPortTest, SilenceCountsFromTheLastByteTheLineCarried)
+{
+    PtyPeer peer = silentPeer();
+    GlancingPump pump;
+    SerialPort port(pump);
+    ASSERT_TRUE(port.open(peer.path(), {9600, 0, 0}));
+    const Deadline opened = LinkClock::now();
+    const Seconds quiet{3600};
+
+    // Nothing since the open: the silence ends an hour after the open, whenever asked.
+    port.drain(quiet);
+    ASSERT_EQ(pump.waits.size(), 1u);
+    EXPECT_LE(pump.waits[0], after(opened, quiet));
+
+    // Bytes that arrive are discarded and restart the silence from when they were read.
+    peer.sendRaw(Bytes{1, 2, 3});
+    waitReadable(port.fd());
+    const Deadline beforeRead = LinkClock::now();
+    port.drain(quiet);
+    ASSERT_EQ(pump.waits.size(), 3u);
+    EXPECT_GE(pump.waits[2], after(beforeRead, quiet));
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port.read(&byte, 1, 1, LinkClock::now()), 0u) << "drained";
+
+    // A line quiet longer than asked is only looked at, not waited on.
+    const Deadline beforeQuickDrain = LinkClock::now();
+    port.drain(Seconds{1e-6});
+    EXPECT_LT(pump.waits.back(), beforeQuickDrain);
+
+    // A request's bytes keep the line busy until the last leaves the wire.
+    const Bytes request(96, 0x55); // 100 ms at 9600 baud, 8N1
+    const Deadline beforeWrite = LinkClock::now();
+    ASSERT_TRUE(port.write(request.data(), request.size()));
+    port.drain(port.frameGap());
+    EXPECT_GE(pump.waits.back(), after(beforeWrite, 96.0 * port.characterTime() + port.frameGap()));
 }

@@ -26,11 +26,15 @@
 namespace {
 
 const char* const kUsageText =
-    "usage: qlx700ctl LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
+    "usage: qlx700ctl [--retries N] LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
     "\n"
     "LINK:\n"
     "  --serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
     "  --udp HOST[:PORT] | --tcp HOST[:PORT]   (default port 43101) [--local ADDR]\n"
+    "\n"
+    "--retries N (0..10, default 2): a read that gets no answer, or a damaged one, is\n"
+    "sent again up to N more times. Writes and commands are never sent twice: a write\n"
+    "is read back, and counts only when the device holds what was written.\n"
     "\n"
     "COMMAND:\n"
     "  info                  model, serial number, firmware version and clock (no password)\n"

@@ -217,10 +217,18 @@ bool AsyncLink::read(std::span<const std::uint16_t> registers, Seconds timeout, 
     for (std::size_t at = 0; at < registers.size(); at += asyncframe::kMaxReadRegisters) {
         const auto part = registers.subspan(at, std::min(asyncframe::kMaxReadRegisters, registers.size() - at));
         const auto build = [part](std::uint16_t sequence) { return asyncframe::buildRead(sequence, part); };
-        if (!request(build, timeout))
-            return false;
-        if (const LinkError e = checkReadReply(replyPayload_, part, values); e.fault != LinkFault::None)
-            return fail(e);
+        // Each attempt has its own sequence number, so a late reply to an earlier one
+        // is never taken for it.
+        for (int attempt = 0;; ++attempt) {
+            if (request(build, timeout)) {
+                const LinkError e = checkReadReply(replyPayload_, part, values);
+                if (e.fault == LinkFault::None)
+                    break;
+                fail(e);
+            }
+            if (attempt >= readRetries_ || !worthRepeatingRead(fault_.fault))
+                return false;
+        }
         storeData(replyPayload_);
     }
     return true;

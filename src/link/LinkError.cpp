@@ -19,3 +19,9 @@ std::string describeLinkError(const LinkError& e)
     }
     return "unknown error";
 }
+
+bool worthRepeatingRead(LinkFault fault)
+{
+    return fault == LinkFault::Timeout || fault == LinkFault::BadCrc || fault == LinkFault::ShortReply
+        || fault == LinkFault::WrongReply;
+}

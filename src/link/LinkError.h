@@ -29,3 +29,8 @@ struct LinkError {
 // One short English phrase: "time-out", "exception 2", "bad CRC", "connection reset",
 // "refused write (status 3)", "read-back differs (register 136 holds 7)".
 std::string describeLinkError(const LinkError& error);
+
+// A read that failed this way is worth sending again: nothing answered, or what
+// answered was damaged. An exception or a refusal is the device's answer, and a link
+// that is gone or busy would fail again.
+bool worthRepeatingRead(LinkFault fault);

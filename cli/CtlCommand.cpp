@@ -100,8 +100,14 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     DeviceLink& deviceLink = session.deviceLink();
     const RegisterImage& img = deviceLink.image();
     const Field& clock = img.clockField();
-    if (!deviceLink.readRegisters(2000, 2) || !deviceLink.readRegisters(2501, 2))
-        return {kExitFailure, "the device does not answer (register 2000)"};
+    const auto failed = [&](const std::string& what, int first, int count) {
+        return "reading " + what + " (registers " + std::to_string(first) + ".." + std::to_string(first + count - 1)
+            + ") failed: " + linkFailureReason(deviceLink);
+    };
+    if (!deviceLink.readRegisters(2000, 2))
+        return {kExitFailure, failed("the firmware version", 2000, 2)};
+    if (!deviceLink.readRegisters(2501, 2))
+        return {kExitFailure, failed("the serial number", 2501, 2)};
     const bool haveClock = deviceLink.readRegisters(clock.first, clock.size);
     out << "model      " << modelName(deviceLink.deviceType()) << " (signature " << session.signature() << ")\n";
     out << "serial     " << img.SerialNumber() << "\n";
@@ -113,10 +119,11 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
         out << "clock      20" << twoDigits(img.Clock(5)) << "-" << twoDigits(img.Clock(4)) << "-"
             << twoDigits(img.Clock(3)) << " " << twoDigits(img.Clock(0)) << ":" << twoDigits(img.Clock(1))
             << ":" << twoDigits(img.Clock(2)) << "\n";
-    } else {
-        out << "clock      (no answer)\n";
+        return {kExitSuccess, {}};
     }
-    return {kExitSuccess, {}};
+    // What was read stands; the clock that was not makes the whole answer a failure.
+    out << "clock      (not read)\n";
+    return {kExitFailure, failed("the clock", clock.first, clock.size)};
 }
 
 // A command's arguments, checked before anything goes on the line.

@@ -199,8 +199,9 @@ bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint1
         return fail({LinkFault::SendFailed});
     }
     pump_.runUntil([&] { return replyArrived_ || generation_ != generation; }, deadline);
+    // The close event left its error: none for an orderly close, the reset's otherwise.
     if (generation_ != generation)
-        return fail({LinkFault::ConnectionLost});
+        return fail({LinkFault::ConnectionLost, lastError_});
     busy_ = false;
     if (!replyArrived_) {
         matcher_.abandon();

@@ -15,7 +15,8 @@ std::string describeLinkError(const LinkError& e)
     case LinkFault::Refused: return "refused write (status " + std::to_string(e.code) + ")";
     case LinkFault::ReadBackDiffers:
         return "read-back differs (register " + std::to_string(e.reg) + " holds " + std::to_string(e.value) + ")";
-    case LinkFault::ConnectionLost: return "connection reset";
+    // `code` is the errno the close came with: none when the device closed in order.
+    case LinkFault::ConnectionLost: return e.code == 0 ? "connection closed by the device" : "connection reset";
     }
     return "unknown error";
 }

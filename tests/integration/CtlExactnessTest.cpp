@@ -9,10 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -179,6 +185,67 @@ TEST(CtlExactness, LateAndDuplicatedRepliesAnswerOnlyTheirOwnRequest)
             sim->setReg(201, 0);
         }
     }
+}
+
+// Every value info shows was read, or it fails naming what it could not read and why;
+// a connection the device closed or reset is named as it ended, also after the
+// download's second try.
+TEST(CtlExactness, CausesAreNamedAsTheyHappened)
+{
+    auto sim = qlxsim::SimServer::start({.model = "T", .preset = "t-events-25"}, {.udp = true, .tcp = true});
+    sim->setReg(214, 0);
+    TempFolder tmp;
+    const std::vector<std::string> udp{"--retries", "0", "--udp", "127.0.0.1:" + std::to_string(sim->udpPort()), "--model", "T"};
+    struct Case {
+        std::string faults;
+        std::vector<std::string> link;
+        std::vector<std::string> command;
+        std::string err;
+        std::string outEnd;
+    };
+    // The identification and the password take one request each over either link.
+    const Case cases[] = {
+        {"short-reply", udp, {"info"}, "reading the firmware version (registers 2000..2001) failed: short reply (1 register(s) of 2)", ""},
+        {"silent-after=3", udp, {"info"}, "reading the clock (registers ", "clock      (not read)\n"},
+        // After the three counts, the download's first request meets the reset.
+        {"reset-after=5", tcpLink(*sim), {"events", "save", (tmp / "events.txt").string()}, "the download stopped after 0 of 25 events (connection reset)", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.faults);
+        sim->setFaults(c.faults);
+        const CtlRun r = run(c.link, c.command, c.command[0] != "info");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(contains(r.err, c.err)) << r.err;
+        EXPECT_FALSE(contains(r.err, "not connected")) << r.err;
+        EXPECT_EQ(r.out.substr(r.out.size() - std::min(r.out.size(), c.outEnd.size())), c.outEnd) << r.out;
+        if (c.outEnd.empty()) {
+            EXPECT_EQ(r.out, "") << "nothing printed from what failed";
+        }
+    }
+
+    // A device that closes the connection in order, instead of answering.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    std::thread closer([listener] {
+        const int client = ::accept(listener, nullptr, nullptr);
+        char request[64];
+        if (client >= 0 && ::recv(client, request, sizeof request, 0) > 0)
+            ::shutdown(client, SHUT_RDWR);
+        if (client >= 0)
+            ::close(client);
+    });
+    const std::string where = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    const CtlRun closed = ctl({"--tcp", where, "--model", "T", "info"});
+    closer.join();
+    ::close(listener);
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.err, "qlx700ctl: reading register 2002 on " + where + " failed: connection closed by the device\n");
 }
 
 TEST(CtlExactness, AWrongModelIsNamed)

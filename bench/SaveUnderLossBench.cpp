@@ -23,7 +23,7 @@
 
 namespace {
 
-struct Link {
+struct LossyLink {
     const char* name;
     std::vector<std::string> options;
 };
@@ -39,7 +39,7 @@ std::string readAll(const std::filesystem::path& file)
     return text;
 }
 
-int save(const Link& link, const std::string& retries, const std::filesystem::path& file)
+int save(const LossyLink& link, const std::string& retries, const std::filesystem::path& file)
 {
     std::vector<std::string> args{"qlx700ctl", "--retries", retries};
     args.insert(args.end(), link.options.begin(), link.options.end());
@@ -60,7 +60,7 @@ struct Tally {
     std::vector<double> seconds;
 };
 
-Tally measure(qlxsim::SimServer& sim, const Link& link, const std::string& retries, int runs,
+Tally measureSaves(qlxsim::SimServer& sim, const LossyLink& link, const std::string& retries, int runs,
               const std::filesystem::path& folder)
 {
     sim.setFaults("");
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     ::setenv("QLX700_DATA_DIR", folder.c_str(), 1);
 
     auto sim = qlxsim::SimServer::start({.model = "T", .seed = 7}, {.serial = true, .udp = true, .tcp = true});
-    const std::vector<Link> links{
+    const std::vector<LossyLink> links{
         {"serial", {"--serial", sim->serialPath()}},
         {"udp", {"--udp", "127.0.0.1:" + std::to_string(sim->udpPort())}},
         {"tcp", {"--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())}},
@@ -106,8 +106,8 @@ int main(int argc, char** argv)
                 "differ", "median s");
     std::fflush(stdout);
     for (const char* retries : {"2", "0"}) {
-        for (const Link& link : links) {
-            Tally t = measure(*sim, link, retries, runs, folder);
+        for (const LossyLink& link : links) {
+            Tally t = measureSaves(*sim, link, retries, runs, folder);
             std::sort(t.seconds.begin(), t.seconds.end());
             std::printf("%-7s %-8s %5d %5d %6.1f%% %9d %9d %9.2f\n", link.name, retries, runs, t.good,
                         100.0 * t.good / runs, t.failed, t.different, t.seconds[t.seconds.size() / 2]);

@@ -192,6 +192,7 @@ bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint1
     matcher_.begin(sequenceInFlight_);
     ++sequenceCounter_;
     const unsigned generation = generation_;
+    const std::size_t dropped = parser_.droppedFrames();
     const Deadline deadline = deadlineAfter(timeout);
     if (!sendAll(frame, deadline)) {
         busy_ = false;
@@ -205,7 +206,8 @@ bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint1
     busy_ = false;
     if (!replyArrived_) {
         matcher_.abandon();
-        return fail({LinkFault::Timeout});
+        // A frame the parser had to throw away is likelier the answer than silence.
+        return fail({parser_.droppedFrames() != dropped ? LinkFault::BadFrameLength : LinkFault::Timeout});
     }
     matcher_.end();
     return true;

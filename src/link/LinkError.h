@@ -17,6 +17,9 @@ enum class LinkFault {
     Refused,        // asynchronous write with status `code`
     ReadBackDiffers,// register `reg` reads back `value`
     ConnectionLost, // the TCP connection closed or was reset
+    BadByteCount,   // a read reply whose byte count disagrees with its length
+    OversizeDatagram, // a datagram longer than any reply (`value` bytes)
+    BadFrameLength, // a TCP frame declaring a length no frame can have
 };
 
 struct LinkError {

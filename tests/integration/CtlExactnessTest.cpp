@@ -196,6 +196,7 @@ TEST(CtlExactness, CausesAreNamedAsTheyHappened)
     sim->setReg(214, 0);
     TempFolder tmp;
     const std::vector<std::string> udp{"--retries", "0", "--udp", "127.0.0.1:" + std::to_string(sim->udpPort()), "--model", "T"};
+    const std::vector<std::string> tcpRetries0{"--retries", "0", "--tcp", "127.0.0.1:" + std::to_string(sim->tcpPort())};
     struct Case {
         std::string faults;
         std::vector<std::string> link;
@@ -207,6 +208,9 @@ TEST(CtlExactness, CausesAreNamedAsTheyHappened)
     const Case cases[] = {
         {"short-reply", udp, {"info"}, "reading the firmware version (registers 2000..2001) failed: short reply (1 register(s) of 2)", ""},
         {"silent-after=3", udp, {"info"}, "reading the clock (registers ", "clock      (not read)\n"},
+        {"bad-bytecount", udp, {"read", "501", "3"}, "failed: bad byte count", ""},
+        {"oversize-datagram", udp, {"info"}, "failed: oversize datagram (400 bytes)", ""},
+        {"oversize-frame", tcpRetries0, {"info"}, "failed: a frame with an impossible length", ""},
         // After the three counts, the download's first request meets the reset.
         {"reset-after=5", tcpLink(*sim), {"events", "save", (tmp / "events.txt").string()}, "the download stopped after 0 of 25 events (connection reset)", ""},
     };

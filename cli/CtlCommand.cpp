@@ -12,6 +12,7 @@
 #include "LinkFailureReason.h"
 #include "device/DeviceModel.h"
 #include "link/LinkError.h"
+#include "settings/AtomicFile.h"
 #include "settings/ProgramVersion.h"
 
 #include <chrono>
@@ -26,39 +27,47 @@
 namespace {
 
 const char* const kUsageText =
-    "usage: qlx700ctl LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
-    "       qlx700ctl fleet save LIST --out DIR [--jobs N] | fleet info LIST\n"
+    "usage: qlx700ctl [--retries N] LINK [--model T|P|R|IRR|C] [--password ABCD] COMMAND [ARGS]\n"
+    "       qlx700ctl [--retries N] fleet save LIST --out DIR [--jobs N] | fleet info LIST\n"
     "\n"
     "LINK:\n"
     "  --serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
     "  --udp HOST[:PORT] | --tcp HOST[:PORT]   (default port 43101) [--local ADDR]\n"
     "\n"
+    "--retries N (0..10, default 2): a read that gets no answer, or a damaged one, is\n"
+    "sent again up to N more times. Writes and commands are never sent twice: a write\n"
+    "is read back, and counts only when the device holds what was written.\n"
+    "\n"
     "COMMAND:\n"
     "  info                  model, serial number, firmware version and clock (no password)\n"
     "  read REG [COUNT]      print REG VALUE lines (COUNT 1..147)\n"
-    "  write REG VALUE...    write one or more registers, read them back and print\n"
-    "                        REG VALUE lines\n"
+    "  write REG VALUE...    write one or more registers (VALUE 0..65535, as read\n"
+    "                        prints it: a register holding -5 holds 65531), read\n"
+    "                        them back and print REG VALUE lines\n"
     "  command CODE          write CODE to the command register 3000\n"
     "  save FILE             save the device's configuration to FILE\n"
     "  load FILE [--strict]  load FILE into the device (after a backup into the\n"
     "                        data folder's backups/); the whole file is checked\n"
-    "                        first, and a value out of range writes nothing. A value\n"
-    "                        that is not an integer takes its default with a warning\n"
-    "                        (with --strict it refuses the file)\n"
+    "                        first, and a value out of range (however large) writes\n"
+    "                        nothing. A value that is not an integer takes its default\n"
+    "                        with a warning (with --strict it refuses the file, also\n"
+    "                        for a DeviceSignature that is not an integer)\n"
     "  monitor [--count N] [--give-up S]\n"
     "                        the live values (T, P, R, IRR and C) once a\n"
     "                        second, one line each (N samples, or until interrupted);\n"
-    "                        a lost TCP link is opened again; gives up after S seconds\n"
-    "                        without an answer (default 60)\n"
+    "                        a lost TCP link is opened again at once and the sample\n"
+    "                        taken again; gives up after S seconds without an answer\n"
+    "                        (default 60)\n"
     "  events save FILE      download the QLX700-T's events into FILE, the same log\n"
     "                        file as the window's (progress on stderr at a terminal)\n"
-    "  events erase          erase the events in the device\n"
+    "  events erase          erase the events in the device (their count is read back)\n"
     "  maxima [--reset]      print the nine maxima with their times; --reset then\n"
     "                        puts them back to zero (--reset is the confirmation)\n"
     "  records save FILE     read the QLX700-IRR's records into FILE, the same file\n"
     "                        as the window's records page (progress on stderr at a\n"
-    "                        terminal)\n"
-    "  records erase         erase the records in the device\n"
+    "                        terminal; a reading cut short ends the file with a line\n"
+    "                        beginning INCOMPLETE:)\n"
+    "  records erase         erase the records in the device (checked: none is left)\n"
     "  calibration           print the calibration gains and offsets the device holds\n"
     "                        (RTDs, current inputs, current outputs in both ranges),\n"
     "                        its 127-ohm reference and serial number, then the points\n"
@@ -81,7 +90,8 @@ const char* const kUsageText =
     "Every command but info first proves the device password, taken from --password\n"
     "or from the QLX700_PASSWORD environment variable. Register numbers are the\n"
     "device's own (the P's wire offset is added by the tool). Numbers are decimal;\n"
-    "registers, values and command codes may also be given as 0x hexadecimal.\n"
+    "registers, values and command codes may also be given as 0x hexadecimal. A FILE\n"
+    "to write is checked before anything goes to the device.\n"
     "\n"
     "Exit status: 0 success, 1 link or device failure, 2 usage error.\n";
 
@@ -107,8 +117,14 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     DeviceLink& deviceLink = session.deviceLink();
     const RegisterImage& img = deviceLink.image();
     const Field& clock = img.clockField();
-    if (!deviceLink.readRegisters(2000, 2) || !deviceLink.readRegisters(2501, 2))
-        return {kExitFailure, "the device does not answer (register 2000)"};
+    const auto failed = [&](const std::string& what, int first, int count) {
+        return "reading " + what + " (registers " + std::to_string(first) + ".." + std::to_string(first + count - 1)
+            + ") failed: " + linkFailureReason(deviceLink);
+    };
+    if (!deviceLink.readRegisters(2000, 2))
+        return {kExitFailure, failed("the firmware version", 2000, 2)};
+    if (!deviceLink.readRegisters(2501, 2))
+        return {kExitFailure, failed("the serial number", 2501, 2)};
     const bool haveClock = deviceLink.readRegisters(clock.first, clock.size);
     out << "model      " << modelName(deviceLink.deviceType()) << " (signature " << session.signature() << ")\n";
     out << "serial     " << img.SerialNumber() << "\n";
@@ -120,10 +136,11 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
         out << "clock      20" << twoDigits(img.Clock(5)) << "-" << twoDigits(img.Clock(4)) << "-"
             << twoDigits(img.Clock(3)) << " " << twoDigits(img.Clock(0)) << ":" << twoDigits(img.Clock(1))
             << ":" << twoDigits(img.Clock(2)) << "\n";
-    } else {
-        out << "clock      (no answer)\n";
+        return {kExitSuccess, {}};
     }
-    return {kExitSuccess, {}};
+    // What was read stands; the clock that was not makes the whole answer a failure.
+    out << "clock      (not read)\n";
+    return {kExitFailure, failed("the clock", clock.first, clock.size)};
 }
 
 // A command's arguments, checked before anything goes on the line.
@@ -157,10 +174,15 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
             return "write needs a register 0..32767";
         request.first = static_cast<int>(*first);
         for (std::size_t i = 1; i < args.size(); ++i) {
-            const auto v = parseNumber(args[i], -32768, 65535, true);
+            const auto v = parseNumber(args[i], 0, 65535, true);
+            // Registers hold 0..65535 as `read` prints them; a register that holds -5
+            // holds 65531, which is what to give.
+            if (const auto negative = parseNumber(args[i], -32768, -1, true); negative && !v)
+                return "write values are 0..65535, not " + args[i] + " (a register holding " + args[i] + " holds "
+                    + std::to_string(*negative + 65536) + ")";
             if (!v)
-                return "write values are 16-bit numbers, not " + args[i];
-            request.values.push_back(static_cast<std::uint16_t>(*v & 0xFFFF));
+                return "write values are 0..65535, not " + args[i];
+            request.values.push_back(static_cast<std::uint16_t>(*v));
         }
         if (request.values.size() > 145)
             return "write takes at most 145 values";
@@ -174,18 +196,13 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return std::nullopt;
     }
     if (options.command == "save" || options.command == "load")
-        return args.size() == 1 ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
+        return args.size() == 1 && !args[0].empty() ? std::nullopt : std::optional<std::string>(options.command + " needs FILE");
     if (options.strict && options.command != "load")
         return "--strict goes with load";
-    if (options.command == "events") {
-        const bool save = args.size() == 2 && args[0] == "save";
+    if (options.command == "events" || options.command == "records") {
+        const bool save = args.size() == 2 && args[0] == "save" && !args[1].empty();
         const bool erase = args.size() == 1 && args[0] == "erase";
-        return save || erase ? std::nullopt : std::optional<std::string>("events needs save FILE or erase");
-    }
-    if (options.command == "records") {
-        const bool save = args.size() == 2 && args[0] == "save";
-        const bool erase = args.size() == 1 && args[0] == "erase";
-        return save || erase ? std::nullopt : std::optional<std::string>("records needs save FILE or erase");
+        return save || erase ? std::nullopt : std::optional<std::string>(options.command + " needs save FILE or erase");
     }
     if (options.command == "calibration")
         return args.empty() ? std::nullopt : std::optional<std::string>("calibration takes no arguments");
@@ -201,6 +218,16 @@ std::optional<std::string> parseRequest(const CtlOptions& options, Request& requ
         return "fleet needs save LIST --out DIR or info LIST";
     }
     return "unknown command " + options.command;
+}
+
+// The file a command writes, if it writes one.
+const std::string* outputFile(const CtlOptions& options)
+{
+    if (options.command == "save")
+        return &options.arguments[0];
+    if ((options.command == "events" || options.command == "records") && options.arguments[0] == "save")
+        return &options.arguments[1];
+    return nullptr;
 }
 
 // The words of the device's reply, whether the model's map knows the registers or not.
@@ -263,6 +290,11 @@ Outcome run(const CtlOptions& options, std::ostream& out, std::ostream& err)
     }
     if (options.command != "info" && !password)
         return usage(options.command + " needs the device password (--password or QLX700_PASSWORD)");
+    if (const std::string* file = outputFile(options)) {
+        std::string error;
+        if (!canWriteFileAtomically(*file, error))
+            return {kExitFailure, error};
+    }
 
     CtlSession session(options);
     std::string error;

@@ -41,7 +41,7 @@ CtlResult runLoadConfig(CtlSession& session, const std::string& file, bool stric
     if (!checkConfigurationFile(deviceLink.deviceType(), file, options, checked))
         return {kExitFailure, "not loaded: " + checked.reason};
     for (const std::string& key : checked.defaulted)
-        err << "qlx700ctl: warning: " << key << " is not an integer; the default is written\n";
+        err << "qlx700ctl: warning: " << key << " is not an integer; its default is taken\n";
     if (auto read = readDeviceConfiguration(session); read.status != kExitSuccess)
         return read;
 

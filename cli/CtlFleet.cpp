@@ -113,11 +113,13 @@ bool describeDevice(CtlSession& session, DeviceOutcome& o)
     return true;
 }
 
-DeviceOutcome visit(const FleetDevice& d, bool save, const fs::path& dir)
+DeviceOutcome visit(const FleetDevice& d, int retries, bool save, const fs::path& dir)
 {
     const auto start = std::chrono::steady_clock::now();
     DeviceOutcome o;
-    CtlSession session(d.link);
+    CtlOptions link = d.link;
+    link.retries = retries;
+    CtlSession session(link);
     std::string error;
     if (!session.open(error) || !session.identify(error)) {
         o.result = error;
@@ -194,7 +196,7 @@ CtlResult runFleet(const CtlOptions& options, std::ostream& out, std::ostream& e
     const auto work = [&] {
         for (std::size_t g = nextGroup++; g < groups.size(); g = nextGroup++) {
             for (const std::size_t i : groups[g]) {
-                outcomes[i] = visit(devices[i], save, dir);
+                outcomes[i] = visit(devices[i], options.retries, save, dir);
                 const std::lock_guard lock(progress);
                 ++done;
                 if (terminal)

@@ -27,6 +27,25 @@ bool readRuns(DeviceLink& deviceLink, const std::vector<RegisterRun>& runs)
     return deviceLink.flushQueuedReads();
 }
 
+// A TCP connection the device or the network closed.
+bool connectionLost(const DeviceLink& deviceLink)
+{
+    return deviceLink.network() && !deviceLink.connected();
+}
+
+// Opens a lost connection again, as a user would reconnect, and says so.
+bool reconnect(CtlSession& session, const MonitorModel& model, std::ostream& out, std::string& cause)
+{
+    out << "# connection lost; reconnecting\n";
+    if (session.reconnect(cause) && readRuns(session.deviceLink(), model.once)) {
+        out << "# reconnected\n";
+        return true;
+    }
+    if (cause.empty())
+        cause = linkFailureReason(session.deviceLink());
+    return false;
+}
+
 } // namespace
 
 CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::ostream& out)
@@ -50,16 +69,14 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
     for (int sample = 1; options.count == 0 || sample <= options.count; ++sample) {
         samples = sample;
         std::string cause;
-        if (!deviceLink.connected() && deviceLink.network()) {
-            // A reset TCP connection: open it again, as a user would reconnect.
-            out << "# connection lost; reconnecting\n";
-            if (session.reconnect(cause) && readRuns(deviceLink, model->once))
-                out << "# reconnected\n";
-            else if (cause.empty())
-                cause = linkFailureReason(deviceLink);
-        }
+        // A connection a reconnection could not open on an earlier tick.
+        const bool ready = !connectionLost(deviceLink) || reconnect(session, *model, out, cause);
         // No window to keep drawing: the link's own time-out, so a slow network still answers.
-        if (cause.empty() && readRuns(deviceLink, model->live)) {
+        bool answered = ready && readRuns(deviceLink, model->live);
+        // The connection, not the device, cost this sample: take it again at once.
+        if (!answered && ready && connectionLost(deviceLink) && reconnect(session, *model, out, cause))
+            answered = readRuns(deviceLink, model->live);
+        if (answered) {
             out << model->line(deviceLink) << "\n";
             lastAnswer = LinkClock::now();
         } else {
@@ -73,7 +90,12 @@ CtlResult runMonitor(CtlSession& session, const MonitorOptions& options, std::os
                                       + " s: " + lastFailure};
         if (options.count != 0 && sample == options.count)
             break;
-        next += kPeriod;
+        // A sample that overran its second (a time-out) is not followed at once by the
+        // ticks it missed: samples back to back would show the same device second.
+        const auto now = LinkClock::now();
+        do
+            next += kPeriod;
+        while (next <= now);
         session.pump().sleepUntil(next);
     }
     if (failed > 0)

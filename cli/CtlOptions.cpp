@@ -156,6 +156,11 @@ std::optional<CtlOptions> parseCtlOptions(const std::vector<std::string>& args, 
             if (!v) return std::nullopt;
             o.model = deviceTypeFromShortName(*v);
             if (!o.model) { error = "--model is one of T, P, R, IRR, C"; return std::nullopt; }
+        } else if (a == "--retries") {
+            const auto v = value(a);
+            const auto n = v ? parseNumber(*v, 0, 10) : std::nullopt;
+            if (!n) { if (error.empty()) error = "--retries needs a number from 0 to 10"; return std::nullopt; }
+            o.retries = static_cast<int>(*n);
         } else if (a == "--password") {
             const auto v = value(a);
             if (!v) return std::nullopt;

@@ -19,6 +19,8 @@ struct CtlOptions {
     std::string localAddress;
     std::optional<int> model;
     std::optional<std::string> password;
+    // Times a read that got no answer, or a damaged one, is sent again (--retries).
+    int retries = 2;
     bool help = false;
     bool version = false;
     std::string command;

@@ -13,6 +13,11 @@
 
 namespace {
 
+constexpr int kEventCount = 1800;
+constexpr int kEraseEvents = 100;
+// The device needs a moment before its count shows the erase, as the window waits.
+constexpr Seconds kEventEraseSettle{1.0};
+
 // Events and maxima are the full QLX700-T's; the membrane variant keeps neither.
 bool thermalRecords(CtlSession& session, std::string& error)
 {
@@ -54,6 +59,31 @@ CtlResult saveEvents(CtlSession& session, const std::string& path, std::ostream&
     return {kExitSuccess, {}};
 }
 
+// The erase is done when the count (1800) has dropped: to zero, or below what it
+// was if the device has recorded an event since.
+CtlResult eraseEvents(CtlSession& session, std::ostream& out)
+{
+    DeviceLink& deviceLink = session.deviceLink();
+    if (!deviceLink.readRegisters(kEventCount, 1))
+        return {kExitFailure, "reading the event count (register 1800) failed: " + linkFailureReason(deviceLink)};
+    const int before = deviceLink.registerValue(kEventCount);
+    if (!deviceLink.sendCommand(kEraseEvents))
+        return {kExitFailure, "erasing the events failed (register 3000): " + linkFailureReason(deviceLink)};
+    session.pump().sleepUntil(deadlineAfter(kEventEraseSettle));
+    if (!deviceLink.readRegisters(kEventCount, 1))
+        return {kExitFailure, "the erase (command 100) was sent, but reading the event count (register 1800) failed: " +
+                                  linkFailureReason(deviceLink)};
+    const int after = deviceLink.registerValue(kEventCount);
+    if (after > 0 && after >= before)
+        return {kExitFailure, "the device acknowledged the erase (command 100) but still holds " + std::to_string(after) +
+                                  " events (register 1800)"};
+    out << "events erased";
+    if (after > 0)
+        out << " (" << after << " recorded since)";
+    out << "\n";
+    return {kExitSuccess, {}};
+}
+
 } // namespace
 
 CtlResult runEvents(CtlSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -64,10 +94,7 @@ CtlResult runEvents(CtlSession& session, const std::vector<std::string>& args, s
         return {kExitFailure, error};
     if (args[0] == "save")
         return saveEvents(session, args[1], out, err, errIsTerminal);
-    if (!session.deviceLink().sendCommand(100))
-        return {kExitFailure, "erasing the events failed (register 3000): " + linkFailureReason(session.deviceLink())};
-    out << "events erased\n";
-    return {kExitSuccess, {}};
+    return eraseEvents(session, out);
 }
 
 CtlResult runMaxima(CtlSession& session, bool reset, std::ostream& out)

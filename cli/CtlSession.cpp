@@ -38,6 +38,7 @@ std::string CtlSession::linkName() const
 bool CtlSession::open(std::string& error)
 {
     deviceLink_.setSlaveAddress(options_.address);
+    deviceLink_.setReadRetries(options_.retries);
     deviceLink_.setDeviceType(options_.model.value_or(kQLX700T));
     switch (options_.link) {
     case CtlOptions::Link::Serial:

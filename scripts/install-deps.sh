@@ -13,8 +13,9 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxkbcommon-dev
   qt6-translations-l10n fonts-dejavu-core x11-utils
 )
-# dpkg-shlibdeps finds the package's Depends.
-package_tools=(dpkg-dev)
+# dpkg-shlibdeps finds the package's Depends, among the programs CPack's Debian
+# generator picks out with `file`.
+package_tools=(dpkg-dev file)
 # GoogleTest, Google Benchmark, libFuzzer (clang), outside Modbus peers, a virtual
 # display for screenshots, and the checkers of the desktop entry and manual pages.
 test_tools=(

@@ -139,7 +139,8 @@ bool IrrigationDevice::setRecords(int count, RecordVariant variant)
 }
 
 // A record number past the last is refused, and the selector then reads back
-// something else, which is how the tool notices the refusal.
+// something else. A device that ignores writes acknowledges a good number and keeps
+// the record it had.
 std::optional<SimDevice::WriteResult> IrrigationDevice::writeSpecial(std::uint16_t reg, std::uint16_t value)
 {
     if (reg != kRecordSelect && reg != kRecordSelect + 1)
@@ -151,6 +152,8 @@ std::optional<SimDevice::WriteResult> IrrigationDevice::writeSpecial(std::uint16
         showRecord(records_);
         return WriteResult::Refused;
     }
+    if (!writesStick())
+        return WriteResult::Accepted;
     bank_.set32(kRecordSelect, selected);
     showRecord(static_cast<int>(selected));
     return WriteResult::Accepted;

@@ -71,6 +71,8 @@ protected:
     // `t` is seconds since the device started.
     virtual void live(double t) = 0;
     virtual std::uint16_t wireOffset() const { return 0; }
+    // False under the ignore-writes fault: a write is acknowledged and changes nothing.
+    bool writesStick() const { return writesStick_; }
 
     // Tap-position settings 701..706 shared by the regulator and the position indicator.
     void declareTapPositions();

@@ -103,6 +103,7 @@ void MainWindow::start()
     if (!settings_.load(error))
         ui_.showMessage(MessageKind::Error, kLoadFailed.in(settings_.record().LastLanguage) + error);
     language_ = ValidLanguage(settings_.record().LastLanguage);
+    comm_->setReadRetries(settings_.record().Retries);
     for (int i = 0; i < kPageCount; ++i)
         pages_[static_cast<std::size_t>(i)] = factory_.create(static_cast<PageId>(i), *this);
     showPage(0);

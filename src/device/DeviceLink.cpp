@@ -13,6 +13,24 @@ constexpr Seconds kSerialReadTimeout{2.0};
 constexpr Seconds kSerialSettleDelay{0.15};
 constexpr Seconds kUdpTimeout{0.025};
 constexpr std::uint16_t kCommandRegister = 3000;
+// How long after a request gave up its reply may still come: a slow device or
+// network answers a little late rather than very late.
+constexpr Seconds kSerialLateReplyGuard{0.5};
+constexpr Seconds kUdpLateReplyGuard{0.1};
+
+// A reply to `owed` would pass for the answer to `next`: a read reply names no
+// register, only how many it carries, and an echo names the register it answers.
+bool confusable(const rtu::Expectation& owed, const rtu::Expectation& next)
+{
+    if (owed.slave != next.slave || owed.function != next.function || owed.count != next.count)
+        return false;
+    return owed.function == 3 ? owed.address != next.address : owed.address == next.address;
+}
+
+bool sameRequest(const rtu::Expectation& a, const rtu::Expectation& b)
+{
+    return a.slave == b.slave && a.function == b.function && a.address == b.address && a.count == b.count;
+}
 
 } // namespace
 
@@ -84,6 +102,7 @@ void DeviceLink::close()
     linkOnSerialPort_ = false;
     closeRequested_ = false;
     closedOnRequest_ = true;
+    owed_.clear();
     // What this connection received is no longer what any device holds.
     image_.clear();
 }
@@ -112,6 +131,39 @@ std::uint16_t DeviceLink::wireAddress(int reg) const
 bool DeviceLink::sendFrame(std::size_t length)
 {
     return network_ ? udp_.send(request_.data(), length) : serial_.write(request_.data(), length);
+}
+
+void DeviceLink::setReadRetries(int retries)
+{
+    readRetries_ = std::clamp(retries, 0, kMaxReadRetries);
+    async_.setReadRetries(readRetries_);
+}
+
+void DeviceLink::owe(const rtu::Expectation& request, int replies)
+{
+    const Deadline until = deadlineAfter(network_ ? kUdpLateReplyGuard : kSerialLateReplyGuard);
+    const auto now = LinkClock::now();
+    std::erase_if(owed_, [&](const OwedReplies& o) { return o.until <= now || sameRequest(o.request, request); });
+    owed_.push_back({request, replies, until});
+}
+
+// A request that gave up may still be answered. Before a request whose answer such a
+// late reply would pass for goes out, the reply is waited for (at most its guard time)
+// and thrown away; a request it cannot be taken for goes at once.
+void DeviceLink::settleOwedReplies(const rtu::Expectation& next)
+{
+    const auto now = LinkClock::now();
+    std::erase_if(owed_, [&](const OwedReplies& o) { return o.until <= now; });
+    for (OwedReplies& o : owed_) {
+        if (!confusable(o.request, next))
+            continue;
+        for (; o.replies > 0; --o.replies) {
+            if (receiver_.await(network_, o.request, o.until).kind == rtu::ScanKind::NeedMore)
+                break;
+        }
+        o.replies = 0;
+    }
+    std::erase_if(owed_, [](const OwedReplies& o) { return o.replies == 0; });
 }
 
 void DeviceLink::drainLink()
@@ -223,13 +275,31 @@ bool DeviceLink::rtuRead(int first, int count, std::vector<std::uint16_t>* words
     const std::uint16_t address = wireAddress(first);
     const std::size_t length = rtu::buildRead(request_.data(), static_cast<std::uint8_t>(slaveAddress_), address,
                                               static_cast<std::uint16_t>(count));
-    drainLink();
-    if (!sendFrame(length))
-        return fail({LinkFault::SendFailed});
     const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), 3, address,
                                     static_cast<std::uint16_t>(count)};
     const Seconds wait = timeout > Seconds::zero() ? std::min(timeout, readTimeout_) : readTimeout_;
-    const RtuReceiver::Result r = receiver_.await(network_, expected, deadlineAfter(wait));
+    // A refresh that shortens its wait notices a silent device at once; its next
+    // tick asks again anyway.
+    const int retries = timeout > Seconds::zero() ? 0 : readRetries_;
+    // Requests sent and not answered: each may still be answered late.
+    int unanswered = 0;
+    RtuReceiver::Result r;
+    for (int attempt = 0;; ++attempt) {
+        settleOwedReplies(expected);
+        drainLink();
+        if (!sendFrame(length))
+            return fail({LinkFault::SendFailed});
+        r = receiver_.await(network_, expected, deadlineAfter(wait));
+        if (r.kind == rtu::ScanKind::Answer || r.kind == rtu::ScanKind::Exception)
+            break;
+        owe(expected, ++unanswered);
+        if (attempt >= retries || !worthRepeatingRead(r.error.fault))
+            return fail(r.error);
+    }
+    // The answer taken may be the late one to an earlier attempt (the same question):
+    // the replies of the others may still come.
+    if (unanswered > 0)
+        owe(expected, unanswered);
     if (r.kind != rtu::ScanKind::Answer)
         return fail(r.error);
     const std::uint8_t* reply = receiver_.frame();
@@ -250,21 +320,33 @@ bool DeviceLink::rtuWrite(int first, std::span<const std::uint16_t> values, std:
     if (!rtuFree())
         return false;
     std::vector<std::uint16_t> readBack;
+    LinkError echoFault;
     {
         const BusyHold busy(rtuBusy_);
+        const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), request_[1], wireAddress(first),
+                                        static_cast<std::uint16_t>(values.size())};
+        settleOwedReplies(expected);
         drainLink();
         if (!sendFrame(length))
             return fail({LinkFault::SendFailed});
         const Deadline settled = deadlineAfter(writeSettleDelay_);
-        const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), request_[1], wireAddress(first),
-                                        static_cast<std::uint16_t>(values.size())};
         const RtuReceiver::Result echo = receiver_.await(network_, expected, deadlineAfter(readTimeout_));
-        if (echo.kind != rtu::ScanKind::Answer)
+        if (echo.kind == rtu::ScanKind::Exception)
             return fail(echo.error);
+        if (echo.kind != rtu::ScanKind::Answer) {
+            // The write is never sent twice: whether it took is read back below, and
+            // it counts only if every register holds what was written.
+            owe(expected, 1);
+            echoFault = echo.error;
+        }
         pauseUntil(settled);
     }
-    if (!rtuRead(first, static_cast<int>(values.size()), &readBack))
-        return false;
+    // After a lost echo one read decides: a silent device must not cost the retries too.
+    const Seconds readBackWait = echoFault.fault != LinkFault::None ? readTimeout_ : Seconds::zero();
+    if (!rtuRead(first, static_cast<int>(values.size()), &readBack, readBackWait))
+        return echoFault.fault != LinkFault::None ? fail(echoFault) : false;
+    if (echoFault.fault != LinkFault::None && !std::equal(values.begin(), values.end(), readBack.begin()))
+        return fail(echoFault);
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (readBack[i] != values[i])
             return fail({LinkFault::ReadBackDiffers, 0, first + static_cast<int>(i), readBack[i]});
@@ -325,14 +407,20 @@ bool DeviceLink::rtuCommand(int code)
     const std::uint16_t address = wireAddress(kCommandRegister);
     const std::size_t length = rtu::buildWriteSingle(request_.data(), static_cast<std::uint8_t>(slaveAddress_),
                                                      address, static_cast<std::uint16_t>(code & 0xFFFF));
+    // The echo names the command register; the value it echoes is not compared.
+    const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), 6, address, 1};
+    settleOwedReplies(expected);
     drainLink();
     if (!sendFrame(length))
         return fail({LinkFault::SendFailed});
     pauseUntil(deadlineAfter(writeSettleDelay_));
-    // The echo names the command register; the value it echoes is not compared.
-    const rtu::Expectation expected{static_cast<std::uint8_t>(slaveAddress_), 6, address, 1};
     const RtuReceiver::Result echo = receiver_.await(network_, expected, deadlineAfter(readTimeout_));
-    return echo.kind == rtu::ScanKind::Answer || fail(echo.error);
+    if (echo.kind == rtu::ScanKind::Answer)
+        return true;
+    // A command is never repeated: a tap change or an erase must not happen twice.
+    if (echo.kind != rtu::ScanKind::Exception)
+        owe(expected, 1);
+    return fail(echo.error);
 }
 
 bool DeviceLink::flushQueuedReads(Seconds timeout)

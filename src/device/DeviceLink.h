@@ -66,6 +66,14 @@ public:
     // Who is using the link: pages hold it while a tick or an action runs.
     LinkActivity& activity() { return activity_; }
 
+    // A read that got no answer, or a damaged one (bad CRC, byte count or length), is
+    // sent again up to `retries` more times (0..10; 0 until set). Writes and commands
+    // are never sent twice: a write whose echo is lost is read back and counts only
+    // when every register holds what was written.
+    static constexpr int kMaxReadRetries = 10;
+    void setReadRetries(int retries);
+    int readRetries() const { return readRetries_; }
+
     Seconds readTimeout() const { return readTimeout_; }
     Seconds writeSettleDelay() const { return writeSettleDelay_; }
     static constexpr Seconds kAsyncReplyTimeout{5.0};
@@ -105,6 +113,9 @@ private:
     std::uint16_t wireAddress(int reg) const;
     bool sendFrame(std::size_t length);
     void drainLink();
+    // Remembers that `replies` sent for `request` are still unanswered.
+    void owe(const rtu::Expectation& request, int replies);
+    void settleOwedReplies(const rtu::Expectation& next);
     void pauseUntil(Deadline deadline);
     // The serial transaction may start: the link is open and no other transaction runs.
     bool rtuFree();
@@ -139,6 +150,14 @@ private:
     bool linkOnSerialPort_ = false;
     std::string portName_;
     int slaveAddress_ = 1;
+    int readRetries_ = 0;
+    // Replies that requests which gave up may still get, until their guard time ends.
+    struct OwedReplies {
+        rtu::Expectation request;
+        int replies = 0;
+        Deadline until{};
+    };
+    std::vector<OwedReplies> owed_;
     Seconds readTimeout_{0.025};
     Seconds writeSettleDelay_{0.025};
 

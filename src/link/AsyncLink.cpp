@@ -192,6 +192,7 @@ bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint1
     matcher_.begin(sequenceInFlight_);
     ++sequenceCounter_;
     const unsigned generation = generation_;
+    const std::size_t dropped = parser_.droppedFrames();
     const Deadline deadline = deadlineAfter(timeout);
     if (!sendAll(frame, deadline)) {
         busy_ = false;
@@ -199,12 +200,14 @@ bool AsyncLink::request(const std::function<std::vector<std::uint8_t>(std::uint1
         return fail({LinkFault::SendFailed});
     }
     pump_.runUntil([&] { return replyArrived_ || generation_ != generation; }, deadline);
+    // The close event left its error: none for an orderly close, the reset's otherwise.
     if (generation_ != generation)
-        return fail({LinkFault::ConnectionLost});
+        return fail({LinkFault::ConnectionLost, lastError_});
     busy_ = false;
     if (!replyArrived_) {
         matcher_.abandon();
-        return fail({LinkFault::Timeout});
+        // A frame the parser had to throw away is likelier the answer than silence.
+        return fail({parser_.droppedFrames() != dropped ? LinkFault::BadFrameLength : LinkFault::Timeout});
     }
     matcher_.end();
     return true;
@@ -217,10 +220,18 @@ bool AsyncLink::read(std::span<const std::uint16_t> registers, Seconds timeout, 
     for (std::size_t at = 0; at < registers.size(); at += asyncframe::kMaxReadRegisters) {
         const auto part = registers.subspan(at, std::min(asyncframe::kMaxReadRegisters, registers.size() - at));
         const auto build = [part](std::uint16_t sequence) { return asyncframe::buildRead(sequence, part); };
-        if (!request(build, timeout))
-            return false;
-        if (const LinkError e = checkReadReply(replyPayload_, part, values); e.fault != LinkFault::None)
-            return fail(e);
+        // Each attempt has its own sequence number, so a late reply to an earlier one
+        // is never taken for it.
+        for (int attempt = 0;; ++attempt) {
+            if (request(build, timeout)) {
+                const LinkError e = checkReadReply(replyPayload_, part, values);
+                if (e.fault == LinkFault::None)
+                    break;
+                fail(e);
+            }
+            if (attempt >= readRetries_ || !worthRepeatingRead(fault_.fault))
+                return false;
+        }
         storeData(replyPayload_);
     }
     return true;

@@ -55,6 +55,9 @@ public:
     // A write confirmed by reading the registers back: true only when each holds the
     // last value written to it.
     bool writeAndReadBack(std::span<const asyncframe::Pair> pairs, Seconds timeout);
+    // A read without a reply, or with one that does not carry what was asked, is
+    // asked again up to `retries` more times; writes never are.
+    void setReadRetries(int retries) { readRetries_ = retries; }
     // Why the last request failed.
     const LinkError& lastFault() const { return fault_; }
 
@@ -91,6 +94,7 @@ private:
     // Changes on every open and close, so a waiting request sees its link go away.
     unsigned generation_ = 0;
 
+    int readRetries_ = 0;
     bool busy_ = false;
     bool replyArrived_ = false;
     std::uint16_t sequenceCounter_ = 0;

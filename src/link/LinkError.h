@@ -17,6 +17,9 @@ enum class LinkFault {
     Refused,        // asynchronous write with status `code`
     ReadBackDiffers,// register `reg` reads back `value`
     ConnectionLost, // the TCP connection closed or was reset
+    BadByteCount,   // a read reply whose byte count disagrees with its length
+    OversizeDatagram, // a datagram longer than any reply (`value` bytes)
+    BadFrameLength, // a TCP frame declaring a length no frame can have
 };
 
 struct LinkError {
@@ -29,3 +32,8 @@ struct LinkError {
 // One short English phrase: "time-out", "exception 2", "bad CRC", "connection reset",
 // "refused write (status 3)", "read-back differs (register 136 holds 7)".
 std::string describeLinkError(const LinkError& error);
+
+// A read that failed this way is worth sending again: nothing answered, or what
+// answered was damaged. An exception or a refusal is the device's answer, and a link
+// that is gone or busy would fail again.
+bool worthRepeatingRead(LinkFault fault);

@@ -37,11 +37,14 @@ private:
     // What was skipped while waiting, for the cause of a missing answer.
     struct Seen {
         bool badCrc = false;
+        bool badByteCount = false;
         int shortValues = -1; // values of the last shorter read reply; -1: none
     };
     static Result found(const rtu::ScanStep& step, const std::uint8_t* frame);
     static Result none(const Seen& seen, const rtu::Expectation& expected);
     static void note(Seen& seen, const rtu::ScanStep& step);
+    // A whole read reply with a good CRC whose byte count claims another length.
+    static bool badByteCount(const std::uint8_t* data, std::size_t size, const rtu::Expectation& expected);
 
     SerialPort& serial_;
     UdpLink& udp_;

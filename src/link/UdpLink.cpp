@@ -65,6 +65,7 @@ std::size_t UdpLink::receive(std::uint8_t* buffer, std::size_t capacity, std::si
     // A datagram may be far longer than a reply: take it whole into scratch space so
     // that an oversized one is refused instead of overrunning the reply buffer.
     std::array<std::uint8_t, kMaxDatagram> scratch;
+    lastOversize_ = 0;
     for (;;) {
         const ssize_t n = ::recv(fd_, scratch.data(), scratch.size(), MSG_TRUNC);
         if (n < 0 && errno == EINTR)
@@ -77,8 +78,10 @@ std::size_t UdpLink::receive(std::uint8_t* buffer, std::size_t capacity, std::si
         if (n <= 0)
             return 0;
         const auto length = static_cast<std::size_t>(n);
-        if (length > capacity || length > scratch.size())
+        if (length > capacity || length > scratch.size()) {
+            lastOversize_ = length;
             return 0;
+        }
         if (length < wanted) {
             if (LinkClock::now() >= deadline)
                 return 0;

@@ -29,8 +29,11 @@ public:
     std::size_t receive(std::uint8_t* buffer, std::size_t capacity, std::size_t wanted, Deadline deadline);
     // Discards every datagram already received.
     void drain();
+    // The length of the datagram that ended the last receive for being too long; 0: none.
+    std::size_t lastOversize() const { return lastOversize_; }
 
 private:
     EventPump& pump_;
     int fd_ = -1;
+    std::size_t lastOversize_ = 0;
 };

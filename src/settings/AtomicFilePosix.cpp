@@ -64,13 +64,42 @@ void removeStrayTemporaries(const std::filesystem::path& folder, const std::stri
     ::closedir(dir);
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// The hidden name a temporary file of `path` starts with.
+std::string temporaryPrefix(const std::filesystem::path& path)
+{
+    // Appended, not a literal + string: GCC 12 warns falsely (-Wrestrict) on that at -O2.
+    return std::string(1, '.').append(path.filename().string()).append(1, '.');
+}
+
 } // namespace
+
+bool canWriteFileAtomically(const std::filesystem::path& path, std::string& error)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        error = reason("cannot write", path, EISDIR);
+        return false;
+    }
+    std::string probe = (folderOf(path) / (temporaryPrefix(path) + "XXXXXX")).string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        error = reason("cannot write", path, errno);
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    // Appended, not a literal + string: GCC 12 warns falsely (-Wrestrict) on that at -O2.
-    const std::string prefix = std::string(1, '.').append(path.filename().string()).append(1, '.');
+    const std::filesystem::path folder = folderOf(path);
+    const std::string prefix = temporaryPrefix(path);
     removeStrayTemporaries(folder, prefix);
     std::string pattern = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());

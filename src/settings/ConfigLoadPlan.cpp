@@ -38,7 +38,8 @@ bool ConfigLoadPlan::refuse(ConfigLoadOutcome& outcome, const std::string& why, 
 }
 
 bool ConfigLoadPlan::number(const std::string& section, const std::string& key, std::int64_t fallback,
-                            std::int64_t& value, ConfigLoadOutcome& outcome, int errorRegister)
+                            std::int64_t& value, ConfigLoadOutcome& outcome, int errorRegister,
+                            const std::string& outOfRange)
 {
     value = fallback;
     const auto text = ini_.value(section, key);
@@ -49,6 +50,10 @@ bool ConfigLoadPlan::number(const std::string& section, const std::string& key, 
         return true;
     }
     const std::string what = key + " = " + *text;
+    // A number too large for 64 bits is a wrong value, not a missing one: its default
+    // must not go to the device in its place.
+    if (IniFile::isIntegerText(*text))
+        return refuse(outcome, "[" + section + "] " + what + " " + outOfRange, errorRegister);
     if (options_.strict)
         return refuse(outcome, "[" + section + "] " + what + " is not an integer", errorRegister);
     outcome.defaulted.push_back(what);
@@ -58,14 +63,32 @@ bool ConfigLoadPlan::number(const std::string& section, const std::string& key, 
 bool ConfigLoadPlan::word(const std::string& section, const std::string& key, std::int64_t fallback,
                           std::uint16_t& value, ConfigLoadOutcome& outcome, int errorRegister)
 {
+    static const std::string kOutside = "is outside 0..65535";
     std::int64_t v = 0;
-    if (!number(section, key, fallback, v, outcome, errorRegister))
+    if (!number(section, key, fallback, v, outcome, errorRegister, kOutside))
         return false;
     if (v < 0 || v > 0xFFFF)
-        return refuse(outcome, "[" + section + "] " + key + " = " + std::to_string(v) + " is outside 0..65535",
-                      errorRegister);
+        return refuse(outcome, "[" + section + "] " + key + " = " + std::to_string(v) + " " + kOutside, errorRegister);
     value = static_cast<std::uint16_t>(v);
     return true;
+}
+
+bool ConfigLoadPlan::number32(const std::string& key, std::int64_t fallback, std::int64_t& value,
+                              ConfigLoadOutcome& outcome, int errorRegister)
+{
+    static const std::string kNot32 = "is not a 32-bit number";
+    if (!number(kGeneralConfSection, key, fallback, value, outcome, errorRegister, kNot32))
+        return false;
+    if (!fits32(value))
+        return refuse(outcome, "[" + std::string(kGeneralConfSection) + "] " + key + " = " + std::to_string(value) + " "
+                                   + kNot32,
+                      errorRegister);
+    return true;
+}
+
+bool ConfigLoadPlan::signature(ConfigLoadOutcome& outcome, std::int64_t& value)
+{
+    return number(kGeneralConfSection, "DeviceSignature", 0, value, outcome, -1, "is not a device signature");
 }
 
 bool ConfigLoadPlan::planText(const char* key, const char* fallback, int first)
@@ -91,11 +114,9 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
     single(1500, language, "Language");
 
     std::int64_t codedPassword = 0;
-    if (!number(kGeneralConfSection, "Senha", 0, codedPassword, outcome, 1600))
+    if (!number32("Senha", 0, codedPassword, outcome, 1600))
         return false;
     if (codedPassword != 0) {
-        if (!fits32(codedPassword))
-            return refuse(outcome, "Senha = " + std::to_string(codedPassword) + " is not a 32-bit number", 1600);
         const auto letters = decodePassword(static_cast<std::uint32_t>(codedPassword));
         if (!isUsablePassword(letters))
             return refuse(outcome,
@@ -106,10 +127,8 @@ bool ConfigLoadPlan::planGeneral(ConfigLoadOutcome& outcome)
     }
 
     std::int64_t ip = 0;
-    if (!number(kGeneralConfSection, "IpAddr", kDefaultIpAddr, ip, outcome, 1700))
+    if (!number32("IpAddr", kDefaultIpAddr, ip, outcome, 1700))
         return false;
-    if (!fits32(ip))
-        return refuse(outcome, "IpAddr = " + std::to_string(ip) + " is not a 32-bit number", 1700);
     const auto address = static_cast<std::uint32_t>(ip);
     single(1700, static_cast<std::uint16_t>(address & 0xFFFF), "IpAddr");
     single(1701, static_cast<std::uint16_t>(address >> 16), "IpAddr");

@@ -26,8 +26,9 @@ struct PlannedWrite {
 };
 
 // Every write a load of `file` would make for `options`, read and checked before the
-// first goes to the device: a value out of range refuses the whole file. A value that
-// is not an integer takes the row's default (and refuses the file when strict).
+// first goes to the device: a value out of range (however large) refuses the whole
+// file. A value that is not an integer takes the row's default (and refuses the file
+// when strict).
 class ConfigLoadPlan {
 public:
     ConfigLoadPlan(int deviceType, const IniFile& ini, const ConfigLoadOptions& options);
@@ -36,14 +37,21 @@ public:
     // meant for in `outcome`; the keys that took their default go to
     // outcome.defaulted either way.
     bool build(ConfigLoadOutcome& outcome);
+    // The file's "DeviceSignature" (0 when absent), read by the same rules as the
+    // values: false with the reason (error register -1) when it cannot stand.
+    bool signature(ConfigLoadOutcome& outcome, std::int64_t& value);
     const std::vector<PlannedWrite>& writes() const { return writes_; }
     int rowCount() const;
 
 private:
     // The refusal names the register the value was meant for (-1: none).
     bool refuse(ConfigLoadOutcome& outcome, const std::string& why, int errorRegister);
+    // An integer too large for 64 bits is refused, the refusal ending in `outOfRange`.
     bool number(const std::string& section, const std::string& key, std::int64_t fallback, std::int64_t& value,
-                ConfigLoadOutcome& outcome, int errorRegister);
+                ConfigLoadOutcome& outcome, int errorRegister, const std::string& outOfRange);
+    // The password and the address: 32-bit numbers, signed or unsigned.
+    bool number32(const std::string& key, std::int64_t fallback, std::int64_t& value, ConfigLoadOutcome& outcome,
+                  int errorRegister);
     bool word(const std::string& section, const std::string& key, std::int64_t fallback, std::uint16_t& value,
               ConfigLoadOutcome& outcome, int errorRegister);
     bool planGeneral(ConfigLoadOutcome& outcome);

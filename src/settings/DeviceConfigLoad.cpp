@@ -191,8 +191,9 @@ private:
     std::vector<Written> queued_;
 };
 
-// Reads the file and checks that it is this model's.
-bool readModelFile(int type, const std::filesystem::path& file, IniFile& ini, ConfigLoadOutcome& outcome)
+// Reads the file into `ini` (the plan's) and checks that it is this model's.
+bool readModelFile(int type, const std::filesystem::path& file, IniFile& ini, ConfigLoadPlan& plan,
+                   ConfigLoadOutcome& outcome)
 {
     const auto refuse = [&](const std::string& why) {
         outcome.errorRegister = -1;
@@ -208,7 +209,9 @@ bool readModelFile(int type, const std::filesystem::path& file, IniFile& ini, Co
     if (!ini.load(error))
         return refuse(error);
     const std::string model(modelName(type));
-    const std::int64_t signature = ini.readInteger(kGeneralConfSection, "DeviceSignature", 0);
+    std::int64_t signature = 0;
+    if (!plan.signature(outcome, signature))
+        return false;
     if (signature != 0 && signature != configSignature(type)) {
         const std::string other = signatureModelName(static_cast<int>(signature));
         return refuse(file.string() + " is not a " + model + " configuration: it is "
@@ -250,10 +253,8 @@ bool checkConfigurationFile(int deviceType, const std::filesystem::path& file, c
 {
     outcome = {};
     IniFile ini;
-    if (!readModelFile(deviceType, file, ini, outcome))
-        return false;
     ConfigLoadPlan plan(deviceType, ini, options);
-    return plan.build(outcome);
+    return readModelFile(deviceType, file, ini, plan, outcome) && plan.build(outcome);
 }
 
 bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, const ConfigLoadOptions& options,
@@ -261,10 +262,8 @@ bool loadConfiguration(DeviceLink& link, const std::filesystem::path& file, cons
 {
     outcome = {};
     IniFile ini;
-    if (!readModelFile(link.deviceType(), file, ini, outcome))
-        return false;
     ConfigLoadPlan plan(link.deviceType(), ini, options);
-    if (!plan.build(outcome))
+    if (!readModelFile(link.deviceType(), file, ini, plan, outcome) || !plan.build(outcome))
         return false;
     const ConfigPause sleeper = [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); };
     ConfigLoader loader(link, plan, options, pause ? pause : sleeper, progress, outcome);

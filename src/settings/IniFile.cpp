@@ -56,6 +56,14 @@ std::optional<std::int64_t> IniFile::parseInteger(std::string_view text)
     return v;
 }
 
+bool IniFile::isIntegerText(std::string_view text)
+{
+    text = trim(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 bool IniFile::load(std::string& error)
 {
     std::error_code ec;

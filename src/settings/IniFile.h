@@ -59,6 +59,9 @@ public:
 
     // A whole decimal integer as readInteger takes it.
     static std::optional<std::int64_t> parseInteger(std::string_view text);
+    // Spelt as a whole decimal integer (sign, digits, blanks around), of any size: the
+    // text that parseInteger refuses only because it does not fit in 64 bits.
+    static bool isIntegerText(std::string_view text);
 
     std::vector<std::string> sectionNames() const;
     std::vector<std::string> keys(std::string_view section) const;

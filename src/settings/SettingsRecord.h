@@ -27,6 +27,8 @@ struct SettingsRecord {
     std::string LastFaultDetectionPath;
     std::array<std::string, 10> IrrRelayNames; // pump, branches 1..5, four unused
     std::string LastRecordsPath;
+    // Times a read that got no answer, or a damaged one, is sent again (0..10).
+    int Retries = 2;
 
     ConnectionSettings& connection(int deviceType) { return connections.at(static_cast<std::size_t>(deviceType)); }
     const ConnectionSettings& connection(int deviceType) const { return connections.at(static_cast<std::size_t>(deviceType)); }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsFolder.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -92,6 +93,7 @@ bool SettingsStore::load(SettingsRecord& r, const std::filesystem::path& folder,
     for (int k = 7; k <= 10; ++k)
         r.IrrRelayNames[static_cast<std::size_t>(k - 1)].clear();
     r.LastRecordsPath = ini_.readString(kRelaysIrrSection, "RecFilePath", "");
+    r.Retries = std::clamp(ini_.readInt(kGeneral, "Retries", 2), 0, 10);
     return ok;
 }
 
@@ -111,6 +113,7 @@ bool SettingsStore::save(const SettingsRecord& r, const std::filesystem::path& f
     for (int k = 1; k <= 10; ++k)
         ini_.writeString(kRelaysIrrSection, nameKey(k), r.IrrRelayNames[static_cast<std::size_t>(k - 1)]);
     ini_.writeString(kRelaysIrrSection, "RecFilePath", r.LastRecordsPath);
+    ini_.writeInteger(kGeneral, "Retries", r.Retries);
     return ini_.save(error);
 }
 

@@ -22,6 +22,26 @@ CtlRun irrigationCtl(std::vector<std::string> link, const std::vector<std::strin
     return ctlWithPassword(std::move(link), command);
 }
 
+const std::string kRecordsHeader = "Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura\r\n";
+const std::string kFirstRecordLine = "01/11/26 06:00, 0.0 mm, 300 L, 20.0 C\r\n";
+
+std::vector<std::string> irrigationLink(const qlxsim::SimServer& sim, bool tcp)
+{
+    if (tcp)
+        return {"--tcp", "127.0.0.1:" + std::to_string(sim.tcpPort())};
+    return {"--serial", sim.serialPath()};
+}
+
+// How many records the device holds, read by a fault-free save.
+std::size_t recordsHeld(qlxsim::SimServer& sim, const TempFolder& folder)
+{
+    sim.setFaults("");
+    const auto file = folder / "held.txt";
+    const CtlRun r = irrigationCtl(irrigationLink(sim, true), {"records", "save", file.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return crlfLines(readFile(file)).size() - 1;
+}
+
 } // namespace
 
 TEST(CtlIrrigationRecords, SaveWritesThePagesFileAndEraseEmptiesTheStore)
@@ -66,8 +86,73 @@ TEST(CtlIrrigationRecords, AReadingTheLinkCutsShortKeepsWhatArrivedAndFails)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("the reading stopped after "), std::string::npos) << r.err;
     const std::string kept = readFile(cut);
-    EXPECT_EQ(readFile(folder / "whole.txt").rfind(kept, 0), 0u) << "the file holds a prefix of the records";
-    EXPECT_LT(kept.size(), readFile(folder / "whole.txt").size());
+    const auto last = kept.rfind("INCOMPLETE: ");
+    ASSERT_NE(last, std::string::npos) << "the file says it is incomplete";
+    EXPECT_EQ(readFile(folder / "whole.txt").rfind(kept.substr(0, last), 0), 0u) << "then a prefix of the records";
+    EXPECT_LT(last, readFile(folder / "whole.txt").size());
+}
+
+// A selection the device acknowledges without applying it (or answers with another
+// status than its "no such record") is no end of the records: the save fails with the
+// cause, and the file keeps what arrived and says it is incomplete.
+TEST(CtlIrrigationRecords, ASelectionThatDoesNotTakeFailsAndTheFileSaysSo)
+{
+    struct Case {
+        const char* faults;
+        bool tcp;
+        std::size_t kept;
+        std::string cause;
+    };
+    const Case cases[] = {
+        {"ignore-writes", false, 1, "selecting record 1 (register 4000) failed: read-back differs (register 4000 holds 0)"},
+        {"ignore-writes", true, 1, "selecting record 1 (register 4000) failed: read-back differs (register 4000 holds 0)"},
+        {"exception=4", true, 0, "selecting record 0 (register 4000) failed: refused write (status 4)"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.faults) + (c.tcp ? " tcp" : " serial"));
+        auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-3"}, {.serial = true, .tcp = true});
+        sim->setFaults(c.faults);
+        const auto file = folder / "records.txt";
+        const CtlRun r = irrigationCtl(irrigationLink(*sim, c.tcp), {"records", "save", file.string()});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        const std::string kept = std::to_string(c.kept);
+        EXPECT_EQ(r.err, "qlx700ctl: the reading stopped after " + kept + " records (" + c.cause + "); " + file.string()
+                             + " holds those " + kept + " and says it is incomplete\n");
+        EXPECT_EQ(readFile(file), kRecordsHeader + (c.kept == 1 ? kFirstRecordLine : "") + "INCOMPLETE: " + kept + " records read; "
+                                      + c.cause + "\r\n");
+        EXPECT_EQ(recordsHeld(*sim, folder), 3u) << "a save changes nothing on the device";
+    }
+}
+
+// The erase is checked: the store must refuse record 0 afterwards.
+TEST(CtlIrrigationRecords, EraseFailsWhenTheDeviceStillHoldsRecords)
+{
+    struct Case {
+        const char* faults;
+        bool tcp;
+        int status;
+        std::string message;
+        std::size_t held;
+    };
+    const Case cases[] = {
+        {"", false, 0, "", 0},
+        {"ignore-writes", false, 1, "the device acknowledged the erase (command 1130) but still holds records: record 0 can be selected", 3},
+        {"ignore-writes", true, 1, "the device acknowledged the erase (command 1130) but still holds records: record 0 can be selected", 3},
+        {"exception=4", true, 1, "erasing the records failed (command 1130): refused write (status 4)", 3},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.faults) + (c.tcp ? " tcp" : " serial"));
+        auto sim = qlxsim::SimServer::start({.model = "IRR", .preset = "irr-records-3"}, {.serial = true, .tcp = true});
+        sim->setFaults(c.faults);
+        const CtlRun r = irrigationCtl(irrigationLink(*sim, c.tcp), {"records", "erase"});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, c.status == 0 ? "records erased\n" : "");
+        EXPECT_EQ(r.err, c.status == 0 ? "" : "qlx700ctl: " + c.message + "\n");
+        EXPECT_EQ(recordsHeld(*sim, folder), c.held);
+    }
 }
 
 TEST(CtlIrrigationRecords, OtherModelsAndBadArgumentsAreRefused)

@@ -43,6 +43,35 @@ TEST(CtlRecords, EventsSaveWritesTheLogFileAndEraseEmptiesTheDevice)
     EXPECT_EQ(sim->reg(1800), 0);
 }
 
+// The erase is checked by the count it leaves in 1800.
+TEST(CtlRecords, EventsEraseFailsWhenTheDeviceStillHoldsItsEvents)
+{
+    struct Case {
+        const char* faults;
+        bool tcp;
+        int status;
+        std::string message;
+        int held;
+    };
+    const Case cases[] = {
+        {"", false, 0, "", 0},
+        {"ignore-writes", false, 1, "the device acknowledged the erase (command 100) but still holds 25 events (register 1800)", 25},
+        {"ignore-writes", true, 1, "the device acknowledged the erase (command 100) but still holds 25 events (register 1800)", 25},
+        {"exception=4", true, 1, "erasing the events failed (register 3000): refused write (status 4)", 25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.faults) + (c.tcp ? " tcp" : " serial"));
+        auto sim = qlxsim::SimServer::start({.model = "T", .preset = "t-events-25"}, {.serial = true, .tcp = true});
+        sim->setReg(214, 0); // no event recorded meanwhile
+        sim->setFaults(c.faults);
+        const CtlRun r = ctlWithPassword(ctlLinks(*sim)[c.tcp ? 1 : 0], {"events", "erase"});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, c.status == 0 ? "events erased\n" : "");
+        EXPECT_EQ(r.err, c.status == 0 ? "" : "qlx700ctl: " + c.message + "\n");
+        EXPECT_EQ(sim->reg(1800), c.held);
+    }
+}
+
 TEST(CtlRecords, ACutDownloadKeepsWhatArrivedAndFails)
 {
     auto sim = qlxsim::SimServer::start({.model = "T", .preset = "t-events-25"}, {.tcp = true});

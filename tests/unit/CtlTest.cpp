@@ -117,6 +117,9 @@ TEST_F(Ctl, UsageErrorsExitWithTwo)
         {"--serial", "x", "--udp", "h", "info"},
         {"--serial", "x", "--format", "7N1", "info"},
         {"--serial", "x", "--model", "Q", "info"},
+        {"--retries", "11", "--serial", "x", "info"},
+        {"--retries", "-1", "--serial", "x", "info"},
+        {"--retries", "two", "--serial", "x", "info"},
         {"--bogus"},
     };
     for (const auto& args : cases) {

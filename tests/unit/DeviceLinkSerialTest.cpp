@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace {
@@ -82,6 +83,31 @@ TEST_F(DeviceLinkSerialTest, RefusedAndInconsistentRepliesLeaveTheImage)
     EXPECT_EQ(link.registerValue(201), 2);
     EXPECT_FALSE(link.received(202));
     EXPECT_FALSE(link.received(203));
+}
+
+// A damaged reply (a byte count that disagrees with its length, fewer registers than
+// asked) costs the read one more request when retries are allowed, and only then.
+TEST_F(DeviceLinkSerialTest, ADamagedReplyIsAskedForAgainWithinTheRetries)
+{
+    open();
+    device.set(201, 2);
+    device.set(202, 30);
+    for (int retries : {0, 1}) {
+        for (const char* damage : {"byte count", "short"}) {
+            SCOPED_TRACE(std::string(damage) + " with " + std::to_string(retries) + " retries");
+            link.setReadRetries(retries);
+            pty.clearRequests();
+            if (std::string(damage) == "short")
+                device.shortReplyCount = 1;
+            else
+                device.badByteCount = true;
+            EXPECT_EQ(link.readRegisters(201, 2), retries == 1);
+            EXPECT_EQ(pty.requests().size(), static_cast<std::size_t>(1 + retries));
+            EXPECT_EQ(link.received(202), retries == 1);
+            link.close();
+            open();
+        }
+    }
 }
 
 // Bytes an earlier exchange left on the line arrive just before the answer: whole

@@ -20,11 +20,18 @@ TEST(IniFile, IntegersFallBackUnlessWholeDecimalIn64Bits)
     struct Case {
         const char* key;
         std::int64_t expected;
+        bool integerText; // spelt as an integer, whatever its size
     };
-    const Case cases[] = {{"a", -1}, {"b", 42}, {"c", -17}, {"d", 9999999999LL}, {"e", -1}, {"f", -1},
-                          {"g", 5}, {"h", -1}, {"i", -1}, {"j", -1}, {"k", -1}, {"absent", -1}};
-    for (const Case& c : cases)
+    const Case cases[] = {{"a", -1, false}, {"b", 42, true}, {"c", -17, true}, {"d", 9999999999LL, true},
+                          {"e", -1, false}, {"f", -1, false}, {"g", 5, true},  {"h", -1, false},
+                          {"i", -1, true},  {"j", -1, false}, {"k", -1, false}};
+    for (const Case& c : cases) {
         EXPECT_EQ(ini.readInteger("S", c.key, -1), c.expected) << c.key;
+        EXPECT_EQ(IniFile::isIntegerText(*ini.value("S", c.key)), c.integerText) << c.key;
+    }
+    EXPECT_EQ(ini.readInteger("S", "absent", -1), -1);
+    EXPECT_FALSE(IniFile::isIntegerText(" - 5"));
+    EXPECT_TRUE(IniFile::isIntegerText("-99999999999999999999999999999"));
 }
 
 TEST(IniFile, IntsFallBackOutsideTheIntRange)

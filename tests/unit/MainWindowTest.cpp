@@ -171,8 +171,9 @@ TEST_F(MainWindowTest, SelectingADeviceTypeClosesTheLinkSavesAndShowsItsGeneralP
 
 TEST_F(MainWindowTest, AStoredDeviceTypeIsRestoredAndOneOutOfRangeStartsOnTheT)
 {
-    TempFolder::write(folder / "conf.ini", "[GeneralSection]\nLastDevice=4\nLastLanguage=2\n");
+    TempFolder::write(folder / "conf.ini", "[GeneralSection]\nLastDevice=4\nLastLanguage=2\nRetries=5\n");
     start();
+    EXPECT_EQ(main->comm().readRetries(), 5);
     EXPECT_EQ(main->comm().deviceType(), kQLX700C);
     EXPECT_EQ(main->shownPage(), PageId::PositionGeneral);
     EXPECT_EQ(main->caption(), "Control de QLX700-C  " + kVersion);
@@ -182,6 +183,7 @@ TEST_F(MainWindowTest, AStoredDeviceTypeIsRestoredAndOneOutOfRangeStartsOnTheT)
     FolderAppSettings otherSettings(other.path());
     MainWindow second(pump, otherSettings, ui, factory);
     second.start();
+    EXPECT_EQ(second.comm().readRetries(), 2);
     EXPECT_EQ(second.comm().deviceType(), kQLX700T);
     EXPECT_EQ(second.deviceTypeIndex(), 0);
     EXPECT_EQ(second.language(), 0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 SettingsRecord loadFrom(const TempFolder& tmp, const std::string& content)
@@ -76,6 +78,17 @@ TEST(SettingsStore, BadNumbersFallBackEmptyTextsStayEmpty)
     EXPECT_EQ(r.IrrRelayNames[0], "Poço");
 }
 
+// How often a read is sent again: 0..10, anything else the nearest bound, text the default.
+TEST(SettingsStore, RetriesAreReadWithinTheirRange)
+{
+    const std::pair<const char*, int> cases[] = {{"", 2}, {"0", 0}, {"3", 3}, {"10", 10}, {"11", 10}, {"-1", 0}, {"abc", 2}};
+    for (const auto& [text, retries] : cases) {
+        TempFolder tmp;
+        const std::string file = *text ? std::string("[GeneralSection]\nRetries=") + text + "\n" : std::string();
+        EXPECT_EQ(loadFrom(tmp, file).Retries, retries) << text;
+    }
+}
+
 TEST(SettingsStore, SaveWritesEveryKeyInOrderAndKeepsUnknownOnes)
 {
     TempFolder tmp;
@@ -104,6 +117,7 @@ TEST(SettingsStore, SaveWritesEveryKeyInOrderAndKeepsUnknownOnes)
         for (const char* key : group)
             expected.push_back(std::string(key) + suffix);
     }
+    expected.push_back("Retries");
     EXPECT_EQ(file.keys("GeneralSection"), expected);
     std::vector<std::string> irr;
     for (int k = 1; k <= 10; ++k)

@@ -10,14 +10,20 @@ namespace irrigationrecords {
 
 namespace {
 
-// How the controller says a record number is past its last: an exception reply, an
-// error status over TCP, or a selector that reads back something else.
-bool refusal(LinkFault fault)
-{
-    return fault == LinkFault::Exception || fault == LinkFault::Refused || fault == LinkFault::ReadBackDiffers;
-}
+// Modbus's "illegal data value", which the controller also gives as the status of an
+// asynchronous write.
+constexpr int kIllegalValue = 3;
 
 } // namespace
+
+Selection selectRecord(DeviceLink& comm, int index)
+{
+    if (comm.writeRegister(kSelectRegister, index, false, true))
+        return Selection::Selected;
+    const LinkError e = comm.lastError();
+    const bool refused = (e.fault == LinkFault::Exception || e.fault == LinkFault::Refused) && e.code == kIllegalValue;
+    return refused ? Selection::Refused : Selection::Failed;
+}
 
 Record splitRecord(std::string_view text)
 {
@@ -40,10 +46,10 @@ Reading readRecords(DeviceLink& comm, const std::function<void(int read)>& progr
 {
     Reading reading;
     for (int i = 0; i < kMaxRecords; ++i) {
-        // Forced: the selector must be written even when it already holds the number,
-        // and its read-back tells a refused selection apart.
-        if (!comm.writeRegister(kSelectRegister, i, false, true)) {
-            reading.complete = refusal(comm.lastError().fault);
+        const Selection selection = selectRecord(comm, i);
+        if (selection != Selection::Selected) {
+            reading.complete = selection == Selection::Refused;
+            reading.selectionFailed = !reading.complete;
             return reading;
         }
         if (!comm.readRegisters(kTextRegister, kTextRegisters))

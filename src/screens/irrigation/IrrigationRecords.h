@@ -29,11 +29,27 @@ Record splitRecord(std::string_view text);
 // The fields joined by ", "; an empty temperature becomes "-----".
 std::string recordLine(const Record& record);
 
+// What selecting a record number in 4000 came to.
+enum class Selection {
+    Selected, // written and read back
+    Refused,  // the device said the number is past its last record
+    Failed,   // anything else: silence, another refusal, a selector that reads back another number
+};
+
+// Selects record `index`, forced (the selector must be written even when it already
+// holds the number) and read back. The device refuses a number past its last record
+// as an illegal value: exception 3, or status 3 over TCP.
+Selection selectRecord(DeviceLink& comm, int index);
+
 struct Reading {
     std::vector<Record> records;
     // The device refused the selection past its last record, or all 50 were read; a
-    // reading the link cut short (silence, a lost connection) is not complete.
+    // reading cut short (silence, a lost connection, a selection that did not take)
+    // is not complete.
     bool complete = false;
+    // Where an incomplete reading stopped: that record's selection failed, or
+    // (selectionFailed false) the read of its text.
+    bool selectionFailed = false;
 };
 
 // Reads records 0, 1, ... until a selection or a read fails, or 50 were read. A

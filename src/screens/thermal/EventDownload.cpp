@@ -13,10 +13,13 @@ constexpr int kWindow = 1810;
 constexpr int kEventsPerPage = 10;
 constexpr Seconds kSecondTryPause{0.2};
 
-bool twice(EventPump& pump, const std::function<bool()>& step)
+// A link that is gone is not tried again: its cause (a reset) is the one to report.
+bool twice(DeviceLink& comm, EventPump& pump, const std::function<bool()>& step)
 {
     if (step())
         return true;
+    if (!comm.connected())
+        return false;
     pump.sleepUntil(deadlineAfter(kSecondTryPause));
     return step();
 }
@@ -30,9 +33,9 @@ EventDownloadResult downloadEvents(DeviceLink& comm, EventPump& pump, int total,
     result.total = std::max(total, 0);
     int remaining = result.total;
     while (remaining > 0) {
-        const bool fetched = twice(pump, [&] { return comm.writeRegister(kEventIndex, remaining - 1, false, true); }) &&
-            twice(pump, [&] { return comm.readRegisters(kWindow, 100, true); }) &&
-            twice(pump, [&] { return comm.readRegisters(kWindow + 100, 30, true); }) && comm.flushQueuedReads();
+        const bool fetched = twice(comm, pump, [&] { return comm.writeRegister(kEventIndex, remaining - 1, false, true); }) &&
+            twice(comm, pump, [&] { return comm.readRegisters(kWindow, 100, true); }) &&
+            twice(comm, pump, [&] { return comm.readRegisters(kWindow + 100, 30, true); }) && comm.flushQueuedReads();
         if (!fetched)
             return result;
         const int records = std::min(remaining, kEventsPerPage);

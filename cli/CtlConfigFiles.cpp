@@ -12,11 +12,20 @@
 
 CtlResult readDeviceConfiguration(CtlSession& session)
 {
+    DeviceLink& link = session.deviceLink();
     int failed = 0;
-    if (!readFullConfiguration(session.deviceLink(), failed))
-        return {kExitFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
-                                  + linkFailureReason(session.deviceLink())};
-    return {kExitSuccess, {}};
+    switch (readConfigurationRegisters(link, failed)) {
+    case ConfigRead::Read:
+        return {kExitSuccess, {}};
+    case ConfigRead::UnitOutsideBus:
+        // The device answered; the index it holds addresses no unit of the bus.
+        return {kExitFailure, "the unit index (register 1951) is " + std::to_string(link.registerValue(failed))
+                                  + ", outside 0..15: no unit's configuration to read"};
+    case ConfigRead::LinkFailed:
+        break;
+    }
+    return {kExitFailure, "reading the device's configuration failed at register " + std::to_string(failed) + ": "
+                              + linkFailureReason(link)};
 }
 
 CtlResult runSaveConfig(CtlSession& session, const std::string& file, std::ostream& out)

@@ -266,6 +266,21 @@ TEST(CtlExactness, AWrongModelIsNamed)
     EXPECT_EQ(monitor.status, 1) << "a device this tool has no live view of is no usage error";
 }
 
+// A P whose unit index addresses no unit answered every read: the cause is the index,
+// not a link failure, and no file is written.
+TEST(CtlExactness, SaveOfAPWithAUnitIndexOutsideTheBusNamesTheIndex)
+{
+    auto sim = qlxsim::SimServer::start({.model = "P"}, {.serial = true});
+    sim->setReg(1951, 20);
+    TempFolder folder;
+    std::vector<std::string> link = serialLink(*sim);
+    link.insert(link.end(), {"--model", "P"});
+    const CtlRun r = run(link, {"save", (folder / "p.conf").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "qlx700ctl: the unit index (register 1951) is 20, outside 0..15: no unit's configuration to read\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "p.conf"));
+}
+
 TEST(CtlExactness, MonitorReconnectsAtOnceAndRepeatsTheSampleAResetCost)
 {
     // Connecting takes three requests (signature, password, inverted logic), then one

@@ -79,11 +79,13 @@ bool ConfigLoadPlan::number32(const std::string& key, std::int64_t fallback, std
     static const std::string kNot32 = "is not a 32-bit number";
     if (!number(kGeneralConfSection, key, fallback, value, outcome, errorRegister, kNot32))
         return false;
-    if (!fits32(value))
-        return refuse(outcome, "[" + std::string(kGeneralConfSection) + "] " + key + " = " + std::to_string(value) + " "
-                                   + kNot32,
-                      errorRegister);
-    return true;
+    if (fits32(value))
+        return true;
+    // Appended piece by piece: GCC 12 misreads a chain of + on temporaries here (-Wstringop-overflow).
+    std::string why = "[";
+    why.append(kGeneralConfSection).append("] ").append(key).append(" = ").append(std::to_string(value));
+    why.append(" ").append(kNot32);
+    return refuse(outcome, why, errorRegister);
 }
 
 bool ConfigLoadPlan::signature(ConfigLoadOutcome& outcome, std::int64_t& value)

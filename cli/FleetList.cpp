@@ -75,16 +75,16 @@ bool validName(const std::string& name)
 }
 
 // serial:PATH[@BAUD[,FORMAT]]
-std::string parseSerial(const std::string& spec, CtlOptions& o)
+std::string parseSerial(const std::string& where, CtlOptions& o)
 {
-    const auto at = spec.rfind('@');
+    const auto at = where.rfind('@');
     o.link = CtlOptions::Link::Serial;
-    o.serialPath = spec.substr(0, at);
+    o.serialPath = where.substr(0, at);
     if (o.serialPath.empty())
         return "serial: needs a port path";
     if (at == std::string::npos)
         return {};
-    const std::string rest = spec.substr(at + 1);
+    const std::string rest = where.substr(at + 1);
     const auto comma = rest.find(',');
     const auto baud = parseNumber(rest.substr(0, comma), 1, 4000000);
     if (!baud || !isSupportedBaudRate(static_cast<std::int32_t>(*baud)))
@@ -99,12 +99,12 @@ std::string parseLink(const std::string& link, CtlOptions& o)
 {
     const auto colon = link.find(':');
     const std::string kind = link.substr(0, colon);
-    const std::string spec = colon == std::string::npos ? std::string() : link.substr(colon + 1);
+    const std::string where = colon == std::string::npos ? std::string() : link.substr(colon + 1);
     if (kind == "serial")
-        return parseSerial(spec, o);
+        return parseSerial(where, o);
     if (kind == "tcp" || kind == "udp") {
         o.link = kind == "tcp" ? CtlOptions::Link::Tcp : CtlOptions::Link::Udp;
-        return parseHostPort(spec, o) ? std::string() : kind + ": needs HOST[:PORT], not '" + spec + "'";
+        return parseHostPort(where, o) ? std::string() : kind + ": needs HOST[:PORT], not '" + where + "'";
     }
     return "the link is tcp:HOST[:PORT], udp:HOST[:PORT] or serial:PATH[@BAUD[,FORMAT]], not '" + link + "'";
 }

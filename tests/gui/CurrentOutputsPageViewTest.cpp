@@ -165,12 +165,7 @@ void CurrentOutputsPageViewTest::aRangeClickWithAnInvalidFullScaleTakesEffect()
     QTest::keyClicks(fullScale, "256");
 
     auto* range = child<QRadioButton>(shown, "rangeGroup1");
-    QWindow* window = shown.windowHandle();
-    const QPoint at = range->mapTo(&shown, QPoint(8, range->height() / 2));
-    closer.whileShown = [&] { QTest::mouseRelease(window, Qt::LeftButton, {}, at); };
-    QTest::mousePress(window, Qt::LeftButton, {}, at);
-    if (std::exchange(closer.whileShown, {}))
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    closer.click(shown, *range);
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts.front(), QString("Valor inválido no Fundo de Escala. Deve ser um inteiro entre 0 e 255."));
     QVERIFY(!range->isDown());

@@ -22,6 +22,18 @@ public:
     QStringList texts;
     std::function<void()> whileShown;
 
+    // A user's click on `button` of `shown`: pressed, then let go, while a box the press
+    // brought up is still showing if there is one.
+    void click(QWidget& shown, QWidget& button)
+    {
+        QWindow* window = shown.windowHandle();
+        const QPoint at = button.mapTo(&shown, QPoint(8, button.height() / 2));
+        whileShown = [window, at] { QTest::mouseRelease(window, Qt::LeftButton, {}, at); };
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        if (std::exchange(whileShown, {}))
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {

@@ -158,12 +158,7 @@ void SerialPortsPageViewTest::aClickLeavingAnInvalidEditTakesEffectWithOneMessag
     QTest::keyClicks(delay, "300");
 
     auto* rate = child<QRadioButton>(shown, "modbusBaudRateGroup3");
-    QWindow* window = shown.windowHandle();
-    const QPoint at = rate->mapTo(&shown, QPoint(8, rate->height() / 2));
-    closer.whileShown = [&] { QTest::mouseRelease(window, Qt::LeftButton, {}, at); };
-    QTest::mousePress(window, Qt::LeftButton, {}, at);
-    if (std::exchange(closer.whileShown, {}))
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    closer.click(shown, *rate);
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(sim->reg(1400), 3);
     QVERIFY(rate->isChecked());

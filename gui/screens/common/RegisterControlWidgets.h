@@ -22,6 +22,21 @@ public:
         std::function<void(std::size_t, int)> optionChosen;
     };
 
+    // The handlers of a page logic with setText, editLeft and optionChosen: typing goes
+    // straight to it, the other two through `handle` (the view's guard and redraw), an
+    // option after `beforeOption` when one is given.
+    template <class Logic, class Handle>
+    static Handlers pageHandlers(Logic& logic, Handle handle, std::function<void()> beforeOption = {})
+    {
+        return {[&logic](std::size_t i, const std::string& text) { logic.setText(i, text); },
+                [&logic, handle] { handle([&logic] { logic.editLeft(); }); },
+                [&logic, handle, beforeOption](std::size_t i, int index) {
+                    if (beforeOption)
+                        beforeOption();
+                    handle([&logic, i, index] { logic.optionChosen(i, index); });
+                }};
+    }
+
     static constexpr int kDefaultEditWidth = 70;
 
     RegisterControlWidgets(const std::vector<RegisterControl>& controls, QWidget* background, Handlers handlers,

@@ -20,12 +20,8 @@ ParallelismPageView::ParallelismPageView(ParallelismPage& logic, QWidget* parent
     const std::vector<RegisterControl>& controls = parallelismControls();
     controls_ = new RegisterControlWidgets(
         controls, background(),
-        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
-         [this] { handle([this] { logic_.editLeft(); }); },
-         [this](std::size_t i, int index) {
-             background()->setFocus();
-             handle([this, i, index] { logic_.optionChosen(i, index); });
-         }});
+        RegisterControlWidgets::pageHandlers(logic_, [this](const auto& work) { handle(work); },
+                                             [this] { background()->setFocus(); }));
     // The address first, as the technician sets it first, then the other edits; the
     // position reading beside them and the relays' functions in a row below.
     const std::size_t address = controlIndex(controls, "addressEdit");

@@ -24,12 +24,8 @@ PositionIndicatorPageView::PositionIndicatorPageView(PositionIndicatorPage& logi
     const std::vector<RegisterControl>& controls = positionIndicatorControls();
     controls_ = new RegisterControlWidgets(
         controls, background(),
-        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
-         [this] { handle([this] { logic_.editLeft(); }); },
-         [this](std::size_t i, int index) {
-             background()->setFocus();
-             handle([this, i, index] { logic_.optionChosen(i, index); });
-         }},
+        RegisterControlWidgets::pageHandlers(logic_, [this](const auto& work) { handle(work); },
+                                             [this] { background()->setFocus(); }),
         80);
     // The edits in a form, the reading mode under them.
     auto* column = new QVBoxLayout(tapChangerBox_);

@@ -39,9 +39,7 @@ RegulatorSetsPageView::RegulatorSetsPageView(RegulatorSetsPage& logic, QWidget* 
             [this](int index) { handle([&] { logic_.regulationSetChosen(index); }); });
     controls_ = new RegisterControlWidgets(
         regulatorSetControls(), back,
-        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
-         [this] { handle([this] { logic_.editLeft(); }); },
-         [this](std::size_t i, int index) { handle([this, i, index] { logic_.optionChosen(i, index); }); }});
+        RegisterControlWidgets::pageHandlers(logic_, [this](const auto& work) { handle(work); }));
     regulationSetBox_ = new QGroupBox(back);
     regulationSetBox_->setObjectName("regulationSetBox");
     auto* grid = new QGridLayout(regulationSetBox_);

@@ -29,9 +29,7 @@ RegulatorSettingsPageView::RegulatorSettingsPageView(RegulatorSettingsPage& logi
     QWidget* back = background();
     controls_ = new RegisterControlWidgets(
         regulatorControls(), back,
-        {[this](std::size_t i, const std::string& text) { logic_.setText(i, text); },
-         [this] { handle([this] { logic_.editLeft(); }); },
-         [this](std::size_t i, int index) { handle([this, i, index] { logic_.optionChosen(i, index); }); }});
+        RegisterControlWidgets::pageHandlers(logic_, [this](const auto& work) { handle(work); }));
     auto* grid = new QGridLayout;
     for (std::size_t g = 0; g < groups_.size(); ++g) {
         groups_[g] = new QGroupBox(back);

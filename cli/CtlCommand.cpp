@@ -3,6 +3,7 @@
 #include "CtlCalibration.h"
 #include "CtlConfigFiles.h"
 #include "CtlFleet.h"
+#include "CtlIdentity.h"
 #include "CtlExitStatus.h"
 #include "CtlIrrigationRecords.h"
 #include "CtlMonitor.h"
@@ -116,23 +117,16 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
 {
     DeviceLink& deviceLink = session.deviceLink();
     const RegisterImage& img = deviceLink.image();
-    const Field& clock = img.clockField();
-    const auto failed = [&](const std::string& what, int first, int count) {
-        return "reading " + what + " (registers " + std::to_string(first) + ".." + std::to_string(first + count - 1)
-            + ") failed: " + linkFailureReason(deviceLink);
-    };
-    if (!deviceLink.readRegisters(2000, 2))
-        return {kExitFailure, failed("the firmware version", 2000, 2)};
-    if (!deviceLink.readRegisters(2501, 2))
-        return {kExitFailure, failed("the serial number", 2501, 2)};
-    const bool haveClock = deviceLink.readRegisters(clock.first, clock.size);
+    const std::optional<IdentityFailure> failure = readDeviceIdentity(deviceLink);
+    if (failure && !failure->clockOnly)
+        return {kExitFailure, failure->message};
     out << "model      " << modelName(deviceLink.deviceType()) << " (signature " << session.signature() << ")\n";
     out << "serial     " << img.SerialNumber() << "\n";
     out << "firmware   " << VersionToText(static_cast<std::uint16_t>(img.value(reg::common::FirmwareVersion))) << "\n";
     const auto required = static_cast<std::uint16_t>(img.value(reg::common::MinimumSoftwareVersion));
     out << "requires   tool " << VersionToText(required) << " or later"
         << (required > GetProgramVersion() ? " (this tool is older: update it)" : "") << "\n";
-    if (haveClock) {
+    if (!failure) {
         out << "clock      20" << twoDigits(img.Clock(5)) << "-" << twoDigits(img.Clock(4)) << "-"
             << twoDigits(img.Clock(3)) << " " << twoDigits(img.Clock(0)) << ":" << twoDigits(img.Clock(1))
             << ":" << twoDigits(img.Clock(2)) << "\n";
@@ -140,7 +134,7 @@ Outcome runInfo(CtlSession& session, std::ostream& out)
     }
     // What was read stands; the clock that was not makes the whole answer a failure.
     out << "clock      (not read)\n";
-    return {kExitFailure, failed("the clock", clock.first, clock.size)};
+    return {kExitFailure, failure->message};
 }
 
 // A command's arguments, checked before anything goes on the line.

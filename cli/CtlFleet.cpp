@@ -2,6 +2,7 @@
 
 #include "CtlConfigFiles.h"
 #include "CtlExitStatus.h"
+#include "CtlIdentity.h"
 #include "CtlSession.h"
 #include "FleetList.h"
 #include "device/DeviceModel.h"
@@ -101,9 +102,8 @@ bool describeDevice(CtlSession& session, DeviceOutcome& o)
 {
     DeviceLink& link = session.deviceLink();
     const RegisterImage& img = link.image();
-    const Field& clock = img.clockField();
-    if (!link.readRegisters(2000, 2) || !link.readRegisters(2501, 2) || !link.readRegisters(clock.first, clock.size)) {
-        o.result = "reading the device's identity and clock failed";
+    if (const auto failure = readDeviceIdentity(link)) {
+        o.result = failure->message;
         return false;
     }
     o.serial = std::to_string(img.SerialNumber());
